@@ -1,0 +1,49 @@
+# Thin wrapper over CMake: make run, make test, make bench, make fuzz.
+PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
+            libbenchmark-dev clang libclang-rt-14-dev
+JOBS     ?= 2
+BUILD    ?= build
+CMAKE_FLAGS ?=
+FUZZ_SECONDS ?= 300
+
+.PHONY: run test bench fuzz deps build format clean
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" = 0 ]; then \
+	    apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y $$missing; \
+	  else \
+	    echo "Paquets manquants. Installez-les avec :"; \
+	    echo "  sudo apt-get install -y $$missing"; exit 1; \
+	  fi; \
+	fi
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	$(BUILD)/zelvente
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+bench: deps
+	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZEL_TESTS=OFF -DZEL_UI=OFF -DZEL_BENCH=ON
+	cmake --build build-bench -j$(JOBS)
+	build-bench/bench/zel_bench
+
+fuzz: deps
+	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEL_TESTS=OFF -DZEL_UI=OFF -DZEL_FUZZ=ON
+	cmake --build build-fuzz -j$(JOBS)
+	mkdir -p fuzz-corpus/documents
+	build-fuzz/fuzz/fuzz_documents -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 fuzz-corpus/documents fuzz/seeds/documents
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD) build-bench build-fuzz

@@ -1,0 +1,150 @@
+#include "app/jeudocuments.h"
+
+#include "store/fichiertexte.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace zel {
+namespace {
+
+QString extension(Sorte s) {
+    switch (s) {
+    case Sorte::Clients:
+        return QStringLiteral("cli");
+    case Sorte::Factures:
+        return QStringLiteral("fct");
+    case Sorte::Fournisseurs:
+        return QStringLiteral("frs");
+    case Sorte::Articles:
+        return QStringLiteral("stk");
+    case Sorte::Commandes:
+        return QStringLiteral("cmd");
+    }
+    return {};
+}
+
+QString sansDossier(const QString& nom) { return QFileInfo(nom).fileName(); }
+
+} // namespace
+
+JeuDocuments::JeuDocuments() { remiseAZero(); }
+
+void JeuDocuments::remiseAZero() {
+    for (Blocs& b : m_stores)
+        b.vide();
+    m_comptes.fill(0);
+    // The invoice count starts at one: the invoice page always shows a document.
+    m_comptes[indice(Sorte::Factures)] = 1;
+    m_courants.fill(0);
+    m_cartesModifiees.fill(false);
+    m_modifie = false;
+    m_nomDocument.clear();
+    for (QString& n : m_nomsCompagnons)
+        n.clear();
+    m_titre.clear();
+}
+
+void JeuDocuments::Nouveau() { remiseAZero(); }
+
+QString JeuDocuments::nomCompagnon(const QString& nomClients, Sorte s) {
+    if (nomClients.isEmpty())
+        return {};
+    return nomClients.left(nomClients.size() - 3) + extension(s);
+}
+
+void JeuDocuments::Synchro() {
+    m_nomsCompagnons[indice(Sorte::Clients)] = m_nomDocument;
+    for (Sorte s : kToutesSortes) {
+        if (s != Sorte::Clients)
+            m_nomsCompagnons[indice(s)] = nomCompagnon(m_nomDocument, s);
+    }
+}
+
+QString JeuDocuments::trouveSansCasse(const QString& chemin) {
+    if (chemin.isEmpty() || QFileInfo::exists(chemin))
+        return chemin;
+    const QFileInfo info(chemin);
+    const QDir dossier = info.absoluteDir();
+    const QString nom = info.fileName();
+    const QStringList presents = dossier.entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString& present : presents) {
+        if (present.compare(nom, Qt::CaseInsensitive) == 0)
+            return info.dir().filePath(present);
+    }
+    return chemin;
+}
+
+Resultat JeuDocuments::Charge(const QString& nom) {
+    if (!fichier::existe(nom))
+        return Resultat::echec(QStringLiteral("Le fichier n'existe pas :\n%1").arg(nom));
+
+    // Every file is read before anything changes, so a file that cannot be read leaves the set
+    // in memory as it was.
+    std::array<QStringList, kNombreSortes> lus;
+    for (Sorte s : kToutesSortes) {
+        const QString chemin =
+            trouveSansCasse(s == Sorte::Clients ? nom : nomCompagnon(nom, s));
+        if (s != Sorte::Clients && !fichier::existe(chemin))
+            continue;
+        if (Resultat r = fichier::lire(chemin, lus[indice(s)]); !r)
+            return r;
+    }
+
+    m_nomDocument = nom;
+    m_dernierNomSauve = nom;
+    m_titre = sansDossier(nom);
+    Synchro();
+    for (Sorte s : kToutesSortes) {
+        Blocs& b = store(s);
+        b.remplaceTout(std::move(lus[indice(s)]));
+        setCompte(s, b.CompteBlocs());
+        setCourant(s, 0);
+        m_modifie = false;
+        if (m_reactions)
+            m_reactions->verifieStore(s);
+        setCarteModifiee(s, false);
+    }
+    if (m_reactions)
+        m_reactions->apresChargement();
+    setCarteModifiee(Sorte::Clients, false);
+    return Resultat::succes();
+}
+
+Resultat JeuDocuments::Sauve(const QString& nom) {
+    if (!m_modifie)
+        return Resultat::succes();
+    if (m_reactions) {
+        m_reactions->ecritCartes();
+        for (Sorte s : kToutesSortes) {
+            if (s != Sorte::Commandes)
+                m_reactions->compacteStore(s);
+        }
+    }
+    m_nomDocument = nom;
+    Synchro();
+
+    // Every store is encoded before the first file is written, so a character that cannot be
+    // written stops the save before any file changes.
+    std::array<QByteArray, kNombreSortes> octets;
+    std::array<QString, kNombreSortes> chemins;
+    for (Sorte s : kToutesSortes) {
+        // A companion that exists under another letter case is written over, not doubled.
+        chemins[indice(s)] = s == Sorte::Clients ? nom : trouveSansCasse(nomCompagnon(s));
+        if (Resultat r = fichier::encodeLignes(store(s).lignes(), octets[indice(s)]); !r)
+            return Resultat::echec(QStringLiteral("Impossible d'enregistrer le fichier %1 :\n%2.")
+                                       .arg(chemins[indice(s)], r.message()));
+    }
+    for (Sorte s : kToutesSortes) {
+        if (Resultat r = fichier::ecrireOctets(chemins[indice(s)], octets[indice(s)]); !r)
+            return r;
+    }
+
+    m_modifie = false;
+    setCarteModifiee(Sorte::Clients, false);
+    m_dernierNomSauve = nom;
+    m_titre = sansDossier(nom);
+    return Resultat::succes();
+}
+
+} // namespace zel

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "store/blocs.h"
+#include "store/resultat.h"
+
+#include <QString>
+
+#include <array>
+
+namespace zel {
+
+// The five record kinds of a document set, in the order the set is loaded and saved.
+enum class Sorte { Clients, Factures, Fournisseurs, Articles, Commandes };
+inline constexpr int kNombreSortes = 5;
+inline constexpr std::array<Sorte, kNombreSortes> kToutesSortes = {
+    Sorte::Clients, Sorte::Factures, Sorte::Fournisseurs, Sorte::Articles, Sorte::Commandes};
+inline constexpr int indice(Sorte s) { return static_cast<int>(s); }
+
+// What the record pages do when the set is loaded or saved: checking and repairing each store
+// as it is read, writing the cards shown back to their stores, compacting a store before it is
+// written, and reading the first client once everything is in. The card window model plugs its
+// pages in here; on its own the set does none of it.
+class ReactionsDocuments {
+public:
+    virtual ~ReactionsDocuments() = default;
+    virtual void verifieStore(Sorte sorte) = 0;
+    virtual void ecritCartes() = 0;
+    virtual void compacteStore(Sorte sorte) = 0;
+    virtual void apresChargement() = 0;
+};
+
+// A document set: the client file chosen by the user and its four companions, each holding one
+// store of tagged blocks, with the counts, current records and flags the pages share.
+class JeuDocuments {
+public:
+    JeuDocuments();
+
+    Blocs& store(Sorte s) { return m_stores[indice(s)]; }
+    const Blocs& store(Sorte s) const { return m_stores[indice(s)]; }
+    Blocs& BlocsCli() { return store(Sorte::Clients); }
+    Blocs& BlocsFact() { return store(Sorte::Factures); }
+    Blocs& BlocsFour() { return store(Sorte::Fournisseurs); }
+    Blocs& BlocsArt() { return store(Sorte::Articles); }
+    Blocs& BlocsCmd() { return store(Sorte::Commandes); }
+
+    int compte(Sorte s) const { return m_comptes[indice(s)]; }
+    void setCompte(Sorte s, int n) { m_comptes[indice(s)] = n; }
+    int courant(Sorte s) const { return m_courants[indice(s)]; }
+    void setCourant(Sorte s, int n) { m_courants[indice(s)] = n; }
+    bool carteModifiee(Sorte s) const { return m_cartesModifiees[indice(s)]; }
+    void setCarteModifiee(Sorte s, bool oui) { m_cartesModifiees[indice(s)] = oui; }
+
+    // The document modified flag.
+    bool TestModif() const { return m_modifie; }
+    void SetSauve() { m_modifie = true; }
+
+    const QString& nomDocument() const { return m_nomDocument; }
+    // The file of a companion kind (invoices to orders) derived from the document name.
+    const QString& nomCompagnon(Sorte s) const { return m_nomsCompagnons[indice(s)]; }
+    const QString& dernierNomSauve() const { return m_dernierNomSauve; }
+    // The card window's title: the document's file name without folder.
+    const QString& titre() const { return m_titre; }
+
+    void setReactions(ReactionsDocuments* reactions) { m_reactions = reactions; }
+
+    // Loads the set whose client file is given. Nothing in memory changes when the client file
+    // does not exist or one of the five files cannot be read.
+    Resultat Charge(const QString& nom);
+
+    // Saves the set under the given client file name, when it was modified. Every file is
+    // written whole; the save stops at the first file that cannot be written, leaving that
+    // file as it was and the modified flag set.
+    Resultat Sauve(const QString& nom);
+
+    // Derives the companion names from the document name.
+    void Synchro();
+
+    // Empties the set.
+    void Nouveau();
+
+    // The file to read for a name, found without regard to letter case: the name itself when it
+    // exists, else a file of the same folder whose name differs only in case, else the name.
+    static QString trouveSansCasse(const QString& chemin);
+
+    // The companion file of a client file name: the last three characters give way to the
+    // kind's extension (Dupont.cli goes with Dupont.fct, .frs, .stk and .cmd).
+    static QString nomCompagnon(const QString& nomClients, Sorte s);
+
+private:
+    void remiseAZero();
+
+    std::array<Blocs, kNombreSortes> m_stores;
+    std::array<int, kNombreSortes> m_comptes{};
+    std::array<int, kNombreSortes> m_courants{};
+    std::array<bool, kNombreSortes> m_cartesModifiees{};
+    std::array<QString, kNombreSortes> m_nomsCompagnons;
+    bool m_modifie = false;
+    QString m_nomDocument;
+    QString m_dernierNomSauve;
+    QString m_titre;
+    ReactionsDocuments* m_reactions = nullptr;
+};
+
+} // namespace zel

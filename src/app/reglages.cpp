@@ -1,0 +1,280 @@
+#include "app/reglages.h"
+
+#include "store/fichiertexte.h"
+
+#include <QDir>
+#include <QRegularExpression>
+
+#include <cmath>
+#include <cstdio>
+
+namespace zel {
+namespace {
+
+const QString kEnTetes[] = {QStringLiteral("[REPRESENTANT]"), QStringLiteral("[REGLEMENT]"),
+                            QStringLiteral("[BANQUE]"), QStringLiteral("[FOURNISSEUR]"),
+                            QStringLiteral("[ARTICLE]")};
+
+// The lists in the order of their sections (const or not, as the lists given).
+template <typename Listes> auto listesDans(Listes& l) {
+    return std::array{&l.representants, &l.reglements, &l.banques, &l.famillesFournisseurs,
+                      &l.famillesArticles};
+}
+
+// A line as a message may quote it: short and without control characters.
+QString apercu(const QString& ligne) {
+    QString court = ligne.size() > 30 ? ligne.left(30) + QStringLiteral("...") : ligne;
+    for (QChar& c : court) {
+        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0))
+            c = u'?';
+    }
+    return court;
+}
+
+// Reads the settings lines one after another; the first line that cannot be read stops it.
+class LecteurIni {
+public:
+    explicit LecteurIni(const QStringList& lignes) : m_lignes(lignes) {}
+
+    bool texte(QString& valeur) {
+        const QString* l = suivante();
+        if (!l)
+            return false;
+        valeur = *l;
+        return true;
+    }
+    bool entier(int& valeur) {
+        QString t;
+        if (!reserve(t))
+            return false;
+        valeur = t.trimmed().toInt();
+        return true;
+    }
+    // An integer kept as its text, so that it is written back exactly as read.
+    bool reserve(QString& valeur) {
+        static const QRegularExpression forme(QStringLiteral("^\\s*[+-]?\\d{1,9}\\s*$"));
+        return nombre(forme, valeur);
+    }
+    bool reel(double& valeur) {
+        static const QRegularExpression forme(
+            QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?\\s*$"));
+        QString t;
+        if (!nombre(forme, t))
+            return false;
+        bool ok = false;
+        const double v = t.trimmed().toDouble(&ok);
+        if (!ok || !std::isfinite(v))
+            return refuse(t);
+        valeur = v;
+        return true;
+    }
+
+    Resultat resultat() const {
+        return m_erreur.isNull() ? Resultat::succes() : Resultat::echec(m_erreur);
+    }
+
+private:
+    const QString* suivante() {
+        if (m_position >= m_lignes.size()) {
+            m_erreur = QStringLiteral("Le fichier %1 est incomplet : il s'arrête avant la ligne "
+                                      "%2.\nLes réglages suivants gardent leur valeur.")
+                           .arg(kFichierIni)
+                           .arg(m_position + 1);
+            return nullptr;
+        }
+        return &m_lignes[m_position++];
+    }
+    bool nombre(const QRegularExpression& forme, QString& valeur) {
+        const QString* l = suivante();
+        if (!l)
+            return false;
+        if (!forme.match(*l).hasMatch())
+            return refuse(*l);
+        valeur = *l;
+        return true;
+    }
+    bool refuse(const QString& ligne) {
+        m_erreur = QStringLiteral("Le fichier %1 est incorrect : la ligne %2 (« %3 ») n'est pas "
+                                  "un nombre.\nLes réglages suivants gardent leur valeur.")
+                       .arg(kFichierIni)
+                       .arg(m_position)
+                       .arg(apercu(ligne));
+        return false;
+    }
+
+    const QStringList& m_lignes;
+    qsizetype m_position = 0;
+    QString m_erreur;
+};
+
+QString chemin(const QString& dossier, const QString& nom) { return QDir(dossier).filePath(nom); }
+
+// Reads a file of the folder with the given reader; a missing file is passed over.
+template <typename Lire>
+Resultat chargeFichier(const QString& dossier, const QString& nom, Lire lire) {
+    const QString c = chemin(dossier, nom);
+    if (!fichier::existe(c))
+        return Resultat::succes();
+    QStringList lignes;
+    if (Resultat r = fichier::lire(c, lignes); !r)
+        return r;
+    return lire(lignes);
+}
+
+} // namespace
+
+QString formateReel(double valeur) {
+    char tampon[64];
+    std::snprintf(tampon, sizeof tampon, "%.14E", std::fabs(valeur));
+    const QString brut = QString::fromLatin1(tampon);
+    const qsizetype e = brut.indexOf(u'E');
+    const int exposant = brut.mid(e + 1).toInt();
+    return QString(std::signbit(valeur) ? u'-' : u' ') + brut.left(e) + u'E' +
+           (exposant < 0 ? u'-' : u'+') +
+           QStringLiteral("%1").arg(std::abs(exposant), 4, 10, QLatin1Char('0'));
+}
+
+std::optional<QString> formatPourDecimales(int decimales) {
+    switch (decimales) {
+    case 0:
+        return QStringLiteral("#");
+    case 1:
+        return QStringLiteral("0.0");
+    case 2:
+        return QStringLiteral("0.00");
+    default:
+        return std::nullopt;
+    }
+}
+
+Resultat Reglages::litIni(const QStringList& lignes) {
+    LecteurIni r(lignes);
+    ValeursIni& v = ini;
+    (void)(r.reel(v.tauxEuro) && r.reserve(v.reserve2) && r.texte(v.dernierDocument) &&
+           r.entier(v.ouvertureAuto) && r.entier(v.miseEnPage) &&
+           r.entier(v.orientationEnveloppe) && r.entier(v.decalageGuide) &&
+           r.reserve(v.reserves8a11[0]) && r.reserve(v.reserves8a11[1]) &&
+           r.reserve(v.reserves8a11[2]) && r.reserve(v.reserves8a11[3]) &&
+           r.entier(v.modeSelectionClient) && r.texte(v.cleCodePostal) && r.texte(v.cleVille) &&
+           r.reel(v.tauxTva[0]) && r.reel(v.tauxTva[1]) && r.reel(v.tauxTva[2]) &&
+           r.entier(v.modeDevise) && r.entier(v.decimales) && r.texte(v.nomDevise));
+    if (const auto format = formatPourDecimales(v.decimales))
+        formatMontant = *format;
+    if (v.ouvertureAuto != 1)
+        v.dernierDocument.clear();
+    return r.resultat();
+}
+
+QStringList Reglages::lignesIni(const QString& document) const {
+    const ValeursIni& v = ini;
+    const auto n = [](int i) { return QString::number(i); };
+    return {formateReel(v.tauxEuro),
+            v.reserve2,
+            document,
+            n(v.ouvertureAuto),
+            n(v.miseEnPage),
+            n(v.orientationEnveloppe),
+            n(v.decalageGuide),
+            v.reserves8a11[0],
+            v.reserves8a11[1],
+            v.reserves8a11[2],
+            v.reserves8a11[3],
+            n(v.modeSelectionClient),
+            v.cleCodePostal,
+            v.cleVille,
+            formateReel(v.tauxTva[0]),
+            formateReel(v.tauxTva[1]),
+            formateReel(v.tauxTva[2]),
+            n(v.modeDevise),
+            n(v.decimales),
+            v.nomDevise};
+}
+
+DemarrageIni Reglages::GetIni() const {
+    return {ini.ouvertureAuto == 1, ini.dernierDocument, ini.modeSelectionClient};
+}
+
+void Reglages::litSoc(const QStringList& lignes) {
+    for (int i = 0; i < kLignesEntete; ++i)
+        entete[i] = i < lignes.size() ? lignes[i] : QString();
+}
+
+QStringList Reglages::lignesSoc() const { return QStringList(entete.begin(), entete.end()); }
+
+void Reglages::litCombo(const QStringList& lignes) {
+    const auto cibles = listesDans(listes);
+    listes.representants.clear();
+    listes.reglements.clear();
+    QStringList* courante = nullptr;
+    for (const QString& ligne : lignes) {
+        const auto entete = std::find(std::begin(kEnTetes), std::end(kEnTetes), ligne);
+        if (entete != std::end(kEnTetes))
+            courante = cibles[entete - std::begin(kEnTetes)];
+        else if (courante)
+            courante->append(ligne);
+    }
+}
+
+QStringList Reglages::lignesCombo() const {
+    const auto sources = listesDans(listes);
+    QStringList lignes;
+    for (std::size_t i = 0; i < sources.size(); ++i) {
+        lignes.append(kEnTetes[i]);
+        lignes.append(*sources[i]);
+    }
+    return lignes;
+}
+
+Resultat Reglages::ChargeIni(const QString& dossier) {
+    return chargeFichier(dossier, kFichierIni, [this](const QStringList& l) { return litIni(l); });
+}
+
+Resultat Reglages::SauveIni(const QString& dossier, const QString& document) const {
+    return fichier::ecrire(chemin(dossier, kFichierIni), lignesIni(document));
+}
+
+Resultat Reglages::ChargeSoc(const QString& dossier) {
+    return chargeFichier(dossier, kFichierSoc, [this](const QStringList& l) {
+        litSoc(l);
+        return Resultat::succes();
+    });
+}
+
+Resultat Reglages::SauveSoc(const QString& dossier) const {
+    return fichier::ecrire(chemin(dossier, kFichierSoc), lignesSoc());
+}
+
+Resultat Reglages::ChargeCombo(const QString& dossier) {
+    return chargeFichier(dossier, kFichierCbx, [this](const QStringList& l) {
+        litCombo(l);
+        return Resultat::succes();
+    });
+}
+
+Resultat Reglages::SauveCombo(const QString& dossier) const {
+    return fichier::ecrire(chemin(dossier, kFichierCbx), lignesCombo());
+}
+
+QStringList Reglages::chargeAuDemarrage(const QString& dossier) {
+    QStringList erreurs;
+    if (m_charge)
+        return erreurs;
+    m_charge = true;
+    for (const Resultat& r : {ChargeSoc(dossier), ChargeIni(dossier), ChargeCombo(dossier)}) {
+        if (!r)
+            erreurs.append(r.message());
+    }
+    return erreurs;
+}
+
+QStringList Reglages::sauveALaFin(const QString& dossier, const QString& document) const {
+    QStringList erreurs;
+    for (const Resultat& r :
+         {SauveIni(dossier, document), SauveSoc(dossier), SauveCombo(dossier)}) {
+        if (!r)
+            erreurs.append(r.message());
+    }
+    return erreurs;
+}
+
+} // namespace zel

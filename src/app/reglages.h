@@ -1,0 +1,114 @@
+#pragma once
+
+#include "store/resultat.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+namespace zel {
+
+// The three small files kept beside the program: the settings file, the company header and the
+// option lists of the drop-downs.
+inline const QString kFichierIni = QStringLiteral("ZelVente.ini");
+inline const QString kFichierSoc = QStringLiteral("ZelVente.soc");
+inline const QString kFichierCbx = QStringLiteral("ZelVente.cbx");
+
+// The values of the settings file, in the order of its 20 lines.
+struct ValeursIni {
+    double tauxEuro = 6.55957;               // 1: francs per euro
+    QString reserve2 = QStringLiteral("0");  // 2: kept as read
+    QString dernierDocument;                 // 3: client file open at shutdown
+    int ouvertureAuto = 0;                   // 4: 1 opens the last document at start
+    int miseEnPage = 0;                      // 5: 0 frame and header, 1 frame only, else neither
+    int orientationEnveloppe = 0;            // 6: 0 portrait, 1 landscape
+    int decalageGuide = 0;                   // 7: envelope guide offset in millimetres
+    std::array<QString, 4> reserves8a11{QStringLiteral("0"), QStringLiteral("0"),
+                                        QStringLiteral("0"), QStringLiteral("0")};
+    int modeSelectionClient = 0;             // 12
+    QString cleCodePostal;                   // 13
+    QString cleVille;                        // 14
+    std::array<double, 3> tauxTva{19.6, 0.0, 5.5}; // 15 to 17: VAT of the codes 1, 2 and 3
+    int modeDevise = 0;                      // 18: 0 francs, 1 euros, 2 other currency
+    int decimales = 2;                       // 19: 0, 1 or 2
+    QString nomDevise;                       // 20: the other currency's name
+
+    bool operator==(const ValeursIni&) const = default;
+};
+
+// The lists offered in the drop-downs, in the order of the file's sections.
+struct ListesChoix {
+    QStringList representants;
+    QStringList reglements;
+    QStringList banques;
+    QStringList famillesFournisseurs;
+    QStringList famillesArticles;
+
+    bool operator==(const ListesChoix&) const = default;
+};
+
+inline constexpr int kLignesEntete = 7;
+using EnteteSociete = std::array<QString, kLignesEntete>;
+
+// What GetIni gives to the main window at start.
+struct DemarrageIni {
+    bool ouvertureAuto = false;
+    QString document;
+    int modeSelection = 0;
+};
+
+// A real as the settings file writes it: 23 characters, blank or minus sign, one digit, a point,
+// 14 digits, E, the exponent's sign and four digits (6.55957 gives " 6.55957000000000E+0000").
+QString formateReel(double valeur);
+
+// The amount pattern of a number of decimals ("#", "0.0" or "0.00"), or nothing for another
+// number, which leaves the pattern as it was.
+std::optional<QString> formatPourDecimales(int decimales);
+
+// The settings, company header and option lists, with their files. Each file is read whole; a
+// missing file leaves the values as they are (the defaults at start) and is created when the
+// values are saved at shutdown.
+class Reglages {
+public:
+    ValeursIni ini;
+    EnteteSociete entete;
+    ListesChoix listes;
+    // The amount pattern every amount is shown with, set from the decimals.
+    QString formatMontant = QStringLiteral("0.00");
+
+    // Reads the settings file of the folder. A numeric line that is not a number, or a file
+    // that ends early, stops the reading there with a message; the values read before it are
+    // kept. Afterwards the amount pattern follows the decimals and the last document is
+    // forgotten unless auto-open is on.
+    Resultat ChargeIni(const QString& dossier);
+    Resultat SauveIni(const QString& dossier, const QString& document) const;
+    DemarrageIni GetIni() const;
+    void SetIni(bool ouvertureAuto) { ini.ouvertureAuto = ouvertureAuto ? 1 : 0; }
+
+    Resultat ChargeSoc(const QString& dossier);
+    Resultat SauveSoc(const QString& dossier) const;
+
+    Resultat ChargeCombo(const QString& dossier);
+    Resultat SauveCombo(const QString& dossier) const;
+
+    // Loads the three files once: later calls change nothing, so values changed in memory since
+    // start are never lost to a reload. Gives the messages of the files that could not be read.
+    QStringList chargeAuDemarrage(const QString& dossier);
+    // Writes the three files at shutdown; gives the messages of the files not written.
+    QStringList sauveALaFin(const QString& dossier, const QString& document) const;
+
+    // The same readers on lines already in memory (files and fuzzing share them).
+    Resultat litIni(const QStringList& lignes);
+    QStringList lignesIni(const QString& document) const;
+    void litSoc(const QStringList& lignes);
+    QStringList lignesSoc() const;
+    void litCombo(const QStringList& lignes);
+    QStringList lignesCombo() const;
+
+private:
+    bool m_charge = false;
+};
+
+} // namespace zel

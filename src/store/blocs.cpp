@@ -1,0 +1,147 @@
+#include "store/blocs.h"
+
+#include <algorithm>
+
+namespace zel {
+namespace {
+
+const QString kDebutBalise = QStringLiteral("<BLOC");
+
+bool estChiffre(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// The block number of a line shaped like an opening tag in any letter case, or -1.
+int numeroOuverture(const QString& ligne) {
+    if (ligne.size() != 10 || ligne[9] != u'>')
+        return -1;
+    int n = 0;
+    for (int i = 5; i < 9; ++i) {
+        if (!estChiffre(ligne[i]))
+            return -1;
+        n = n * 10 + (ligne[i].unicode() - u'0');
+    }
+    if (QStringView(ligne).left(5).compare(kDebutBalise, Qt::CaseInsensitive) != 0)
+        return -1;
+    return n;
+}
+
+} // namespace
+
+Balises Blocs::BalisesBloc(int n) {
+    const QString chiffres = QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
+    return {QStringLiteral("<BLOC") + chiffres + u'>', QStringLiteral("</BLOC") + chiffres + u'>'};
+}
+
+void Blocs::remplaceTout(QStringList lignes) {
+    m_lignes = std::move(lignes);
+    invalide();
+}
+
+void Blocs::vide() {
+    m_lignes.clear();
+    invalide();
+}
+
+void Blocs::changeLigne(int position, const QString& texte) {
+    m_lignes[position] = texte;
+    invalide();
+}
+
+void Blocs::insere(int position, const QStringList& lignes) {
+    m_lignes.insert(position, lignes.size(), QString());
+    std::copy(lignes.begin(), lignes.end(), m_lignes.begin() + position);
+    invalide();
+}
+
+void Blocs::ajoute(const QStringList& lignes) {
+    m_lignes.append(lignes);
+    invalide();
+}
+
+void Blocs::supprime(int position, int nombre) {
+    m_lignes.remove(position, nombre);
+    invalide();
+}
+
+void Blocs::construitIndex() const {
+    m_premiereOuverture.assign(kNumerosPossibles, -1);
+    m_compte = 0;
+    for (int i = 0; i < int(m_lignes.size()); ++i) {
+        const QString& ligne = m_lignes[i];
+        if (ligne.startsWith(kDebutBalise))
+            ++m_compte;
+        const int n = numeroOuverture(ligne);
+        if (n >= 0 && m_premiereOuverture[n] < 0)
+            m_premiereOuverture[n] = i;
+    }
+    m_indexAJour = true;
+}
+
+int Blocs::ChercheBloc(int n) const {
+    if (n < 0 || n >= kNumerosPossibles)
+        return -1;
+    if (!m_indexAJour)
+        construitIndex();
+    return m_premiereOuverture[n];
+}
+
+int Blocs::CompteBlocs() const {
+    if (!m_indexAJour)
+        construitIndex();
+    return m_compte;
+}
+
+int Blocs::finBloc(int n, int ouverture) const {
+    const QString fermeture = BalisesBloc(n).fermeture;
+    for (int i = ouverture + 1; i < int(m_lignes.size()); ++i) {
+        if (m_lignes[i] == fermeture)
+            return i;
+    }
+    return -1;
+}
+
+QStringList Blocs::contenuBloc(int n) const {
+    const int debut = ChercheBloc(n);
+    if (debut < 0)
+        return {};
+    const int fin = finBloc(n, debut);
+    return m_lignes.mid(debut + 1, (fin < 0 ? taille() : fin) - debut - 1);
+}
+
+int Blocs::retireBloc(int n, int ouverture) {
+    const int fin = finBloc(n, ouverture);
+    supprime(ouverture, (fin < 0 ? taille() : fin + 1) - ouverture);
+    return ouverture;
+}
+
+QStringList Blocs::encadre(int n, const QStringList& contenu) {
+    const Balises b = BalisesBloc(n);
+    QStringList bloc;
+    bloc.reserve(contenu.size() + 2);
+    bloc.append(b.ouverture);
+    bloc.append(contenu);
+    bloc.append(b.fermeture);
+    return bloc;
+}
+
+void Blocs::RemplaceBloc(int n, const QStringList& contenu) {
+    const int ouverture = ChercheBloc(n);
+    if (ouverture < 0) {
+        AjouteBloc(n, contenu);
+        return;
+    }
+    const int place = retireBloc(n, ouverture);
+    if (place >= taille())
+        AjouteBloc(n, contenu);
+    else
+        insere(place, encadre(n, contenu));
+}
+
+void Blocs::AjouteBloc(int n, const QStringList& contenu) { ajoute(encadre(n, contenu)); }
+
+void Blocs::SupBloc(int n) {
+    const int ouverture = ChercheBloc(n);
+    if (ouverture >= 0)
+        retireBloc(n, ouverture);
+}
+
+} // namespace zel

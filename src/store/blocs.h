@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace zel {
+
+// The opening and closing tags of a block: <BLOC0027> and </BLOC0027> for block 27.
+struct Balises {
+    QString ouverture;
+    QString fermeture;
+};
+
+// A store of records: an ordered list of text lines holding numbered, tagged blocks. The block
+// number is the record number; blocks need not stand in number order, and lines outside any
+// block are allowed and ignored by every reader.
+//
+// The store keeps an index from block number to the line of its first opening tag, rebuilt
+// lazily after a change, so that finding a block costs nothing and a run over every record is
+// linear. The index answers exactly as a top-down scan would, malformed stores included.
+class Blocs {
+public:
+    // A store holds at most this many records, numbered 0000 to 9998.
+    static constexpr int kCapacite = 9999;
+    // Tags carry four digits, so block numbers can be read up to 9999.
+    static constexpr int kNumerosPossibles = 10000;
+
+    static Balises BalisesBloc(int n);
+
+    const QStringList& lignes() const { return m_lignes; }
+    int taille() const { return int(m_lignes.size()); }
+    bool estVide() const { return m_lignes.isEmpty(); }
+    const QString& ligne(int position) const { return m_lignes[position]; }
+
+    void remplaceTout(QStringList lignes);
+    void vide();
+
+    // Line-level edits for the maintenance routines and the record writers.
+    void changeLigne(int position, const QString& texte);
+    void insere(int position, const QStringList& lignes);
+    void ajoute(const QStringList& lignes);
+    void supprime(int position, int nombre);
+
+    // Line of block n's opening tag, or -1. Whole lines are compared with the tag, ignoring
+    // letter case; the first match from the top wins.
+    int ChercheBloc(int n) const;
+
+    // Line of the first closing tag of block n after its opening tag at ouverture (exact
+    // comparison), or -1 when there is none before the end of the store.
+    int finBloc(int n, int ouverture) const;
+
+    // The lines between block n's tags (to the end of the store when it is not closed), or an
+    // empty list when the block does not exist.
+    QStringList contenuBloc(int n) const;
+
+    // Writes block n with the given lines between its tags: in place of the old block when it
+    // exists (deleted from its opening tag through its closing tag, or to the end of the store
+    // when it has none), else at the end.
+    void RemplaceBloc(int n, const QStringList& contenu);
+
+    // Appends block n with the given lines between its tags.
+    void AjouteBloc(int n, const QStringList& contenu);
+
+    // Deletes the first block n, from its opening tag through its closing tag (or to the end of
+    // the store when the closing tag is missing). Nothing happens when the block does not exist.
+    void SupBloc(int n);
+
+    // Number of lines whose first five characters are exactly "<BLOC".
+    int CompteBlocs() const;
+
+private:
+    void invalide() { m_indexAJour = false; }
+    void construitIndex() const;
+    // Removes block n found at ouverture; gives the line where it began.
+    int retireBloc(int n, int ouverture);
+    static QStringList encadre(int n, const QStringList& contenu);
+
+    QStringList m_lignes;
+    mutable std::vector<int> m_premiereOuverture;
+    mutable int m_compte = 0;
+    mutable bool m_indexAJour = false;
+};
+
+} // namespace zel

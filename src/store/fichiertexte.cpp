@@ -1,0 +1,123 @@
+#include "store/fichiertexte.h"
+
+#include "store/codepage.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstring>
+
+namespace zel::fichier {
+namespace {
+
+QString raison(QFileDevice::FileError erreur) {
+    switch (erreur) {
+    case QFileDevice::ReadError:
+        return QStringLiteral("la lecture a échoué");
+    case QFileDevice::WriteError:
+    case QFileDevice::ResourceError:
+        return QStringLiteral("l'écriture a échoué (disque plein ?)");
+    case QFileDevice::PermissionsError:
+        return QStringLiteral("accès refusé");
+    case QFileDevice::OpenError:
+        return QStringLiteral("le fichier ne peut pas être ouvert (dossier absent ou protégé)");
+    case QFileDevice::RenameError:
+        return QStringLiteral("le fichier ne peut pas être remplacé (dossier protégé ?)");
+    default:
+        return QStringLiteral("erreur d'accès au fichier");
+    }
+}
+
+Resultat echecEcriture(const QString& chemin, const QString& pourquoi) {
+    return Resultat::echec(QStringLiteral("Impossible d'enregistrer le fichier %1 :\n%2.")
+                               .arg(chemin.isEmpty() ? QStringLiteral("(sans nom)") : chemin,
+                                    pourquoi));
+}
+
+} // namespace
+
+QStringList decoupeLignes(const QByteArray& octets) {
+    const char* debut = octets.constData();
+    const char* nul = static_cast<const char*>(std::memchr(debut, '\0', size_t(octets.size())));
+    const char* fin = nul ? nul : debut + octets.size();
+
+    QStringList lignes;
+    const char* ligne = debut;
+    for (const char* p = debut; p < fin; ++p) {
+        if (*p != '\r' && *p != '\n')
+            continue;
+        lignes.append(cp1252::decode(ligne, p - ligne));
+        if (*p == '\r' && p + 1 < fin && p[1] == '\n')
+            ++p;
+        ligne = p + 1;
+    }
+    if (ligne < fin)
+        lignes.append(cp1252::decode(ligne, fin - ligne));
+    return lignes;
+}
+
+Resultat encodeLignes(const QStringList& lignes, QByteArray& sortie) {
+    qsizetype taille = 0;
+    for (const QString& ligne : lignes)
+        taille += ligne.size() + 2;
+    sortie.clear();
+    sortie.reserve(taille);
+    for (qsizetype i = 0; i < lignes.size(); ++i) {
+        if (!cp1252::encodeVers(lignes[i], sortie)) {
+            const QChar c = *cp1252::premierNonRepresentable(lignes[i]);
+            return Resultat::echec(
+                QStringLiteral("la ligne %1 contient le caractère « %2 », que le fichier ne peut "
+                               "pas contenir")
+                    .arg(i + 1)
+                    .arg(c));
+        }
+        sortie.append("\r\n", 2);
+    }
+    return Resultat::succes();
+}
+
+bool existe(const QString& chemin) {
+    const QFileInfo info(chemin);
+    return !chemin.isEmpty() && info.exists() && !info.isDir();
+}
+
+Resultat lire(const QString& chemin, QStringList& lignes) {
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly))
+        return Resultat::echec(
+            QStringLiteral("Impossible de lire le fichier %1 :\n%2.").arg(chemin, raison(f.error())));
+    const QByteArray octets = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return Resultat::echec(
+            QStringLiteral("Impossible de lire le fichier %1 :\n%2.").arg(chemin, raison(f.error())));
+    lignes = decoupeLignes(octets);
+    return Resultat::succes();
+}
+
+Resultat ecrireOctets(const QString& chemin, const QByteArray& octets) {
+    if (chemin.isEmpty())
+        return echecEcriture(chemin, QStringLiteral("aucun nom de fichier n'a été donné"));
+    if (QFileInfo(chemin).isDir())
+        return echecEcriture(chemin, QStringLiteral("ce nom est celui d'un dossier"));
+    QSaveFile f(chemin);
+    if (!f.open(QIODevice::WriteOnly))
+        return echecEcriture(chemin, raison(f.error()));
+    if (f.write(octets) != octets.size()) {
+        const auto erreur = f.error();
+        f.cancelWriting();
+        return echecEcriture(chemin, raison(erreur));
+    }
+    if (!f.commit())
+        return echecEcriture(chemin, raison(f.error()));
+    return Resultat::succes();
+}
+
+Resultat ecrire(const QString& chemin, const QStringList& lignes) {
+    QByteArray octets;
+    if (Resultat r = encodeLignes(lignes, octets); !r)
+        return echecEcriture(chemin, r.message());
+    return ecrireOctets(chemin, octets);
+}
+
+} // namespace zel::fichier

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "store/resultat.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Reading and writing the program's plain text files: Windows-1252 bytes, one line per text
+// line. A line ends at CR LF, a lone CR or a lone LF; a NUL byte ends the text. Every line is
+// written followed by CR LF, so an empty list gives an empty file.
+namespace zel::fichier {
+
+QStringList decoupeLignes(const QByteArray& octets);
+
+// The bytes of a file holding the lines; fails, naming the line, when a line holds a character
+// the code page cannot write.
+Resultat encodeLignes(const QStringList& lignes, QByteArray& sortie);
+
+bool existe(const QString& chemin);
+
+// Reads the lines of an existing file.
+Resultat lire(const QString& chemin, QStringList& lignes);
+
+// Writes the lines to the file whole, through a temporary file renamed over the old one: when
+// anything fails the old file stays as it was and the message names the file.
+Resultat ecrire(const QString& chemin, const QStringList& lignes);
+
+// Writes bytes whole in the same safe way.
+Resultat ecrireOctets(const QString& chemin, const QByteArray& octets);
+
+} // namespace zel::fichier

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <utility>
+
+namespace zel {
+
+// The outcome of an operation that can fail: success, or the French message to show the user.
+class [[nodiscard]] Resultat {
+public:
+    static Resultat succes() { return Resultat(); }
+    static Resultat echec(QString message) { return Resultat(std::move(message)); }
+
+    bool ok() const { return m_message.isNull(); }
+    explicit operator bool() const { return ok(); }
+    const QString& message() const { return m_message; }
+
+private:
+    Resultat() = default;
+    explicit Resultat(QString message)
+        : m_message(message.isNull() ? QString(QLatin1String("")) : std::move(message)) {}
+
+    QString m_message;
+};
+
+} // namespace zel

@@ -1,0 +1,184 @@
+#include "app/reglages.h"
+
+#include "store/fichiertexte.h"
+#include "support/fichiers.h"
+
+#include <gtest/gtest.h>
+
+using zel::Reglages;
+using zel::test::Dossier;
+
+namespace {
+
+QString s(const char* t) { return QString::fromUtf8(t); }
+
+const QByteArray kIniParDefaut = " 6.55957000000000E+0000\r\n"
+                                 "0\r\n"
+                                 "\r\n"
+                                 "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"
+                                 "\r\n"
+                                 "\r\n"
+                                 " 1.96000000000000E+0001\r\n"
+                                 " 0.00000000000000E+0000\r\n"
+                                 " 5.50000000000000E+0000\r\n"
+                                 "0\r\n"
+                                 "2\r\n"
+                                 "\r\n";
+
+QByteArray ini(std::initializer_list<const char*> lignes) {
+    QByteArray o;
+    for (const char* l : lignes)
+        o += QByteArray(l) + "\r\n";
+    return o;
+}
+
+} // namespace
+
+TEST(Reglages, RealsAreWrittenTwentyThreeWide) {
+    const struct {
+        double valeur;
+        const char* texte;
+    } cas[] = {
+        {6.55957, " 6.55957000000000E+0000"}, {19.6, " 1.96000000000000E+0001"},
+        {0.0, " 0.00000000000000E+0000"},     {-2.5, "-2.50000000000000E+0000"},
+        {0.00012, " 1.20000000000000E-0004"}, {9.999999999999999, " 1.00000000000000E+0001"},
+        {1e300, " 1.00000000000000E+0300"},
+    };
+    for (const auto& c : cas) {
+        EXPECT_EQ(zel::formateReel(c.valeur), s(c.texte));
+        EXPECT_EQ(zel::formateReel(c.valeur).size(), 23);
+    }
+}
+
+TEST(Reglages, WithoutFilesTheDefaultsAreUsedAndWrittenAtShutdown) {
+    Dossier d;
+    Reglages r;
+    EXPECT_TRUE(r.chargeAuDemarrage(d.racine()).isEmpty());
+    EXPECT_DOUBLE_EQ(r.ini.tauxEuro, 6.55957);
+    EXPECT_EQ(r.formatMontant, s("0.00"));
+    EXPECT_FALSE(r.GetIni().ouvertureAuto);
+    EXPECT_TRUE(r.listes.representants.isEmpty());
+    EXPECT_TRUE(r.sauveALaFin(d.racine(), QString()).isEmpty());
+    EXPECT_EQ(d.lit(zel::kFichierIni), kIniParDefaut);
+    EXPECT_EQ(d.lit(zel::kFichierSoc), QByteArray("\r\n\r\n\r\n\r\n\r\n\r\n\r\n"));
+    EXPECT_EQ(d.lit(zel::kFichierCbx),
+              QByteArray("[REPRESENTANT]\r\n[REGLEMENT]\r\n[BANQUE]\r\n[FOURNISSEUR]\r\n"
+                         "[ARTICLE]\r\n"));
+}
+
+TEST(Reglages, SettingsFileReadsBackWhatWasWritten) {
+    Dossier d;
+    const QByteArray fichier =
+        ini({" 6.00000000000000E+0000", "007", "/d/Dupont.cli", "1", "1", "1", "100", "1", "2",
+             "3", "4", "2", "75001", "Paris", "2.00000000000000E+0001", "7", "5.5", "2", "1",
+             "Yen"});
+    d.ecrit(zel::kFichierIni, fichier);
+    Reglages r;
+    ASSERT_TRUE(r.ChargeIni(d.racine()));
+    EXPECT_EQ(r.GetIni().document, s("/d/Dupont.cli"));
+    EXPECT_TRUE(r.GetIni().ouvertureAuto);
+    EXPECT_EQ(r.GetIni().modeSelection, 2);
+    EXPECT_EQ(r.ini.cleVille, s("Paris"));
+    EXPECT_DOUBLE_EQ(r.ini.tauxTva[1], 7.0);
+    EXPECT_EQ(r.formatMontant, s("0.0"));
+    ASSERT_TRUE(r.SauveIni(d.racine(), s("/d/Dupont.cli")));
+    // Reserved lines come back as read; numbers are written in their own form.
+    EXPECT_EQ(d.lit(zel::kFichierIni),
+              ini({" 6.00000000000000E+0000", "007", "/d/Dupont.cli", "1", "1", "1", "100", "1",
+                   "2", "3", "4", "2", "75001", "Paris", " 2.00000000000000E+0001",
+                   " 7.00000000000000E+0000", " 5.50000000000000E+0000", "2", "1", "Yen"}));
+}
+
+TEST(Reglages, LastDocumentIsForgottenWhenAutoOpenIsOff) {
+    Reglages r;
+    QStringList lignes = r.lignesIni(s("/d/Dupont.cli"));
+    EXPECT_EQ(lignes[2], s("/d/Dupont.cli"));
+    ASSERT_TRUE(r.litIni(lignes));
+    EXPECT_TRUE(r.GetIni().document.isEmpty());
+    r.SetIni(true);
+    lignes = r.lignesIni(s("/d/Dupont.cli"));
+    ASSERT_TRUE(r.litIni(lignes));
+    EXPECT_EQ(r.GetIni().document, s("/d/Dupont.cli"));
+}
+
+TEST(Reglages, DecimalsChooseTheAmountPattern) {
+    const struct {
+        const char* decimales;
+        const char* format;
+    } cas[] = {{"0", "#"}, {"1", "0.0"}, {"2", "0.00"}, {"3", "0.0"}, {"-1", "0.0"}};
+    Reglages r;
+    for (const auto& c : cas) {
+        r.formatMontant = s("0.0");
+        QStringList lignes = r.lignesIni(QString());
+        lignes[18] = s(c.decimales);
+        ASSERT_TRUE(r.litIni(lignes));
+        EXPECT_EQ(r.formatMontant, s(c.format)) << c.decimales;
+    }
+}
+
+TEST(Reglages, ABadSettingsFileStopsWithAMessageKeepingWhatWasRead) {
+    const QString longue(10000, u'7');
+    const struct {
+        const char* nom;
+        QStringList lignes;
+        const char* motif;
+        int tvaLue; // how many VAT rates were read before the stop
+    } cas[] = {
+        {"not a number", {s("6.5"), s("0"), s(""), s("abc")}, "ligne 4", 0},
+        {"comma instead of point", {s("6,5")}, "ligne 1", 0},
+        {"10 000 digits", {s("6.5"), longue}, "ligne 2", 0},
+        {"infinity", {s("1e999")}, "ligne 1", 0},
+        {"ends early",
+         {s("6.5"), s("0"), s(""), s("0"), s("0"), s("0"), s("0"), s("0"), s("0"), s("0"),
+          s("0"), s("0"), s(""), s(""), s("20")},
+         "avant la ligne 16", 1},
+        {"binary junk", zel::fichier::decoupeLignes(QByteArray("\x01\xff\x80\x7f\x00", 5)),
+         "ligne 1", 0},
+        {"empty file", {}, "avant la ligne 1", 0},
+    };
+    for (const auto& c : cas) {
+        Reglages r;
+        const zel::Resultat res = r.litIni(c.lignes);
+        ASSERT_FALSE(res) << c.nom;
+        EXPECT_TRUE(res.message().contains(s(c.motif))) << c.nom << ": "
+                                                        << res.message().toStdString();
+        EXPECT_LT(res.message().size(), 200) << c.nom;
+        EXPECT_DOUBLE_EQ(r.ini.tauxTva[0], c.tvaLue ? 20.0 : 19.6) << c.nom;
+        if (c.lignes.size() > 1 && c.lignes[0] == s("6.5")) {
+            EXPECT_DOUBLE_EQ(r.ini.tauxEuro, 6.5) << c.nom;
+        }
+    }
+}
+
+TEST(Reglages, CompanyHeaderKeepsSevenLines) {
+    Reglages r;
+    r.litSoc({s("Zel SARL"), s("1 rue"), s("75001 Paris"), s("4"), s("5"), s("6"), s("7"),
+              s("huitième")});
+    EXPECT_EQ(r.lignesSoc().size(), 7);
+    EXPECT_EQ(r.entete[6], s("7"));
+    r.litSoc({s("Seule")});
+    EXPECT_EQ(r.lignesSoc(), (QStringList{s("Seule"), s(""), s(""), s(""), s(""), s(""), s("")}));
+}
+
+TEST(Reglages, OptionListsAreReadBySectionAndWrittenInTheirOrder) {
+    Reglages r;
+    r.litCombo({s("perdu avant tout en-tête"), s("[BANQUE]"), s("Crédit"), s("[REPRESENTANT]"),
+                s("Martin"), s(""), s("[banque]"), s("[ARTICLE]"), s("Vis")});
+    EXPECT_EQ(r.listes.representants, (QStringList{s("Martin"), s(""), s("[banque]")}));
+    EXPECT_EQ(r.listes.banques, QStringList{s("Crédit")});
+    EXPECT_EQ(r.lignesCombo(),
+              (QStringList{s("[REPRESENTANT]"), s("Martin"), s(""), s("[banque]"),
+                           s("[REGLEMENT]"), s("[BANQUE]"), s("Crédit"), s("[FOURNISSEUR]"),
+                           s("[ARTICLE]"), s("Vis")}));
+}
+
+TEST(Reglages, FilesAreLoadedOnceSoChangesInMemoryStay) {
+    Dossier d;
+    d.ecrit(zel::kFichierSoc, "Zel SARL\r\n");
+    Reglages r;
+    EXPECT_TRUE(r.chargeAuDemarrage(d.racine()).isEmpty());
+    EXPECT_EQ(r.entete[0], s("Zel SARL"));
+    r.entete[0] = s("Nouveau nom");
+    r.chargeAuDemarrage(d.racine());
+    EXPECT_EQ(r.entete[0], s("Nouveau nom"));
+}

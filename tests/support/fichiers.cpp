@@ -1,0 +1,71 @@
+#include "support/fichiers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDevice>
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace zel::test {
+namespace {
+
+bool changeImmuable(const QString& chemin, bool oui) {
+    const int fd = ::open(QFile::encodeName(chemin).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return false;
+    int drapeaux = 0;
+    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &drapeaux) == 0;
+    if (ok) {
+        drapeaux = oui ? (drapeaux | FS_IMMUTABLE_FL) : (drapeaux & ~FS_IMMUTABLE_FL);
+        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &drapeaux) == 0;
+    }
+    ::close(fd);
+    return ok;
+}
+
+} // namespace
+
+Dossier::Dossier() { m_dir.setAutoRemove(true); }
+
+QString Dossier::chemin(const QString& nom) const { return m_dir.filePath(nom); }
+
+void Dossier::ecrit(const QString& nom, const QByteArray& octets) const {
+    QFile f(chemin(nom));
+    if (f.open(QIODevice::WriteOnly))
+        f.write(octets);
+}
+
+QByteArray Dossier::lit(const QString& nom) const {
+    QFile f(chemin(nom));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool Dossier::existe(const QString& nom) const { return QFile::exists(chemin(nom)); }
+
+DossierProtege::DossierProtege(const QString& chemin) : m_chemin(chemin) {
+    QFile::setPermissions(chemin, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (!refuseLesFichiers())
+        m_immuable = changeImmuable(chemin, true);
+    m_actif = refuseLesFichiers();
+}
+
+DossierProtege::~DossierProtege() {
+    if (m_immuable)
+        changeImmuable(m_chemin, false);
+    QFile::setPermissions(m_chemin, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                        QFileDevice::ExeOwner);
+}
+
+bool DossierProtege::refuseLesFichiers() const {
+    QFile essai(QDir(m_chemin).filePath(QStringLiteral(".essai")));
+    if (!essai.open(QIODevice::WriteOnly))
+        return true;
+    essai.close();
+    essai.remove();
+    return false;
+}
+
+} // namespace zel::test
