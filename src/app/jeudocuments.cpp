@@ -24,11 +24,15 @@ QString extension(Sorte s) {
     return {};
 }
 
-QString sansDossier(const QString& nom) { return QFileInfo(nom).fileName(); }
+QString sansDossier(const QString& nom) {
+    return QFileInfo(nom).fileName();
+}
 
 } // namespace
 
-JeuDocuments::JeuDocuments() { remiseAZero(); }
+JeuDocuments::JeuDocuments() {
+    remiseAZero();
+}
 
 void JeuDocuments::remiseAZero() {
     for (Blocs& b : m_stores)
@@ -45,7 +49,9 @@ void JeuDocuments::remiseAZero() {
     m_titre.clear();
 }
 
-void JeuDocuments::Nouveau() { remiseAZero(); }
+void JeuDocuments::Nouveau() {
+    remiseAZero();
+}
 
 QString JeuDocuments::nomCompagnon(const QString& nomClients, Sorte s) {
     if (nomClients.isEmpty())
@@ -83,8 +89,7 @@ Resultat JeuDocuments::Charge(const QString& nom) {
     // in memory as it was.
     std::array<QStringList, kNombreSortes> lus;
     for (Sorte s : kToutesSortes) {
-        const QString chemin =
-            trouveSansCasse(s == Sorte::Clients ? nom : nomCompagnon(nom, s));
+        const QString chemin = trouveSansCasse(s == Sorte::Clients ? nom : nomCompagnon(nom, s));
         if (s != Sorte::Clients && !fichier::existe(chemin))
             continue;
         if (Resultat r = fichier::lire(chemin, lus[indice(s)]); !r)

@@ -14,7 +14,9 @@ enum class Sorte { Clients, Factures, Fournisseurs, Articles, Commandes };
 inline constexpr int kNombreSortes = 5;
 inline constexpr std::array<Sorte, kNombreSortes> kToutesSortes = {
     Sorte::Clients, Sorte::Factures, Sorte::Fournisseurs, Sorte::Articles, Sorte::Commandes};
-inline constexpr int indice(Sorte s) { return static_cast<int>(s); }
+inline constexpr int indice(Sorte s) {
+    return static_cast<int>(s);
+}
 
 // What the record pages do when the set is loaded or saved: checking and repairing each store
 // as it is read, writing the cards shown back to their stores, compacting a store before it is

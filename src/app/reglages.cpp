@@ -107,7 +107,9 @@ private:
     QString m_erreur;
 };
 
-QString chemin(const QString& dossier, const QString& nom) { return QDir(dossier).filePath(nom); }
+QString chemin(const QString& dossier, const QString& nom) {
+    return QDir(dossier).filePath(nom);
+}
 
 // Reads a file of the folder with the given reader; a missing file is passed over.
 template <typename Lire>
@@ -199,7 +201,9 @@ void Reglages::litSoc(const QStringList& lignes) {
         entete[i] = i < lignes.size() ? lignes[i] : QString();
 }
 
-QStringList Reglages::lignesSoc() const { return QStringList(entete.begin(), entete.end()); }
+QStringList Reglages::lignesSoc() const {
+    return QStringList(entete.begin(), entete.end());
+}
 
 void Reglages::litCombo(const QStringList& lignes) {
     const auto cibles = listesDans(listes);

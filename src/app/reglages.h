@@ -18,22 +18,22 @@ inline const QString kFichierCbx = QStringLiteral("ZelVente.cbx");
 
 // The values of the settings file, in the order of its 20 lines.
 struct ValeursIni {
-    double tauxEuro = 6.55957;               // 1: francs per euro
-    QString reserve2 = QStringLiteral("0");  // 2: kept as read
-    QString dernierDocument;                 // 3: client file open at shutdown
-    int ouvertureAuto = 0;                   // 4: 1 opens the last document at start
-    int miseEnPage = 0;                      // 5: 0 frame and header, 1 frame only, else neither
-    int orientationEnveloppe = 0;            // 6: 0 portrait, 1 landscape
-    int decalageGuide = 0;                   // 7: envelope guide offset in millimetres
+    double tauxEuro = 6.55957;              // 1: francs per euro
+    QString reserve2 = QStringLiteral("0"); // 2: kept as read
+    QString dernierDocument;                // 3: client file open at shutdown
+    int ouvertureAuto = 0;                  // 4: 1 opens the last document at start
+    int miseEnPage = 0;                     // 5: 0 frame and header, 1 frame only, else neither
+    int orientationEnveloppe = 0;           // 6: 0 portrait, 1 landscape
+    int decalageGuide = 0;                  // 7: envelope guide offset in millimetres
     std::array<QString, 4> reserves8a11{QStringLiteral("0"), QStringLiteral("0"),
                                         QStringLiteral("0"), QStringLiteral("0")};
-    int modeSelectionClient = 0;             // 12
-    QString cleCodePostal;                   // 13
-    QString cleVille;                        // 14
+    int modeSelectionClient = 0;                   // 12
+    QString cleCodePostal;                         // 13
+    QString cleVille;                              // 14
     std::array<double, 3> tauxTva{19.6, 0.0, 5.5}; // 15 to 17: VAT of the codes 1, 2 and 3
-    int modeDevise = 0;                      // 18: 0 francs, 1 euros, 2 other currency
-    int decimales = 2;                       // 19: 0, 1 or 2
-    QString nomDevise;                       // 20: the other currency's name
+    int modeDevise = 0;                            // 18: 0 francs, 1 euros, 2 other currency
+    int decimales = 2;                             // 19: 0, 1 or 2
+    QString nomDevise;                             // 20: the other currency's name
 
     bool operator==(const ValeursIni&) const = default;
 };

@@ -7,7 +7,9 @@ namespace {
 
 const QString kDebutBalise = QStringLiteral("<BLOC");
 
-bool estChiffre(QChar c) { return c >= u'0' && c <= u'9'; }
+bool estChiffre(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // The block number of a line shaped like an opening tag in any letter case, or -1.
 int numeroOuverture(const QString& ligne) {
@@ -136,7 +138,9 @@ void Blocs::RemplaceBloc(int n, const QStringList& contenu) {
         insere(place, encadre(n, contenu));
 }
 
-void Blocs::AjouteBloc(int n, const QStringList& contenu) { ajoute(encadre(n, contenu)); }
+void Blocs::AjouteBloc(int n, const QStringList& contenu) {
+    ajoute(encadre(n, contenu));
+}
 
 void Blocs::SupBloc(int n) {
     const int ouverture = ChercheBloc(n);

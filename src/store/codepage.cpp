@@ -37,7 +37,9 @@ std::optional<QChar> premierNonRepresentable(QStringView texte) {
     return std::nullopt;
 }
 
-bool representable(QStringView texte) { return !premierNonRepresentable(texte); }
+bool representable(QStringView texte) {
+    return !premierNonRepresentable(texte);
+}
 
 QString decode(const char* octets, qsizetype taille) {
     QString texte(taille, Qt::Uninitialized);

@@ -30,9 +30,9 @@ QString raison(QFileDevice::FileError erreur) {
 }
 
 Resultat echecEcriture(const QString& chemin, const QString& pourquoi) {
-    return Resultat::echec(QStringLiteral("Impossible d'enregistrer le fichier %1 :\n%2.")
-                               .arg(chemin.isEmpty() ? QStringLiteral("(sans nom)") : chemin,
-                                    pourquoi));
+    return Resultat::echec(
+        QStringLiteral("Impossible d'enregistrer le fichier %1 :\n%2.")
+            .arg(chemin.isEmpty() ? QStringLiteral("(sans nom)") : chemin, pourquoi));
 }
 
 } // namespace
@@ -85,12 +85,12 @@ bool existe(const QString& chemin) {
 Resultat lire(const QString& chemin, QStringList& lignes) {
     QFile f(chemin);
     if (!f.open(QIODevice::ReadOnly))
-        return Resultat::echec(
-            QStringLiteral("Impossible de lire le fichier %1 :\n%2.").arg(chemin, raison(f.error())));
+        return Resultat::echec(QStringLiteral("Impossible de lire le fichier %1 :\n%2.")
+                                   .arg(chemin, raison(f.error())));
     const QByteArray octets = f.readAll();
     if (f.error() != QFileDevice::NoError)
-        return Resultat::echec(
-            QStringLiteral("Impossible de lire le fichier %1 :\n%2.").arg(chemin, raison(f.error())));
+        return Resultat::echec(QStringLiteral("Impossible de lire le fichier %1 :\n%2.")
+                                   .arg(chemin, raison(f.error())));
     lignes = decoupeLignes(octets);
     return Resultat::succes();
 }

@@ -12,7 +12,9 @@ using zel::test::Dossier;
 
 namespace {
 
-QString s(const char* t) { return QString::fromUtf8(t); }
+QString s(const char* t) {
+    return QString::fromUtf8(t);
+}
 
 QByteArray bloc(int n, const char* champ) {
     return QStringLiteral("<BLOC%1>\r\n%2\r\n</BLOC%1>\r\n")
@@ -71,8 +73,8 @@ TEST(JeuDocuments, LoadFindsCompanionsInAnyLetterCase) {
         // Saving writes over the file found, so the set never ends up with two order files.
         jeu.SetSauve();
         ASSERT_TRUE(jeu.Sauve(d.chemin(s("Dupont.cli"))));
-        const QStringList commandes = QDir(d.racine()).entryList({s("*.cmd"), s("*.Cmd"), s("*.CMD")},
-                                                                 QDir::Files);
+        const QStringList commandes =
+            QDir(d.racine()).entryList({s("*.cmd"), s("*.Cmd"), s("*.CMD")}, QDir::Files);
         EXPECT_EQ(commandes, QStringList{s(nomCommandes)});
     }
 }
@@ -132,13 +134,13 @@ TEST(JeuDocuments, LoadAndSaveCallThePagesInOrder) {
     ReactionsEnregistrees r;
     jeu.setReactions(&r);
     ASSERT_TRUE(jeu.Charge(d.chemin(s("a.cli"))));
-    EXPECT_EQ(r.appels, (QStringList{s("verifie 0"), s("verifie 1"), s("verifie 2"),
-                                     s("verifie 3"), s("verifie 4"), s("premier")}));
+    EXPECT_EQ(r.appels, (QStringList{s("verifie 0"), s("verifie 1"), s("verifie 2"), s("verifie 3"),
+                                     s("verifie 4"), s("premier")}));
     r.appels.clear();
     jeu.SetSauve();
     ASSERT_TRUE(jeu.Sauve(d.chemin(s("a.cli"))));
-    EXPECT_EQ(r.appels, (QStringList{s("cartes"), s("compacte 0"), s("compacte 1"),
-                                     s("compacte 2"), s("compacte 3")}));
+    EXPECT_EQ(r.appels, (QStringList{s("cartes"), s("compacte 0"), s("compacte 1"), s("compacte 2"),
+                                     s("compacte 3")}));
 }
 
 TEST(JeuDocuments, AMissingClientFileChangesNothing) {

@@ -10,7 +10,9 @@ using zel::test::Dossier;
 
 namespace {
 
-QString s(const char* t) { return QString::fromUtf8(t); }
+QString s(const char* t) {
+    return QString::fromUtf8(t);
+}
 
 const QByteArray kIniParDefaut = " 6.55957000000000E+0000\r\n"
                                  "0\r\n"
@@ -68,10 +70,26 @@ TEST(Reglages, WithoutFilesTheDefaultsAreUsedAndWrittenAtShutdown) {
 
 TEST(Reglages, SettingsFileReadsBackWhatWasWritten) {
     Dossier d;
-    const QByteArray fichier =
-        ini({" 6.00000000000000E+0000", "007", "/d/Dupont.cli", "1", "1", "1", "100", "1", "2",
-             "3", "4", "2", "75001", "Paris", "2.00000000000000E+0001", "7", "5.5", "2", "1",
-             "Yen"});
+    const QByteArray fichier = ini({" 6.00000000000000E+0000",
+                                    "007",
+                                    "/d/Dupont.cli",
+                                    "1",
+                                    "1",
+                                    "1",
+                                    "100",
+                                    "1",
+                                    "2",
+                                    "3",
+                                    "4",
+                                    "2",
+                                    "75001",
+                                    "Paris",
+                                    "2.00000000000000E+0001",
+                                    "7",
+                                    "5.5",
+                                    "2",
+                                    "1",
+                                    "Yen"});
     d.ecrit(zel::kFichierIni, fichier);
     Reglages r;
     ASSERT_TRUE(r.ChargeIni(d.racine()));
@@ -83,10 +101,26 @@ TEST(Reglages, SettingsFileReadsBackWhatWasWritten) {
     EXPECT_EQ(r.formatMontant, s("0.0"));
     ASSERT_TRUE(r.SauveIni(d.racine(), s("/d/Dupont.cli")));
     // Reserved lines come back as read; numbers are written in their own form.
-    EXPECT_EQ(d.lit(zel::kFichierIni),
-              ini({" 6.00000000000000E+0000", "007", "/d/Dupont.cli", "1", "1", "1", "100", "1",
-                   "2", "3", "4", "2", "75001", "Paris", " 2.00000000000000E+0001",
-                   " 7.00000000000000E+0000", " 5.50000000000000E+0000", "2", "1", "Yen"}));
+    EXPECT_EQ(d.lit(zel::kFichierIni), ini({" 6.00000000000000E+0000",
+                                            "007",
+                                            "/d/Dupont.cli",
+                                            "1",
+                                            "1",
+                                            "1",
+                                            "100",
+                                            "1",
+                                            "2",
+                                            "3",
+                                            "4",
+                                            "2",
+                                            "75001",
+                                            "Paris",
+                                            " 2.00000000000000E+0001",
+                                            " 7.00000000000000E+0000",
+                                            " 5.50000000000000E+0000",
+                                            "2",
+                                            "1",
+                                            "Yen"}));
 }
 
 TEST(Reglages, LastDocumentIsForgottenWhenAutoOpenIsOff) {
@@ -129,9 +163,10 @@ TEST(Reglages, ABadSettingsFileStopsWithAMessageKeepingWhatWasRead) {
         {"10 000 digits", {s("6.5"), longue}, "ligne 2", 0},
         {"infinity", {s("1e999")}, "ligne 1", 0},
         {"ends early",
-         {s("6.5"), s("0"), s(""), s("0"), s("0"), s("0"), s("0"), s("0"), s("0"), s("0"),
-          s("0"), s("0"), s(""), s(""), s("20")},
-         "avant la ligne 16", 1},
+         {s("6.5"), s("0"), s(""), s("0"), s("0"), s("0"), s("0"), s("0"), s("0"), s("0"), s("0"),
+          s("0"), s(""), s(""), s("20")},
+         "avant la ligne 16",
+         1},
         {"binary junk", zel::fichier::decoupeLignes(QByteArray("\x01\xff\x80\x7f\x00", 5)),
          "ligne 1", 0},
         {"empty file", {}, "avant la ligne 1", 0},
@@ -140,8 +175,8 @@ TEST(Reglages, ABadSettingsFileStopsWithAMessageKeepingWhatWasRead) {
         Reglages r;
         const zel::Resultat res = r.litIni(c.lignes);
         ASSERT_FALSE(res) << c.nom;
-        EXPECT_TRUE(res.message().contains(s(c.motif))) << c.nom << ": "
-                                                        << res.message().toStdString();
+        EXPECT_TRUE(res.message().contains(s(c.motif)))
+            << c.nom << ": " << res.message().toStdString();
         EXPECT_LT(res.message().size(), 200) << c.nom;
         EXPECT_DOUBLE_EQ(r.ini.tauxTva[0], c.tvaLue ? 20.0 : 19.6) << c.nom;
         if (c.lignes.size() > 1 && c.lignes[0] == s("6.5")) {
@@ -166,10 +201,9 @@ TEST(Reglages, OptionListsAreReadBySectionAndWrittenInTheirOrder) {
                 s("Martin"), s(""), s("[banque]"), s("[ARTICLE]"), s("Vis")});
     EXPECT_EQ(r.listes.representants, (QStringList{s("Martin"), s(""), s("[banque]")}));
     EXPECT_EQ(r.listes.banques, QStringList{s("Crédit")});
-    EXPECT_EQ(r.lignesCombo(),
-              (QStringList{s("[REPRESENTANT]"), s("Martin"), s(""), s("[banque]"),
-                           s("[REGLEMENT]"), s("[BANQUE]"), s("Crédit"), s("[FOURNISSEUR]"),
-                           s("[ARTICLE]"), s("Vis")}));
+    EXPECT_EQ(r.lignesCombo(), (QStringList{s("[REPRESENTANT]"), s("Martin"), s(""), s("[banque]"),
+                                            s("[REGLEMENT]"), s("[BANQUE]"), s("Crédit"),
+                                            s("[FOURNISSEUR]"), s("[ARTICLE]"), s("Vis")}));
 }
 
 TEST(Reglages, FilesAreLoadedOnceSoChangesInMemoryStay) {

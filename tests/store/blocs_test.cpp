@@ -8,7 +8,9 @@ using zel::Blocs;
 
 namespace {
 
-QString s(const char* t) { return QString::fromUtf8(t); }
+QString s(const char* t) {
+    return QString::fromUtf8(t);
+}
 
 // The plain top-down scans the store's index must agree with.
 struct Reference {
@@ -52,7 +54,9 @@ struct Reference {
     }
 };
 
-QStringList lignesDe(const Blocs& b) { return b.lignes(); }
+QStringList lignesDe(const Blocs& b) {
+    return b.lignes();
+}
 
 } // namespace
 
@@ -100,8 +104,8 @@ TEST(Blocs, UnclosedBlockIsDeletedToTheEnd) {
 
 TEST(Blocs, LowerCaseOpeningTagIsFoundButNotCounted) {
     Blocs b;
-    b.remplaceTout({s("<BLOC0000>"), s("a"), s("</BLOC0000>"), s("<bloc0003>"), s("b"),
-                    s("</BLOC0003>")});
+    b.remplaceTout(
+        {s("<BLOC0000>"), s("a"), s("</BLOC0000>"), s("<bloc0003>"), s("b"), s("</BLOC0003>")});
     EXPECT_EQ(b.ChercheBloc(3), 3);
     EXPECT_EQ(b.CompteBlocs(), 1);
     EXPECT_EQ(b.contenuBloc(3), QStringList{s("b")});
@@ -130,11 +134,25 @@ TEST(Blocs, LinesThatOnlyLookLikeTagsAreNotBlocks) {
 // Random stores, well formed or not, edited at random: after every edit the index gives the
 // same answers as a plain scan of the same lines.
 TEST(Blocs, IndexAgreesWithAPlainScanOnRandomStores) {
-    const QStringList vocabulaire = {
-        s("<BLOC0000>"), s("<BLOC0001>"), s("<bloc0001>"), s("<BLOC0002>"), s("<Bloc0003>"),
-        s("</BLOC0000>"), s("</BLOC0001>"), s("</BLOC0002>"), s("</bloc0002>"), s("</BLOC0003>"),
-        s("<BLOC9999>"), s("<BLOC001>"), s("<BLOCxyzw>"), s("<BLOC0001"), s(""), s(" "),
-        s("Dupont"), s("MEMOnote"), s("DATA01/01/2026\tx\t1,00")};
+    const QStringList vocabulaire = {s("<BLOC0000>"),
+                                     s("<BLOC0001>"),
+                                     s("<bloc0001>"),
+                                     s("<BLOC0002>"),
+                                     s("<Bloc0003>"),
+                                     s("</BLOC0000>"),
+                                     s("</BLOC0001>"),
+                                     s("</BLOC0002>"),
+                                     s("</bloc0002>"),
+                                     s("</BLOC0003>"),
+                                     s("<BLOC9999>"),
+                                     s("<BLOC001>"),
+                                     s("<BLOCxyzw>"),
+                                     s("<BLOC0001"),
+                                     s(""),
+                                     s(" "),
+                                     s("Dupont"),
+                                     s("MEMOnote"),
+                                     s("DATA01/01/2026\tx\t1,00")};
     std::mt19937 alea(20261206);
     auto tire = [&](int n) { return int(alea() % unsigned(n)); };
 

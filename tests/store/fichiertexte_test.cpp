@@ -8,7 +8,9 @@ namespace fichier = zel::fichier;
 using zel::test::Dossier;
 
 namespace {
-QString s(const char* t) { return QString::fromUtf8(t); }
+QString s(const char* t) {
+    return QString::fromUtf8(t);
+}
 } // namespace
 
 TEST(FichierTexte, EveryByteValueComesBackUnchanged) {
@@ -67,8 +69,7 @@ TEST(FichierTexte, FailedWritesLeaveTheOldFileAndNameIt) {
         QStringList lignes;
         const char* motif;
     } cas[] = {
-        {"character outside the code page", d.chemin(s("a.cli")), {s("ok"), s("Łódź")},
-         "ligne 2"},
+        {"character outside the code page", d.chemin(s("a.cli")), {s("ok"), s("Łódź")}, "ligne 2"},
         {"empty name", QString(), {s("x")}, "aucun nom"},
         {"name of a folder", d.racine(), {s("x")}, "dossier"},
         {"missing folder", d.chemin(s("absent/b.cli")), {s("x")}, "absent/b.cli"},

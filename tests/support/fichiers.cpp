@@ -28,9 +28,13 @@ bool changeImmuable(const QString& chemin, bool oui) {
 
 } // namespace
 
-Dossier::Dossier() { m_dir.setAutoRemove(true); }
+Dossier::Dossier() {
+    m_dir.setAutoRemove(true);
+}
 
-QString Dossier::chemin(const QString& nom) const { return m_dir.filePath(nom); }
+QString Dossier::chemin(const QString& nom) const {
+    return m_dir.filePath(nom);
+}
 
 void Dossier::ecrit(const QString& nom, const QByteArray& octets) const {
     QFile f(chemin(nom));
@@ -43,7 +47,9 @@ QByteArray Dossier::lit(const QString& nom) const {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-bool Dossier::existe(const QString& nom) const { return QFile::exists(chemin(nom)); }
+bool Dossier::existe(const QString& nom) const {
+    return QFile::exists(chemin(nom));
+}
 
 DossierProtege::DossierProtege(const QString& chemin) : m_chemin(chemin) {
     QFile::setPermissions(chemin, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
@@ -55,8 +61,8 @@ DossierProtege::DossierProtege(const QString& chemin) : m_chemin(chemin) {
 DossierProtege::~DossierProtege() {
     if (m_immuable)
         changeImmuable(m_chemin, false);
-    QFile::setPermissions(m_chemin, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                        QFileDevice::ExeOwner);
+    QFile::setPermissions(m_chemin,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 bool DossierProtege::refuseLesFichiers() const {
