@@ -1,0 +1,111 @@
+#include "app/commandes.h"
+
+#include <QFileInfo>
+
+namespace zel {
+
+namespace {
+
+const QString kFiltreOuvrir = QStringLiteral("Fichier clients (*.cli)|*.cli");
+const QString kFiltreEnregistrer = QStringLiteral("Fichiers clients (*.cli)|*.cli");
+
+} // namespace
+
+CommandesDocument::CommandesDocument(JeuDocuments& jeu, Dialogues& dialogues)
+    : m_jeu(jeu), m_dialogues(dialogues) {}
+
+QString CommandesDocument::avecExtensionCli(const QString& nom) {
+    const qsizetype dossier = nom.lastIndexOf(u'/') + 1;
+    const qsizetype point = nom.lastIndexOf(u'.');
+    return (point >= dossier ? nom.left(point) : nom) + QStringLiteral(".cli");
+}
+
+bool CommandesDocument::invite() {
+    if (!m_jeu.TestModif())
+        return true;
+    const QString nom = QFileInfo(m_document).fileName();
+    switch (m_dialogues.ouiNonAnnuler(QStringLiteral("Enregistrer changements dans ") + nom +
+                                      QStringLiteral(" ?"))) {
+    case Dialogues::Reponse::Oui:
+        // A set never named is given a name first rather than failing to be written.
+        return m_document.isEmpty() ? EnregistrerSous() : sauve(m_document);
+    case Dialogues::Reponse::Non:
+        return true;
+    case Dialogues::Reponse::Annuler:
+        break;
+    }
+    return false;
+}
+
+bool CommandesDocument::sauve(const QString& nom) {
+    if (Resultat r = m_jeu.Sauve(nom); !r) {
+        m_dialogues.message(r.message());
+        return false;
+    }
+    return true;
+}
+
+bool CommandesDocument::charge(const QString& nom) {
+    // A set that could not be read stays as it was, and so does its name, so that Save never
+    // writes it over the file that was refused.
+    if (Resultat r = m_jeu.Charge(nom); !r) {
+        m_dialogues.message(r.message());
+        return false;
+    }
+    m_document = nom;
+    return true;
+}
+
+bool CommandesDocument::Nouveau() {
+    if (!invite())
+        return false;
+    m_document.clear();
+    m_jeu.Nouveau();
+    return true;
+}
+
+bool CommandesDocument::Ouvrir() {
+    if (!invite())
+        return false;
+    const std::optional<QString> choisi = m_dialogues.fichierAOuvrir(kFiltreOuvrir);
+    if (!choisi)
+        return false;
+    if (!choisi->toUpper().endsWith(QStringLiteral(".CLI"))) {
+        m_document.clear();
+        m_dialogues.message(QStringLiteral("Type de fichier non valide"));
+        return false;
+    }
+    if (!QFileInfo::exists(*choisi)) {
+        m_document = *choisi;
+        m_dialogues.message(QStringLiteral("Le fichier n'existe pas"));
+        return false;
+    }
+    return charge(*choisi);
+}
+
+bool CommandesDocument::ouvreAuDemarrage(const QString& nom) {
+    return charge(nom);
+}
+
+bool CommandesDocument::Enregistrer() {
+    if (m_document.isEmpty())
+        return EnregistrerSous();
+    m_document = avecExtensionCli(m_document);
+    return sauve(m_document);
+}
+
+bool CommandesDocument::EnregistrerSous() {
+    m_document.clear();
+    const std::optional<QString> choisi =
+        m_dialogues.fichierAEnregistrer(kFiltreEnregistrer, QStringLiteral("*.cli"));
+    if (!choisi)
+        return false;
+    m_document = avecExtensionCli(*choisi);
+    if (QFileInfo::exists(m_document) &&
+        !m_dialogues.okAnnuler(QStringLiteral("Ce fichier existe déjà")))
+        return false;
+    m_jeu.SetSauve();
+    return sauve(m_document);
+}
+
+} // namespace zel

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "app/dialogues.h"
+#include "app/jeudocuments.h"
+
+#include <QString>
+
+namespace zel {
+
+// New, Open, Save, Save as and Quit on the document set, with the save prompt. Each command
+// returns true when it went through, so that the main window applies the client enable set
+// after New and Open, and closes after Quit.
+class CommandesDocument {
+public:
+    CommandesDocument(JeuDocuments& jeu, Dialogues& dialogues);
+
+    // The main window's copy of the client file's full name; empty for a set never named.
+    const QString& documentCourant() const { return m_document; }
+
+    bool Nouveau();
+    bool Ouvrir();
+    bool Enregistrer();
+    bool EnregistrerSous();
+    bool Quitter() { return invite(); }
+    // Opens the last document at start, without the dialog.
+    bool ouvreAuDemarrage(const QString& nom);
+
+    // The client file's name for a chosen name: its extension, if any, gives way to ".cli".
+    static QString avecExtensionCli(const QString& nom);
+
+private:
+    // The save prompt; false when the command must stop.
+    bool invite();
+    bool charge(const QString& nom);
+    bool sauve(const QString& nom);
+
+    JeuDocuments& m_jeu;
+    Dialogues& m_dialogues;
+    QString m_document;
+};
+
+} // namespace zel

@@ -1,0 +1,196 @@
+#include "app/commandes.h"
+
+#include "support/dialoguesfactices.h"
+#include "support/fichiers.h"
+
+#include <gtest/gtest.h>
+
+using zel::CommandesDocument;
+using zel::JeuDocuments;
+using zel::test::DialoguesFactices;
+using zel::test::Dossier;
+using Reponse = zel::Dialogues::Reponse;
+
+namespace {
+
+QString s(const char* t) {
+    return QString::fromUtf8(t);
+}
+
+const QByteArray kUnClient = "<BLOC0000>\r\nDisque\r\n</BLOC0000>\r\n";
+
+// A set on disk and a program that has it open, its client card changed in memory.
+struct JeuOuvert : testing::Test {
+    Dossier dossier;
+    JeuDocuments jeu;
+    DialoguesFactices dialogues;
+    CommandesDocument commandes{jeu, dialogues};
+
+    void SetUp() override {
+        dossier.ecrit(s("A.cli"), kUnClient);
+        dossier.ecrit(s("B.cli"), "<BLOC0000>\r\nAutre\r\n</BLOC0000>\r\n");
+        ASSERT_TRUE(commandes.ouvreAuDemarrage(dossier.chemin(s("A.cli"))));
+        jeu.BlocsCli().AjouteBloc(1, {s("Memoire")});
+        jeu.SetSauve();
+    }
+    bool enMemoire(const char* texte) const {
+        return jeu.store(zel::Sorte::Clients).lignes().contains(s(texte));
+    }
+};
+
+} // namespace
+
+TEST_F(JeuOuvert, TheSavePromptBeforeOpenHandlesEachAnswer) {
+    struct Cas {
+        Reponse reponse;
+        bool ouvert;       // B.cli is loaded afterwards
+        bool aEcrit;       // A.cli holds the change made in memory
+        bool changeGardee; // the change is still in memory
+    };
+    const Cas cas[] = {
+        {Reponse::Non, true, false, false},
+        {Reponse::Oui, true, true, false},
+        {Reponse::Annuler, false, false, true},
+    };
+    for (const Cas& c : cas) {
+        SetUp();
+        dialogues.vus.clear();
+        dialogues.reponses = {c.reponse};
+        dialogues.fichiers = {dossier.chemin(s("B.cli"))};
+
+        EXPECT_EQ(commandes.Ouvrir(), c.ouvert);
+        EXPECT_EQ(dialogues.vus.first(), s("question: Enregistrer changements dans A.cli ?"));
+        EXPECT_EQ(enMemoire("Autre"), c.ouvert);
+        EXPECT_EQ(enMemoire("Memoire"), c.changeGardee);
+        EXPECT_EQ(dossier.lit(s("A.cli")).contains("Memoire"), c.aEcrit);
+        EXPECT_EQ(jeu.TestModif(), c.changeGardee);
+        EXPECT_EQ(commandes.documentCourant(), dossier.chemin(c.ouvert ? s("B.cli") : s("A.cli")));
+        // Cancel stops before the file chooser.
+        EXPECT_EQ(dialogues.vus.size(), c.reponse == Reponse::Annuler ? 1 : 2);
+    }
+}
+
+TEST_F(JeuOuvert, OpenChecksTheNameBeforeLoading) {
+    struct Cas {
+        const char* fichier;
+        const char* message; // nothing when the set is loaded
+        const char* document;
+    };
+    dossier.ecrit(s("C.CLI"), "<BLOC0000>\r\nMajuscules\r\n</BLOC0000>\r\n");
+    dossier.ecrit(s("D.txt"), kUnClient);
+    const Cas cas[] = {
+        {"C.CLI", nullptr, "C.CLI"},
+        {"D.txt", "Type de fichier non valide", ""},
+        {"E.cli", "Le fichier n'existe pas", "E.cli"},
+    };
+    for (const Cas& c : cas) {
+        SetUp();
+        dialogues.vus.clear();
+        dialogues.reponses = {Reponse::Non};
+        dialogues.fichiers = {dossier.chemin(s(c.fichier))};
+        EXPECT_EQ(commandes.Ouvrir(), c.message == nullptr) << c.fichier;
+        EXPECT_EQ(dialogues.vus.last(), c.message ? s("message: ") + s(c.message)
+                                                  : s("ouvrir: Fichier clients (*.cli)|*.cli"));
+        EXPECT_EQ(enMemoire("Majuscules"), c.message == nullptr) << c.fichier;
+        EXPECT_EQ(enMemoire("Memoire"), c.message != nullptr) << c.fichier;
+        EXPECT_EQ(commandes.documentCourant(),
+                  *c.document ? dossier.chemin(s(c.document)) : QString());
+    }
+}
+
+TEST(CommandesDocument, SaveAsWritesTheClientFileAndItsFourCompanions) {
+    struct Cas {
+        const char* choisi;
+        const char* ecrit;
+    };
+    const Cas cas[] = {
+        {"Dupont", "Dupont"}, {"Dupont.txt", "Dupont"}, {"x.y/Martin", "x.y/Martin"}};
+    for (const Cas& c : cas) {
+        Dossier dossier;
+        QDir(dossier.racine()).mkdir(s("x.y"));
+        JeuDocuments jeu;
+        DialoguesFactices dialogues;
+        CommandesDocument commandes(jeu, dialogues);
+        jeu.BlocsCli().AjouteBloc(0, {s("Client")});
+        dialogues.fichiers = {dossier.chemin(s(c.choisi))};
+
+        EXPECT_TRUE(commandes.EnregistrerSous()) << c.choisi;
+        EXPECT_EQ(dialogues.vus,
+                  QStringList{s("enregistrer: Fichiers clients (*.cli)|*.cli *.cli")});
+        EXPECT_EQ(commandes.documentCourant(), dossier.chemin(s(c.ecrit) + s(".cli")));
+        for (const char* ext : {".cli", ".fct", ".frs", ".stk", ".cmd"})
+            EXPECT_TRUE(dossier.existe(s(c.ecrit) + s(ext))) << c.choisi << ext;
+        EXPECT_TRUE(dossier.lit(s(c.ecrit) + s(".cli")).contains("Client"));
+        EXPECT_FALSE(dossier.existe(s("Dupont.txt")));
+        EXPECT_FALSE(jeu.TestModif());
+    }
+}
+
+TEST_F(JeuOuvert, SaveAsOverAnExistingFileAsksFirst) {
+    for (bool ok : {false, true}) {
+        SetUp();
+        dialogues.vus.clear();
+        dialogues.fichiers = {dossier.chemin(s("B.cli"))};
+        dialogues.confirmations = {ok};
+        EXPECT_EQ(commandes.EnregistrerSous(), ok);
+        EXPECT_EQ(dialogues.vus.last(), s("confirmation: Ce fichier existe déjà"));
+        EXPECT_EQ(dossier.lit(s("B.cli")).contains("Memoire"), ok);
+        EXPECT_EQ(commandes.documentCourant(), dossier.chemin(s("B.cli")));
+    }
+}
+
+TEST_F(JeuOuvert, SaveWritesUnderTheCurrentName) {
+    EXPECT_TRUE(commandes.Enregistrer());
+    EXPECT_TRUE(dossier.lit(s("A.cli")).contains("Memoire"));
+    EXPECT_TRUE(dialogues.vus.isEmpty());
+    EXPECT_FALSE(jeu.TestModif());
+}
+
+TEST(CommandesDocument, YesForASetNeverNamedAsksForAName) {
+    struct Cas {
+        std::optional<const char*> choisi;
+        bool nouveau;
+    };
+    for (const Cas& c : {Cas{"Nom", true}, Cas{std::nullopt, false}}) {
+        Dossier dossier;
+        JeuDocuments jeu;
+        DialoguesFactices dialogues;
+        CommandesDocument commandes(jeu, dialogues);
+        jeu.BlocsCli().AjouteBloc(0, {s("Client")});
+        jeu.SetSauve();
+        dialogues.reponses = {Reponse::Oui};
+        if (c.choisi)
+            dialogues.fichiers = {dossier.chemin(s(*c.choisi))};
+        else
+            dialogues.fichiers = {QString()};
+
+        EXPECT_EQ(commandes.Nouveau(), c.nouveau);
+        EXPECT_EQ(dialogues.vus.first(), s("question: Enregistrer changements dans  ?"));
+        EXPECT_EQ(dossier.existe(s("Nom.cli")), c.nouveau);
+        // Cancelling the name keeps the set as it was, still to be saved.
+        EXPECT_EQ(jeu.store(zel::Sorte::Clients).estVide(), c.nouveau);
+        EXPECT_EQ(jeu.TestModif(), !c.nouveau);
+    }
+}
+
+TEST_F(JeuOuvert, AFailedSaveStopsQuitAndKeepsTheSet) {
+    zel::test::DossierProtege protege(dossier.racine());
+    if (!protege.actif())
+        GTEST_SKIP() << "this file system cannot refuse writes";
+    dialogues.vus.clear();
+    dialogues.reponses = {Reponse::Oui};
+    EXPECT_FALSE(commandes.Quitter());
+    ASSERT_EQ(dialogues.vus.size(), 2);
+    EXPECT_TRUE(dialogues.vus[1].startsWith(s("message: ")));
+    EXPECT_TRUE(dialogues.vus[1].contains(s("A.cli")));
+    EXPECT_TRUE(jeu.TestModif());
+    EXPECT_TRUE(enMemoire("Memoire"));
+}
+
+TEST(CommandesDocument, QuitWithoutChangesAsksNothing) {
+    JeuDocuments jeu;
+    DialoguesFactices dialogues;
+    CommandesDocument commandes(jeu, dialogues);
+    EXPECT_TRUE(commandes.Quitter());
+    EXPECT_TRUE(dialogues.vus.isEmpty());
+}
