@@ -388,6 +388,27 @@ const ElementMenu* trouve(Cible c) {
     return nullptr;
 }
 
+std::optional<Operation> toucheFiche(QKeyCombination touche) {
+    struct Touche {
+        QKeyCombination combinaison;
+        Operation operation;
+    };
+    static constexpr Touche kTouches[] = {
+        {QKeyCombination(Qt::Key_PageDown), Operation::Suivant},
+        {QKeyCombination(Qt::Key_PageUp), Operation::Precedent},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_Home), Operation::Premier},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_End), Operation::Dernier},
+        {QKeyCombination(Qt::Key_F2), Operation::Liste},
+    };
+    // The keypad's flag is not part of the key.
+    const QKeyCombination sansPave(touche.keyboardModifiers() & ~Qt::KeypadModifier, touche.key());
+    for (const Touche& t : kTouches) {
+        if (t.combinaison == sansPave)
+            return t.operation;
+    }
+    return std::nullopt;
+}
+
 QString EtatMenus::cle(Cible c) {
     return c.menu.toString() + u'\n' + c.libelle.toString();
 }

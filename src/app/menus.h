@@ -3,6 +3,7 @@
 #include "app/jeudocuments.h"
 
 #include <QHash>
+#include <QKeyCombination>
 #include <QString>
 #include <QStringView>
 
@@ -174,8 +175,10 @@ public:
     int mode(GroupeSelection g) const { return m_modes[static_cast<int>(g)]; }
     void setCoche(Cible c, bool oui);
 
-private:
+    // A text that names an item or a button uniquely.
     static QString cle(Cible c);
+
+private:
     QHash<QString, bool> m_actifs;
     QHash<QString, bool> m_coches;
     std::array<int, kNombreGroupes> m_modes{};
@@ -183,5 +186,9 @@ private:
 
 // The item of a menu by caption, if there is one.
 const ElementMenu* trouve(Cible c);
+
+// The keys of the card window, run on the page shown from any of its fields: Page Down, Page
+// Up, Ctrl+Home, Ctrl+End and F2. Nothing for another key.
+std::optional<Operation> toucheFiche(QKeyCombination touche);
 
 } // namespace zel

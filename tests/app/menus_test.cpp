@@ -311,3 +311,20 @@ TEST(EtatMenus, SelectionItemsAreRadioItemsWithinTheirGroup) {
     EXPECT_FALSE(etat.coche(menu(sel, s("Tous les &articles"))));
     EXPECT_EQ(etat.mode(zel::GroupeSelection::Articles), 3);
 }
+
+TEST(Menus, TheCardWindowKeysRunTheNavigationOfThePageShown) {
+    using zel::Operation;
+    const std::vector<std::pair<QKeyCombination, std::optional<Operation>>> cas = {
+        {QKeyCombination(Qt::Key_PageDown), Operation::Suivant},
+        {QKeyCombination(Qt::Key_PageUp), Operation::Precedent},
+        {QKeyCombination(Qt::KeypadModifier, Qt::Key_PageUp), Operation::Precedent},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_Home), Operation::Premier},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_End), Operation::Dernier},
+        {QKeyCombination(Qt::Key_F2), Operation::Liste},
+        {QKeyCombination(Qt::Key_Home), std::nullopt},
+        {QKeyCombination(Qt::ShiftModifier, Qt::Key_PageDown), std::nullopt},
+        {QKeyCombination(Qt::Key_F3), std::nullopt},
+    };
+    for (const auto& [touche, operation] : cas)
+        EXPECT_EQ(zel::toucheFiche(touche), operation) << touche.toCombined();
+}
