@@ -1,28 +1,24 @@
-#include "app/jeudocuments.h"
-#include "app/reglages.h"
-#include "ui/fenetreprincipale.h"
+#include "ui/filtrecp1252.h"
+#include "ui/tmainform.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QMessageBox>
+#include <QLocale>
+#include <QStatusBar>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zel Vente"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Zel Vente"));
+    // Amounts with "," and dates as dd/mm/yyyy.
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
 
-    const QString dossier = QDir::currentPath();
-    zel::Reglages reglages;
-    zel::JeuDocuments jeu;
-    zel::ui::TMainForm fenetre;
+    zel::ui::TMainForm fenetre(QDir::currentPath());
+    zel::ui::FiltreCp1252 filtre;
+    app.installEventFilter(&filtre);
+    QObject::connect(
+        &filtre, &zel::ui::FiltreCp1252::refuse, &fenetre,
+        [&fenetre](const QString& message) { fenetre.statusBar()->showMessage(message, 3000); });
     fenetre.show();
-    for (const QString& erreur : reglages.chargeAuDemarrage(dossier))
-        QMessageBox::warning(&fenetre, QStringLiteral("Zel Vente"), erreur);
-    if (const zel::DemarrageIni d = reglages.GetIni(); d.ouvertureAuto) {
-        if (zel::Resultat r = jeu.Charge(d.document); !r)
-            QMessageBox::warning(&fenetre, QStringLiteral("Zel Vente"), r.message());
-    }
-    const int code = QApplication::exec();
-    for (const QString& erreur : reglages.sauveALaFin(dossier, jeu.nomDocument()))
-        QMessageBox::warning(nullptr, QStringLiteral("Zel Vente"), erreur);
-    return code;
+    return QApplication::exec();
 }

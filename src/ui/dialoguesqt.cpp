@@ -1,0 +1,59 @@
+#include "ui/dialoguesqt.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace zel::ui {
+
+namespace {
+
+const QString kTitre = QStringLiteral("Zel Vente");
+
+// "Fichier clients (*.cli)|*.cli" becomes Qt's "Fichier clients (*.cli)".
+QString filtreQt(const QString& filtre) {
+    return filtre.section(u'|', 0, 0);
+}
+
+std::optional<QString> choisi(const QString& nom) {
+    if (nom.isEmpty())
+        return std::nullopt;
+    return nom;
+}
+
+} // namespace
+
+Dialogues::Reponse DialoguesQt::ouiNonAnnuler(const QString& texte) {
+    switch (QMessageBox::warning(m_parent, kTitre, texte,
+                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
+        return Reponse::Oui;
+    case QMessageBox::No:
+        return Reponse::Non;
+    default:
+        return Reponse::Annuler;
+    }
+}
+
+bool DialoguesQt::okAnnuler(const QString& texte) {
+    return QMessageBox::warning(m_parent, kTitre, texte, QMessageBox::Ok | QMessageBox::Cancel) ==
+           QMessageBox::Ok;
+}
+
+void DialoguesQt::message(const QString& texte) {
+    QMessageBox::information(m_parent, kTitre, texte);
+}
+
+std::optional<QString> DialoguesQt::fichierAOuvrir(const QString& filtre) {
+    return choisi(QFileDialog::getOpenFileName(m_parent, QStringLiteral("Ouvrir"), QString(),
+                                               filtreQt(filtre)));
+}
+
+std::optional<QString> DialoguesQt::fichierAEnregistrer(const QString& filtre,
+                                                        const QString& nomPropose) {
+    // Qt asks nothing itself about an existing file: the core asks in its own words.
+    return choisi(QFileDialog::getSaveFileName(m_parent, QStringLiteral("Enregistrer sous"),
+                                               nomPropose, filtreQt(filtre), nullptr,
+                                               QFileDialog::DontConfirmOverwrite));
+}
+
+} // namespace zel::ui

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/dialogues.h"
+
+class QWidget;
+
+namespace zel::ui {
+
+// The questions of the core asked with Qt's message boxes and file dialogs.
+class DialoguesQt : public Dialogues {
+public:
+    explicit DialoguesQt(QWidget* parent) : m_parent(parent) {}
+
+    Reponse ouiNonAnnuler(const QString& texte) override;
+    bool okAnnuler(const QString& texte) override;
+    void message(const QString& texte) override;
+    std::optional<QString> fichierAOuvrir(const QString& filtre) override;
+    std::optional<QString> fichierAEnregistrer(const QString& filtre,
+                                               const QString& nomPropose) override;
+
+private:
+    QWidget* m_parent;
+};
+
+} // namespace zel::ui

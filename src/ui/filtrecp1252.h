@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QObject>
+
+namespace zel::ui {
+
+// Refuses, in every field of every window, the typed or pasted text that the files could not
+// hold, so that nothing is changed silently when the set is saved.
+class FiltreCp1252 : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* cible, QEvent* evenement) override;
+
+Q_SIGNALS:
+    // A short text for the status bar.
+    void refuse(const QString& message);
+
+private:
+    bool refuseSi(const QString& texte);
+};
+
+} // namespace zel::ui

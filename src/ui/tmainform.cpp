@@ -1,0 +1,348 @@
+#include "ui/tmainform.h"
+
+#include "app/parametres.h"
+#include "ui/dialoguesqt.h"
+#include "ui/fenetresinfo.h"
+#include "ui/tcombo.h"
+#include "ui/tfiche.h"
+#include "ui/tsociete.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTime>
+#include <QToolBar>
+
+namespace zel::ui {
+
+namespace {
+
+const QString kTitre = QStringLiteral("Zel Vente");
+const QStringView kSelection = u"&Sélection";
+
+std::optional<Sorte> ongletDe(Operation operation) {
+    switch (operation) {
+    case Operation::Client:
+        return Sorte::Clients;
+    case Operation::Facture:
+        return Sorte::Factures;
+    case Operation::Fournisseur:
+        return Sorte::Fournisseurs;
+    case Operation::Articles:
+        return Sorte::Articles;
+    case Operation::Commande:
+        return Sorte::Commandes;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+TMainForm::TMainForm(const QString& dossierProgramme, Dialogues* dialogues, QWidget* parent)
+    : QMainWindow(parent), m_dossier(dossierProgramme),
+      m_dialoguesQt(dialogues ? nullptr : std::make_unique<DialoguesQt>(this)),
+      m_dialogues(dialogues ? *dialogues : *m_dialoguesQt), m_commandes(m_jeu, m_dialogues),
+      m_fiche(new TFiche(this)), m_panneauAide(new QLabel(this)), m_panneauHeure(new QLabel(this)) {
+    setWindowTitle(kTitre);
+    setCentralWidget(m_fiche);
+    construitMenus();
+    construitBarre();
+    statusBar()->addWidget(m_panneauAide);
+    statusBar()->addPermanentWidget(m_panneauHeure, 1);
+    const auto heure = [this] {
+        m_panneauHeure->setText(QStringLiteral("    ") +
+                                QLocale().toString(QTime::currentTime(), QLocale::LongFormat));
+    };
+    heure();
+    connect(&m_horloge, &QTimer::timeout, this, heure);
+    m_horloge.start(1000);
+    connect(m_fiche, &TFiche::touche, this, [this](Operation operation, Sorte) {
+        operationDePage(operation);
+        synchronise();
+    });
+    // The card window's first activation: the three files are read before any card is shown.
+    m_erreursDemarrage = m_reglages.chargeAuDemarrage(m_dossier);
+    synchronise();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::construitMenus() {
+    for (const Menu& m : menus()) {
+        QMenu* menu = menuBar()->addMenu(m.libelle.toString());
+        QMenu* sousMenu = nullptr;
+        for (const ElementMenu& e : m.elements) {
+            QMenu* dans = e.dansSousMenu && sousMenu ? sousMenu : menu;
+            if (e.separateurAvant)
+                dans->addSeparator();
+            QAction* a = nullptr;
+            if (e.operation == Operation::SousMenu) {
+                sousMenu = menu->addMenu(e.libelle.toString());
+                a = sousMenu->menuAction();
+            } else {
+                a = dans->addAction(e.libelle.toString());
+            }
+            a->setStatusTip(aideLongue(e.aide));
+            a->setCheckable(e.cochable);
+            if (!e.raccourci.isEmpty()) {
+                const QKeySequence touche(e.raccourci.toString());
+                a->setShortcut(touche);
+                // A card window key is shown in the menu, and run by the card window.
+                if (toucheFiche(touche[0]))
+                    a->setShortcutContext(Qt::WidgetShortcut);
+            }
+            const Cible c{m.libelle, e.libelle};
+            m_actions.emplace_back(c, a);
+            if (e.operation != Operation::SousMenu)
+                connect(a, &QAction::triggered, this, [this, c, &e] { declenche(e.operation, c); });
+        }
+    }
+}
+
+void TMainForm::construitBarre() {
+    QToolBar* barre = addToolBar(QStringLiteral("Barre d'outils"));
+    barre->setMovable(false);
+    barre->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    for (const BoutonBarre& b : barreOutils()) {
+        QAction* a = barre->addAction(aideCourte(b.aide));
+        a->setToolTip(aideCourte(b.aide));
+        a->setStatusTip(aideLongue(b.aide));
+        const Cible c = bouton(b.aide);
+        m_actions.emplace_back(c, a);
+        connect(a, &QAction::triggered, this, [this, c, &b] { declenche(b.operation, c); });
+    }
+}
+
+QAction* TMainForm::action(Cible c) const {
+    for (const auto& [cible, a] : m_actions) {
+        if (cible == c)
+            return a;
+    }
+    return nullptr;
+}
+
+QLabel* TMainForm::panneau(int n) const {
+    return n == 0 ? m_panneauAide : m_panneauHeure;
+}
+
+void TMainForm::synchronise() {
+    for (const auto& [c, a] : m_actions) {
+        a->setEnabled(m_etat.actif(c));
+        if (a->isCheckable())
+            a->setChecked(m_etat.coche(c));
+    }
+}
+
+void TMainForm::montreOnglet(Sorte onglet) {
+    m_fiche->montre(onglet);
+    m_etat.appliqueJeu(onglet);
+}
+
+void TMainForm::choisitToutes() {
+    m_etat.choisit({kSelection, u"&Tous les clients"});
+    m_etat.choisit({kSelection, u"Tous les fo&urnisseurs"});
+}
+
+void TMainForm::apresOuverture() {
+    montreOnglet(Sorte::Clients);
+    choisitToutes();
+    majTitre();
+}
+
+void TMainForm::majTitre() {
+    const QString document = m_jeu.titre();
+    setWindowTitle(document.isEmpty()
+                       ? kTitre
+                       : kTitre + QStringLiteral(" - [") + document + QStringLiteral("]"));
+}
+
+void TMainForm::indisponible() {
+    m_dialogues.message(QStringLiteral("Cette commande n'est pas encore disponible."));
+}
+
+void TMainForm::operationDePage(Operation) {
+    // The record pages come with their own windows; until then every page command says so.
+    indisponible();
+}
+
+void TMainForm::supprime(const QString& question) {
+    if (m_dialogues.okAnnuler(question))
+        indisponible();
+}
+
+void TMainForm::outil(Operation operation) {
+    switch (operation) {
+    case Operation::Departements:
+        montreDepartements(this);
+        break;
+    default:
+        // One line per tool here when its window lands.
+        m_dialogues.message(QStringLiteral("Cet utilitaire n'est pas encore disponible."));
+        break;
+    }
+}
+
+void TMainForm::declenche(Operation operation, Cible origine) {
+    if (const std::optional<Sorte> onglet = ongletDe(operation)) {
+        montreOnglet(*onglet);
+        synchronise();
+        return;
+    }
+    switch (operation) {
+    case Operation::Nouveau:
+        if (m_commandes.Nouveau())
+            apresOuverture();
+        break;
+    case Operation::Ouvrir:
+        if (m_commandes.Ouvrir())
+            apresOuverture();
+        break;
+    case Operation::Enregistrer:
+        m_commandes.Enregistrer();
+        majTitre();
+        break;
+    case Operation::EnregistrerSous:
+        m_commandes.EnregistrerSous();
+        majTitre();
+        break;
+    case Operation::Quitter:
+        close();
+        break;
+    case Operation::Selection:
+        m_etat.choisit(origine);
+        operationDePage(Operation::Premier);
+        break;
+    case Operation::Ajout:
+        operationDePage(operation);
+        m_etat.appliqueJeu(Sorte::Clients);
+        break;
+    case Operation::Supprime:
+        supprime(QStringLiteral("Confirmer suppression de la fiche ?"));
+        break;
+    case Operation::SupFact:
+        supprime(QStringLiteral("Confirmer suppression de la facture ?"));
+        break;
+    case Operation::SupCmd:
+        supprime(QStringLiteral("Confirmer suppression de la Commande ?"));
+        break;
+    case Operation::OuvrirAuto: {
+        const bool oui = !m_etat.coche(origine);
+        m_etat.setCoche(origine, oui);
+        m_reglages.SetIni(oui);
+        break;
+    }
+    case Operation::Psoc: {
+        TSociete dialogue(this);
+        dialogue.Init(m_reglages.entete);
+        if (dialogue.exec() == QDialog::Accepted)
+            changeEntete(m_reglages.entete, dialogue.Result());
+        break;
+    }
+    case Operation::Repre:
+    case Operation::Banques:
+    case Operation::FamFournis:
+    case Operation::FamArt: {
+        const std::optional<ListeEditee> l = listeEditee(operation);
+        QStringList& liste = m_reglages.listes.*(l->liste);
+        TCombo dialogue(this);
+        dialogue.Init(l->titre, l->etiquette, liste);
+        dialogue.exec();
+        liste = dialogue.Result();
+        break;
+    }
+    case Operation::ConfigurerImprimante: {
+        QPrinter imprimante;
+        QPageSetupDialog dialogue(&imprimante, this);
+        dialogue.exec();
+        break;
+    }
+    case Operation::APropos:
+        montreAPropos(this);
+        break;
+    case Operation::Calendrier:
+    case Operation::Calculatrice:
+    case Operation::Horloge:
+    case Operation::EuroConversion:
+    case Operation::PeseLettres:
+    case Operation::Departements:
+    case Operation::BlocNotes:
+        outil(operation);
+        break;
+    case Operation::Aucune:
+    case Operation::SousMenu:
+        break;
+    case Operation::Precedent:
+    case Operation::Suivant:
+    case Operation::Premier:
+    case Operation::Dernier:
+    case Operation::Liste:
+        operationDePage(operation);
+        break;
+    default:
+        indisponible();
+        break;
+    }
+    synchronise();
+}
+
+bool TMainForm::event(QEvent* evenement) {
+    if (evenement->type() == QEvent::StatusTip) {
+        m_panneauAide->setText(static_cast<QStatusTipEvent*>(evenement)->tip());
+        return true;
+    }
+    return QMainWindow::event(evenement);
+}
+
+void TMainForm::dimensionnePanneau() {
+    m_panneauAide->setFixedWidth(std::max(0, width() - 100));
+}
+
+void TMainForm::showEvent(QShowEvent* evenement) {
+    QMainWindow::showEvent(evenement);
+    dimensionnePanneau();
+    if (m_dejaMontre)
+        return;
+    m_dejaMontre = true;
+    // Messages and the last document wait for the window to be on screen.
+    QTimer::singleShot(0, this, &TMainForm::premiereApparition);
+}
+
+void TMainForm::premiereApparition() {
+    for (const QString& erreur : m_erreursDemarrage)
+        m_dialogues.message(erreur);
+    m_erreursDemarrage.clear();
+    const DemarrageIni depart = m_reglages.GetIni();
+    m_reglages.ini.modeSelectionClient = 0;
+    if (depart.ouvertureAuto) {
+        m_etat.setCoche({u"&Paramètres", u"&Ouvrir automatiquement"}, true);
+        if (m_commandes.ouvreAuDemarrage(depart.document))
+            apresOuverture();
+    }
+    synchronise();
+}
+
+void TMainForm::resizeEvent(QResizeEvent* evenement) {
+    QMainWindow::resizeEvent(evenement);
+    dimensionnePanneau();
+}
+
+void TMainForm::closeEvent(QCloseEvent* evenement) {
+    if (!m_commandes.Quitter()) {
+        evenement->ignore();
+        return;
+    }
+    QDir::setCurrent(m_dossier);
+    for (const QString& erreur : m_reglages.sauveALaFin(m_dossier, m_commandes.documentCourant()))
+        m_dialogues.message(erreur);
+    evenement->accept();
+}
+
+} // namespace zel::ui

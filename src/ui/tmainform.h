@@ -1,0 +1,76 @@
+#pragma once
+
+#include "app/commandes.h"
+#include "app/jeudocuments.h"
+#include "app/menus.h"
+#include "app/reglages.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <memory>
+#include <vector>
+
+class QAction;
+class QLabel;
+
+namespace zel::ui {
+
+class DialoguesQt;
+class TFiche;
+
+// The main window: menus, tool bar and status bar built from the core's tables, the card window
+// in the middle, and the document commands.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // The settings, company and option-list files are read from the program's folder now and
+    // written back there when the window closes. Without dialogs given, Qt's are used.
+    explicit TMainForm(const QString& dossierProgramme, Dialogues* dialogues = nullptr,
+                       QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    TFiche* fiche() const { return m_fiche; }
+    QAction* action(Cible c) const;
+    // The hint panel and the clock panel of the status bar.
+    QLabel* panneau(int n) const;
+    void declenche(Operation operation, Cible origine);
+
+protected:
+    bool event(QEvent* evenement) override;
+    void showEvent(QShowEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
+    void closeEvent(QCloseEvent* evenement) override;
+
+private:
+    void construitMenus();
+    void construitBarre();
+    void synchronise();
+    void montreOnglet(Sorte onglet);
+    void apresOuverture();
+    void choisitToutes();
+    void majTitre();
+    void premiereApparition();
+    void operationDePage(Operation operation);
+    void supprime(const QString& question);
+    void outil(Operation operation);
+    void indisponible();
+    void dimensionnePanneau();
+
+    QString m_dossier;
+    Reglages m_reglages;
+    JeuDocuments m_jeu;
+    std::unique_ptr<DialoguesQt> m_dialoguesQt;
+    Dialogues& m_dialogues;
+    CommandesDocument m_commandes;
+    EtatMenus m_etat;
+    TFiche* m_fiche;
+    std::vector<std::pair<Cible, QAction*>> m_actions;
+    QLabel* m_panneauAide;
+    QLabel* m_panneauHeure;
+    QTimer m_horloge;
+    QStringList m_erreursDemarrage;
+    bool m_dejaMontre = false;
+};
+
+} // namespace zel::ui

@@ -1,0 +1,41 @@
+#include "ui/tsociete.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zel::ui {
+
+TSociete::TSociete(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Société"));
+    auto* disposition = new QVBoxLayout(this);
+    disposition->addWidget(
+        new QLabel(QStringLiteral("Lignes constituant l'en-tête de la société")));
+    for (QLineEdit*& champ : m_champs) {
+        champ = new QLineEdit(this);
+        champ->setMinimumWidth(360);
+        disposition->addWidget(champ);
+    }
+    auto* boutons = new QDialogButtonBox(this);
+    boutons->addButton(QStringLiteral("Annuler"), QDialogButtonBox::RejectRole);
+    boutons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    disposition->addWidget(boutons);
+}
+
+void TSociete::Init(const EnteteSociete& entete) {
+    for (int i = 0; i < kLignesEntete; ++i)
+        m_champs[i]->setText(entete[i]);
+}
+
+EnteteSociete TSociete::Result() const {
+    EnteteSociete champs;
+    for (int i = 0; i < kLignesEntete; ++i)
+        champs[i] = m_champs[i]->text();
+    return champs;
+}
+
+} // namespace zel::ui

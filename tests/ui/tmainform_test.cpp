@@ -1,0 +1,162 @@
+#include "ui/filtrecp1252.h"
+#include "ui/tfiche.h"
+#include "ui/tmainform.h"
+
+#include "support/dialoguesfactices.h"
+#include "support/fichiers.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <gtest/gtest.h>
+
+using zel::Cible;
+using zel::Operation;
+using zel::Sorte;
+using zel::ui::TMainForm;
+
+namespace {
+
+QString s(const char* t) {
+    return QString::fromUtf8(t);
+}
+
+void appuie(QWidget* w, int touche, Qt::KeyboardModifiers modificateurs = Qt::NoModifier,
+            const QString& texte = QString()) {
+    QKeyEvent avance(QEvent::ShortcutOverride, touche, modificateurs, texte);
+    QApplication::sendEvent(w, &avance);
+    QKeyEvent appui(QEvent::KeyPress, touche, modificateurs, texte);
+    QApplication::sendEvent(w, &appui);
+}
+
+struct Fenetre : testing::Test {
+    zel::test::Dossier dossier;
+    zel::test::DialoguesFactices dialogues;
+    TMainForm fenetre{dossier.racine(), &dialogues};
+
+    QAction* action(const char* menu, const char* libelle) {
+        QAction* a = fenetre.action(Cible{s(menu), s(libelle)});
+        EXPECT_TRUE(a) << libelle;
+        return a;
+    }
+};
+
+QStringList textes(const QList<QAction*>& actions) {
+    QStringList t;
+    for (const QAction* a : actions) {
+        if (!a->isSeparator())
+            t.append(a->text());
+    }
+    return t;
+}
+
+} // namespace
+
+TEST_F(Fenetre, TheMenuBarCarriesTheCaptionsInOrder) {
+    EXPECT_EQ(fenetre.windowTitle(), s("Zel Vente"));
+    EXPECT_EQ(textes(fenetre.menuBar()->actions()).join(u'/'),
+              s("&Fichier/&Edition/&Bases/&Vente/&Achat/&Sélection/&Outils/&Paramètres/"
+                "&Utilitaires/&?"));
+    QMenu* fichier = fenetre.menuBar()->actions().first()->menu();
+    EXPECT_EQ(
+        textes(fichier->actions()),
+        QStringList({s("&Nouveau"), s("&Ouvrir..."), s("&Enregistrer"), s("Enregistrer &sous..."),
+                     s("&Imprimer"), s("&Mise en page..."), s("Configurer imprimante..."),
+                     s("I&mporter..."), s("E&xporter..."), s("&Quitter")}));
+    QMenu* imprimer = action("&Fichier", "&Imprimer")->menu();
+    ASSERT_TRUE(imprimer);
+    EXPECT_EQ(textes(imprimer->actions()).size(), 5);
+    EXPECT_EQ(action("&Fichier", "&Quitter")->shortcut(), QKeySequence(s("Alt+X")));
+    EXPECT_FALSE(action("&Fichier", "&Enregistrer")->isEnabled());
+    EXPECT_TRUE(action("&Sélection", "&Tous les clients")->isChecked());
+}
+
+TEST_F(Fenetre, StatusPanelZeroShowsTheLongPartOfTheHint) {
+    fenetre.resize(900, 600);
+    fenetre.show();
+    EXPECT_EQ(fenetre.panneau(0)->width(), 800);
+    action("&Fichier", "&Ouvrir...")->showStatusText(&fenetre);
+    EXPECT_EQ(fenetre.panneau(0)->text(), s("Ouvrir un fichier"));
+    QAction* enregistrer = fenetre.action(zel::bouton(u"Enregistrer|"));
+    ASSERT_TRUE(enregistrer);
+    EXPECT_EQ(enregistrer->text(), s("Enregistrer"));
+    enregistrer->showStatusText(&fenetre);
+    EXPECT_EQ(fenetre.panneau(0)->text(), QString());
+    EXPECT_TRUE(fenetre.panneau(1)->text().startsWith(s("    ")));
+}
+
+TEST_F(Fenetre, TabsApplyTheirEnableSets) {
+    EXPECT_TRUE(action("&Bases", "&Nouvelle fiche")->isEnabled());
+    action("&Bases", "&Factures")->trigger();
+    EXPECT_EQ(fenetre.fiche()->onglet(), Sorte::Factures);
+    action("&Bases", "F&ournisseurs")->trigger();
+    EXPECT_FALSE(action("&Bases", "&Nouvelle fiche")->isEnabled());
+    EXPECT_TRUE(action("&Edition", "Tr&ier fournisseurs...")->isEnabled());
+    EXPECT_TRUE(fenetre.action(zel::bouton(u"Nouvelle fiche"))->isEnabled());
+}
+
+TEST_F(Fenetre, TheNewFileButtonStartsANewSet) {
+    fenetre.action(zel::bouton(u"Nouveau fichier"))->trigger();
+    EXPECT_TRUE(action("&Fichier", "&Enregistrer")->isEnabled());
+    EXPECT_TRUE(action("&Sélection", "Tous les fo&urnisseurs")->isChecked());
+    EXPECT_TRUE(dialogues.vus.isEmpty());
+}
+
+TEST_F(Fenetre, SelectionItemsAreExclusiveInTheMenu) {
+    fenetre.action(zel::bouton(u"Nouveau fichier"))->trigger();
+    action("&Sélection", "&NPAI")->trigger();
+    action("&Sélection", "&Tous les clients")->trigger();
+    EXPECT_TRUE(action("&Sélection", "&Tous les clients")->isChecked());
+    EXPECT_FALSE(action("&Sélection", "&NPAI")->isChecked());
+}
+
+TEST_F(Fenetre, AutoOpenTogglesAndQuitWritesTheThreeFiles) {
+    QAction* automatique = action("&Paramètres", "&Ouvrir automatiquement");
+    automatique->trigger();
+    EXPECT_TRUE(automatique->isChecked());
+    EXPECT_TRUE(fenetre.close());
+    for (const char* f : {"ZelVente.ini", "ZelVente.soc", "ZelVente.cbx"})
+        EXPECT_TRUE(dossier.existe(s(f))) << f;
+    EXPECT_TRUE(dossier.lit(s("ZelVente.ini")).split('\n').value(3).startsWith("1"));
+}
+
+TEST(TFiche, ThePageKeysReachThePageShown) {
+    zel::ui::TFiche fiche;
+    auto* champ = new QLineEdit(&fiche);
+    std::vector<std::pair<Operation, Sorte>> recus;
+    QObject::connect(&fiche, &zel::ui::TFiche::touche, &fiche,
+                     [&recus](Operation o, Sorte k) { recus.emplace_back(o, k); });
+    fiche.montre(Sorte::Articles);
+    appuie(champ, Qt::Key_PageDown);
+    appuie(champ, Qt::Key_End, Qt::ControlModifier);
+    fiche.montre(Sorte::Clients);
+    appuie(champ, Qt::Key_F2);
+    appuie(champ, Qt::Key_A, Qt::NoModifier, s("a"));
+    const std::vector<std::pair<Operation, Sorte>> attendus = {
+        {Operation::Suivant, Sorte::Articles},
+        {Operation::Dernier, Sorte::Articles},
+        {Operation::Liste, Sorte::Clients},
+    };
+    EXPECT_EQ(recus, attendus);
+    EXPECT_EQ(champ->text(), s("a"));
+}
+
+TEST(FiltreCp1252, RefusesWhatTheFilesCannotHold) {
+    zel::ui::FiltreCp1252 filtre;
+    qApp->installEventFilter(&filtre);
+    QStringList refus;
+    QObject::connect(&filtre, &zel::ui::FiltreCp1252::refuse, &filtre,
+                     [&refus](const QString& m) { refus.append(m); });
+    QLineEdit champ;
+    appuie(&champ, Qt::Key_E, Qt::NoModifier, s("é"));
+    appuie(&champ, 0x20AC, Qt::NoModifier, s("€"));
+    appuie(&champ, 0x3A9, Qt::NoModifier, s("Ω"));
+    qApp->removeEventFilter(&filtre);
+    EXPECT_EQ(champ.text(), s("é€"));
+    EXPECT_EQ(refus, QStringList{s("Caractère refusé : « Ω »")});
+}
