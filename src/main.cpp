@@ -1,5 +1,6 @@
 #include "ui/filtrecp1252.h"
 #include "ui/tmainform.h"
+#include "ui/tsplash.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,6 +14,10 @@ int main(int argc, char* argv[]) {
     // Amounts with "," and dates as dd/mm/yyyy.
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
 
+    zel::ui::TSplash splash;
+    splash.show();
+    QApplication::processEvents();
+
     zel::ui::TMainForm fenetre(QDir::currentPath());
     zel::ui::FiltreCp1252 filtre;
     app.installEventFilter(&filtre);
@@ -20,5 +25,6 @@ int main(int argc, char* argv[]) {
         &filtre, &zel::ui::FiltreCp1252::refuse, &fenetre,
         [&fenetre](const QString& message) { fenetre.statusBar()->showMessage(message, 3000); });
     fenetre.show();
+    splash.close();
     return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 #include "app/parametres.h"
 #include "ui/dialoguesqt.h"
 #include "ui/fenetresinfo.h"
+#include "ui/taide.h"
 #include "ui/tcombo.h"
 #include "ui/tfiche.h"
 #include "ui/tsociete.h"
@@ -190,6 +191,18 @@ void TMainForm::outil(Operation operation) {
     }
 }
 
+void TMainForm::aide(PageAide page) {
+    const QString fichier = TAide::trouve(m_dossier);
+    if (fichier.isEmpty()) {
+        m_dialogues.message(
+            QStringLiteral("Le fichier d'aide %1 est introuvable.")
+                .arg(QDir::toNativeSeparators(m_dossier + QStringLiteral("/ZelVente.hlp"))));
+        return;
+    }
+    TAide fenetre(fichier, page, this);
+    fenetre.exec();
+}
+
 void TMainForm::declenche(Operation operation, Cible origine) {
     if (const std::optional<Sorte> onglet = ongletDe(operation)) {
         montreOnglet(*onglet);
@@ -266,6 +279,15 @@ void TMainForm::declenche(Operation operation, Cible origine) {
     }
     case Operation::APropos:
         montreAPropos(this);
+        break;
+    case Operation::AideIndex:
+        aide(PageAide::Sommaire);
+        break;
+    case Operation::AideRecherche:
+        aide(PageAide::Recherche);
+        break;
+    case Operation::AideUtiliser:
+        aide(PageAide::Utilisation);
         break;
     case Operation::Calendrier:
     case Operation::Calculatrice:

@@ -17,6 +17,7 @@ class QLabel;
 namespace zel::ui {
 
 class DialoguesQt;
+enum class PageAide;
 class TFiche;
 
 // The main window: menus, tool bar and status bar built from the core's tables, the card window
@@ -54,6 +55,7 @@ private:
     void operationDePage(Operation operation);
     void supprime(const QString& question);
     void outil(Operation operation);
+    void aide(PageAide page);
     void indisponible();
     void dimensionnePanneau();
 

@@ -1,4 +1,5 @@
 #include "ui/filtrecp1252.h"
+#include "ui/taide.h"
 #include "ui/tfiche.h"
 #include "ui/tmainform.h"
 
@@ -123,6 +124,36 @@ TEST_F(Fenetre, AutoOpenTogglesAndQuitWritesTheThreeFiles) {
     for (const char* f : {"ZelVente.ini", "ZelVente.soc", "ZelVente.cbx"})
         EXPECT_TRUE(dossier.existe(s(f))) << f;
     EXPECT_TRUE(dossier.lit(s("ZelVente.ini")).split('\n').value(3).startsWith("1"));
+}
+
+TEST_F(Fenetre, CommandsStillToComeSaySo) {
+    struct Cas {
+        const char* menu;
+        const char* libelle;
+        const char* message;
+    };
+    const Cas cas[] = {
+        {"&Utilitaires", "C&alculatrice", "Cet utilitaire n'est pas encore disponible."},
+        {"&Outils", "&Messages", "Cette commande n'est pas encore disponible."},
+        {"&?", "&Index", "Le fichier d'aide "},
+    };
+    for (const Cas& c : cas) {
+        action(c.menu, c.libelle)->trigger();
+        ASSERT_FALSE(dialogues.vus.isEmpty()) << c.libelle;
+        EXPECT_TRUE(dialogues.vus.last().startsWith(s("message: ") + s(c.message)))
+            << dialogues.vus.last().toStdString();
+    }
+    // A page key in the card window reaches the page shown, which is not built yet.
+    dialogues.vus.clear();
+    appuie(fenetre.fiche(), Qt::Key_PageDown);
+    EXPECT_EQ(dialogues.vus,
+              QStringList{s("message: Cette commande n'est pas encore disponible.")});
+}
+
+TEST_F(Fenetre, TheHelpFileIsFoundInTheProgramFolder) {
+    EXPECT_TRUE(zel::ui::TAide::trouve(dossier.racine()).isEmpty());
+    dossier.ecrit(s("ZelVente.hlp"), "<html></html>");
+    EXPECT_EQ(zel::ui::TAide::trouve(dossier.racine()), dossier.chemin(s("ZelVente.hlp")));
 }
 
 TEST(TFiche, ThePageKeysReachThePageShown) {
