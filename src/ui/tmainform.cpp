@@ -9,6 +9,7 @@
 #include "ui/tsociete.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
@@ -53,6 +54,7 @@ TMainForm::TMainForm(const QString& dossierProgramme, Dialogues* dialogues, QWid
       m_dialogues(dialogues ? *dialogues : *m_dialoguesQt), m_commandes(m_jeu, m_dialogues),
       m_fiche(new TFiche(this)), m_panneauAide(new QLabel(this)), m_panneauHeure(new QLabel(this)) {
     setWindowTitle(kTitre);
+    resize(1024, 700);
     setCentralWidget(m_fiche);
     construitMenus();
     construitBarre();
@@ -77,6 +79,8 @@ TMainForm::TMainForm(const QString& dossierProgramme, Dialogues* dialogues, QWid
 TMainForm::~TMainForm() = default;
 
 void TMainForm::construitMenus() {
+    // Radio marks for the "&Sélection" groups; which item is checked comes from the core.
+    std::array<QActionGroup*, kNombreGroupes> groupes{};
     for (const Menu& m : menus()) {
         QMenu* menu = menuBar()->addMenu(m.libelle.toString());
         QMenu* sousMenu = nullptr;
@@ -93,6 +97,12 @@ void TMainForm::construitMenus() {
             }
             a->setStatusTip(aideLongue(e.aide));
             a->setCheckable(e.cochable);
+            if (e.groupe) {
+                QActionGroup*& groupe = groupes[static_cast<int>(*e.groupe)];
+                if (!groupe)
+                    groupe = new QActionGroup(this);
+                groupe->addAction(a);
+            }
             if (!e.raccourci.isEmpty()) {
                 const QKeySequence touche(e.raccourci.toString());
                 a->setShortcut(touche);
@@ -338,6 +348,8 @@ void TMainForm::showEvent(QShowEvent* evenement) {
 }
 
 void TMainForm::premiereApparition() {
+    resize(width() - 10, height());
+    showMaximized();
     for (const QString& erreur : m_erreursDemarrage)
         m_dialogues.message(erreur);
     m_erreursDemarrage.clear();

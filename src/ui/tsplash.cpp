@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
-#include <QStyle>
 
 namespace zel::ui {
 
@@ -19,11 +18,17 @@ void TSplash::paintEvent(QPaintEvent*) {
     QPainter p(this);
     for (const Bande& b : bandesDegrade(height()))
         p.fillRect(0, b.haut, width(), b.bas - b.haut, QColor(0, 0, b.bleu));
-    p.drawPixmap(24, 40, style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(64, 64));
+    // The program's picture: its initials on a white disc.
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::white);
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QRect(24, 40, 64, 64));
     QFont titre(QStringLiteral("Arial"));
     titre.setBold(true);
     titre.setPixelSize(23);
     p.setFont(titre);
+    p.setPen(QColor(0, 0, 160));
+    p.drawText(QRect(24, 40, 64, 64), Qt::AlignCenter, QStringLiteral("ZV"));
     p.setPen(Qt::white);
     p.drawText(QRect(100, 50, width() - 110, 40), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Zel Vente"));
