@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
-#include <QStatusBar>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -21,9 +20,7 @@ int main(int argc, char* argv[]) {
     zel::ui::TMainForm fenetre(QDir::currentPath());
     zel::ui::FiltreCp1252 filtre;
     app.installEventFilter(&filtre);
-    QObject::connect(
-        &filtre, &zel::ui::FiltreCp1252::refuse, &fenetre,
-        [&fenetre](const QString& message) { fenetre.statusBar()->showMessage(message, 3000); });
+    QObject::connect(&filtre, &zel::ui::FiltreCp1252::refuse, &fenetre, &zel::ui::TMainForm::avis);
     fenetre.show();
     splash.close();
     return QApplication::exec();

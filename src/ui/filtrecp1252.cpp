@@ -3,10 +3,12 @@
 #include "store/codepage.h"
 
 #include <QClipboard>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMimeData>
 
 namespace zel::ui {
 
@@ -26,6 +28,8 @@ bool FiltreCp1252::eventFilter(QObject* cible, QEvent* evenement) {
             return refuseSi(QGuiApplication::clipboard()->text());
         return refuseSi(touche->text());
     }
+    case QEvent::Drop:
+        return refuseSi(static_cast<QDropEvent*>(evenement)->mimeData()->text());
     case QEvent::InputMethod:
         return refuseSi(static_cast<QInputMethodEvent*>(evenement)->commitString());
     default:

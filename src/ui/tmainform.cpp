@@ -325,9 +325,13 @@ void TMainForm::declenche(Operation operation, Cible origine) {
     synchronise();
 }
 
+void TMainForm::avis(const QString& texte) {
+    m_panneauAide->setText(texte);
+}
+
 bool TMainForm::event(QEvent* evenement) {
     if (evenement->type() == QEvent::StatusTip) {
-        m_panneauAide->setText(static_cast<QStatusTipEvent*>(evenement)->tip());
+        avis(static_cast<QStatusTipEvent*>(evenement)->tip());
         return true;
     }
     return QMainWindow::event(evenement);

@@ -36,6 +36,8 @@ public:
     // The hint panel and the clock panel of the status bar.
     QLabel* panneau(int n) const;
     void declenche(Operation operation, Cible origine);
+    // A short notice in the hint panel, until the pointer shows another hint.
+    void avis(const QString& texte);
 
 protected:
     bool event(QEvent* evenement) override;
