@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -187,7 +188,11 @@ TEST(FiltreCp1252, RefusesWhatTheFilesCannotHold) {
     appuie(&champ, Qt::Key_E, Qt::NoModifier, s("é"));
     appuie(&champ, 0x20AC, Qt::NoModifier, s("€"));
     appuie(&champ, 0x3A9, Qt::NoModifier, s("Ω"));
+    QGuiApplication::clipboard()->setText(s("x→y"));
+    appuie(&champ, Qt::Key_V, Qt::ControlModifier);
+    QGuiApplication::clipboard()->setText(s("Noël"));
+    appuie(&champ, Qt::Key_V, Qt::ControlModifier);
     qApp->removeEventFilter(&filtre);
-    EXPECT_EQ(champ.text(), s("é€"));
-    EXPECT_EQ(refus, QStringList{s("Caractère refusé : « Ω »")});
+    EXPECT_EQ(champ.text(), s("é€Noël"));
+    EXPECT_EQ(refus, QStringList({s("Caractère refusé : « Ω »"), s("Caractère refusé : « → »")}));
 }
