@@ -1,0 +1,51 @@
+#include "ui/tools/thorloge.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+class ReglageEnregistre : public zel::outils::ReglageSysteme {
+public:
+    zel::Resultat regle(const QDateTime& utc) override {
+        recus.push_back(utc);
+        return zel::Resultat::succes();
+    }
+    std::vector<QDateTime> recus;
+};
+
+QAbstractButton* bouton(const THorloge& f, const QString& texte) {
+    for (QAbstractButton* b : f.findChildren<QAbstractButton*>())
+        if (b->text() == texte)
+            return b;
+    return nullptr;
+}
+
+} // namespace
+
+TEST(THorloge, UneHeureImpossibleEstRefuseeAvecUnMessage) {
+    THorloge fenetre(nullptr);
+    ReglageEnregistre systeme;
+    QStringList messages;
+    fenetre.systeme = &systeme;
+    fenetre.avertit = [&messages](const QString& m) { messages << m; };
+    fenetre.show();
+    bouton(fenetre, QStringLiteral("Set"))->click();
+    bouton(fenetre, QStringLiteral("Jo"))->click();
+    auto* haut = fenetre.findChildren<QToolButton*>().value(0);
+    for (int i = 0; i < 40; ++i)
+        haut->click(); // day 31
+    bouton(fenetre, QStringLiteral("Mo"))->click();
+    auto* bas = fenetre.findChildren<QToolButton*>().value(1);
+    for (int i = 0; i < 12; ++i)
+        bas->click(); // month 00
+    bouton(fenetre, QStringLiteral("Set"))->click();
+    EXPECT_TRUE(systeme.recus.empty());
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("La date 31/00/")));
+}
