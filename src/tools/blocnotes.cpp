@@ -1,8 +1,11 @@
 #include "tools/blocnotes.h"
 
+#include "app/canevas.h"
 #include "store/fichiertexte.h"
 
 #include <QDir>
+
+#include <algorithm>
 
 namespace zel::outils {
 
@@ -30,6 +33,24 @@ Resultat BlocNotes::Sauve(const QString& dossierProgramme) {
         return r;
     m_modifie = false;
     return Resultat::succes();
+}
+
+void BlocNotes::imprime(Canevas& canevas, const QString& police, int taille) const {
+    canevas.debutDocument();
+    canevas.police(police, taille, false, false);
+    // A line is the font size in points and a fifth more, turned into device units.
+    const double unitesParMm = canevas.hauteurPage() / canevas.hauteurMm();
+    const int interligne = std::max(1, static_cast<int>(taille * 1.2 * 25.4 / 72 * unitesParMm));
+    int y = 0;
+    for (const QString& ligne : m_lignes) {
+        if (y > 0 && y + interligne > canevas.hauteurPage()) {
+            canevas.nouvellePage();
+            y = 0;
+        }
+        canevas.texte(0, y, ligne);
+        y += interligne;
+    }
+    canevas.finDocument();
 }
 
 void BlocNotes::setLignes(const QStringList& lignes) {

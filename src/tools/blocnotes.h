@@ -5,6 +5,10 @@
 #include <QString>
 #include <QStringList>
 
+namespace zel {
+class Canevas;
+}
+
 namespace zel::outils {
 
 // The one note shared by every document set, kept in "ZelVente.nte" of the program folder.
@@ -16,6 +20,9 @@ public:
     Resultat Charge(const QString& dossierProgramme);
     // Writes the note only when it was changed.
     Resultat Sauve(const QString& dossierProgramme);
+
+    // Prints the lines one under the other in the note's font, a new page when one is full.
+    void imprime(Canevas& canevas, const QString& police, int taille) const;
 
     void setLignes(const QStringList& lignes);
     const QStringList& lignes() const { return m_lignes; }

@@ -1,5 +1,7 @@
 #include "tools/blocnotes.h"
 
+#include "app/canevas.h"
+
 #include "support/fichiers.h"
 
 #include <gtest/gtest.h>
@@ -36,4 +38,52 @@ TEST(BlocNotes, SauveSeulementCeQuiAChangé) {
 TEST(BlocNotes, LeCheminNeDoubleJamaisLeSeparateur) {
     EXPECT_EQ(BlocNotes::cheminFichier(QStringLiteral("/")), u"/ZelVente.nte");
     EXPECT_EQ(BlocNotes::cheminFichier(QStringLiteral("/opt/zel")), u"/opt/zel/ZelVente.nte");
+}
+
+namespace {
+
+// Records what a print draws; a page of 100 x 50 mm at 10 units per mm.
+class CanevasEnregistre : public zel::Canevas {
+public:
+    void orientation(Orientation) override {}
+    void debutDocument() override { traces << QStringLiteral("debut"); }
+    void finDocument() override { traces << QStringLiteral("fin"); }
+    void nouvellePage() override { traces << QStringLiteral("page"); }
+    int largeurPage() const override { return 1000; }
+    int hauteurPage() const override { return 500; }
+    double largeurMm() const override { return 100; }
+    double hauteurMm() const override { return 50; }
+    void police(const QString& nom, int taille, bool, bool) override {
+        traces << QStringLiteral("police %1 %2").arg(nom).arg(taille);
+    }
+    void texte(int x, int y, const QString& s) override {
+        traces << QStringLiteral("%1,%2 %3").arg(x).arg(y).arg(s);
+    }
+    int largeurTexte(const QString& s) const override { return 10 * static_cast<int>(s.size()); }
+    void deplace(int, int) override {}
+    void ligneVers(int, int) override {}
+    void epaisseurPlume(int) override {}
+    void couleurPinceau(std::uint32_t) override {}
+    void rectangle(int, int, int, int) override {}
+    QStringList traces;
+};
+
+} // namespace
+
+TEST(BlocNotes, ImprimeLesLignesLUneSousLAutreEtChangeDePage) {
+    BlocNotes note;
+    QStringList lignes;
+    for (int i = 1; i <= 12; ++i)
+        lignes << QStringLiteral("ligne %1").arg(i);
+    note.setLignes(lignes);
+    CanevasEnregistre canevas;
+    note.imprime(canevas, QStringLiteral("System"), 10);
+    // 10 pt and a fifth: 4,23 mm, 42 units; eleven lines fill the 500 units of a page.
+    ASSERT_EQ(canevas.traces.size(), 16);
+    EXPECT_EQ(canevas.traces[1], u"police System 10");
+    EXPECT_EQ(canevas.traces[2], u"0,0 ligne 1");
+    EXPECT_EQ(canevas.traces[3], u"0,42 ligne 2");
+    EXPECT_EQ(canevas.traces[13], u"page");
+    EXPECT_EQ(canevas.traces[14], u"0,0 ligne 12");
+    EXPECT_EQ(canevas.traces.back(), u"fin");
 }
