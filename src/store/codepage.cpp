@@ -50,16 +50,21 @@ QString decode(const char* octets, qsizetype taille) {
 }
 
 bool encodeVers(QStringView texte, QByteArray& sortie) {
+    const qsizetype debut = sortie.size();
+    sortie.resize(debut + texte.size());
+    char* dest = sortie.data() + debut;
     for (QChar c : texte) {
         const char16_t u = c.unicode();
         if (u < 0x80) {
-            sortie.append(char(u));
+            *dest++ = char(u);
             continue;
         }
         const auto octet = versOctet(u);
-        if (!octet)
+        if (!octet) {
+            sortie.resize(dest - sortie.data());
             return false;
-        sortie.append(char(*octet));
+        }
+        *dest++ = char(*octet);
     }
     return true;
 }

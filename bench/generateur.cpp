@@ -1,0 +1,105 @@
+#include "generateur.h"
+
+#include "store/blocs.h"
+#include "store/fichiertexte.h"
+
+#include <QDir>
+
+#include <random>
+
+namespace zel::bench {
+namespace {
+
+QString montant(std::mt19937& alea) {
+    return QStringLiteral("%1,%2").arg(alea() % 5000).arg(alea() % 100, 2, 10, QLatin1Char('0'));
+}
+
+QString date(std::mt19937& alea) {
+    return QStringLiteral("%1/%2/2026")
+        .arg(1 + alea() % 28, 2, 10, QLatin1Char('0'))
+        .arg(1 + alea() % 12, 2, 10, QLatin1Char('0'));
+}
+
+// A block of fixed fields followed by its tagged lines.
+QStringList fixes(std::mt19937& alea, int nombre, int n) {
+    QStringList l;
+    for (int i = 0; i < nombre; ++i)
+        l.append(i == 0 ? QString::number(10001 + n)
+                        : QStringLiteral("Champ %1 de la fiche %2 é").arg(i).arg(alea() % 1000));
+    return l;
+}
+
+void tagged(QStringList& l, std::mt19937& alea, const QString& prefixe, int nombre) {
+    for (int i = 0; i < nombre; ++i) {
+        l.append(prefixe == QStringLiteral("DATA")
+                     ? QStringLiteral("DATA%1\tFacture 2026120%2\t%3")
+                           .arg(date(alea))
+                           .arg(i)
+                           .arg(montant(alea))
+                     : prefixe + QStringLiteral("Ligne %1 de texte libre pour la fiche").arg(i));
+    }
+}
+
+QStringList client(std::mt19937& alea, int n) {
+    QStringList l = fixes(alea, 27, n);
+    tagged(l, alea, QStringLiteral("MEMO"), 3);
+    tagged(l, alea, QStringLiteral("DATA"), 8);
+    return l;
+}
+
+QStringList document(std::mt19937& alea, int n, const QString& prefixe) {
+    QStringList l = fixes(alea, 11, n);
+    l[0] = QStringLiteral("NUM2026%1").arg(n % 1000 + 12000, 5, 10, QLatin1Char('0'));
+    const int lignes = 10 + int(alea() % 11);
+    for (int i = 0; i < lignes; ++i)
+        l.append(prefixe + QStringLiteral("%1\tArticle %2\t%3\t%4\t0\t%5\t1")
+                               .arg(10001 + alea() % 9999)
+                               .arg(i)
+                               .arg(1 + alea() % 10)
+                               .arg(montant(alea), montant(alea)));
+    tagged(l, alea, QStringLiteral("MEMO"), 2);
+    return l;
+}
+
+QStringList fournisseur(std::mt19937& alea, int n) {
+    QStringList l = fixes(alea, 24, n);
+    tagged(l, alea, QStringLiteral("MEMO"), 2);
+    tagged(l, alea, QStringLiteral("DATA"), 6);
+    return l;
+}
+
+QStringList article(std::mt19937& alea, int n) {
+    QStringList l = fixes(alea, 21, n);
+    tagged(l, alea, QStringLiteral("MEMO"), 2);
+    tagged(l, alea, QStringLiteral("MOBS"), 2);
+    tagged(l, alea, QStringLiteral("DATA"), 5);
+    return l;
+}
+
+} // namespace
+
+QString genereJeu(const QString& dossier, int parSorte) {
+    std::mt19937 alea(2026);
+    const QDir d(dossier);
+    const struct {
+        const char* extension;
+        QStringList (*bloc)(std::mt19937&, int);
+    } sortes[] = {
+        {"cli", client},
+        {"fct", [](std::mt19937& a, int n) { return document(a, n, QStringLiteral("FACT")); }},
+        {"frs", fournisseur},
+        {"stk", article},
+        {"cmd", [](std::mt19937& a, int n) { return document(a, n, QStringLiteral("CMDE")); }},
+    };
+    for (const auto& s : sortes) {
+        Blocs b;
+        for (int n = 0; n < parSorte; ++n)
+            b.AjouteBloc(n, s.bloc(alea, n));
+        const QString chemin = d.filePath(QStringLiteral("Bench.") + QLatin1String(s.extension));
+        if (Resultat r = fichier::ecrire(chemin, b.lignes()); !r)
+            qFatal("%s", qPrintable(r.message()));
+    }
+    return d.filePath(QStringLiteral("Bench.cli"));
+}
+
+} // namespace zel::bench

@@ -1,0 +1,128 @@
+// Timings on a generated full-size document set, each against a baseline measured in the same
+// run. Every figure is the best of several runs.
+#include "generateur.h"
+
+#include "app/jeudocuments.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <numeric>
+#include <random>
+#include <vector>
+
+using namespace zel;
+
+namespace {
+
+double mesure(const std::function<void()>& travail, int essais = 5) {
+    double meilleur = 1e300;
+    for (int i = 0; i < essais; ++i) {
+        const auto debut = std::chrono::steady_clock::now();
+        travail();
+        const std::chrono::duration<double, std::milli> duree =
+            std::chrono::steady_clock::now() - debut;
+        meilleur = std::min(meilleur, duree.count());
+    }
+    return meilleur;
+}
+
+const char* const kExtensions[] = {"cli", "fct", "frs", "stk", "cmd"};
+
+QString fichierDe(const QString& dossier, const char* base, const char* ext) {
+    return QDir(dossier).filePath(QLatin1String(base) + u'.' + QLatin1String(ext));
+}
+
+// Reading the five files and cutting them into lines, with nothing else.
+std::size_t litBrut(const QString& dossier) {
+    std::size_t lignes = 0;
+    for (const char* ext : kExtensions) {
+        QFile f(fichierDe(dossier, "Bench", ext));
+        if (!f.open(QIODevice::ReadOnly))
+            qFatal("lecture");
+        const QByteArray octets = f.readAll();
+        std::vector<QByteArray> decoupe;
+        qsizetype debut = 0;
+        for (qsizetype i = 0; i < octets.size(); ++i) {
+            if (octets[i] == '\n') {
+                decoupe.push_back(octets.mid(debut, i - debut - 1));
+                debut = i + 1;
+            }
+        }
+        lignes += decoupe.size();
+    }
+    return lignes;
+}
+
+void ligne(const char* quoi, double ms, double base, const char* baseNom, double cible) {
+    std::printf("%-44s %9.2f ms   %5.2f x %s%s\n", quoi, ms, ms / base, baseNom,
+                ms / base <= cible ? "" : "   (au-dessus de la cible)");
+}
+
+} // namespace
+
+int main() {
+    QTemporaryDir dossier;
+    const int parSorte = Blocs::kCapacite;
+    const QString clients = bench::genereJeu(dossier.path(), parSorte);
+    qint64 octetsTotal = 0;
+    std::vector<QByteArray> contenus;
+    for (const char* ext : kExtensions) {
+        QFile f(fichierDe(dossier.path(), "Bench", ext));
+        f.open(QIODevice::ReadOnly);
+        contenus.push_back(f.readAll());
+        octetsTotal += contenus.back().size();
+    }
+
+    JeuDocuments jeu;
+    std::size_t lignes = 0;
+    const double brut = mesure([&] { lignes = litBrut(dossier.path()); });
+    std::printf("Jeu de documents : %d fiches de chaque sorte, %zu lignes, %.1f Mo\n\n", parSorte,
+                lignes, double(octetsTotal) / 1e6);
+    std::printf("%-44s %9.2f ms\n", "Lecture brute (lire et couper en lignes)", brut);
+    const double charge = mesure([&] {
+        if (!jeu.Charge(clients))
+            qFatal("Charge");
+    });
+    ligne("Charge", charge, brut, "lecture brute", 3.0);
+
+    const QString copie = fichierDe(dossier.path(), "Copie", "cli");
+    const double ecritureBrute = mesure([&] {
+        for (std::size_t i = 0; i < contenus.size(); ++i) {
+            QFile f(fichierDe(dossier.path(), "Brut", kExtensions[i]));
+            f.open(QIODevice::WriteOnly);
+            f.write(contenus[i]);
+        }
+    });
+    std::printf("%-44s %9.2f ms\n", "Ecriture brute des memes octets (QFile)", ecritureBrute);
+    const double sauve = mesure([&] {
+        jeu.SetSauve();
+        if (!jeu.Sauve(copie))
+            qFatal("Sauve");
+    });
+    ligne("Sauve (fichiers temporaires renommes)", sauve, ecritureBrute, "ecriture brute", 3.0);
+
+    std::vector<int> ordre(parSorte);
+    std::iota(ordre.begin(), ordre.end(), 0);
+    std::shuffle(ordre.begin(), ordre.end(), std::mt19937(7));
+    long long somme = 0;
+    const double recherches = mesure([&] {
+        jeu.BlocsFact().changeLigne(0, jeu.BlocsFact().ligne(0)); // the index is rebuilt first
+        for (int n : ordre)
+            somme += jeu.BlocsFact().ChercheBloc(n);
+    });
+    std::printf("%-44s %9.2f ms   (cible : moins de 5 ms)%s\n",
+                "9999 ChercheBloc au hasard (index refait)", recherches,
+                recherches < 5.0 ? "" : "   (au-dessus de la cible)");
+    const double seules = mesure([&] {
+        for (int n : ordre)
+            somme += jeu.BlocsFact().ChercheBloc(n);
+    });
+    std::printf("%-44s %9.2f ms\n", "9999 ChercheBloc au hasard (index a jour)", seules);
+    return somme == 0 ? 1 : 0;
+}
