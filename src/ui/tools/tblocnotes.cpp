@@ -1,8 +1,12 @@
 #include "ui/tools/tblocnotes.h"
 
+#include "ui/canevasqt.h"
+
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -20,7 +24,20 @@ TBlocnotes::TBlocnotes(QWidget* parent, const QString& dossierProgramme)
     auto* fermer = new QPushButton(QStringLiteral("Fermer"), this);
     fermer->setAutoDefault(false);
     connect(fermer, &QPushButton::clicked, this, &QDialog::reject);
+    auto* imprimer = new QPushButton(QStringLiteral("Imprimer"), this);
+    imprimer->setToolTip(QStringLiteral("Imprimer"));
+    imprimer->setAutoDefault(false);
+    connect(imprimer, &QPushButton::clicked, this, [this] {
+        QPrinter imprimante;
+        QPrintPreviewDialog apercu(&imprimante, this);
+        connect(&apercu, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) {
+            CanevasQt canevas(*p);
+            m_note.imprime(canevas, m_texte->font().family(), m_texte->font().pointSize());
+        });
+        apercu.exec();
+    });
     auto* boutons = new QHBoxLayout;
+    boutons->addWidget(imprimer);
     boutons->addStretch();
     boutons->addWidget(fermer);
     auto* colonne = new QVBoxLayout(this);
