@@ -6,6 +6,12 @@
 #include "ui/taide.h"
 #include "ui/tcombo.h"
 #include "ui/tfiche.h"
+#include "ui/tools/tblocnotes.h"
+#include "ui/tools/tcalendrier.h"
+#include "ui/tools/teurof.h"
+#include "ui/tools/thorloge.h"
+#include "ui/tools/tplettre.h"
+#include "ui/tools/tpocket.h"
 #include "ui/tsociete.h"
 
 #include <QAction>
@@ -189,14 +195,37 @@ void TMainForm::supprime(const QString& question) {
         indisponible();
 }
 
+namespace {
+template <typename Fenetre, typename... Args> void ouvre(Args&&... args) {
+    Fenetre fenetre(std::forward<Args>(args)...);
+    fenetre.exec();
+}
+} // namespace
+
 void TMainForm::outil(Operation operation) {
     switch (operation) {
     case Operation::Departements:
         montreDepartements(this);
         break;
+    case Operation::Calendrier:
+        ouvre<TCalendrier>(this);
+        break;
+    case Operation::Calculatrice:
+        ouvre<TPocket>(this);
+        break;
+    case Operation::Horloge:
+        ouvre<THorloge>(this);
+        break;
+    case Operation::EuroConversion:
+        ouvre<TEurof>(this);
+        break;
+    case Operation::PeseLettres:
+        ouvre<TPLettre>(this);
+        break;
+    case Operation::BlocNotes:
+        ouvre<TBlocnotes>(this, m_dossier);
+        break;
     default:
-        // One line per tool here when its window lands.
-        m_dialogues.message(QStringLiteral("Cet utilitaire n'est pas encore disponible."));
         break;
     }
 }

@@ -134,7 +134,6 @@ TEST_F(Fenetre, CommandsStillToComeSaySo) {
         const char* message;
     };
     const Cas cas[] = {
-        {"&Utilitaires", "C&alculatrice", "Cet utilitaire n'est pas encore disponible."},
         {"&Outils", "&Messages", "Cette commande n'est pas encore disponible."},
         {"&?", "&Index", "Le fichier d'aide "},
     };
