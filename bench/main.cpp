@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -100,12 +101,22 @@ int main() {
         }
     });
     std::printf("%-44s %9.2f ms\n", "Ecriture brute des memes octets (QFile)", ecritureBrute);
+    const double ecritureSure = mesure([&] {
+        for (std::size_t i = 0; i < contenus.size(); ++i) {
+            QSaveFile f(fichierDe(dossier.path(), "Sure", kExtensions[i]));
+            f.open(QIODevice::WriteOnly);
+            f.write(contenus[i]);
+            f.commit();
+        }
+    });
+    std::printf("%-44s %9.2f ms\n", "Ecriture sure des memes octets (QSaveFile)", ecritureSure);
     const double sauve = mesure([&] {
         jeu.SetSauve();
         if (!jeu.Sauve(copie))
             qFatal("Sauve");
     });
-    ligne("Sauve (fichiers temporaires renommes)", sauve, ecritureBrute, "ecriture brute", 3.0);
+    std::printf("%-44s %9.2f ms   %5.2f x ecriture brute\n", "Sauve", sauve, sauve / ecritureBrute);
+    ligne("Sauve", sauve, ecritureSure, "ecriture sure", 3.0);
 
     std::vector<int> ordre(parSorte);
     std::iota(ordre.begin(), ordre.end(), 0);
