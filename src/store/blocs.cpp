@@ -11,9 +11,9 @@ bool estChiffre(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
-// The block number of a line shaped like an opening tag in any letter case, or -1.
-int numeroOuverture(const QString& ligne) {
-    if (ligne.size() != 10 || ligne[9] != u'>')
+// The number in the four characters after the tag's first five, or -1.
+int numeroApresDebut(const QString& ligne) {
+    if (ligne.size() < 9)
         return -1;
     int n = 0;
     for (int i = 5; i < 9; ++i) {
@@ -21,7 +21,15 @@ int numeroOuverture(const QString& ligne) {
             return -1;
         n = n * 10 + (ligne[i].unicode() - u'0');
     }
-    if (QStringView(ligne).left(5).compare(kDebutBalise, Qt::CaseInsensitive) != 0)
+    return n;
+}
+
+// The block number of a line shaped like an opening tag in any letter case, or -1.
+int numeroOuverture(const QString& ligne) {
+    if (ligne.size() != 10 || ligne[9] != u'>')
+        return -1;
+    const int n = numeroApresDebut(ligne);
+    if (n < 0 || QStringView(ligne).left(5).compare(kDebutBalise, Qt::CaseInsensitive) != 0)
         return -1;
     return n;
 }
@@ -66,11 +74,11 @@ void Blocs::supprime(int position, int nombre) {
 
 void Blocs::construitIndex() const {
     m_premiereOuverture.assign(kNumerosPossibles, -1);
-    m_compte = 0;
+    m_ouvertures.clear();
     for (int i = 0; i < int(m_lignes.size()); ++i) {
         const QString& ligne = m_lignes[i];
         if (ligne.startsWith(kDebutBalise))
-            ++m_compte;
+            m_ouvertures.push_back({i, numeroApresDebut(ligne)});
         const int n = numeroOuverture(ligne);
         if (n >= 0 && m_premiereOuverture[n] < 0)
             m_premiereOuverture[n] = i;
@@ -89,7 +97,13 @@ int Blocs::ChercheBloc(int n) const {
 int Blocs::CompteBlocs() const {
     if (!m_indexAJour)
         construitIndex();
-    return m_compte;
+    return int(m_ouvertures.size());
+}
+
+std::span<const LigneOuverture> Blocs::ouvertures() const {
+    if (!m_indexAJour)
+        construitIndex();
+    return m_ouvertures;
 }
 
 int Blocs::finBloc(int n, int ouverture) const {

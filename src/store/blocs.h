@@ -3,9 +3,17 @@
 #include <QString>
 #include <QStringList>
 
+#include <span>
 #include <vector>
 
 namespace zel {
+
+// A line that starts exactly with "<BLOC", as the block counter counts it, with the number read
+// from the four characters after it (-1 when they are not digits).
+struct LigneOuverture {
+    int position;
+    int numero;
+};
 
 // The opening and closing tags of a block: <BLOC0027> and </BLOC0027> for block 27.
 struct Balises {
@@ -70,6 +78,9 @@ public:
     // Number of lines whose first five characters are exactly "<BLOC".
     int CompteBlocs() const;
 
+    // Those lines in store order, for the runs that follow the file rather than the numbers.
+    std::span<const LigneOuverture> ouvertures() const;
+
 private:
     void invalide() { m_indexAJour = false; }
     void construitIndex() const;
@@ -79,7 +90,7 @@ private:
 
     QStringList m_lignes;
     mutable std::vector<int> m_premiereOuverture;
-    mutable int m_compte = 0;
+    mutable std::vector<LigneOuverture> m_ouvertures;
     mutable bool m_indexAJour = false;
 };
 

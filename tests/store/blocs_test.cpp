@@ -131,6 +131,22 @@ TEST(Blocs, LinesThatOnlyLookLikeTagsAreNotBlocks) {
     EXPECT_EQ(b.ChercheBloc(10000), -1);
 }
 
+TEST(Blocs, OpeningLinesFollowTheFileWithTheNumberTheyCarry) {
+    Blocs b;
+    b.remplaceTout({s("<BLOC0002>"), s("</BLOC0002>"), s("<BLOCabcd>"), s("hors bloc"),
+                    s("<BLOC00031>"), s("<bloc0001>")});
+    const auto o = b.ouvertures();
+    ASSERT_EQ(o.size(), 3u);
+    EXPECT_EQ(o[0].position, 0);
+    EXPECT_EQ(o[0].numero, 2);
+    EXPECT_EQ(o[1].position, 2);
+    EXPECT_EQ(o[1].numero, -1);
+    EXPECT_EQ(o[2].position, 4);
+    EXPECT_EQ(o[2].numero, 3);
+    b.supprime(0, 2);
+    EXPECT_EQ(b.ouvertures().front().position, 0);
+}
+
 // Random stores, well formed or not, edited at random: after every edit the index gives the
 // same answers as a plain scan of the same lines.
 TEST(Blocs, IndexAgreesWithAPlainScanOnRandomStores) {
