@@ -1,10 +1,41 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace zel {
+
+// The small input dialogs of the browsing and search commands.
+enum class Saisie { CodePostal, Ville, Nom, Telephone, CodeClient, Contact };
+
+// What such a dialog shows and lets through: its title, the label of its one field, whether the
+// field takes digits only (with Backspace and Tab), and whether the result is upper-cased.
+struct DefinitionSaisie {
+    QString titre;
+    QString libelle;
+    bool chiffresSeulement;
+    bool majuscules;
+};
+DefinitionSaisie definition(Saisie s);
+// Whether a typed character goes into the dialog's field.
+bool caractereAccepte(Saisie s, QChar c);
+
+// A column of an on-screen list: its title and width in pixels (0 hides it).
+struct Colonne {
+    QString titre;
+    int largeur;
+};
+
+// An on-screen list of records: one row per record, each row's first cell being the record's
+// block number.
+struct TableListe {
+    QString titre;
+    std::vector<Colonne> colonnes;
+    std::vector<QStringList> lignes;
+};
 
 // Everything the core asks of the user goes through here; the widgets answer with real dialogs,
 // the tests with scripted answers.
@@ -24,6 +55,14 @@ public:
     virtual std::optional<QString> fichierAOuvrir(const QString& filtre) = 0;
     virtual std::optional<QString> fichierAEnregistrer(const QString& filtre,
                                                        const QString& nomPropose) = 0;
+    // One of the input dialogs, opened with the given text (its key, or empty); nothing when
+    // the user cancels. The text comes back as typed: the caller upper-cases where it must.
+    virtual std::optional<QString> saisit(Saisie s, const QString& initial) = 0;
+    // The on-screen list with its "Fermer" button; the row chosen by double click or Enter,
+    // nothing when it is closed without a choice.
+    virtual std::optional<int> montreListe(const TableListe& table) = 0;
+    // A pick list with "Annuler" and "OK": the entry chosen by double click or OK.
+    virtual std::optional<int> choisit(const QString& titre, const QStringList& entrees) = 0;
 };
 
 } // namespace zel

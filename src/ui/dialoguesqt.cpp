@@ -1,5 +1,7 @@
 #include "ui/dialoguesqt.h"
 
+#include "ui/dialogueslistes.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -54,6 +56,26 @@ std::optional<QString> DialoguesQt::fichierAEnregistrer(const QString& filtre,
     return choisi(QFileDialog::getSaveFileName(m_parent, QStringLiteral("Enregistrer sous"),
                                                nomPropose, filtreQt(filtre), nullptr,
                                                QFileDialog::DontConfirmOverwrite));
+}
+
+std::optional<QString> DialoguesQt::saisit(Saisie s, const QString& initial) {
+    TSaisie dialogue(s, initial, m_parent);
+    if (dialogue.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialogue.texte();
+}
+
+std::optional<int> DialoguesQt::montreListe(const TableListe& table) {
+    TFListe liste(table, m_parent);
+    liste.exec();
+    return liste.ligneChoisie();
+}
+
+std::optional<int> DialoguesQt::choisit(const QString& titre, const QStringList& entrees) {
+    TListeChoix liste(titre, entrees, m_parent);
+    if (liste.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return liste.entreeChoisie();
 }
 
 } // namespace zel::ui

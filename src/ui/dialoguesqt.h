@@ -17,6 +17,9 @@ public:
     std::optional<QString> fichierAOuvrir(const QString& filtre) override;
     std::optional<QString> fichierAEnregistrer(const QString& filtre,
                                                const QString& nomPropose) override;
+    std::optional<QString> saisit(Saisie s, const QString& initial) override;
+    std::optional<int> montreListe(const TableListe& table) override;
+    std::optional<int> choisit(const QString& titre, const QStringList& entrees) override;
 
 private:
     QWidget* m_parent;

@@ -24,11 +24,11 @@ void DialoguesFactices::message(const QString& texte) {
     vus.append(QStringLiteral("message: ") + texte);
 }
 
-std::optional<QString> DialoguesFactices::prochainFichier() {
-    if (fichiers.empty())
+std::optional<QString> DialoguesFactices::prochainTexte(std::deque<QString>& file) {
+    if (file.empty())
         return std::nullopt;
-    QString nom = std::move(fichiers.front());
-    fichiers.pop_front();
+    QString nom = std::move(file.front());
+    file.pop_front();
     if (nom.isNull())
         return std::nullopt;
     return nom;
@@ -36,13 +36,39 @@ std::optional<QString> DialoguesFactices::prochainFichier() {
 
 std::optional<QString> DialoguesFactices::fichierAOuvrir(const QString& filtre) {
     vus.append(QStringLiteral("ouvrir: ") + filtre);
-    return prochainFichier();
+    return prochainTexte(fichiers);
 }
 
 std::optional<QString> DialoguesFactices::fichierAEnregistrer(const QString& filtre,
                                                               const QString& nomPropose) {
     vus.append(QStringLiteral("enregistrer: ") + filtre + QStringLiteral(" ") + nomPropose);
-    return prochainFichier();
+    return prochainTexte(fichiers);
+}
+
+std::optional<QString> DialoguesFactices::saisit(Saisie s, const QString& initial) {
+    vus.append(QStringLiteral("saisie: ") + definition(s).titre + QStringLiteral(" [") + initial +
+               u']');
+    return prochainTexte(saisies);
+}
+
+std::optional<int> DialoguesFactices::prochainChoix() {
+    if (choix.empty())
+        return std::nullopt;
+    const std::optional<int> r = choix.front();
+    choix.pop_front();
+    return r;
+}
+
+std::optional<int> DialoguesFactices::montreListe(const TableListe& table) {
+    vus.append(QStringLiteral("liste: ") + table.titre);
+    derniereListe = table;
+    return prochainChoix();
+}
+
+std::optional<int> DialoguesFactices::choisit(const QString& titre, const QStringList& entrees) {
+    vus.append(QStringLiteral("choix: ") + titre);
+    dernieresEntrees = entrees;
+    return prochainChoix();
 }
 
 } // namespace zel::test

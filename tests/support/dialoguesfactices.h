@@ -15,8 +15,13 @@ class DialoguesFactices : public Dialogues {
 public:
     std::deque<Reponse> reponses;
     std::deque<bool> confirmations;
-    std::deque<QString> fichiers; // a null name stands for a cancelled chooser
+    std::deque<QString> fichiers;         // a null name stands for a cancelled chooser
+    std::deque<QString> saisies;          // a null text stands for "Annuler"
+    std::deque<std::optional<int>> choix; // for the on-screen lists and the pick lists
     QStringList vus;
+    // The last on-screen list shown and the last pick list's entries.
+    TableListe derniereListe;
+    QStringList dernieresEntrees;
 
     Reponse ouiNonAnnuler(const QString& texte) override;
     bool okAnnuler(const QString& texte) override;
@@ -24,9 +29,13 @@ public:
     std::optional<QString> fichierAOuvrir(const QString& filtre) override;
     std::optional<QString> fichierAEnregistrer(const QString& filtre,
                                                const QString& nomPropose) override;
+    std::optional<QString> saisit(Saisie s, const QString& initial) override;
+    std::optional<int> montreListe(const TableListe& table) override;
+    std::optional<int> choisit(const QString& titre, const QStringList& entrees) override;
 
 private:
-    std::optional<QString> prochainFichier();
+    static std::optional<QString> prochainTexte(std::deque<QString>& file);
+    std::optional<int> prochainChoix();
 };
 
 } // namespace zel::test

@@ -1,0 +1,31 @@
+#include "app/dialogues.h"
+
+namespace zel {
+
+DefinitionSaisie definition(Saisie s) {
+    switch (s) {
+    case Saisie::CodePostal:
+        return {QStringLiteral("Code postal"), QStringLiteral("Code postal"), true, false};
+    case Saisie::Ville:
+        return {QStringLiteral("Ville"), QStringLiteral("Ville"), false, true};
+    case Saisie::Nom:
+        return {QStringLiteral("Recherche par nom"), QStringLiteral("Début nom"), false, true};
+    case Saisie::Telephone:
+        return {QStringLiteral("Recherche par téléphone"), QStringLiteral("Téléphone"), true,
+                false};
+    case Saisie::CodeClient:
+        return {QStringLiteral("Recherche par code client"), QStringLiteral("Code client"), true,
+                false};
+    case Saisie::Contact:
+        return {QStringLiteral("Recherche par contact"), QStringLiteral("Début nom"), false, true};
+    }
+    return {};
+}
+
+bool caractereAccepte(Saisie s, QChar c) {
+    if (!definition(s).chiffresSeulement)
+        return true;
+    return (c >= u'0' && c <= u'9') || c == u'\b' || c == u'\t';
+}
+
+} // namespace zel

@@ -1,0 +1,146 @@
+#include "ui/dialogueslistes.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace zel::ui {
+
+namespace {
+
+QDialogButtonBox* boutonsAnnulerOk(QDialog* dialogue) {
+    auto* boutons = new QDialogButtonBox(dialogue);
+    boutons->addButton(QStringLiteral("Annuler"), QDialogButtonBox::RejectRole);
+    boutons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    QObject::connect(boutons, &QDialogButtonBox::accepted, dialogue, &QDialog::accept);
+    QObject::connect(boutons, &QDialogButtonBox::rejected, dialogue, &QDialog::reject);
+    return boutons;
+}
+
+} // namespace
+
+TSaisie::TSaisie(Saisie sorte, const QString& initial, QWidget* parent)
+    : QDialog(parent), m_champ(new QLineEdit(initial, this)) {
+    const DefinitionSaisie d = definition(sorte);
+    setWindowTitle(d.titre);
+    auto* libelle = new QLabel(d.libelle, this);
+    libelle->setBuddy(m_champ);
+    if (d.chiffresSeulement) {
+        // Typed or pasted, only digits reach the field.
+        m_champ->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_champ));
+    }
+    if (sorte == Saisie::CodePostal)
+        m_champ->setFixedWidth(61);
+    auto* disposition = new QVBoxLayout(this);
+    auto* ligne = new QHBoxLayout;
+    ligne->addWidget(libelle);
+    ligne->addWidget(m_champ, 1);
+    disposition->addLayout(ligne);
+    disposition->addWidget(boutonsAnnulerOk(this));
+    connect(m_champ, &QLineEdit::returnPressed, this, &QDialog::accept);
+    m_champ->setFocus();
+}
+
+QString TSaisie::texte() const {
+    return m_champ->text();
+}
+
+int TFListe::nombreDeRangees(int lignes) {
+    int rangees = 20;
+    while (rangees < lignes)
+        rangees += 10;
+    return rangees;
+}
+
+TFListe::TFListe(const TableListe& table, QWidget* parent)
+    : QDialog(parent), m_grille(new QTableWidget(this)),
+      m_lignesRemplies(int(table.lignes.size())) {
+    setWindowTitle(table.titre);
+    m_grille->setColumnCount(int(table.colonnes.size()));
+    m_grille->setRowCount(nombreDeRangees(m_lignesRemplies));
+    QStringList titres;
+    for (const Colonne& c : table.colonnes)
+        titres.append(c.titre);
+    m_grille->setHorizontalHeaderLabels(titres);
+    m_grille->verticalHeader()->hide();
+    for (int c = 0; c < int(table.colonnes.size()); ++c) {
+        if (table.colonnes[c].largeur == 0)
+            m_grille->setColumnHidden(c, true);
+        else if (table.colonnes[c].largeur > 0)
+            m_grille->setColumnWidth(c, table.colonnes[c].largeur);
+    }
+    for (int r = 0; r < m_lignesRemplies; ++r) {
+        const QStringList& cellules = table.lignes[r];
+        for (int c = 0; c < int(cellules.size()); ++c)
+            m_grille->setItem(r, c, new QTableWidgetItem(cellules[c]));
+    }
+    m_grille->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grille->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grille->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grille->installEventFilter(this);
+    connect(m_grille, &QTableWidget::cellDoubleClicked, this,
+            [this](int rangee, int) { choisit(rangee); });
+
+    auto* boutons = new QDialogButtonBox(this);
+    connect(boutons->addButton(QStringLiteral("Fermer"), QDialogButtonBox::RejectRole),
+            &QPushButton::clicked, this, &QDialog::reject);
+    auto* disposition = new QVBoxLayout(this);
+    disposition->addWidget(m_grille);
+    disposition->addWidget(boutons);
+    resize(760, 480);
+    if (m_lignesRemplies > 0)
+        m_grille->setCurrentCell(0, 1);
+    m_grille->setFocus();
+}
+
+void TFListe::choisit(int rangee) {
+    // An empty row chooses nothing.
+    if (rangee >= 0 && rangee < m_lignesRemplies)
+        m_choix = rangee;
+    else
+        m_choix.reset();
+    if (m_choix)
+        accept();
+}
+
+bool TFListe::eventFilter(QObject* cible, QEvent* evenement) {
+    if (cible == m_grille && evenement->type() == QEvent::KeyPress) {
+        const int touche = static_cast<QKeyEvent*>(evenement)->key();
+        if (touche == Qt::Key_Return || touche == Qt::Key_Enter) {
+            choisit(m_grille->currentRow());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(cible, evenement);
+}
+
+TListeChoix::TListeChoix(const QString& titre, const QStringList& entrees, QWidget* parent)
+    : QDialog(parent), m_liste(new QListWidget(this)) {
+    setWindowTitle(titre);
+    m_liste->addItems(entrees);
+    if (!entrees.isEmpty())
+        m_liste->setCurrentRow(0);
+    connect(m_liste, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+    auto* disposition = new QVBoxLayout(this);
+    disposition->addWidget(m_liste);
+    disposition->addWidget(boutonsAnnulerOk(this));
+    resize(320, 400);
+    m_liste->setFocus();
+}
+
+std::optional<int> TListeChoix::entreeChoisie() const {
+    const int r = m_liste->currentRow();
+    if (r < 0)
+        return std::nullopt;
+    return r;
+}
+
+} // namespace zel::ui

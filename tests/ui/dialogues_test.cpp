@@ -1,0 +1,100 @@
+#include "ui/dialogueslistes.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTableWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using zel::Saisie;
+using zel::ui::TFListe;
+using zel::ui::TSaisie;
+
+QString s(const char* t) {
+    return QString::fromUtf8(t);
+}
+
+void tape(QWidget* w, int touche, const QString& texte = QString()) {
+    QKeyEvent appui(QEvent::KeyPress, touche, Qt::NoModifier, texte);
+    QApplication::sendEvent(w, &appui);
+}
+
+zel::TableListe table(int lignes) {
+    zel::TableListe t{
+        s("Liste des clients"), {{s(""), 0}, {s(""), 40}, {s("Nom/Société"), 150}}, {}};
+    for (int i = 0; i < lignes; ++i)
+        t.lignes.push_back({QString::number(i), QString::number(i + 1), s("Nom %1").arg(i)});
+    return t;
+}
+
+} // namespace
+
+TEST(TSaisie, DigitFieldsRefuseLettersTypedOrPasted) {
+    const struct {
+        Saisie sorte;
+        const char* titre;
+        const char* tape;
+        const char* attendu;
+    } cas[] = {
+        {Saisie::CodePostal, "Code postal", "75a0", "750"},
+        {Saisie::Telephone, "Recherche par téléphone", "01-23", "0123"},
+        {Saisie::CodeClient, "Recherche par code client", "1x2", "12"},
+        {Saisie::Ville, "Ville", "Paris 5", "Paris 5"},
+        {Saisie::Nom, "Recherche par nom", "du", "du"},
+        {Saisie::Contact, "Recherche par contact", "Lé", "Lé"},
+    };
+    for (const auto& c : cas) {
+        TSaisie dialogue(c.sorte, QString(), nullptr);
+        EXPECT_EQ(dialogue.windowTitle(), s(c.titre));
+        for (const QChar ch : s(c.tape))
+            tape(dialogue.champ(), 0, QString(ch));
+        EXPECT_EQ(dialogue.texte(), s(c.attendu)) << c.titre;
+    }
+    TSaisie cp(Saisie::CodePostal, QString(), nullptr);
+    QApplication::clipboard()->setText(s("7a5"));
+    cp.champ()->paste();
+    EXPECT_TRUE(cp.texte().isEmpty());
+}
+
+TEST(TSaisie, EnterInTheFieldActsAsOk) {
+    TSaisie dialogue(Saisie::Ville, s("LYON"), nullptr);
+    EXPECT_EQ(dialogue.texte(), s("LYON"));
+    dialogue.show();
+    tape(dialogue.champ(), Qt::Key_Return);
+    EXPECT_EQ(dialogue.result(), QDialog::Accepted);
+}
+
+TEST(TFListe, StartsWithTwentyRowsAndGrowsByTen) {
+    EXPECT_EQ(TFListe::nombreDeRangees(0), 20);
+    EXPECT_EQ(TFListe::nombreDeRangees(20), 20);
+    EXPECT_EQ(TFListe::nombreDeRangees(21), 30);
+    EXPECT_EQ(TFListe::nombreDeRangees(35), 40);
+}
+
+TEST(TFListe, EnterChoosesTheRowAndAnEmptyRowChoosesNothing) {
+    TFListe liste(table(3), nullptr);
+    EXPECT_TRUE(liste.grille()->isColumnHidden(0));
+    EXPECT_EQ(liste.grille()->rowCount(), 20);
+    liste.show();
+    liste.grille()->setCurrentCell(10, 1);
+    tape(liste.grille(), Qt::Key_Return);
+    EXPECT_FALSE(liste.ligneChoisie());
+    liste.grille()->setCurrentCell(2, 1);
+    tape(liste.grille(), Qt::Key_Return);
+    EXPECT_EQ(liste.ligneChoisie(), 2);
+    EXPECT_EQ(liste.result(), QDialog::Accepted);
+}
+
+TEST(TListeChoix, DoubleClickChoosesTheEntry) {
+    zel::ui::TListeChoix liste(s("Liste des clients"), {s("10001 DUPONT"), s("10002 MARTIN")},
+                               nullptr);
+    liste.liste()->setCurrentRow(1);
+    Q_EMIT liste.liste()->itemDoubleClicked(liste.liste()->item(1));
+    EXPECT_EQ(liste.entreeChoisie(), 1);
+    EXPECT_EQ(liste.result(), QDialog::Accepted);
+}
