@@ -1,0 +1,174 @@
+#include "store/maintenance.h"
+
+#include <vector>
+
+namespace zel::maintenance {
+namespace {
+
+const QString kOuverture = QStringLiteral("<BLOC");
+const QString kFermeture = QStringLiteral("</BLOC");
+
+// The number in the four characters after a tag's prefix, or -1.
+int numeroApres(QStringView ligne, qsizetype prefixe) {
+    if (ligne.size() < prefixe + 4)
+        return -1;
+    bool ok = false;
+    const int n = ligne.mid(prefixe, 4).toInt(&ok);
+    return ok && n >= 0 ? n : -1;
+}
+
+// The closing tag that goes with an opening line: </BLOC0007> for <BLOC0007>, and the same
+// text with a slash for a tag whose number cannot be read.
+QString fermetureDe(const QString& ouverture) {
+    return QStringLiteral("</") + ouverture.mid(1);
+}
+
+// The last line of the block opening at `debut`: its closing tag, or the line before the next
+// opening tag, or the last line of the store. Gives whether the block was closed.
+int finDuBloc(const Blocs& store, int debut, bool& ferme) {
+    const QString fermeture = fermetureDe(store.ligne(debut));
+    for (int i = debut + 1; i < store.taille(); ++i) {
+        const QString& ligne = store.ligne(i);
+        if (ligne.compare(fermeture, Qt::CaseInsensitive) == 0) {
+            ferme = true;
+            return i;
+        }
+        if (ligne.startsWith(kOuverture)) {
+            ferme = false;
+            return i - 1;
+        }
+    }
+    ferme = false;
+    return store.taille() - 1;
+}
+
+// Copies the block opening at `debut` as block `numero`, always closed; stray closing tags
+// inside it are left out so that the copy balances.
+void copieBloc(const Blocs& store, int debut, int numero, QStringList& vers,
+               std::vector<bool>& copiee) {
+    bool ferme = false;
+    const int fin = finDuBloc(store, debut, ferme);
+    const Balises b = Blocs::BalisesBloc(numero);
+    vers.append(b.ouverture);
+    const int dernier = ferme ? fin - 1 : fin;
+    for (int i = debut + 1; i <= dernier; ++i) {
+        if (!store.ligne(i).startsWith(kFermeture))
+            vers.append(store.ligne(i));
+    }
+    vers.append(b.fermeture);
+    copiee[debut] = true;
+}
+
+} // namespace
+
+bool Verif(Blocs& store, int& compte) {
+    int balance = 0;
+    for (const QString& ligne : store.lignes()) {
+        if (ligne.startsWith(kOuverture))
+            ++balance;
+        else if (ligne.startsWith(kFermeture))
+            --balance;
+    }
+    if (balance == 0)
+        return false;
+
+    QStringList reconstruit;
+    reconstruit.reserve(store.taille());
+    std::vector<bool> copiee(store.taille(), false);
+    int numero = 0;
+    for (int n = 0; n < compte; ++n) {
+        // A number without a block is passed over: the blocks after it are kept.
+        const int debut = store.ChercheBloc(n);
+        if (debut >= 0 && !copiee[debut])
+            copieBloc(store, debut, numero++, reconstruit, copiee);
+    }
+    for (const LigneOuverture& o : store.ouvertures()) {
+        if (!copiee[o.position])
+            copieBloc(store, o.position, numero++, reconstruit, copiee);
+    }
+    store.remplaceTout(std::move(reconstruit));
+    compte = store.CompteBlocs();
+    return true;
+}
+
+void Doublons(Blocs& store, int compte) {
+    if (compte <= 0)
+        return;
+    std::vector<int> tally(compte, 0);
+    for (const LigneOuverture& o : store.ouvertures()) {
+        if (o.numero >= 0 && o.numero < compte)
+            ++tally[o.numero];
+    }
+    // The first copies are marked on the store as it stands and removed in one pass.
+    std::vector<bool> retiree(store.taille(), false);
+    bool aRetirer = false;
+    for (int n = 0; n < compte; ++n) {
+        if (tally[n] < 2)
+            continue;
+        const int debut = store.ChercheBloc(n);
+        if (debut < 0)
+            continue;
+        const int finLue = store.finBloc(n, debut);
+        const int fin = finLue < 0 ? store.taille() - 1 : finLue;
+        for (int i = debut; i <= fin; ++i)
+            retiree[i] = true;
+        aRetirer = true;
+    }
+    if (!aRetirer)
+        return;
+    QStringList gardees;
+    gardees.reserve(store.taille());
+    for (int i = 0; i < store.taille(); ++i) {
+        if (!retiree[i])
+            gardees.append(store.ligne(i));
+    }
+    store.remplaceTout(std::move(gardees));
+}
+
+void Renum(Blocs& store, int& compte, int courant) {
+    if (compte < 2)
+        return;
+    QStringList lignes = store.lignes();
+    for (QString& ligne : lignes) {
+        const bool ouverture = ligne.startsWith(kOuverture);
+        if (!ouverture && !ligne.startsWith(kFermeture))
+            continue;
+        const int n = numeroApres(ligne, ouverture ? kOuverture.size() : kFermeture.size());
+        if (n < 0 || n - 1 < courant)
+            continue;
+        const Balises b = Blocs::BalisesBloc(n - 1);
+        ligne = ouverture ? b.ouverture : b.fermeture;
+    }
+    store.remplaceTout(std::move(lignes));
+    --compte;
+}
+
+void Supprime(Blocs& store, int& compte, int& courant) {
+    store.SupBloc(courant);
+    Renum(store, compte, courant);
+    if (courant > compte - 1)
+        courant = std::max(compte - 1, 0);
+}
+
+void Squize(Blocs& store) {
+    int blanches = 0;
+    while (store.taille() - blanches >= 3 && store.ligne(blanches).trimmed().isEmpty())
+        ++blanches;
+    if (blanches > 0)
+        store.supprime(0, blanches);
+}
+
+int prochainCode(const Blocs& store) {
+    int plusHaut = 10000;
+    for (const LigneOuverture& o : store.ouvertures()) {
+        if (o.position + 1 >= store.taille())
+            continue;
+        bool ok = false;
+        const int code = store.ligne(o.position + 1).trimmed().toInt(&ok);
+        if (ok && code > plusHaut)
+            plusHaut = code;
+    }
+    return plusHaut + 1;
+}
+
+} // namespace zel::maintenance

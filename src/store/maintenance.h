@@ -1,0 +1,44 @@
+#pragma once
+
+#include "store/blocs.h"
+
+// The routines that keep a store consistent: the integrity check and the duplicate removal at
+// load, the deletion of a record with the renumbering of those after it, the removal of leading
+// blank lines before a save, and the next record code. Every kind of record shares them.
+namespace zel::maintenance {
+
+// The integrity check at load. When the opening and closing tags do not balance, the store is
+// rebuilt and true is returned, so that the caller tells the user and marks the set modified:
+// the blocks 0 to count - 1 come first in number order, then every other block found, in store
+// order; each is renumbered 0, 1, 2 ... and closed, and only the lines outside blocks are lost.
+// compte is the count at load and becomes the count of the rebuilt store.
+bool Verif(Blocs& store, int& compte);
+
+// Removes, for each number from 0 to count - 1 carried by two opening tags or more, the first
+// block with that number; the count is kept.
+void Doublons(Blocs& store, int compte);
+
+// After block `courant` was deleted, every block above it moves down by one number.
+void Renum(Blocs& store, int& compte, int courant);
+
+// Deletes record `courant` (when it has a block), renumbers the records after it and keeps the
+// current number within the count. With one record, one empty record stays in its place.
+void Supprime(Blocs& store, int& compte, int& courant);
+
+// Removes the blank lines at the head of the store, leaving at least two lines.
+void Squize(Blocs& store);
+
+// The next record code: one more than the highest whole-number code on the first line of the
+// blocks, never below 10001. A code that is not a whole number is passed over.
+int prochainCode(const Blocs& store);
+inline int Numerom(const Blocs& clients) {
+    return prochainCode(clients);
+}
+inline int Numerou(const Blocs& fournisseurs) {
+    return prochainCode(fournisseurs);
+}
+inline int Numeroa(const Blocs& articles) {
+    return prochainCode(articles);
+}
+
+} // namespace zel::maintenance
