@@ -1,0 +1,129 @@
+#include "app/montant.h"
+
+#include <QLocale>
+
+namespace zel {
+namespace {
+
+bool estChiffre(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+int decimalesDuFormat(QStringView format) {
+    const qsizetype point = format.indexOf(u'.');
+    return point < 0 ? 0 : int(format.size() - point - 1);
+}
+
+// Adds one to the last digit of a string of digits, carrying leftwards; "99" becomes "100".
+QString plusUn(QString chiffres) {
+    for (qsizetype i = chiffres.size() - 1; i >= 0; --i) {
+        if (chiffres[i] != u'9') {
+            chiffres[i] = QChar(chiffres[i].unicode() + 1);
+            return chiffres;
+        }
+        chiffres[i] = u'0';
+    }
+    return u'1' + chiffres;
+}
+
+QString sansZerosDeTete(const QString& chiffres) {
+    qsizetype i = 0;
+    while (i + 1 < chiffres.size() && chiffres[i] == u'0')
+        ++i;
+    return chiffres.mid(i);
+}
+
+} // namespace
+
+double Montant::valeur() const {
+    QString t = entiers;
+    if (!decimales.isEmpty())
+        t += u'.' + decimales;
+    const double v = t.toDouble();
+    return negatif ? -v : v;
+}
+
+Montant Montant::depuis(double v) {
+    const QString t = QString::number(v, 'f', QLocale::FloatingPointShortest);
+    Montant m;
+    QStringView reste(t);
+    if (reste.startsWith(u'-')) {
+        m.negatif = true;
+        reste = reste.mid(1);
+    }
+    const qsizetype point = reste.indexOf(u'.');
+    m.entiers = (point < 0 ? reste : reste.left(point)).toString();
+    if (point >= 0)
+        m.decimales = reste.mid(point + 1).toString();
+    return m;
+}
+
+std::optional<Montant> litMontant(QStringView texte) {
+    QStringView t = texte.trimmed();
+    Montant m;
+    if (t.startsWith(u'-') || t.startsWith(u'+')) {
+        m.negatif = t.front() == u'-';
+        t = t.mid(1);
+    }
+    const qsizetype virgule = t.indexOf(u',');
+    const QStringView entiers = virgule < 0 ? t : t.left(virgule);
+    const QStringView decimales = virgule < 0 ? QStringView() : t.mid(virgule + 1);
+    if (entiers.isEmpty() && decimales.isEmpty())
+        return std::nullopt;
+    for (const QStringView partie : {entiers, decimales}) {
+        for (const QChar c : partie) {
+            if (!estChiffre(c))
+                return std::nullopt;
+        }
+    }
+    m.entiers = entiers.isEmpty() ? QStringLiteral("0") : entiers.toString();
+    m.decimales = decimales.toString();
+    return m;
+}
+
+QString formateMontant(const Montant& m, QStringView format) {
+    const int n = decimalesDuFormat(format);
+    QString chiffres = m.entiers + m.decimales.left(n).leftJustified(n, u'0');
+    if (m.decimales.size() > n && m.decimales[n] >= u'5')
+        chiffres = plusUn(chiffres);
+    chiffres = sansZerosDeTete(chiffres).rightJustified(n + 1, u'0');
+    const bool zero = chiffres.count(u'0') == chiffres.size();
+    if (zero && format == u"#")
+        return {};
+    QString texte =
+        n == 0 ? chiffres : chiffres.left(chiffres.size() - n) + u',' + chiffres.right(n);
+    if (m.negatif && !zero)
+        texte.prepend(u'-');
+    return texte;
+}
+
+QString formateMontant(double v, QStringView format) {
+    return formateMontant(Montant::depuis(v), format);
+}
+
+Resultat reformateMontant(const QString& texte, QStringView format, const QString& champ,
+                          QString& resultat) {
+    if (texte.trimmed().isEmpty()) {
+        resultat.clear();
+        return Resultat::succes();
+    }
+    const std::optional<Montant> m = litMontant(texte);
+    if (!m)
+        return Resultat::echec(QStringLiteral("« %1 » n'est pas un montant valide pour « %2 ».")
+                                   .arg(texte.trimmed(), champ));
+    resultat = formateMontant(*m, format);
+    return Resultat::succes();
+}
+
+QString Rset(const QString& texte, int largeur, const MesureTexte& mesure) {
+    if (texte.trimmed().isEmpty())
+        return {};
+    QString t = texte;
+    // A measure that never grows (an empty font) must not hold the loop: a text can never
+    // need more blanks than the width has pixels.
+    for (int i = 0; i <= largeur && mesure.largeur(t) <= largeur - 10; ++i)
+        t.prepend(u' ');
+    return t;
+}
+
+} // namespace zel

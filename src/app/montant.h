@@ -1,0 +1,51 @@
+#pragma once
+
+#include "store/resultat.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+namespace zel {
+
+// An amount as decimal digits, so that it is rounded on the value the user sees: 1,005 is
+// rounded from its digits 1, 0, 0, 5, not from the nearest binary value below it.
+struct Montant {
+    bool negatif = false;
+    QString entiers;   // at least one digit
+    QString decimales; // possibly empty
+
+    double valeur() const;
+    // The shortest decimal writing of a computed value.
+    static Montant depuis(double v);
+};
+
+// An amount typed or stored: blanks around it are allowed, "," separates the decimals, a
+// leading "-" or "+" gives the sign. Nothing for any other text ("1,2,3", "12a", "").
+std::optional<Montant> litMontant(QStringView texte);
+
+// The amount in the pattern "#", "0.0" or "0.00": no thousands separator, "," before the
+// decimals, a leading "-" for a negative value, rounded half away from zero; "#" gives a whole
+// number and an empty text for zero.
+QString formateMontant(const Montant& m, QStringView format);
+QString formateMontant(double v, QStringView format);
+
+// The text of an amount field reformatted with the pattern: an empty or all-blank text stays
+// empty; a text that is not an amount gives a message naming the field, and resultat is left
+// as it was.
+Resultat reformateMontant(const QString& texte, QStringView format, const QString& champ,
+                          QString& resultat);
+
+// Text width in pixels, in the font the text is shown with.
+class MesureTexte {
+public:
+    virtual ~MesureTexte() = default;
+    virtual int largeur(const QString& texte) const = 0;
+};
+
+// Right alignment by leading blanks: blanks are put in front one at a time until the text is
+// wider than the width less 10 pixels. An empty or all-blank text stays empty.
+QString Rset(const QString& texte, int largeur, const MesureTexte& mesure);
+
+} // namespace zel

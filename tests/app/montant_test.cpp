@@ -1,0 +1,84 @@
+#include "app/montant.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using zel::formateMontant;
+using zel::litMontant;
+
+QString s(const char* t) {
+    return QString::fromUtf8(t);
+}
+
+// Five pixels per character, as a fixed-width font would measure.
+struct MesureFixe : zel::MesureTexte {
+    int largeur(const QString& t) const override { return 5 * int(t.size()); }
+};
+
+} // namespace
+
+TEST(Montant, TypedAmountsAreRoundedOnTheirDecimalDigits) {
+    const struct {
+        const char* saisi;
+        const char* format;
+        const char* attendu;
+    } cas[] = {
+        {"1,005", "0.00", "1,01"},
+        {"0,125", "0.00", "0,13"},
+        {"12,5", "0.00", "12,50"},
+        {"-1,005", "0.00", "-1,01"},
+        {"9,995", "0.00", "10,00"},
+        {"99,96", "0.0", "100,0"},
+        {"2,5", "#", "3"},
+        {"-2,5", "#", "-3"},
+        {"0,4", "#", ""},
+        {"0", "#", ""},
+        {"0", "0.00", "0,00"},
+        {"-0,001", "0.00", "0,00"},
+        {",5", "0.00", "0,50"},
+        {"7,", "0.0", "7,0"},
+        {"  3,2  ", "0.00", "3,20"},
+        {"1234567", "0.00", "1234567,00"},
+        {"007", "#", "7"},
+    };
+    for (const auto& c : cas) {
+        const auto m = litMontant(s(c.saisi));
+        ASSERT_TRUE(m) << c.saisi;
+        EXPECT_EQ(formateMontant(*m, s(c.format)), s(c.attendu)) << c.saisi << " " << c.format;
+    }
+}
+
+TEST(Montant, ComputedValuesAreRoundedAsTheyAreWritten) {
+    EXPECT_EQ(formateMontant(1.005, u"0.00"), s("1,01"));
+    EXPECT_EQ(formateMontant(0.125, u"0.00"), s("0,13"));
+    EXPECT_EQ(formateMontant(239.2, u"0.00"), s("239,20"));
+    EXPECT_EQ(formateMontant(-0.0, u"0.00"), s("0,00"));
+    EXPECT_EQ(formateMontant(1e-7, u"#"), s(""));
+}
+
+TEST(Montant, TextsThatAreNotAmountsAreRefusedNamingTheField) {
+    for (const char* t : {"1,2,3", "12a", ",", "-", "1.5", "1 2", "++1"})
+        EXPECT_FALSE(litMontant(s(t))) << t;
+    QString resultat = s("avant");
+    const zel::Resultat r = zel::reformateMontant(s("1,2,3"), u"0.00", s("Crédit maxi"), resultat);
+    ASSERT_FALSE(r);
+    EXPECT_TRUE(r.message().contains(s("Crédit maxi")));
+    EXPECT_TRUE(r.message().contains(s("1,2,3")));
+    EXPECT_EQ(resultat, s("avant"));
+    EXPECT_TRUE(zel::reformateMontant(s("   "), u"0.00", s("Total dû"), resultat));
+    EXPECT_EQ(resultat, QString());
+}
+
+TEST(Montant, RsetPadsUntilTheTextIsWiderThanTheWidthLessTen) {
+    const MesureFixe mesure;
+    // 80 pixels are reached by 16 characters; one more blank passes them.
+    const QString t = zel::Rset(s("12,50"), 90, mesure);
+    EXPECT_EQ(t.size(), 17);
+    EXPECT_EQ(t.trimmed(), s("12,50"));
+    EXPECT_EQ(zel::Rset(s("   "), 90, mesure), QString());
+    struct Vide : zel::MesureTexte {
+        int largeur(const QString&) const override { return 0; }
+    };
+    EXPECT_LE(zel::Rset(s("1"), 90, Vide()).size(), 92);
+}
