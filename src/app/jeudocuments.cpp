@@ -100,12 +100,13 @@ Resultat JeuDocuments::Charge(const QString& nom) {
     m_dernierNomSauve = nom;
     m_titre = sansDossier(nom);
     Synchro();
+    // Cleared once before the stores are checked: a repair of any store keeps the set modified.
+    m_modifie = false;
     for (Sorte s : kToutesSortes) {
         Blocs& b = store(s);
         b.remplaceTout(std::move(lus[indice(s)]));
         setCompte(s, b.CompteBlocs());
         setCourant(s, 0);
-        m_modifie = false;
         if (m_reactions)
             m_reactions->verifieStore(s);
         setCarteModifiee(s, false);

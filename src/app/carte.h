@@ -1,0 +1,113 @@
+#pragma once
+
+#include "app/dialogues.h"
+#include "app/jeudocuments.h"
+#include "app/montant.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <vector>
+
+namespace zel {
+
+// An amount field of a card: its block line, the width it is right-aligned in, and its label
+// for the messages.
+struct ChampMontant {
+    int ligne;
+    int largeur;
+    QString libelle;
+};
+
+// What makes one card different from another: its store, the number of fixed field lines at the
+// head of its block, which of them are check boxes ("Y" or "N") and which are amounts, where
+// its account entry line is, and the prefixes of its memo lines ("MEMO", "MOBS" ...), each
+// memo written in that order before the account grid.
+struct DispositionCarte {
+    Sorte sorte;
+    int lignesFixes;
+    std::vector<int> cases;
+    std::vector<ChampMontant> montants;
+    int ligneSaisieLibelle;
+    int ligneSaisieMontant;
+    QStringList memos;
+};
+
+// A row of the account grid: a date "dd/mm/yyyy", a label and a right-aligned amount.
+struct LigneCompte {
+    QString date;
+    QString libelle;
+    QString montant;
+
+    bool estVide() const { return date.isEmpty() && libelle.isEmpty() && montant.isEmpty(); }
+};
+
+// A card as the user sees it: the texts of its fixed fields, its memos, its account grid and its
+// entry date. Every change the user makes marks the card changed and the set modified; the card
+// is written to its block only when it was changed.
+class Carte {
+public:
+    static constexpr int kLignesGrille = 63;
+    // The widths amounts are right-aligned in: the amount fields and the grid.
+    static constexpr int kLargeurChamp = 90;
+    static constexpr int kLargeurGrille = 95;
+
+    Carte(DispositionCarte disposition, JeuDocuments& jeu, const QString& formatMontant,
+          const MesureTexte& mesure, Dialogues& dialogues);
+
+    const DispositionCarte& disposition() const { return m_disposition; }
+
+    // Fields are numbered by their block line, from 1.
+    const QString& champ(int ligne) const { return m_champs[ligne - 1]; }
+    bool coche(int ligne) const { return champ(ligne) == u"Y"; }
+    const QStringList& memo(int i) const { return m_memos[i]; }
+    const LigneCompte& ligneGrille(int rangee) const { return m_grille[rangee]; }
+    QDate dateSaisie() const { return m_dateSaisie; }
+    bool estModifiee() const { return m_jeu.carteModifiee(m_disposition.sorte); }
+
+    // The user's edits, each marking the card changed.
+    void saisit(int ligne, const QString& texte);
+    void setCoche(int ligne, bool oui);
+    void saisitMemo(int i, const QStringList& lignes);
+    void setDateSaisie(QDate date);
+    // The key filter of the amount fields: the character that goes into the field ("." gives
+    // ","), or nothing for a refused key. Every key marks the card changed.
+    std::optional<QChar> toucheMontant(QChar c);
+    // Leaving an amount field reformats it; a text that is not an amount is told and kept.
+    bool quitteMontant(int ligne);
+    // "OK" of the entry line: the entry goes into the first free grid row.
+    void valideSaisie();
+    // The Delete key on the grid: the rows below move up by one.
+    void supprimeLigneGrille(int rangee);
+
+    // A field set by the program, which does not mark the card (the next code of a new record).
+    void setChamp(int ligne, const QString& texte) { m_champs[ligne - 1] = texte; }
+
+    // Empties the card and reads block n of the store, if it exists; the card is then unchanged.
+    void Lit(int numero, QDate aujourdhui);
+    // The block's lines between its tags.
+    QStringList Ecrit() const;
+    // Writes the card into block n when it was changed.
+    void EcritSiModifiee(int numero);
+
+private:
+    void marque();
+    const ChampMontant* champMontant(int ligne) const;
+    QString aligneMontant(const QString& texte, int largeur) const;
+    void vide(QDate aujourdhui);
+    void litLigneCompte(QStringView texte, int rangee);
+
+    DispositionCarte m_disposition;
+    JeuDocuments& m_jeu;
+    const QString& m_formatMontant;
+    const MesureTexte& m_mesure;
+    Dialogues& m_dialogues;
+    QStringList m_champs;
+    std::vector<QStringList> m_memos;
+    std::array<LigneCompte, kLignesGrille> m_grille;
+    QDate m_dateSaisie;
+};
+
+} // namespace zel

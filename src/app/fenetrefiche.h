@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/menus.h"
+#include "clients/pageclients.h"
+
+namespace zel {
+
+// The card window: the page of each record kind, the tab shown, and the operations of the menus
+// run on that tab. It also checks each store as the set is loaded and writes the cards back
+// before the set is saved.
+class FenetreFiche : public ReactionsDocuments {
+public:
+    static const QString kAlteration;
+
+    FenetreFiche(JeuDocuments& jeu, Reglages& reglages, Dialogues& dialogues,
+                 const MesureTexte& mesure);
+    ~FenetreFiche() override;
+
+    PageClients& clients() { return m_clients; }
+    Sorte onglet() const { return m_onglet; }
+
+    // Shows a tab; the card of the tab left is written back first.
+    void montre(Sorte onglet);
+    // Runs a page operation on the tab shown; false when that tab does not offer it yet.
+    bool execute(Operation operation);
+    // A "Sélection" item: sets its group's mode, then shows the first record of the selection.
+    bool selectionne(const ElementMenu& element);
+    // After New and Open: the client tab, every client, and the current card read.
+    void apresOuverture();
+
+    void verifieStore(Sorte sorte) override;
+    void ecritCartes() override;
+    void compacteStore(Sorte sorte) override;
+    void apresChargement() override;
+
+private:
+    JeuDocuments& m_jeu;
+    Dialogues& m_dialogues;
+    PageClients m_clients;
+    Sorte m_onglet = Sorte::Clients;
+};
+
+} // namespace zel

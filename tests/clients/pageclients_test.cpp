@@ -1,0 +1,332 @@
+#include "app/fenetrefiche.h"
+
+#include "store/fichiertexte.h"
+#include "support/dialoguesfactices.h"
+#include "support/fichiers.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+using namespace zel;
+namespace L = ligneClient;
+
+QString s(const char* t) {
+    return QString::fromUtf8(t);
+}
+
+struct MesureFixe : MesureTexte {
+    int largeur(const QString& t) const override { return 5 * int(t.size()); }
+};
+
+// A client block: the 25 field lines, empty but where given, then the extra lines.
+QStringList client(int n, const std::map<int, QString>& champs, const QStringList& suite = {}) {
+    QStringList lignes{Blocs::BalisesBloc(n).ouverture};
+    for (int l = 1; l <= 25; ++l) {
+        const auto it = champs.find(l);
+        lignes.append(it == champs.end() ? QString() : it->second);
+    }
+    return lignes + suite + QStringList{Blocs::BalisesBloc(n).fermeture};
+}
+
+QStringList nomme(int n, const char* nom, const char* code = "") {
+    return client(n, {{L::Code, s(code)}, {L::Nom, s(nom)}});
+}
+
+// A document set on real files in a temporary folder, with the card window on top of it.
+struct Montage {
+    test::Dossier dossier;
+    JeuDocuments jeu;
+    Reglages reglages;
+    test::DialoguesFactices dialogues;
+    MesureFixe mesure;
+    FenetreFiche fenetre{jeu, reglages, dialogues, mesure};
+    PageClients& page = fenetre.clients();
+    Carte& carte = page.carte();
+
+    Montage() {
+        page.setAujourdhui([] { return QDate(2026, 12, 6); });
+    }
+    QString nom() const { return dossier.chemin(s("t.cli")); }
+    void charge(const QStringList& lignes) {
+        QByteArray octets;
+        ASSERT_TRUE(fichier::encodeLignes(lignes, octets));
+        dossier.ecrit(s("t.cli"), octets);
+        ASSERT_TRUE(jeu.Charge(nom()));
+        fenetre.apresOuverture();
+    }
+    QStringList sauve() {
+        EXPECT_TRUE(jeu.Sauve(nom()));
+        QStringList lignes;
+        EXPECT_TRUE(fichier::lire(nom(), lignes));
+        return lignes;
+    }
+    QString nomCourant() const { return carte.champ(L::Nom); }
+};
+
+} // namespace
+
+TEST(CarteClient, AnEmptyClientIsTwentySevenLinesAndTheGridEndsAtAShortRow) {
+    Montage m;
+    m.charge({});
+    m.page.Ajout();
+    EXPECT_EQ(m.carte.champ(L::Code), s("10001"));
+    m.carte.saisit(L::Nom, s("DUPONT"));
+    const QStringList vide = m.sauve();
+    ASSERT_EQ(vide.size(), 27);
+    EXPECT_EQ(vide, client(0, {{L::Code, s("10001")},
+                               {L::Npai, s("N")},
+                               {L::Marque, s("N")},
+                               {L::Nom, s("DUPONT")}}));
+
+    // A row with only a date is kept; a two-letter label alone ends the grid.
+    m.charge(client(0, {{L::Nom, s("A")}},
+                    {s("DATA01/02/2026\t\t"), s("DATA\tab\t"), s("DATA03/03/2026\tx\t1,00")}));
+    m.carte.saisit(L::Pays, s("France"));
+    const QStringList lignes = m.sauve();
+    EXPECT_TRUE(lignes.contains(s("DATA01/02/2026\t\t")));
+    EXPECT_FALSE(lignes.contains(s("DATA\tab\t")));
+    EXPECT_EQ(lignes.filter(s("DATA")).size(), 1);
+}
+
+TEST(CarteClient, ReadsCheckBoxesMemosAndGridAsStored) {
+    Montage m;
+    const QString longue = QString(300, u'x');
+    m.charge(
+        client(0, {{L::Npai, s("y")}, {L::Marque, s("Y")}, {L::Nom, s("A")}},
+               {s("MEMO") + longue, s("autre"), s("MEMO"), s("DATA05/01/2026\tVente\t12,50")}) +
+        nomme(1, "SUIVANT"));
+    EXPECT_FALSE(m.carte.coche(L::Npai));
+    EXPECT_TRUE(m.carte.coche(L::Marque));
+    EXPECT_EQ(m.carte.memo(0), QStringList({longue, QString()}));
+    EXPECT_EQ(m.carte.ligneGrille(0).date, s("05/01/2026"));
+    EXPECT_EQ(m.carte.ligneGrille(0).libelle, s("Vente"));
+    EXPECT_EQ(m.carte.ligneGrille(0).montant.trimmed(), s("12,50"));
+    EXPECT_GT(m.carte.ligneGrille(0).montant.size(), 5);
+    EXPECT_EQ(m.carte.dateSaisie(), QDate(2026, 12, 6));
+    EXPECT_FALSE(m.carte.estModifiee());
+
+    // Unchanged, the card is not written: the block stays byte for byte.
+    m.page.navigue(Pas::Suivant);
+    EXPECT_EQ(m.nomCourant(), s("SUIVANT"));
+    m.page.navigue(Pas::Precedent);
+    EXPECT_EQ(m.carte.memo(0).front(), longue) << "a long memo line is read back whole";
+}
+
+TEST(CarteClient, AShortBlockDoesNotTakeTheNextBlocksLines) {
+    Montage m;
+    m.charge(
+        QStringList{s("<BLOC0000>"), s("10001"), s("N"), s("N"), s("COURT"), s("</BLOC0000>")} +
+        nomme(1, "AUTRE"));
+    EXPECT_EQ(m.nomCourant(), s("COURT"));
+    EXPECT_TRUE(m.carte.champ(L::Adresse1).isEmpty());
+    m.carte.saisit(L::Ville, s("LYON"));
+    const QStringList lignes = m.sauve();
+    EXPECT_EQ(lignes.filter(s("<BLOC")).size(), 2);
+    EXPECT_EQ(lignes.mid(0, 27), client(0, {{L::Code, s("10001")},
+                                            {L::Npai, s("N")},
+                                            {L::Marque, s("N")},
+                                            {L::Nom, s("COURT")},
+                                            {L::Ville, s("LYON")}}));
+}
+
+TEST(CarteClient, AddingAndLeavingLeavesNoBlockButIsCounted) {
+    Montage m;
+    m.charge(nomme(0, "A", "10004") + nomme(1, "B", "10009"));
+    m.page.Ajout();
+    EXPECT_EQ(m.jeu.compte(Sorte::Clients), 3);
+    EXPECT_EQ(m.page.courant(), 2);
+    EXPECT_EQ(m.carte.champ(L::Code), s("10010"));
+    EXPECT_FALSE(m.carte.estModifiee());
+    m.page.navigue(Pas::Premier);
+    EXPECT_EQ(m.jeu.BlocsCli().ChercheBloc(2), -1);
+    m.page.navigue(Pas::Dernier);
+    EXPECT_EQ(m.page.courant(), 2);
+    EXPECT_TRUE(m.nomCourant().isEmpty());
+
+    m.jeu.setCompte(Sorte::Clients, 9999);
+    m.page.Ajout();
+    EXPECT_EQ(m.dialogues.vus.last(), s("message: Le fichier est plein"));
+    EXPECT_EQ(m.jeu.compte(Sorte::Clients), 9999);
+}
+
+TEST(CarteClient, AmountFieldsFilterKeysAndReformatOnLeaving) {
+    Montage m;
+    m.charge(nomme(0, "A"));
+    QString tape;
+    for (const QChar c : s("12.5a"))
+        if (const auto accepte = m.carte.toucheMontant(c))
+            tape += *accepte;
+    EXPECT_EQ(tape, s("12,5"));
+    EXPECT_TRUE(m.carte.estModifiee()) << "every key marks the card";
+    m.carte.saisit(L::CreditMaxi, tape);
+    EXPECT_TRUE(m.carte.quitteMontant(L::CreditMaxi));
+    EXPECT_EQ(m.carte.champ(L::CreditMaxi), QString(12, u' ') + s("12,50"));
+
+    m.carte.saisit(L::TotalDu, s("1,2,3"));
+    EXPECT_FALSE(m.carte.quitteMontant(L::TotalDu));
+    EXPECT_EQ(m.carte.champ(L::TotalDu), s("1,2,3"));
+    EXPECT_TRUE(m.dialogues.vus.last().contains(s("Total dû")));
+    EXPECT_EQ(m.sauve().at(L::CreditMaxi), QString(12, u' ') + s("12,50"));
+}
+
+TEST(CarteClient, TheEntryLineFillsTheFirstFreeRowAndDeleteMovesRowsUp) {
+    Montage m;
+    m.charge(nomme(0, "A"));
+    m.carte.saisit(L::SaisieLibelle, s("Acompte"));
+    m.carte.saisit(L::SaisieMontant, s("100"));
+    m.carte.valideSaisie();
+    m.carte.saisit(L::SaisieLibelle, s("Facture"));
+    m.carte.saisit(L::SaisieMontant, s("-20,5"));
+    m.carte.valideSaisie();
+    EXPECT_TRUE(m.carte.champ(L::SaisieLibelle).isEmpty());
+    EXPECT_EQ(m.carte.ligneGrille(1).date, s("06/12/2026"));
+    EXPECT_EQ(m.carte.ligneGrille(1).montant.trimmed(), s("-20,50"));
+    m.carte.supprimeLigneGrille(0);
+    EXPECT_EQ(m.carte.ligneGrille(0).libelle, s("Facture"));
+    EXPECT_TRUE(m.carte.ligneGrille(1).estVide());
+    const QStringList lignes = m.sauve();
+    ASSERT_EQ(lignes.filter(s("DATA")).size(), 1);
+    EXPECT_TRUE(lignes.filter(s("DATA")).front().startsWith(s("DATA06/12/2026\tFacture\t ")));
+}
+
+TEST(Maintenance, AnUnbalancedFileIsToldRepairedAndSavedInNumberOrder) {
+    Montage m;
+    m.charge(nomme(2, "C") + QStringList{s("perdu")} + nomme(0, "A") + nomme(1, "B") +
+             QStringList{s("</BLOC0002>")});
+    EXPECT_TRUE(m.dialogues.vus.contains(s("message: ") + FenetreFiche::kAlteration));
+    EXPECT_TRUE(m.jeu.TestModif()) << "the repair is saved even though other stores load after";
+    EXPECT_EQ(m.sauve(), nomme(0, "A") + nomme(1, "B") + nomme(2, "C"));
+}
+
+TEST(Maintenance, ADuplicateBlockLosesItsFirstCopyAndTheCountStays) {
+    Montage m;
+    m.charge(nomme(0, "A") + nomme(1, "VIEUX") + nomme(1, "NEUF") + nomme(2, "C"));
+    EXPECT_EQ(m.jeu.compte(Sorte::Clients), 4);
+    m.page.navigue(Pas::Suivant);
+    EXPECT_EQ(m.nomCourant(), s("NEUF"));
+}
+
+TEST(Maintenance, DeletingAClientShowsTheOneNowAtItsNumber) {
+    Montage m;
+    m.charge(nomme(0, "A") + nomme(1, "B") + nomme(2, "C"));
+    m.dialogues.confirmations = {false, true};
+    EXPECT_TRUE(m.fenetre.execute(Operation::Supprime));
+    EXPECT_EQ(m.jeu.compte(Sorte::Clients), 3) << "Annuler deletes nothing";
+    EXPECT_TRUE(m.fenetre.execute(Operation::Supprime));
+    EXPECT_EQ(m.dialogues.vus.last(), s("confirmation: Confirmer suppression de la fiche ?"));
+    EXPECT_EQ(m.nomCourant(), s("B"));
+    EXPECT_EQ(m.jeu.compte(Sorte::Clients), 2);
+
+    m.page.navigue(Pas::Dernier);
+    m.dialogues.confirmations = {true};
+    m.fenetre.execute(Operation::Supprime);
+    EXPECT_EQ(m.page.courant(), 0);
+    EXPECT_EQ(m.nomCourant(), s("B"));
+    EXPECT_EQ(m.sauve(), nomme(0, "B"));
+}
+
+TEST(Parcours, FilteredStepsFollowNumbersAndNeverWrap) {
+    Montage m;
+    m.charge(client(2, {{L::CodePostal, s("A")}, {L::Ville, s("Lyon")}, {L::Nom, s("C2")}}) +
+             client(0, {{L::CodePostal, s("A")}, {L::Ville, s("PARIS")}, {L::Nom, s("C0")}}) +
+             client(1, {{L::CodePostal, s("B")}, {L::Ville, s("Évry")}, {L::Nom, s("C1")}}));
+    m.dialogues.saisies = {s("A")};
+    m.fenetre.selectionne(*trouve({u"&Sélection", u"&Code postal..."}));
+    EXPECT_EQ(m.reglages.ini.cleCodePostal, s("A"));
+    EXPECT_EQ(m.page.courant(), 0);
+    m.page.navigue(Pas::Suivant);
+    EXPECT_EQ(m.page.courant(), 2);
+    m.page.navigue(Pas::Suivant);
+    EXPECT_EQ(m.page.courant(), 2);
+    m.page.navigue(Pas::Precedent);
+    EXPECT_EQ(m.page.courant(), 0);
+
+    const struct {
+        const char* ville;
+        int attendu;
+    } villes[] = {{"lyon", 2}, {"évry", 2}, {"Évry", 1}, {"nulle part", 1}};
+    for (const auto& v : villes) {
+        m.dialogues.saisies = {s(v.ville)};
+        m.page.SetSel(SelectionClient::Ville);
+        m.page.navigue(Pas::Premier);
+        EXPECT_EQ(m.page.courant(), v.attendu) << v.ville;
+    }
+    EXPECT_EQ(m.dialogues.vus.last(), s("saisie: Ville [ÉVRY]")) << "the key is offered again";
+    EXPECT_EQ(m.reglages.ini.cleVille, s("NULLE PART"));
+
+    m.page.SetSel(SelectionClient::Marques);
+    m.page.navigue(Pas::Dernier);
+    EXPECT_EQ(m.page.courant(), 1) << "no marked client leaves the card shown";
+    m.page.SetSel(SelectionClient::CodePostal);
+    EXPECT_EQ(m.reglages.ini.cleCodePostal, s("A")) << "Annuler keeps the key";
+}
+
+TEST(Recherche, FindsInStoreOrderAndTellsWhatIsNotFound) {
+    Montage m;
+    m.charge(nomme(1, "Durand", "10120") + nomme(0, "DUPONT", "10012") +
+             client(2, {{L::Telephone, s("0478")}, {L::Contact, s("Mme Lé")}}));
+    const struct {
+        Operation operation;
+        const char* cle;
+        int attendu;
+    } cas[] = {
+        {Operation::RechNom, "du", 1},         {Operation::RechNum, "101", 1},
+        {Operation::RechNum, "1001", 0},       {Operation::RechTel, "047", 2},
+        {Operation::RechContact, "mme lé", 2},
+    };
+    for (const auto& c : cas) {
+        m.page.navigue(Pas::Premier);
+        m.dialogues.saisies = {s(c.cle)};
+        m.fenetre.execute(c.operation);
+        EXPECT_EQ(m.page.courant(), c.attendu) << c.cle;
+    }
+    m.dialogues.saisies = {s("zz")};
+    m.fenetre.execute(Operation::RechNom);
+    EXPECT_EQ(m.dialogues.vus.last(), s("message: Fiche ZZ non trouvée"));
+    EXPECT_EQ(m.page.courant(), 2);
+}
+
+TEST(Recherche, EditsAreKeptWhenSearchingListingOrStepping) {
+    Montage m;
+    m.charge(nomme(0, "A") + nomme(1, "B"));
+    m.carte.saisit(L::Pays, s("Belgique"));
+    m.dialogues.saisies = {s("B")};
+    m.page.RechNom();
+    m.carte.saisit(L::Pays, s("Suisse"));
+    m.dialogues.choix = {0};
+    m.page.Liste();
+    EXPECT_EQ(m.page.courant(), 0);
+    EXPECT_EQ(m.carte.champ(L::Pays), s("Belgique"));
+    m.carte.saisit(L::Pays, s("Italie"));
+    m.page.navigue(Pas::Suivant);
+    EXPECT_EQ(m.carte.champ(L::Pays), s("Suisse"));
+    m.page.navigue(Pas::Precedent);
+    EXPECT_EQ(m.carte.champ(L::Pays), s("Italie"));
+}
+
+TEST(Liste, ListsInStoreOrderAndPicksAClientByCode) {
+    Montage m;
+    m.charge(nomme(1, "B", "10002") + nomme(0, "A", "10001"));
+    m.dialogues.choix = {0};
+    m.page.Liste();
+    const TableListe& t = m.dialogues.derniereListe;
+    EXPECT_EQ(t.titre, s("Liste des clients"));
+    ASSERT_EQ(t.lignes.size(), 2u);
+    EXPECT_EQ(t.lignes[0].mid(0, 3), QStringList({s("1"), s("1"), s("B")}));
+    EXPECT_EQ(t.colonnes.size(), 9u);
+    EXPECT_EQ(t.colonnes[0].largeur, 0);
+    EXPECT_EQ(m.page.courant(), 1);
+
+    m.dialogues.choix = {1};
+    EXPECT_EQ(m.page.choisitClient(), s("10001"));
+    EXPECT_EQ(m.dialogues.dernieresEntrees, QStringList({s("10002 B"), s("10001 A")}));
+    EXPECT_FALSE(m.page.choisitClient()) << "Annuler";
+
+    Montage vide;
+    vide.charge({});
+    vide.page.Liste();
+    EXPECT_EQ(vide.dialogues.vus.last(), s("message: Aucune fiche client à afficher."));
+}
