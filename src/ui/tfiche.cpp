@@ -31,6 +31,14 @@ void TFiche::montre(Sorte onglet) {
     m_pages->setCurrentIndex(indice(onglet));
 }
 
+void TFiche::placePage(Sorte onglet, QWidget* page) {
+    QWidget* cadre = m_pages->widget(indice(onglet));
+    m_pages->insertWidget(indice(onglet), page);
+    m_pages->removeWidget(cadre);
+    delete cadre;
+    m_pages->setCurrentIndex(indice(m_onglet));
+}
+
 bool TFiche::eventFilter(QObject* cible, QEvent* evenement) {
     const QEvent::Type type = evenement->type();
     if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)

@@ -18,6 +18,8 @@ public:
     ~TFiche() override;
 
     void montre(Sorte onglet);
+    // Puts a record page in place of the empty frame of its tab.
+    void placePage(Sorte onglet, QWidget* page);
     Sorte onglet() const { return m_onglet; }
 
     bool eventFilter(QObject* cible, QEvent* evenement) override;

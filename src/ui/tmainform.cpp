@@ -3,6 +3,7 @@
 #include "app/parametres.h"
 #include "ui/dialoguesqt.h"
 #include "ui/fenetresinfo.h"
+#include "ui/ongletclients.h"
 #include "ui/taide.h"
 #include "ui/tcombo.h"
 #include "ui/tfiche.h"
@@ -58,10 +59,15 @@ TMainForm::TMainForm(const QString& dossierProgramme, Dialogues* dialogues, QWid
     : QMainWindow(parent), m_dossier(dossierProgramme),
       m_dialoguesQt(dialogues ? nullptr : std::make_unique<DialoguesQt>(this)),
       m_dialogues(dialogues ? *dialogues : *m_dialoguesQt), m_commandes(m_jeu, m_dialogues),
-      m_fiche(new TFiche(this)), m_panneauAide(new QLabel(this)), m_panneauHeure(new QLabel(this)) {
+      m_mesure(std::make_unique<MesureQt>(font())),
+      m_fenetre(std::make_unique<FenetreFiche>(m_jeu, m_reglages, m_dialogues, *m_mesure)),
+      m_fiche(new TFiche(this)),
+      m_ongletClients(new OngletClients(m_fenetre->clients(), m_reglages.listes, m_fiche)),
+      m_panneauAide(new QLabel(this)), m_panneauHeure(new QLabel(this)) {
     setWindowTitle(kTitre);
     resize(1024, 700);
     setCentralWidget(m_fiche);
+    m_fiche->placePage(Sorte::Clients, m_ongletClients);
     construitMenus();
     construitBarre();
     statusBar()->addWidget(m_panneauAide);
@@ -159,8 +165,15 @@ void TMainForm::synchronise() {
 }
 
 void TMainForm::montreOnglet(Sorte onglet) {
+    m_fenetre->montre(onglet);
     m_fiche->montre(onglet);
     m_etat.appliqueJeu(onglet);
+    montrePage();
+}
+
+void TMainForm::montrePage() {
+    if (m_fenetre->onglet() == Sorte::Clients)
+        m_ongletClients->montreCarte();
 }
 
 void TMainForm::choisitToutes() {
@@ -169,6 +182,7 @@ void TMainForm::choisitToutes() {
 }
 
 void TMainForm::apresOuverture() {
+    m_fenetre->apresOuverture();
     montreOnglet(Sorte::Clients);
     choisitToutes();
     majTitre();
@@ -185,9 +199,12 @@ void TMainForm::indisponible() {
     m_dialogues.message(QStringLiteral("Cette commande n'est pas encore disponible."));
 }
 
-void TMainForm::operationDePage(Operation) {
-    // The record pages come with their own windows; until then every page command says so.
-    indisponible();
+void TMainForm::operationDePage(Operation operation) {
+    // The pages not built yet say so.
+    if (m_fenetre->execute(operation))
+        montrePage();
+    else
+        indisponible();
 }
 
 void TMainForm::supprime(const QString& question) {
@@ -268,16 +285,24 @@ void TMainForm::declenche(Operation operation, Cible origine) {
     case Operation::Quitter:
         close();
         break;
-    case Operation::Selection:
+    case Operation::Selection: {
         m_etat.choisit(origine);
-        operationDePage(Operation::Premier);
+        const ElementMenu* element = trouve(origine);
+        if (element && m_fenetre->selectionne(*element))
+            montrePage();
+        else
+            indisponible();
         break;
+    }
     case Operation::Ajout:
         operationDePage(operation);
         m_etat.appliqueJeu(Sorte::Clients);
         break;
     case Operation::Supprime:
-        supprime(QStringLiteral("Confirmer suppression de la fiche ?"));
+        if (m_fenetre->execute(operation))
+            montrePage();
+        else
+            supprime(QStringLiteral("Confirmer suppression de la fiche ?"));
         break;
     case Operation::SupFact:
         supprime(QStringLiteral("Confirmer suppression de la facture ?"));
@@ -340,6 +365,10 @@ void TMainForm::declenche(Operation operation, Cible origine) {
     case Operation::Aucune:
     case Operation::SousMenu:
         break;
+    case Operation::RechNom:
+    case Operation::RechNum:
+    case Operation::RechTel:
+    case Operation::RechContact:
     case Operation::Precedent:
     case Operation::Suivant:
     case Operation::Premier:

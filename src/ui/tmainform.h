@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/commandes.h"
+#include "app/fenetrefiche.h"
 #include "app/jeudocuments.h"
 #include "app/menus.h"
 #include "app/reglages.h"
@@ -17,6 +18,8 @@ class QLabel;
 namespace zel::ui {
 
 class DialoguesQt;
+class MesureQt;
+class OngletClients;
 enum class PageAide;
 class TFiche;
 
@@ -32,6 +35,8 @@ public:
     ~TMainForm() override;
 
     TFiche* fiche() const { return m_fiche; }
+    OngletClients* ongletClients() const { return m_ongletClients; }
+    FenetreFiche& fenetreFiche() { return *m_fenetre; }
     QAction* action(Cible c) const;
     // The hint panel and the clock panel of the status bar.
     QLabel* panneau(int n) const;
@@ -55,6 +60,7 @@ private:
     void majTitre();
     void premiereApparition();
     void operationDePage(Operation operation);
+    void montrePage();
     void supprime(const QString& question);
     void outil(Operation operation);
     void aide(PageAide page);
@@ -68,7 +74,10 @@ private:
     Dialogues& m_dialogues;
     CommandesDocument m_commandes;
     EtatMenus m_etat;
+    std::unique_ptr<MesureQt> m_mesure;
+    std::unique_ptr<FenetreFiche> m_fenetre;
     TFiche* m_fiche;
+    OngletClients* m_ongletClients;
     std::vector<std::pair<Cible, QAction*>> m_actions;
     QLabel* m_panneauAide;
     QLabel* m_panneauHeure;

@@ -143,7 +143,8 @@ TEST_F(Fenetre, CommandsStillToComeSaySo) {
         EXPECT_TRUE(dialogues.vus.last().startsWith(s("message: ") + s(c.message)))
             << dialogues.vus.last().toStdString();
     }
-    // A page key in the card window reaches the page shown, which is not built yet.
+    // A page key in the card window reaches the page shown, here one not built yet.
+    fenetre.declenche(Operation::Commande, {});
     dialogues.vus.clear();
     appuie(fenetre.fiche(), Qt::Key_PageDown);
     EXPECT_EQ(dialogues.vus,

@@ -1,0 +1,89 @@
+#include "ui/ongletclients.h"
+
+#include "support/dialoguesfactices.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTableWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace zel;
+namespace L = ligneClient;
+
+QString s(const char* t) {
+    return QString::fromUtf8(t);
+}
+
+void tape(QWidget* w, int touche, const QString& texte = QString()) {
+    QKeyEvent appui(QEvent::KeyPress, touche, Qt::NoModifier, texte);
+    QApplication::sendEvent(w, &appui);
+}
+
+struct Onglet : testing::Test {
+    JeuDocuments jeu;
+    Reglages reglages;
+    test::DialoguesFactices dialogues;
+    std::unique_ptr<ui::MesureQt> mesure;
+    std::unique_ptr<PageClients> page;
+    std::unique_ptr<ui::OngletClients> onglet;
+
+    void SetUp() override {
+        reglages.listes.representants = {s("Martin"), s("Durand")};
+        mesure = std::make_unique<ui::MesureQt>(QApplication::font());
+        page = std::make_unique<PageClients>(jeu, reglages, dialogues, *mesure);
+        jeu.BlocsCli().AjouteBloc(0, QStringList(25));
+        jeu.setCompte(Sorte::Clients, 1);
+        page->LitFiche();
+        onglet = std::make_unique<ui::OngletClients>(*page, reglages.listes);
+        onglet->montreCarte();
+    }
+};
+
+} // namespace
+
+TEST_F(Onglet, CreditTypedWithAPointShowsRightAlignedAndIsStored) {
+    QLineEdit* credit = onglet->champ(L::CreditMaxi);
+    for (const char* c : {"1", "2", ".", "5", "x"})
+        tape(credit, 0, s(c));
+    EXPECT_EQ(credit->text(), s("12,5"));
+    QFocusEvent depart(QEvent::FocusOut);
+    QApplication::sendEvent(credit, &depart);
+    EXPECT_TRUE(credit->text().startsWith(u' '));
+    EXPECT_EQ(credit->text().trimmed(), s("12,50"));
+    EXPECT_GT(mesure->largeur(credit->text()), 80);
+    page->EcritFiche();
+    EXPECT_EQ(jeu.BlocsCli().contenuBloc(0).at(L::CreditMaxi - 1), credit->text());
+}
+
+TEST_F(Onglet, AMouseChoiceOfRepresentativeMarksTheCard) {
+    EXPECT_FALSE(page->carte().estModifiee());
+    EXPECT_EQ(onglet->focusWidget(), onglet->champ(L::Nom));
+    onglet->liste(L::Representant)->setCurrentIndex(1);
+    EXPECT_TRUE(page->carte().estModifiee());
+    EXPECT_TRUE(jeu.TestModif());
+    page->EcritFiche();
+    EXPECT_EQ(jeu.BlocsCli().contenuBloc(0).at(L::Representant - 1), s("Durand"));
+    EXPECT_EQ(onglet->liste(L::Risque)->count(), 4);
+}
+
+TEST_F(Onglet, EntryLineOkAndDeleteKeyEditTheGrid) {
+    onglet->champ(L::SaisieLibelle)->setText(s("Acompte"));
+    onglet->champ(L::SaisieMontant)->setText(s("10"));
+    tape(onglet->champ(L::SaisieMontant), Qt::Key_Return, s("\r"));
+    onglet->champ(L::SaisieLibelle)->setText(s("Solde"));
+    onglet->champ(L::SaisieMontant)->setText(s("5"));
+    tape(onglet->champ(L::SaisieMontant), Qt::Key_Return, s("\r"));
+    QTableWidget* grille = onglet->grille();
+    EXPECT_EQ(grille->item(1, 1)->text(), s("Solde"));
+    EXPECT_EQ(grille->item(0, 0)->text(), QDate::currentDate().toString(s("dd/MM/yyyy")));
+    grille->setCurrentCell(0, 1);
+    tape(grille, Qt::Key_Delete);
+    EXPECT_EQ(grille->item(0, 1)->text(), s("Solde"));
+    EXPECT_TRUE(grille->item(1, 1)->text().isEmpty());
+    EXPECT_EQ(page->carte().ligneGrille(0).libelle, s("Solde"));
+}
