@@ -23,22 +23,33 @@ void FenetreFiche::montre(Sorte onglet) {
     m_onglet = onglet;
 }
 
+namespace {
+
+std::optional<Pas> pasDe(Operation operation) {
+    switch (operation) {
+    case Operation::Premier:
+        return Pas::Premier;
+    case Operation::Precedent:
+        return Pas::Precedent;
+    case Operation::Suivant:
+        return Pas::Suivant;
+    case Operation::Dernier:
+        return Pas::Dernier;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
 bool FenetreFiche::execute(Operation operation) {
     if (m_onglet != Sorte::Clients)
         return false;
+    if (const std::optional<Pas> pas = pasDe(operation)) {
+        m_clients.navigue(*pas);
+        return true;
+    }
     switch (operation) {
-    case Operation::Premier:
-        m_clients.navigue(Pas::Premier);
-        return true;
-    case Operation::Precedent:
-        m_clients.navigue(Pas::Precedent);
-        return true;
-    case Operation::Suivant:
-        m_clients.navigue(Pas::Suivant);
-        return true;
-    case Operation::Dernier:
-        m_clients.navigue(Pas::Dernier);
-        return true;
     case Operation::Liste:
         m_clients.Liste();
         return true;

@@ -35,14 +35,6 @@ QString sansZerosDeTete(const QString& chiffres) {
 
 } // namespace
 
-double Montant::valeur() const {
-    QString t = entiers;
-    if (!decimales.isEmpty())
-        t += u'.' + decimales;
-    const double v = t.toDouble();
-    return negatif ? -v : v;
-}
-
 Montant Montant::depuis(double v) {
     const QString t = QString::number(v, 'f', QLocale::FloatingPointShortest);
     Montant m;

@@ -16,7 +16,6 @@ struct Montant {
     QString entiers;   // at least one digit
     QString decimales; // possibly empty
 
-    double valeur() const;
     // The shortest decimal writing of a computed value.
     static Montant depuis(double v);
 };

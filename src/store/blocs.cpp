@@ -11,30 +11,29 @@ bool estChiffre(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
-// The number in the four characters after the tag's first five, or -1.
-int numeroApresDebut(const QString& ligne) {
-    if (ligne.size() < 9)
-        return -1;
-    int n = 0;
-    for (int i = 5; i < 9; ++i) {
-        if (!estChiffre(ligne[i]))
-            return -1;
-        n = n * 10 + (ligne[i].unicode() - u'0');
-    }
-    return n;
-}
-
 // The block number of a line shaped like an opening tag in any letter case, or -1.
 int numeroOuverture(const QString& ligne) {
     if (ligne.size() != 10 || ligne[9] != u'>')
         return -1;
-    const int n = numeroApresDebut(ligne);
+    const int n = Blocs::numeroBalise(ligne, kDebutBalise.size());
     if (n < 0 || QStringView(ligne).left(5).compare(kDebutBalise, Qt::CaseInsensitive) != 0)
         return -1;
     return n;
 }
 
 } // namespace
+
+int Blocs::numeroBalise(QStringView ligne, qsizetype prefixe) {
+    if (ligne.size() < prefixe + 4)
+        return -1;
+    int n = 0;
+    for (qsizetype i = prefixe; i < prefixe + 4; ++i) {
+        if (!estChiffre(ligne[i]))
+            return -1;
+        n = n * 10 + (ligne[i].unicode() - u'0');
+    }
+    return n;
+}
 
 Balises Blocs::BalisesBloc(int n) {
     const QString chiffres = QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
@@ -78,7 +77,7 @@ void Blocs::construitIndex() const {
     for (int i = 0; i < int(m_lignes.size()); ++i) {
         const QString& ligne = m_lignes[i];
         if (ligne.startsWith(kDebutBalise))
-            m_ouvertures.push_back({i, numeroApresDebut(ligne)});
+            m_ouvertures.push_back({i, Blocs::numeroBalise(ligne, kDebutBalise.size())});
         const int n = numeroOuverture(ligne);
         if (n >= 0 && m_premiereOuverture[n] < 0)
             m_premiereOuverture[n] = i;

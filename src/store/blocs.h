@@ -36,6 +36,9 @@ public:
     static constexpr int kNumerosPossibles = 10000;
 
     static Balises BalisesBloc(int n);
+    // The number in the four characters after a tag's prefix ("<BLOC" or "</BLOC"), or -1 when
+    // they are not four digits.
+    static int numeroBalise(QStringView ligne, qsizetype prefixe);
 
     const QStringList& lignes() const { return m_lignes; }
     int taille() const { return int(m_lignes.size()); }

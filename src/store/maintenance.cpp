@@ -8,15 +8,6 @@ namespace {
 const QString kOuverture = QStringLiteral("<BLOC");
 const QString kFermeture = QStringLiteral("</BLOC");
 
-// The number in the four characters after a tag's prefix, or -1.
-int numeroApres(QStringView ligne, qsizetype prefixe) {
-    if (ligne.size() < prefixe + 4)
-        return -1;
-    bool ok = false;
-    const int n = ligne.mid(prefixe, 4).toInt(&ok);
-    return ok && n >= 0 ? n : -1;
-}
-
 // The closing tag that goes with an opening line: </BLOC0007> for <BLOC0007>, and the same
 // text with a slash for a tag whose number cannot be read.
 QString fermetureDe(const QString& ouverture) {
@@ -133,7 +124,7 @@ void Renum(Blocs& store, int& compte, int courant) {
         const bool ouverture = ligne.startsWith(kOuverture);
         if (!ouverture && !ligne.startsWith(kFermeture))
             continue;
-        const int n = numeroApres(ligne, ouverture ? kOuverture.size() : kFermeture.size());
+        const int n = Blocs::numeroBalise(ligne, ouverture ? kOuverture.size() : kFermeture.size());
         if (n < 0 || n - 1 < courant)
             continue;
         const Balises b = Blocs::BalisesBloc(n - 1);
