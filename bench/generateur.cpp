@@ -1,10 +1,12 @@
 #include "generateur.h"
 
+#include "clients/pageclients.h"
 #include "store/blocs.h"
 #include "store/fichiertexte.h"
 
 #include <QDir>
 
+#include <iterator>
 #include <random>
 
 namespace zel::bench {
@@ -41,7 +43,18 @@ void tagged(QStringList& l, std::mt19937& alea, const QString& prefixe, int nomb
 }
 
 QStringList client(std::mt19937& alea, int n) {
+    static const char* const villes[][2] = {
+        {"75011", "Paris"},    {"69003", "Lyon"},   {"13008", "Marseille"}, {"31000", "Toulouse"},
+        {"33000", "Bordeaux"}, {"44000", "Nantes"}, {"59000", "Lille"},     {"67000", "Strasbourg"},
+        {"35000", "Rennes"},   {"06000", "Nice"},
+    };
     QStringList l = fixes(alea, 27, n);
+    // Names are unique so that each search stops at its own client; the postal codes split the
+    // clients into ten selections of about the same size.
+    const auto& ville = villes[alea() % std::size(villes)];
+    l[ligneClient::Nom - 1] = QStringLiteral("Client %1").arg(n, 4, 10, QLatin1Char('0'));
+    l[ligneClient::CodePostal - 1] = QLatin1String(ville[0]);
+    l[ligneClient::Ville - 1] = QLatin1String(ville[1]);
     tagged(l, alea, QStringLiteral("MEMO"), 3);
     tagged(l, alea, QStringLiteral("DATA"), 8);
     return l;

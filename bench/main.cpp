@@ -2,7 +2,11 @@
 // run. Every figure is the best of several runs.
 #include "generateur.h"
 
+#include "app/fenetrefiche.h"
 #include "app/jeudocuments.h"
+#include "store/maintenance.h"
+#include "support/dialoguesfactices.h"
+#include "support/mesurefixe.h"
 
 #include <QDir>
 #include <QFile>
@@ -63,6 +67,71 @@ std::size_t litBrut(const QString& dossier) {
 void ligne(const char* quoi, double ms, double base, const char* baseNom, double cible) {
     std::printf("%-44s %9.2f ms   %5.2f x %s%s\n", quoi, ms, ms / base, baseNom,
                 ms / base <= cible ? "" : "   (au-dessus de la cible)");
+}
+
+// The integrity check and the duplicate removal of the load, on every store of the set.
+double mesureMaintenance(JeuDocuments& jeu) {
+    return mesure([&] {
+        for (Sorte sorte : kToutesSortes) {
+            int compte = jeu.compte(sorte);
+            if (maintenance::Verif(jeu.store(sorte), compte))
+                qFatal("Verif");
+            maintenance::Doublons(jeu.store(sorte), compte);
+        }
+    });
+}
+
+struct FiguresClients {
+    double maintenance = 0;
+    double parcours = 0;
+    double recherches = 0;
+    int arrets = 0;
+};
+
+// The client page on a loaded set: a browse of one postal code from its first client to its
+// last, and 1000 name searches of clients drawn at random.
+FiguresClients mesureClients(JeuDocuments& jeu) {
+    Reglages reglages;
+    test::DialoguesFactices dialogues;
+    const test::MesureFixe largeurs;
+    FenetreFiche fenetre(jeu, reglages, dialogues, largeurs);
+    fenetre.apresOuverture();
+    PageClients& page = fenetre.clients();
+    FiguresClients f;
+    f.maintenance = mesureMaintenance(jeu);
+
+    dialogues.saisies.push_back(QStringLiteral("75011"));
+    page.SetSel(SelectionClient::CodePostal);
+    f.parcours = mesure([&] {
+        page.navigue(Pas::Premier);
+        f.arrets = 0;
+        for (int avant = -1; avant != page.courant(); ++f.arrets) {
+            avant = page.courant();
+            page.navigue(Pas::Suivant);
+        }
+    });
+
+    const int compte = jeu.compte(Sorte::Clients);
+    std::mt19937 alea(11);
+    std::vector<int> cherches(1000);
+    for (int& n : cherches)
+        n = int(alea() % unsigned(compte));
+    f.recherches = mesure([&] {
+        for (int n : cherches)
+            dialogues.saisies.push_back(
+                QStringLiteral("CLIENT %1").arg(n, 4, 10, QLatin1Char('0')));
+        for (std::size_t i = 0; i < cherches.size(); ++i)
+            page.RechNom();
+    });
+    if (page.courant() != cherches.back())
+        qFatal("RechNom");
+    return f;
+}
+
+void compare(const char* quoi, double petit, double grand) {
+    const double rapport = grand / petit;
+    std::printf("%-44s %9.2f ms %9.2f ms   %5.2f%s\n", quoi, petit, grand, rapport,
+                rapport <= 6.0 ? "" : "   (croissance plus que lineaire)");
 }
 
 } // namespace
@@ -135,5 +204,23 @@ int main() {
             somme += jeu.BlocsFact().ChercheBloc(n);
     });
     std::printf("%-44s %9.2f ms\n", "9999 ChercheBloc au hasard (index a jour)", seules);
+
+    const double maintenanceComplete = mesureMaintenance(jeu);
+    std::printf("\n");
+    ligne("Verif + Doublons sur les cinq fichiers", maintenanceComplete, brut, "lecture brute",
+          1.0);
+
+    // The same client figures on a quarter of the records: linear work grows about four times.
+    QTemporaryDir dossierQuart;
+    JeuDocuments quart;
+    if (!quart.Charge(bench::genereJeu(dossierQuart.path(), 2500)))
+        qFatal("Charge");
+    const FiguresClients petit = mesureClients(quart);
+    const FiguresClients grand = mesureClients(jeu);
+    std::printf("\n%-44s %12s %12s   %s\n", "", "2500 fiches", "9999 fiches", "rapport");
+    compare("Verif + Doublons sur les cinq fichiers", petit.maintenance, grand.maintenance);
+    compare("Parcours d'un code postal (premier a dernier)", petit.parcours, grand.parcours);
+    compare("1000 recherches par nom", petit.recherches, grand.recherches);
+    std::printf("(le parcours s'arrete sur %d puis %d clients)\n", petit.arrets, grand.arrets);
     return somme == 0 ? 1 : 0;
 }

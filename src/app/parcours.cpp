@@ -27,31 +27,19 @@ QStringView ligneApres(const Blocs& store, int ouverture, int ligne) {
 
 std::optional<int> pasFiltre(const Blocs& store, Pas pas, int courant, int ligne,
                              const Critere& critere) {
-    std::optional<int> trouve;
-    for (const LigneOuverture& o : store.ouvertures()) {
-        const int n = o.numero;
-        if (n < 0 || !critere(ligneApres(store, o.position, ligne)))
-            continue;
-        switch (pas) {
-        case Pas::Premier:
-            if (!trouve || n < *trouve)
-                trouve = n;
-            break;
-        case Pas::Dernier:
-            if (!trouve || n > *trouve)
-                trouve = n;
-            break;
-        case Pas::Suivant:
-            if (n > courant && (!trouve || n < *trouve))
-                trouve = n;
-            break;
-        case Pas::Precedent:
-            if (n < courant && (!trouve || n > *trouve))
-                trouve = n;
-            break;
-        }
+    // Numbers are tried one by one from where the step starts, each block found through the
+    // index, so that a browse from the first record to the last reads each block once.
+    const bool monte = pas == Pas::Premier || pas == Pas::Suivant;
+    int n = pas == Pas::Premier   ? 0
+            : pas == Pas::Dernier ? (Blocs::kNumerosPossibles - 1)
+            : pas == Pas::Suivant ? courant + 1
+                                  : courant - 1;
+    for (; n >= 0 && n < Blocs::kNumerosPossibles; n += monte ? 1 : -1) {
+        const int ouverture = store.ChercheBloc(n);
+        if (ouverture >= 0 && critere(ligneApres(store, ouverture, ligne)))
+            return n;
     }
-    return trouve;
+    return std::nullopt;
 }
 
 std::optional<int> chercheDebut(const Blocs& store, int ligne, QStringView cle) {

@@ -1,4 +1,5 @@
 #include "app/montant.h"
+#include "support/mesurefixe.h"
 
 #include <gtest/gtest.h>
 
@@ -10,11 +11,6 @@ using zel::litMontant;
 QString s(const char* t) {
     return QString::fromUtf8(t);
 }
-
-// Five pixels per character, as a fixed-width font would measure.
-struct MesureFixe : zel::MesureTexte {
-    int largeur(const QString& t) const override { return 5 * int(t.size()); }
-};
 
 } // namespace
 
@@ -71,7 +67,7 @@ TEST(Montant, TextsThatAreNotAmountsAreRefusedNamingTheField) {
 }
 
 TEST(Montant, RsetPadsUntilTheTextIsWiderThanTheWidthLessTen) {
-    const MesureFixe mesure;
+    const zel::test::MesureFixe mesure;
     // 80 pixels are reached by 16 characters; one more blank passes them.
     const QString t = zel::Rset(s("12,50"), 90, mesure);
     EXPECT_EQ(t.size(), 17);

@@ -3,6 +3,7 @@
 #include "store/fichiertexte.h"
 #include "support/dialoguesfactices.h"
 #include "support/fichiers.h"
+#include "support/mesurefixe.h"
 
 #include <gtest/gtest.h>
 
@@ -16,10 +17,6 @@ namespace L = ligneClient;
 QString s(const char* t) {
     return QString::fromUtf8(t);
 }
-
-struct MesureFixe : MesureTexte {
-    int largeur(const QString& t) const override { return 5 * int(t.size()); }
-};
 
 // A client block: the 25 field lines, empty but where given, then the extra lines.
 QStringList client(int n, const std::map<int, QString>& champs, const QStringList& suite = {}) {
@@ -41,7 +38,7 @@ struct Montage {
     JeuDocuments jeu;
     Reglages reglages;
     test::DialoguesFactices dialogues;
-    MesureFixe mesure;
+    test::MesureFixe mesure;
     FenetreFiche fenetre{jeu, reglages, dialogues, mesure};
     PageClients& page = fenetre.clients();
     Carte& carte = page.carte();
