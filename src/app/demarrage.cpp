@@ -16,4 +16,8 @@ std::vector<Bande> bandesDegrade(int hauteur) {
     return bandes;
 }
 
+QString texteHeure(QTime heure) {
+    return QStringLiteral("    ") + heure.toString(QStringLiteral("HH:mm:ss"));
+}
+
 } // namespace zel

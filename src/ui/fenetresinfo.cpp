@@ -1,9 +1,8 @@
 #include "ui/fenetresinfo.h"
 
 #include "app/parametres.h"
+#include "ui/tsplash.h"
 
-#include <QApplication>
-#include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -12,46 +11,47 @@
 
 namespace zel::ui {
 
-void montreAPropos(QWidget* parent) {
-    QDialog fenetre(parent);
-    fenetre.setWindowTitle(QStringLiteral("A propos de Zel Vente"));
-    auto* disposition = new QVBoxLayout(&fenetre);
+namespace {
+
+// The single button of an information window: the default one, so that Enter closes it.
+void boutonFermeture(QDialog& fenetre, QVBoxLayout& disposition, const QString& texte) {
+    auto* bouton = new QPushButton(texte, &fenetre);
+    bouton->setDefault(true);
+    QObject::connect(bouton, &QPushButton::clicked, &fenetre, &QDialog::accept);
+    disposition.addWidget(bouton, 0, Qt::AlignHCenter);
+}
+
+} // namespace
+
+TAPropos::TAPropos(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("A propos de Zel Vente"));
+    auto* disposition = new QVBoxLayout(this);
     auto* haut = new QHBoxLayout;
-    auto* icone = new QLabel(&fenetre);
-    icone->setPixmap(QApplication::windowIcon().pixmap(48, 48));
+    auto* icone = new QLabel(this);
+    icone->setPixmap(imageProgramme(48));
     haut->addWidget(icone);
     auto* textes = new QVBoxLayout;
-    auto* nom = new QLabel(QStringLiteral("Zel Vente"), &fenetre);
+    auto* nom = new QLabel(QStringLiteral("Zel Vente"), this);
     QFont gras = nom->font();
     gras.setBold(true);
     gras.setPointSize(gras.pointSize() + 4);
     nom->setFont(gras);
     textes->addWidget(nom);
-    textes->addWidget(new QLabel(QStringLiteral("Version 2002"), &fenetre));
+    textes->addWidget(new QLabel(QStringLiteral("Version 2002"), this));
     haut->addLayout(textes);
     disposition->addLayout(haut);
-    auto* ok = new QPushButton(QStringLiteral("Ok"), &fenetre);
-    ok->setDefault(true);
-    QObject::connect(ok, &QPushButton::clicked, &fenetre, &QDialog::accept);
-    disposition->addWidget(ok, 0, Qt::AlignHCenter);
-    fenetre.exec();
+    boutonFermeture(*this, *disposition, QStringLiteral("Ok"));
 }
 
-void montreDepartements(QWidget* parent) {
-    QDialog fenetre(parent);
-    fenetre.setWindowTitle(QStringLiteral("Départements"));
-    auto* disposition = new QVBoxLayout(&fenetre);
-    auto* liste = new QListWidget(&fenetre);
-    liste->addItems(departements());
-    liste->setMinimumSize(280, 360);
-    disposition->addWidget(liste);
-    auto* fermer = new QPushButton(QStringLiteral("Fermer"), &fenetre);
-    // The default button takes Enter; Escape rejects: both close the window.
-    fermer->setDefault(true);
-    QObject::connect(fermer, &QPushButton::clicked, &fenetre, &QDialog::accept);
-    disposition->addWidget(fermer, 0, Qt::AlignHCenter);
-    QObject::connect(liste, &QListWidget::itemActivated, &fenetre, &QDialog::accept);
-    fenetre.exec();
+TDepartements::TDepartements(QWidget* parent) : QDialog(parent), m_liste(new QListWidget(this)) {
+    setWindowTitle(QStringLiteral("Départements"));
+    auto* disposition = new QVBoxLayout(this);
+    m_liste->addItems(departements());
+    m_liste->setMinimumSize(280, 360);
+    disposition->addWidget(m_liste);
+    // Enter on the list reaches the default button; Escape rejects: both close the window.
+    boutonFermeture(*this, *disposition, QStringLiteral("Fermer"));
+    connect(m_liste, &QListWidget::itemActivated, this, &QDialog::accept);
 }
 
 } // namespace zel::ui

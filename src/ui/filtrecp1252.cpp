@@ -2,13 +2,21 @@
 
 #include "store/codepage.h"
 
+#include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+#include <memory>
 
 namespace zel::ui {
 
@@ -17,6 +25,45 @@ bool FiltreCp1252::refuseSi(const QString& texte) {
     if (!c)
         return false;
     Q_EMIT refuse(QStringLiteral("Caractère refusé : « %1 »").arg(*c));
+    return true;
+}
+
+namespace {
+
+// The "Paste" entry of a field's standard context menu: named "edit-paste" by recent Qt versions,
+// otherwise known by the paste shortcut written after its text.
+QAction* actionColler(const QMenu& menu) {
+    const QString raccourci =
+        QLatin1Char('\t') + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    for (QAction* a : menu.actions()) {
+        if (a->objectName() == u"edit-paste" || a->text().endsWith(raccourci))
+            return a;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+bool FiltreCp1252::menuContextuel(QObject* cible, const QContextMenuEvent& evenement) {
+    // A multi-line field receives the event on its viewport.
+    QObject* champ = qobject_cast<QLineEdit*>(cible) ? cible : cible->parent();
+    std::unique_ptr<QMenu> menu;
+    if (auto* ligne = qobject_cast<QLineEdit*>(champ))
+        menu.reset(ligne->createStandardContextMenu());
+    else if (auto* texte = qobject_cast<QTextEdit*>(champ))
+        menu.reset(texte->createStandardContextMenu(evenement.pos()));
+    else if (auto* brut = qobject_cast<QPlainTextEdit*>(champ))
+        menu.reset(brut->createStandardContextMenu(evenement.pos()));
+    if (!menu)
+        return false;
+    if (QAction* coller = actionColler(*menu)) {
+        QObject::disconnect(coller, &QAction::triggered, nullptr, nullptr);
+        connect(coller, &QAction::triggered, champ, [this, champ] {
+            if (!refuseSi(QGuiApplication::clipboard()->text()))
+                QMetaObject::invokeMethod(champ, "paste");
+        });
+    }
+    menu->exec(evenement.globalPos());
     return true;
 }
 
@@ -30,6 +77,8 @@ bool FiltreCp1252::eventFilter(QObject* cible, QEvent* evenement) {
     }
     case QEvent::Drop:
         return refuseSi(static_cast<QDropEvent*>(evenement)->mimeData()->text());
+    case QEvent::ContextMenu:
+        return menuContextuel(cible, *static_cast<QContextMenuEvent*>(evenement));
     case QEvent::InputMethod:
         return refuseSi(static_cast<QInputMethodEvent*>(evenement)->commitString());
     default:

@@ -2,10 +2,12 @@
 
 #include <QObject>
 
+class QContextMenuEvent;
+
 namespace zel::ui {
 
-// Refuses, in every field of every window, the typed or pasted text that the files could not
-// hold, so that nothing is changed silently when the set is saved.
+// Refuses, in every field of every window, the typed, pasted or dropped text that the files could
+// not hold, so that nothing is changed silently when the set is saved.
 class FiltreCp1252 : public QObject {
     Q_OBJECT
 public:
@@ -18,6 +20,8 @@ Q_SIGNALS:
 
 private:
     bool refuseSi(const QString& texte);
+    // Shows a text field's own context menu, whose "Coller" is refused like Ctrl+V.
+    bool menuContextuel(QObject* cible, const QContextMenuEvent& evenement);
 };
 
 } // namespace zel::ui

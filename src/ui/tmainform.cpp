@@ -1,5 +1,6 @@
 #include "ui/tmainform.h"
 
+#include "app/demarrage.h"
 #include "app/parametres.h"
 #include "ui/dialoguesqt.h"
 #include "ui/fenetresinfo.h"
@@ -20,7 +21,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
-#include <QLocale>
 #include <QMenuBar>
 #include <QPageSetupDialog>
 #include <QPrinter>
@@ -72,10 +72,7 @@ TMainForm::TMainForm(const QString& dossierProgramme, Dialogues* dialogues, QWid
     construitBarre();
     statusBar()->addWidget(m_panneauAide);
     statusBar()->addPermanentWidget(m_panneauHeure, 1);
-    const auto heure = [this] {
-        m_panneauHeure->setText(QStringLiteral("    ") +
-                                QLocale().toString(QTime::currentTime(), QLocale::LongFormat));
-    };
+    const auto heure = [this] { m_panneauHeure->setText(texteHeure(QTime::currentTime())); };
     heure();
     connect(&m_horloge, &QTimer::timeout, this, heure);
     m_horloge.start(1000);
@@ -222,7 +219,7 @@ template <typename Fenetre, typename... Args> void ouvre(Args&&... args) {
 void TMainForm::outil(Operation operation) {
     switch (operation) {
     case Operation::Departements:
-        montreDepartements(this);
+        ouvre<TDepartements>(this);
         break;
     case Operation::Calendrier:
         ouvre<TCalendrier>(this);
@@ -342,7 +339,7 @@ void TMainForm::declenche(Operation operation, Cible origine) {
         break;
     }
     case Operation::APropos:
-        montreAPropos(this);
+        ouvre<TAPropos>(this);
         break;
     case Operation::AideIndex:
         aide(PageAide::Sommaire);

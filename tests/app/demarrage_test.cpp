@@ -19,3 +19,8 @@ TEST(Demarrage, TheSplashGradientRunsFromBlue128ToBlue255) {
     for (size_t i = 1; i < bandes.size(); ++i)
         EXPECT_EQ(bandes[i].haut, bandes[i - 1].bas);
 }
+
+TEST(Demarrage, TheTimePanelShowsFourBlanksAndTheTimeWithoutAZone) {
+    EXPECT_EQ(zel::texteHeure(QTime(9, 5, 7)), QStringLiteral("    09:05:07"));
+    EXPECT_EQ(zel::texteHeure(QTime(23, 59, 59)), QStringLiteral("    23:59:59"));
+}

@@ -14,8 +14,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using zel::Cible;
 using zel::Operation;
@@ -195,4 +200,66 @@ TEST(FiltreCp1252, RefusesWhatTheFilesCannotHold) {
     qApp->removeEventFilter(&filtre);
     EXPECT_EQ(champ.text(), s("é€Noël"));
     EXPECT_EQ(refus, QStringList({s("Caractère refusé : « Ω »"), s("Caractère refusé : « → »")}));
+}
+
+namespace {
+
+// Opens the context menu of a field and chooses "Coller" in it.
+void colleParLeMenu(QWidget* recepteur) {
+    QTimer::singleShot(0, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        const QString raccourci =
+            QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+        for (QAction* a : menu->actions()) {
+            if (a->text().endsWith(raccourci))
+                a->trigger();
+        }
+        menu->close();
+    });
+    const QPoint ou(5, 5);
+    QContextMenuEvent e(QContextMenuEvent::Mouse, ou, recepteur->mapToGlobal(ou));
+    QApplication::sendEvent(recepteur, &e);
+}
+
+void depose(QWidget* recepteur, const QString& texte) {
+    QMimeData donnees;
+    donnees.setText(texte);
+    // A drop reaches only the widget that accepted the drag when it entered.
+    QDragEnterEvent entree(QPoint(5, 5), Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(recepteur, &entree);
+    QDropEvent e(QPointF(5, 5), Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(recepteur, &e);
+}
+
+} // namespace
+
+TEST(FiltreCp1252, RefusesWhatIsPastedFromTheContextMenuOrDropped) {
+    zel::ui::FiltreCp1252 filtre;
+    qApp->installEventFilter(&filtre);
+    QStringList refus;
+    QObject::connect(&filtre, &zel::ui::FiltreCp1252::refuse, &filtre,
+                     [&refus](const QString& m) { refus.append(m); });
+    QLineEdit ligne;
+    QPlainTextEdit memo;
+    const struct {
+        QWidget* recepteur;
+        std::function<QString()> texte;
+    } champs[] = {
+        {&ligne, [&] { return ligne.text(); }},
+        {memo.viewport(), [&] { return memo.toPlainText(); }},
+    };
+    for (const auto& c : champs) {
+        refus.clear();
+        QGuiApplication::clipboard()->setText(s("x→y"));
+        colleParLeMenu(c.recepteur);
+        QGuiApplication::clipboard()->setText(s("Noël"));
+        colleParLeMenu(c.recepteur);
+        depose(c.recepteur, s("✓"));
+        EXPECT_EQ(c.texte(), s("Noël"));
+        EXPECT_EQ(refus,
+                  QStringList({s("Caractère refusé : « → »"), s("Caractère refusé : « ✓ »")}));
+    }
+    qApp->removeEventFilter(&filtre);
 }
