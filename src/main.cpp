@@ -10,7 +10,6 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zel Vente"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Zel Vente"));
     QApplication::setWindowIcon(QIcon(zel::ui::imageProgramme(64)));
     // Amounts with "," and dates as dd/mm/yyyy.
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));

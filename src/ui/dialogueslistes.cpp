@@ -11,6 +11,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace zel::ui {
 
 namespace {
@@ -71,11 +73,15 @@ TFListe::TFListe(const TableListe& table, QWidget* parent)
         titres.append(c.titre);
     m_grille->setHorizontalHeaderLabels(titres);
     m_grille->verticalHeader()->hide();
+    // Long texts are cut at the column's edge rather than wrapped over two lines.
+    m_grille->setWordWrap(false);
+    int largeurColonnes = 0;
     for (int c = 0; c < int(table.colonnes.size()); ++c) {
         if (table.colonnes[c].largeur == 0)
             m_grille->setColumnHidden(c, true);
         else if (table.colonnes[c].largeur > 0)
             m_grille->setColumnWidth(c, table.colonnes[c].largeur);
+        largeurColonnes += std::max(table.colonnes[c].largeur, 0);
     }
     for (int r = 0; r < m_lignesRemplies; ++r) {
         const QStringList& cellules = table.lignes[r];
@@ -95,7 +101,8 @@ TFListe::TFListe(const TableListe& table, QWidget* parent)
     auto* disposition = new QVBoxLayout(this);
     disposition->addWidget(m_grille);
     disposition->addWidget(boutons);
-    resize(760, 480);
+    // Wide enough for every column beside the scroll bar and the margins.
+    resize(std::max(400, largeurColonnes + 60), 480);
     if (m_lignesRemplies > 0)
         m_grille->setCurrentCell(0, 1);
     m_grille->setFocus();

@@ -25,6 +25,7 @@ void boutonFermeture(QDialog& fenetre, QVBoxLayout& disposition, const QString& 
 
 TAPropos::TAPropos(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("A propos de Zel Vente"));
+    setMinimumWidth(280);
     auto* disposition = new QVBoxLayout(this);
     auto* haut = new QHBoxLayout;
     auto* icone = new QLabel(this);

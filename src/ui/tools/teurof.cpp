@@ -19,6 +19,8 @@ TEurof::TEurof(QWidget* parent)
     auto* vers = new QRadioButton(QStringLiteral("Euro>Fr"), this);
     m_versEuros->setChecked(true);
     m_taux->setReadOnly(true);
+    // The rate only changes by its spin buttons: the keyboard goes to "=".
+    m_taux->setFocusPolicy(Qt::NoFocus);
     for (QLabel* l : {m_entree, m_resultat}) {
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         l->setFrameShape(QFrame::Panel);
@@ -59,6 +61,7 @@ TEurof::TEurof(QWidget* parent)
         b->installEventFilter(this);
     }
     touches->addWidget(egal, 3, 2);
+    egal->setFocus();
 
     auto* ligneTaux = new QHBoxLayout;
     ligneTaux->addWidget(m_taux);

@@ -94,7 +94,7 @@ TPLettre::TPLettre(QWidget* parent)
     grille->addWidget(resultat, 2, 1);
     auto* fermer = new QPushButton(QStringLiteral("Fermer"), this);
     connect(fermer, &QPushButton::clicked, this, &QDialog::reject);
-    grille->addWidget(fermer, 2, 2);
+    grille->addWidget(fermer, 2, 2, Qt::AlignRight | Qt::AlignBottom);
     // The panel shows the result of the counts from the start, not a sample figure.
     Calcule();
 }

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -45,6 +46,13 @@ TEST(TEurof, LeClavierTapeEtConvertit) {
     tape(&fenetre, QStringLiteral("a"));
     EXPECT_EQ(affichages(fenetre), QStringList({QString(), QString()}));
     EXPECT_EQ(fenetre.findChild<QLineEdit*>()->text(), u"6,55957");
+    // The keyboard reaches the converter through "=", which has the focus.
+    auto* egal = qobject_cast<QPushButton*>(fenetre.focusWidget());
+    ASSERT_TRUE(egal);
+    EXPECT_EQ(egal->text(), u"=");
+    tape(egal, QStringLiteral("20"));
+    touche(egal, Qt::Key_Return);
+    EXPECT_EQ(affichages(fenetre), QStringList({QStringLiteral("20"), QStringLiteral("3,05")}));
     touche(&fenetre, Qt::Key_Escape);
     EXPECT_FALSE(fenetre.isVisible());
 }
