@@ -114,6 +114,8 @@ void Carte::vide(QDate aujourdhui) {
     m_champs = QStringList(m_disposition.lignesFixes);
     for (int l : m_disposition.cases)
         m_champs[l - 1] = QStringLiteral("N");
+    for (int l : m_disposition.casesOui)
+        m_champs[l - 1] = QStringLiteral("Y");
     m_memos.assign(m_disposition.memos.size(), {});
     m_grille.fill({});
     m_dateSaisie = aujourdhui;
@@ -148,6 +150,12 @@ void Carte::Lit(int numero, QDate aujourdhui) {
         m_champs[l - 1] = store.ligne(ouverture + l);
     for (int l : m_disposition.cases)
         m_champs[l - 1] = m_champs[l - 1] == u"Y" ? QStringLiteral("Y") : QStringLiteral("N");
+    for (int l : m_disposition.casesOui)
+        m_champs[l - 1] = m_champs[l - 1] == u"N" ? QStringLiteral("N") : QStringLiteral("Y");
+    if (m_disposition.realigneALecture) {
+        for (const ChampMontant& c : m_disposition.montants)
+            m_champs[c.ligne - 1] = aligneMontant(m_champs[c.ligne - 1].trimmed(), c.largeur);
+    }
 
     int rangee = 0;
     for (int p = ouverture + 1 + m_disposition.lignesFixes; p < fin; ++p) {

@@ -33,6 +33,10 @@ struct DispositionCarte {
     int ligneSaisieLibelle;
     int ligneSaisieMontant;
     QStringList memos;
+    // Choices that read as chosen unless they hold exactly "N".
+    std::vector<int> casesOui = {};
+    // Whether amounts are re-aligned for their field when read, rather than shown as stored.
+    bool realigneALecture = false;
 };
 
 // A row of the account grid: a date "dd/mm/yyyy", a label and a right-aligned amount.

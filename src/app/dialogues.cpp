@@ -18,6 +18,11 @@ DefinitionSaisie definition(Saisie s) {
                 false};
     case Saisie::Contact:
         return {QStringLiteral("Recherche par contact"), QStringLiteral("Début nom"), false, true};
+    case Saisie::FamilleArticle:
+        return {QStringLiteral("Familles d'articles"), QStringLiteral("Famille"), false, false};
+    case Saisie::FournisseurArticle:
+        return {QStringLiteral("Fournisseur d'articles"), QStringLiteral("Founisseur"), false,
+                false};
     }
     return {};
 }

@@ -9,7 +9,16 @@
 namespace zel {
 
 // The small input dialogs of the browsing and search commands.
-enum class Saisie { CodePostal, Ville, Nom, Telephone, CodeClient, Contact };
+enum class Saisie {
+    CodePostal,
+    Ville,
+    Nom,
+    Telephone,
+    CodeClient,
+    Contact,
+    FamilleArticle,
+    FournisseurArticle
+};
 
 // What such a dialog shows and lets through: its title, the label of its one field, whether the
 // field takes digits only (with Backspace and Tab), and whether the result is upper-cased.

@@ -1,10 +1,6 @@
 #pragma once
 
-#include "app/carte.h"
-#include "app/parcours.h"
-#include "app/reglages.h"
-
-#include <functional>
+#include "app/pagecarte.h"
 
 namespace zel {
 
@@ -27,58 +23,30 @@ enum class SelectionClient {
     Npai = 5
 };
 
-// The client tab: the card of the current client, its browsing, searches and lists.
-class PageClients {
+// The client tab: the card of the current client, its browsing with the client selections, its
+// searches and lists.
+class PageClients : public PageCarte {
 public:
     PageClients(JeuDocuments& jeu, Reglages& reglages, Dialogues& dialogues,
                 const MesureTexte& mesure);
 
     static DispositionCarte disposition();
-    // The "Risque" drop-down's list.
+    // The "Risque" drop-down's list, shared with the suppliers.
     static const QStringList& risques();
 
-    Carte& carte() { return m_carte; }
-    const Carte& carte() const { return m_carte; }
-    int courant() const { return m_jeu.courant(Sorte::Clients); }
     SelectionClient selection() const { return m_selection; }
-
-    // Reads the current client. Unless the read is quiet, an empty code field receives the next
-    // client code.
-    void LitFiche(bool discret = false);
-    // Writes the card back when it was changed.
-    void EcritFiche();
-    void Ajout();
-    // Deletes the current client (the user has confirmed) and shows the one now at its number.
-    void Supprime();
-
     // Sets the selection mode; the postal code and the town ask for their key first.
     void SetSel(SelectionClient mode);
-    // Writes the card back, steps in the selection, and reads the client stepped to.
-    void navigue(Pas pas);
-    void RechNom();
-    void RechNum();
     void RechTel();
     void RechContact();
-    // The on-screen list; the client chosen in it becomes the current one.
-    void Liste();
-    TableListe tableListe() const;
     // The client picker: the code of the client chosen, or nothing.
     std::optional<QString> choisitClient();
 
-    // The day the entry line's date is set to on each read.
-    void setAujourdhui(std::function<QDate()> aujourdhui) { m_aujourdhui = std::move(aujourdhui); }
+protected:
+    std::optional<int> pasSelection(Pas pas) const override;
 
 private:
-    void va(int numero);
-    void recherche(Saisie saisie, int ligne);
-    std::optional<int> pasSelection(Pas pas) const;
-
-    JeuDocuments& m_jeu;
-    Reglages& m_reglages;
-    Dialogues& m_dialogues;
-    Carte m_carte;
     SelectionClient m_selection = SelectionClient::Aucune;
-    std::function<QDate()> m_aujourdhui = &QDate::currentDate;
 };
 
 } // namespace zel
