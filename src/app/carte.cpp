@@ -77,6 +77,12 @@ bool Carte::quitteMontant(int ligne) {
     return true;
 }
 
+void Carte::setMontant(int ligne, double valeur) {
+    const ChampMontant* c = champMontant(ligne);
+    const QString texte = formateMontant(valeur, m_formatMontant);
+    m_champs[ligne - 1] = c ? aligneMontant(texte, c->largeur) : texte;
+}
+
 void Carte::valideSaisie() {
     QString& libelle = m_champs[m_disposition.ligneSaisieLibelle - 1];
     QString& montant = m_champs[m_disposition.ligneSaisieMontant - 1];

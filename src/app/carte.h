@@ -86,6 +86,11 @@ public:
     // The Delete key on the grid: the rows below move up by one.
     void supprimeLigneGrille(int rangee);
 
+    // A computed amount shown in its field, formatted and right-aligned, without marking the
+    // card.
+    void setMontant(int ligne, double valeur);
+    // Marks the card changed and the set modified.
+    void marque();
     // A field set by the program, which does not mark the card (the next code of a new record).
     void setChamp(int ligne, const QString& texte) { m_champs[ligne - 1] = texte; }
 
@@ -97,7 +102,6 @@ public:
     void EcritSiModifiee(int numero);
 
 private:
-    void marque();
     const ChampMontant* champMontant(int ligne) const;
     QString aligneMontant(const QString& texte, int largeur) const;
     void vide(QDate aujourdhui);

@@ -9,7 +9,9 @@ const QString FenetreFiche::kAlteration =
 
 FenetreFiche::FenetreFiche(JeuDocuments& jeu, Reglages& reglages, Dialogues& dialogues,
                            const MesureTexte& mesure)
-    : m_jeu(jeu), m_dialogues(dialogues), m_clients(jeu, reglages, dialogues, mesure) {
+    : m_jeu(jeu), m_dialogues(dialogues), m_clients(jeu, reglages, dialogues, mesure),
+      m_fournisseurs(jeu, reglages, dialogues, mesure),
+      m_articles(jeu, reglages, dialogues, mesure) {
     m_jeu.setReactions(this);
 }
 
@@ -17,10 +19,33 @@ FenetreFiche::~FenetreFiche() {
     m_jeu.setReactions(nullptr);
 }
 
+PageCarte* FenetreFiche::page(Sorte onglet) {
+    switch (onglet) {
+    case Sorte::Clients:
+        return &m_clients;
+    case Sorte::Fournisseurs:
+        return &m_fournisseurs;
+    case Sorte::Articles:
+        return &m_articles;
+    case Sorte::Factures:
+    case Sorte::Commandes:
+        break;
+    }
+    return nullptr;
+}
+
 void FenetreFiche::montre(Sorte onglet) {
-    if (m_onglet == Sorte::Clients && onglet != Sorte::Clients)
-        m_clients.EcritFiche();
+    if (onglet == m_onglet)
+        return;
+    if (PageCarte* quittee = page(m_onglet))
+        quittee->EcritFiche();
     m_onglet = onglet;
+    if (onglet == Sorte::Articles)
+        m_articles.InitArt();
+    if (onglet != Sorte::Clients) {
+        if (PageCarte* montree = page(onglet))
+            montree->LitFiche();
+    }
 }
 
 namespace {
@@ -43,34 +68,53 @@ std::optional<Pas> pasDe(Operation operation) {
 } // namespace
 
 bool FenetreFiche::execute(Operation operation) {
-    if (m_onglet != Sorte::Clients)
+    PageCarte* p = page(m_onglet);
+    if (!p)
         return false;
     if (const std::optional<Pas> pas = pasDe(operation)) {
-        m_clients.navigue(*pas);
+        p->navigue(*pas);
         return true;
     }
+    // The searches of the "Edition" menu named after the suppliers or the articles act on their
+    // own tab only.
+    const auto surOnglet = [this](Sorte onglet) { return m_onglet == onglet; };
     switch (operation) {
     case Operation::Liste:
-        m_clients.Liste();
+        p->Liste();
         return true;
     case Operation::Ajout:
-        m_clients.Ajout();
+        p->Ajout();
         return true;
     case Operation::Supprime:
         if (m_dialogues.okAnnuler(QStringLiteral("Confirmer suppression de la fiche ?")))
-            m_clients.Supprime();
+            p->Supprime();
         return true;
     case Operation::RechNom:
-        m_clients.RechNom();
+        p->RechNom();
         return true;
     case Operation::RechNum:
-        m_clients.RechNum();
+        p->RechNum();
+        return true;
+    case Operation::RechNomFour:
+    case Operation::RechNomArt:
+        if (!surOnglet(operation == Operation::RechNomFour ? Sorte::Fournisseurs : Sorte::Articles))
+            return false;
+        p->RechNom();
+        return true;
+    case Operation::RechNumFour:
+    case Operation::RechNumArt:
+        if (!surOnglet(operation == Operation::RechNumFour ? Sorte::Fournisseurs : Sorte::Articles))
+            return false;
+        p->RechNum();
         return true;
     case Operation::RechTel:
-        m_clients.RechTel();
-        return true;
     case Operation::RechContact:
-        m_clients.RechContact();
+        if (!surOnglet(Sorte::Clients))
+            return false;
+        if (operation == Operation::RechTel)
+            m_clients.RechTel();
+        else
+            m_clients.RechContact();
         return true;
     default:
         return false;
@@ -78,17 +122,32 @@ bool FenetreFiche::execute(Operation operation) {
 }
 
 bool FenetreFiche::selectionne(const ElementMenu& element) {
-    if (element.groupe != GroupeSelection::Clients)
+    Sorte onglet;
+    switch (element.groupe.value_or(GroupeSelection::Factures)) {
+    case GroupeSelection::Clients:
+        m_clients.SetSel(static_cast<SelectionClient>(element.mode));
+        onglet = Sorte::Clients;
+        break;
+    case GroupeSelection::Fournisseurs:
+        m_fournisseurs.SetFour(static_cast<SelectionFournisseur>(element.mode));
+        onglet = Sorte::Fournisseurs;
+        break;
+    case GroupeSelection::Articles:
+        m_articles.SetArt(static_cast<SelectionArticle>(element.mode));
+        onglet = Sorte::Articles;
+        break;
+    default:
         return false;
-    m_clients.SetSel(static_cast<SelectionClient>(element.mode));
-    if (m_onglet == Sorte::Clients)
-        m_clients.navigue(Pas::Premier);
+    }
+    if (m_onglet == onglet)
+        page(onglet)->navigue(Pas::Premier);
     return true;
 }
 
 void FenetreFiche::apresOuverture() {
     montre(Sorte::Clients);
     m_clients.SetSel(SelectionClient::Tous);
+    m_fournisseurs.SetFour(SelectionFournisseur::Tous);
     m_clients.LitFiche();
 }
 
@@ -104,7 +163,10 @@ void FenetreFiche::verifieStore(Sorte sorte) {
 }
 
 void FenetreFiche::ecritCartes() {
-    m_clients.EcritFiche();
+    for (Sorte sorte : kToutesSortes) {
+        if (PageCarte* p = page(sorte))
+            p->EcritFiche();
+    }
 }
 
 void FenetreFiche::compacteStore(Sorte sorte) {
@@ -112,7 +174,11 @@ void FenetreFiche::compacteStore(Sorte sorte) {
 }
 
 void FenetreFiche::apresChargement() {
-    m_clients.LitFiche();
+    // The first record of each kind; the cards of the tabs not shown are read quietly.
+    for (Sorte sorte : kToutesSortes) {
+        if (PageCarte* p = page(sorte))
+            p->LitFiche(sorte != m_onglet);
+    }
 }
 
 } // namespace zel

@@ -2,6 +2,8 @@
 
 #include "app/menus.h"
 #include "clients/pageclients.h"
+#include "purchasing/pagefournisseurs.h"
+#include "stock/pagearticles.h"
 
 namespace zel {
 
@@ -17,9 +19,14 @@ public:
     ~FenetreFiche() override;
 
     PageClients& clients() { return m_clients; }
+    PageFournisseurs& fournisseurs() { return m_fournisseurs; }
+    PageArticles& articles() { return m_articles; }
+    // The record page of a tab, or nothing for the tabs without a card.
+    PageCarte* page(Sorte onglet);
     Sorte onglet() const { return m_onglet; }
 
-    // Shows a tab; the card of the tab left is written back first.
+    // Shows a tab: the card of the tab left is written back first, and the card of the tab
+    // shown is read.
     void montre(Sorte onglet);
     // Runs a page operation on the tab shown; false when that tab does not offer it yet.
     bool execute(Operation operation);
@@ -37,6 +44,8 @@ private:
     JeuDocuments& m_jeu;
     Dialogues& m_dialogues;
     PageClients m_clients;
+    PageFournisseurs m_fournisseurs;
+    PageArticles m_articles;
     Sorte m_onglet = Sorte::Clients;
 };
 

@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include <cmath>
+
 namespace zel {
 namespace {
 
@@ -71,6 +73,17 @@ std::optional<Montant> litMontant(QStringView texte) {
     m.entiers = entiers.isEmpty() ? QStringLiteral("0") : entiers.toString();
     m.decimales = decimales.toString();
     return m;
+}
+
+std::optional<double> litNombre(QStringView texte) {
+    const std::optional<Montant> m = litMontant(texte);
+    if (!m)
+        return std::nullopt;
+    bool ok = false;
+    const double v = (m->entiers + u'.' + m->decimales + u'0').toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
+    return m->negatif ? -v : v;
 }
 
 QString formateMontant(const Montant& m, QStringView format) {

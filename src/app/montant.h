@@ -23,6 +23,8 @@ struct Montant {
 // An amount typed or stored: blanks around it are allowed, "," separates the decimals, a
 // leading "-" or "+" gives the sign. Nothing for any other text ("1,2,3", "12a", "").
 std::optional<Montant> litMontant(QStringView texte);
+// The same text as a number to compute with; nothing for a text that is not an amount.
+std::optional<double> litNombre(QStringView texte);
 
 // The amount in the pattern "#", "0.0" or "0.00": no thousands separator, "," before the
 // decimals, a leading "-" for a negative value, rounded half away from zero; "#" gives a whole

@@ -14,10 +14,10 @@ PageCarte::PageCarte(DescriptionPage description, JeuDocuments& jeu, Reglages& r
 void PageCarte::LitFiche(bool discret) {
     m_carte.Lit(courant(), m_aujourdhui());
     if (!discret)
-        completeCarte();
+        apresLecture();
 }
 
-void PageCarte::completeCarte() {
+void PageCarte::apresLecture() {
     if (m_carte.champ(kLigneCode).isEmpty())
         m_carte.setChamp(kLigneCode, QString::number(maintenance::prochainCode(store())));
 }
@@ -55,6 +55,19 @@ std::optional<int> PageCarte::pasSelection(Pas pas) const {
 
 std::optional<int> PageCarte::pasParmi(Pas pas, int ligne, const Critere& critere) const {
     return pasFiltre(store(), pas, courant(), ligne, critere);
+}
+
+std::optional<int> PageCarte::pasEgal(Pas pas, int ligne, const QString& cle) const {
+    return pasParmi(pas, ligne, [&cle](QStringView t) { return t == cle; });
+}
+
+std::optional<int> PageCarte::pasMajuscules(Pas pas, int ligne, const QString& cle) const {
+    return pasParmi(pas, ligne, [&cle](QStringView t) { return majusculesAZ(t) == cle; });
+}
+
+void PageCarte::demandeCle(Saisie saisie, QString& cle) {
+    if (const std::optional<QString> reponse = m_dialogues.saisit(saisie, cle))
+        cle = definition(saisie).majuscules ? majusculesAZ(*reponse) : *reponse;
 }
 
 void PageCarte::va(int numero) {

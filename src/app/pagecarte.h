@@ -44,8 +44,7 @@ public:
     int courant() const { return m_jeu.courant(sorte()); }
     int compte() const { return m_jeu.compte(sorte()); }
 
-    // Reads the current record. Unless the read is quiet, the page's defaults fill the fields
-    // left empty (an empty code receives the next code) without marking the card.
+    // Reads the current record; unless the read is quiet, the page then completes the card.
     void LitFiche(bool discret = false);
     // Writes the card back when it was changed.
     void EcritFiche();
@@ -71,10 +70,18 @@ public:
 protected:
     // The step of the page's selection; the plain step unless the page has other selections.
     virtual std::optional<int> pasSelection(Pas pas) const;
-    // Fills the empty fields of a card just read; the code by default.
-    virtual void completeCarte();
+    // After a card is read, unless quietly: the empty fields receive their defaults (the code
+    // by default) without marking the card.
+    virtual void apresLecture();
     // The filtered step over the page's store.
     std::optional<int> pasParmi(Pas pas, int ligne, const Critere& critere) const;
+    // Steps among the blocks whose line equals the key exactly.
+    std::optional<int> pasEgal(Pas pas, int ligne, const QString& cle) const;
+    // Steps among the blocks whose line, upper-cased from a to z, equals the key (upper-cased).
+    std::optional<int> pasMajuscules(Pas pas, int ligne, const QString& cle) const;
+    // Asks for a selection key in the dialog, opened with the key: OK replaces it, upper-cased
+    // where the dialog says so; Cancel keeps it.
+    void demandeCle(Saisie saisie, QString& cle);
     // Searches line `ligne` of the blocks for the beginning typed in the dialog.
     void recherche(Saisie saisie, int ligne);
     void va(int numero);

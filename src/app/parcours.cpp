@@ -27,6 +27,12 @@ QStringView ligneApres(const Blocs& store, int ouverture, int ligne) {
 
 std::optional<int> pasFiltre(const Blocs& store, Pas pas, int courant, int ligne,
                              const Critere& critere) {
+    return pasFiltre(store, pas, courant, [&](const Blocs& b, int ouverture) {
+        return critere(ligneApres(b, ouverture, ligne));
+    });
+}
+
+std::optional<int> pasFiltre(const Blocs& store, Pas pas, int courant, const CritereBloc& critere) {
     // Numbers are tried one by one from where the step starts, each block found through the
     // index, so that a browse from the first record to the last reads each block once.
     const bool monte = pas == Pas::Premier || pas == Pas::Suivant;
@@ -36,7 +42,7 @@ std::optional<int> pasFiltre(const Blocs& store, Pas pas, int courant, int ligne
                                   : courant - 1;
     for (; n >= 0 && n < Blocs::kNumerosPossibles; n += monte ? 1 : -1) {
         const int ouverture = store.ChercheBloc(n);
-        if (ouverture >= 0 && critere(ligneApres(store, ouverture, ligne)))
+        if (ouverture >= 0 && critere(store, ouverture))
             return n;
     }
     return std::nullopt;

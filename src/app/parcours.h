@@ -18,9 +18,14 @@ int pasSimple(Pas pas, int courant, int compte);
 // Whether a block qualifies for a selection, from the text of its selection line.
 using Critere = std::function<bool(QStringView)>;
 
-// The filtered step: among the blocks whose line `ligne` (counted from the tag) qualifies, the
-// lowest number, the highest, the lowest above the current one or the highest below it. Nothing
-// when no block qualifies, and the current record stays.
+// Whether a block qualifies, from the store and the position of its opening tag.
+using CritereBloc = std::function<bool(const Blocs&, int ouverture)>;
+
+// The filtered step: among the blocks that qualify, the lowest number, the highest, the lowest
+// above the current one or the highest below it. Nothing when no block qualifies, and the
+// current record stays.
+std::optional<int> pasFiltre(const Blocs& store, Pas pas, int courant, const CritereBloc& critere);
+// The same over the blocks whose line `ligne` (counted from the tag) qualifies.
 std::optional<int> pasFiltre(const Blocs& store, Pas pas, int courant, int ligne,
                              const Critere& critere);
 

@@ -1,7 +1,5 @@
 #include "clients/pageclients.h"
 
-#include "app/texte.h"
-
 namespace zel {
 namespace {
 
@@ -46,27 +44,20 @@ const QStringList& PageClients::risques() {
 }
 
 void PageClients::SetSel(SelectionClient mode) {
-    if (mode == SelectionClient::CodePostal) {
-        if (auto cle = m_dialogues.saisit(Saisie::CodePostal, m_reglages.ini.cleCodePostal))
-            m_reglages.ini.cleCodePostal = *cle;
-    } else if (mode == SelectionClient::Ville) {
-        if (auto cle = m_dialogues.saisit(Saisie::Ville, m_reglages.ini.cleVille))
-            m_reglages.ini.cleVille = majusculesAZ(*cle);
-    }
+    if (mode == SelectionClient::CodePostal)
+        demandeCle(Saisie::CodePostal, m_reglages.ini.cleCodePostal);
+    else if (mode == SelectionClient::Ville)
+        demandeCle(Saisie::Ville, m_reglages.ini.cleVille);
     m_selection = mode;
 }
 
 std::optional<int> PageClients::pasSelection(Pas pas) const {
     const auto estOui = [](QStringView t) { return t == u"Y"; };
     switch (m_selection) {
-    case SelectionClient::CodePostal: {
-        const QString cle = m_reglages.ini.cleCodePostal;
-        return pasParmi(pas, L::CodePostal, [cle](QStringView t) { return t == cle; });
-    }
-    case SelectionClient::Ville: {
-        const QString cle = m_reglages.ini.cleVille;
-        return pasParmi(pas, L::Ville, [cle](QStringView t) { return majusculesAZ(t) == cle; });
-    }
+    case SelectionClient::CodePostal:
+        return pasEgal(pas, L::CodePostal, m_reglages.ini.cleCodePostal);
+    case SelectionClient::Ville:
+        return pasMajuscules(pas, L::Ville, m_reglages.ini.cleVille);
     case SelectionClient::Marques:
         return pasParmi(pas, L::Marque, estOui);
     case SelectionClient::Npai:

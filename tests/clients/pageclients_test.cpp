@@ -1,9 +1,5 @@
-#include "app/fenetrefiche.h"
-
 #include "store/fichiertexte.h"
-#include "support/dialoguesfactices.h"
-#include "support/fichiers.h"
-#include "support/mesurefixe.h"
+#include "support/montage.h"
 
 #include <gtest/gtest.h>
 
@@ -18,48 +14,20 @@ QString s(const char* t) {
     return QString::fromUtf8(t);
 }
 
-// A client block: the 25 field lines, empty but where given, then the extra lines.
 QStringList client(int n, const std::map<int, QString>& champs, const QStringList& suite = {}) {
-    QStringList lignes{Blocs::BalisesBloc(n).ouverture};
-    for (int l = 1; l <= 25; ++l) {
-        const auto it = champs.find(l);
-        lignes.append(it == champs.end() ? QString() : it->second);
-    }
-    return lignes + suite + QStringList{Blocs::BalisesBloc(n).fermeture};
+    return test::bloc(n, 25, champs, suite);
 }
 
 QStringList nomme(int n, const char* nom, const char* code = "") {
     return client(n, {{L::Code, s(code)}, {L::Nom, s(nom)}});
 }
 
-// A document set on real files in a temporary folder, with the card window on top of it.
-struct Montage {
-    test::Dossier dossier;
-    JeuDocuments jeu;
-    Reglages reglages;
-    test::DialoguesFactices dialogues;
-    test::MesureFixe mesure;
-    FenetreFiche fenetre{jeu, reglages, dialogues, mesure};
+// The card window on a set, seen from the client tab.
+struct Montage : test::Montage {
     PageClients& page = fenetre.clients();
     Carte& carte = page.carte();
 
-    Montage() {
-        page.setAujourdhui([] { return QDate(2026, 12, 6); });
-    }
-    QString nom() const { return dossier.chemin(s("t.cli")); }
-    void charge(const QStringList& lignes) {
-        QByteArray octets;
-        ASSERT_TRUE(fichier::encodeLignes(lignes, octets));
-        dossier.ecrit(s("t.cli"), octets);
-        ASSERT_TRUE(jeu.Charge(nom()));
-        fenetre.apresOuverture();
-    }
-    QStringList sauve() {
-        EXPECT_TRUE(jeu.Sauve(nom()));
-        QStringList lignes;
-        EXPECT_TRUE(fichier::lire(nom(), lignes));
-        return lignes;
-    }
+    void charge(const QStringList& lignes) { test::Montage::charge(lignes); }
     QString nomCourant() const { return carte.champ(L::Nom); }
 };
 

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "app/pagecarte.h"
+
+namespace zel {
+
+// The lines of an article block, counted from the line after its opening tag.
+namespace ligneArticle {
+inline constexpr int Code = 1, Famille = 2, Designation = 3, StockReel = 4, StockMini = 5,
+                     Fournisseur = 6, Reference = 7, NePasGerer = 8, VenteHT = 9, VenteTTC = 10,
+                     Tva = 11, PrixAchat = 12, PrixMoyen = 13, Coefficient = 14, PrixHT = 15,
+                     PrixTTC = 16, Fixer = 17, CompteVente = 18, CompteAchat = 19,
+                     SaisieLibelle = 20, SaisieMontant = 21;
+} // namespace ligneArticle
+
+// The article browsing modes of the "Sélection" menu: 0 and 1 take every article.
+enum class SelectionArticle { Aucune = 0, Tous = 1, Famille = 2, Fournisseur = 3, Alerte = 4 };
+
+// The articles tab: the card of the current article with its prices kept consistent, browsed
+// by family, supplier or stock alert.
+class PageArticles : public PageCarte {
+public:
+    PageArticles(JeuDocuments& jeu, Reglages& reglages, Dialogues& dialogues,
+                 const MesureTexte& mesure);
+
+    static DispositionCarte disposition();
+    // The "TVA" drop-down's list: the numbers of the three rates of the settings.
+    static const QStringList& tva();
+
+    // The "Fournisseur" drop-down's list: the supplier names, refreshed each time the tab is
+    // shown.
+    const QStringList& fournisseurs() const { return m_fournisseurs; }
+    void InitArt();
+
+    SelectionArticle selection() const { return m_selection; }
+    // Sets the browsing mode; the family and the supplier ask for their key, opened with the
+    // card's own, which Cancel keeps as the key.
+    void SetArt(SelectionArticle mode);
+
+    bool venteTTC() const;
+    // The sale mode pair: selling including tax or before tax.
+    void setVenteTTC(bool oui);
+    // "Fixer": the sale price (true) or the margin coefficient is the fixed quantity.
+    bool prixFixe() const;
+    void setPrixFixe(bool oui);
+    // Whether the Tab key stops on the coefficient or a sale price, from the sale mode and
+    // "Fixer".
+    bool arretTab(int ligne) const;
+    // "Stock réel" is typed only while the card read had none: a stock then changes by
+    // movements and validations only.
+    bool stockModifiable() const { return m_stockModifiable; }
+
+    // Leaving a stock or price field: reformats it and runs the price computations. False when
+    // the text is not a number (the user is told, the text stays as typed).
+    bool quitteChamp(int ligne);
+
+    // The pick lists of the invoice lines (by code) and of the order lines (by the supplier's
+    // reference): the code or reference chosen, or nothing.
+    std::optional<QString> choisitParCode();
+    std::optional<QString> choisitParReference();
+
+protected:
+    std::optional<int> pasSelection(Pas pas) const override;
+    void apresLecture() override;
+
+private:
+    // The VAT factor of the "TVA" choice, rate × 0.01 + 1; nothing for another choice.
+    std::optional<double> facteur() const;
+    std::optional<double> nombre(int ligne) const;
+    void montre(int ligne, double valeur);
+    void calculePrix(int ligne);
+
+    SelectionArticle m_selection = SelectionArticle::Aucune;
+    QString m_cleFamille;
+    QString m_cleFournisseur;
+    QStringList m_fournisseurs;
+    bool m_stockModifiable = true;
+};
+
+} // namespace zel

@@ -1,0 +1,53 @@
+#include "support/montage.h"
+
+#include "store/fichiertexte.h"
+
+#include <gtest/gtest.h>
+
+namespace zel::test {
+
+QStringList bloc(int n, int fixes, const std::map<int, QString>& champs, const QStringList& suite) {
+    QStringList lignes{Blocs::BalisesBloc(n).ouverture};
+    for (int l = 1; l <= fixes; ++l) {
+        const auto it = champs.find(l);
+        lignes.append(it == champs.end() ? QString() : it->second);
+    }
+    return lignes + suite + QStringList{Blocs::BalisesBloc(n).fermeture};
+}
+
+Montage::Montage() {
+    for (Sorte sorte : kToutesSortes) {
+        if (PageCarte* p = fenetre.page(sorte))
+            p->setAujourdhui([] { return QDate(2026, 12, 6); });
+    }
+}
+
+QString Montage::nom(const char* extension) const {
+    return dossier.chemin(QStringLiteral("t.") + QLatin1String(extension));
+}
+
+void Montage::charge(const QStringList& clients, const QStringList& fournisseurs,
+                     const QStringList& articles) {
+    const std::pair<const char*, const QStringList*> fichiers[] = {
+        {"cli", &clients}, {"frs", &fournisseurs}, {"stk", &articles}};
+    for (const auto& [extension, lignes] : fichiers) {
+        QByteArray octets;
+        ASSERT_TRUE(fichier::encodeLignes(*lignes, octets));
+        dossier.ecrit(QStringLiteral("t.") + QLatin1String(extension), octets);
+    }
+    ASSERT_TRUE(jeu.Charge(nom()));
+    fenetre.apresOuverture();
+}
+
+QStringList Montage::relit(const char* extension) const {
+    QStringList lignes;
+    EXPECT_TRUE(fichier::lire(nom(extension), lignes));
+    return lignes;
+}
+
+QStringList Montage::sauve(const char* extension) {
+    EXPECT_TRUE(jeu.Sauve(nom()));
+    return relit(extension);
+}
+
+} // namespace zel::test
