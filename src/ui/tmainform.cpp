@@ -4,7 +4,9 @@
 #include "app/parametres.h"
 #include "ui/dialoguesqt.h"
 #include "ui/fenetresinfo.h"
+#include "ui/ongletarticles.h"
 #include "ui/ongletclients.h"
+#include "ui/ongletfournisseurs.h"
 #include "ui/taide.h"
 #include "ui/tcombo.h"
 #include "ui/tfiche.h"
@@ -63,11 +65,16 @@ TMainForm::TMainForm(const QString& dossierProgramme, Dialogues* dialogues, QWid
       m_fenetre(std::make_unique<FenetreFiche>(m_jeu, m_reglages, m_dialogues, *m_mesure)),
       m_fiche(new TFiche(this)),
       m_ongletClients(new OngletClients(m_fenetre->clients(), m_reglages.listes, m_fiche)),
+      m_ongletFournisseurs(
+          new OngletFournisseurs(m_fenetre->fournisseurs(), m_reglages.listes, m_fiche)),
+      m_ongletArticles(new OngletArticles(m_fenetre->articles(), m_reglages.listes, m_fiche)),
       m_panneauAide(new QLabel(this)), m_panneauHeure(new QLabel(this)) {
     setWindowTitle(kTitre);
     resize(1024, 700);
     setCentralWidget(m_fiche);
     m_fiche->placePage(Sorte::Clients, m_ongletClients);
+    m_fiche->placePage(Sorte::Fournisseurs, m_ongletFournisseurs);
+    m_fiche->placePage(Sorte::Articles, m_ongletArticles);
     construitMenus();
     construitBarre();
     statusBar()->addWidget(m_panneauAide);
@@ -168,9 +175,24 @@ void TMainForm::montreOnglet(Sorte onglet) {
     montrePage();
 }
 
+OngletCarte* TMainForm::onglet(Sorte sorte) const {
+    switch (sorte) {
+    case Sorte::Clients:
+        return m_ongletClients;
+    case Sorte::Fournisseurs:
+        return m_ongletFournisseurs;
+    case Sorte::Articles:
+        return m_ongletArticles;
+    case Sorte::Factures:
+    case Sorte::Commandes:
+        break;
+    }
+    return nullptr;
+}
+
 void TMainForm::montrePage() {
-    if (m_fenetre->onglet() == Sorte::Clients)
-        m_ongletClients->montreCarte();
+    if (OngletCarte* o = onglet(m_fenetre->onglet()))
+        o->montreCarte();
 }
 
 void TMainForm::choisitToutes() {

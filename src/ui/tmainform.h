@@ -19,6 +19,7 @@ namespace zel::ui {
 
 class DialoguesQt;
 class MesureQt;
+class OngletCarte;
 class OngletClients;
 enum class PageAide;
 class TFiche;
@@ -36,6 +37,8 @@ public:
 
     TFiche* fiche() const { return m_fiche; }
     OngletClients* ongletClients() const { return m_ongletClients; }
+    // The tab widget of a record page, or nothing for the tabs without a card yet.
+    OngletCarte* onglet(Sorte sorte) const;
     FenetreFiche& fenetreFiche() { return *m_fenetre; }
     QAction* action(Cible c) const;
     // The hint panel and the clock panel of the status bar.
@@ -78,6 +81,8 @@ private:
     std::unique_ptr<FenetreFiche> m_fenetre;
     TFiche* m_fiche;
     OngletClients* m_ongletClients;
+    OngletCarte* m_ongletFournisseurs;
+    OngletCarte* m_ongletArticles;
     std::vector<std::pair<Cible, QAction*>> m_actions;
     QLabel* m_panneauAide;
     QLabel* m_panneauHeure;

@@ -1,0 +1,84 @@
+#include "ui/ongletfournisseurs.h"
+
+#include "clients/pageclients.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace zel::ui {
+
+namespace {
+
+namespace L = ligneFournisseur;
+
+} // namespace
+
+OngletFournisseurs::OngletFournisseurs(PageFournisseurs& page, const ListesChoix& listes,
+                                       QWidget* parent)
+    : OngletCarte(page, parent) {
+    auto* fournisseur = new QGroupBox(QStringLiteral("Fournisseur"), this);
+    auto* identite = new QFormLayout(fournisseur);
+    identite->addRow(QStringLiteral("Code"), paire(edit(L::Code, 70), QStringLiteral("Famille"),
+                                                   deroulante(L::Famille, [&listes] {
+                                                       return listes.famillesFournisseurs;
+                                                   })));
+    identite->addRow(QStringLiteral("Nom/Soc"), edit(L::Nom));
+    identite->addRow(QStringLiteral("Adresse"), edit(L::Adresse1));
+    identite->addRow(QStringLiteral("Adresse"), edit(L::Adresse2));
+    identite->addRow(QStringLiteral("Code postal"), edit(L::CodePostal, 65));
+    identite->addRow(QStringLiteral("Ville"), edit(L::Ville));
+    identite->addRow(QStringLiteral("Pays"), edit(L::Pays));
+    identite->addRow(QStringLiteral("Téléphone"), edit(L::Telephone, 137));
+    identite->addRow(QStringLiteral("Fax"), edit(L::Fax, 137));
+    identite->addRow(QStringLiteral("E.mail"), edit(L::Email));
+
+    auto* banque = new QGroupBox(QStringLiteral("Banque"), this);
+    auto* formeBanque = new QFormLayout(banque);
+    formeBanque->addRow(QStringLiteral("Nom"),
+                        deroulante(L::Banque, [&listes] { return listes.banques; }));
+    formeBanque->addRow(
+        QStringLiteral("Code banque"),
+        paire(edit(L::CodeBanque, 65), QStringLiteral("Code guichet"), edit(L::CodeGuichet, 65)));
+    formeBanque->addRow(QStringLiteral("N° compte"),
+                        paire(edit(L::Compte, 137), QStringLiteral("Rib"), edit(L::Rib, 49)));
+
+    auto* divers = new QGroupBox(QStringLiteral("Divers"), this);
+    auto* formeDivers = new QFormLayout(divers);
+    formeDivers->addRow(QStringLiteral("Site Web"), edit(L::SiteWeb));
+    formeDivers->addRow(QStringLiteral("Représentant"), edit(L::Representant));
+    formeDivers->addRow(
+        QStringLiteral("Crédit maxi"),
+        paire(edit(L::CreditMaxi, 92), QStringLiteral("Total dû"), edit(L::TotalDu, 92)));
+    formeDivers->addRow(QStringLiteral("Risque"), deroulante(L::Risque, &PageClients::risques));
+    formeDivers->addRow(QStringLiteral("Compte fourn."), edit(L::CompteFournisseur, 92));
+
+    auto* droite = new QVBoxLayout;
+    droite->addWidget(banque);
+    droite->addWidget(divers);
+    droite->addStretch();
+
+    auto* observations = new QVBoxLayout;
+    observations->addWidget(new QLabel(QStringLiteral("Observations"), this));
+    observations->addWidget(zoneMemo(0, 150));
+    observations->addStretch();
+
+    auto* grille = new QGridLayout(this);
+    grille->addWidget(fournisseur, 0, 0);
+    grille->addLayout(droite, 0, 1);
+    grille->addLayout(zoneCompte(true), 1, 0);
+    grille->addLayout(observations, 1, 1);
+    grille->setRowStretch(1, 1);
+
+    setChampPrincipal(champ(L::Code));
+    ordonneTabulation();
+    rafraichit();
+}
+
+} // namespace zel::ui
