@@ -1,6 +1,7 @@
 #include "generateur.h"
 
 #include "clients/pageclients.h"
+#include "stock/pagearticles.h"
 #include "store/blocs.h"
 #include "store/fichiertexte.h"
 
@@ -83,6 +84,12 @@ QStringList fournisseur(std::mt19937& alea, int n) {
 
 QStringList article(std::mt19937& alea, int n) {
     QStringList l = fixes(alea, 21, n);
+    // About one article in ten is below its minimum stock; one in twenty has no minimum yet.
+    const int mini = 10 + int(alea() % 40);
+    const int stock = alea() % 10 == 0 ? mini - 1 - int(alea() % 5) : mini + int(alea() % 100);
+    l[ligneArticle::StockReel - 1] = QStringLiteral("  %1,00").arg(stock);
+    l[ligneArticle::StockMini - 1] =
+        alea() % 20 == 0 ? QString() : QStringLiteral("  %1,00").arg(mini);
     tagged(l, alea, QStringLiteral("MEMO"), 2);
     tagged(l, alea, QStringLiteral("MOBS"), 2);
     tagged(l, alea, QStringLiteral("DATA"), 5);

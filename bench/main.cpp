@@ -81,35 +81,41 @@ double mesureMaintenance(JeuDocuments& jeu) {
     });
 }
 
-struct FiguresClients {
+struct Figures {
     double maintenance = 0;
     double parcours = 0;
     double recherches = 0;
     int arrets = 0;
+    double alertes = 0;
+    int enAlerte = 0;
 };
 
-// The client page on a loaded set: a browse of one postal code from its first client to its
-// last, and 1000 name searches of clients drawn at random.
-FiguresClients mesureClients(JeuDocuments& jeu) {
+// A browse of the page's selection from its first record to its last: the records stopped at.
+int parcourt(PageCarte& page) {
+    page.navigue(Pas::Premier);
+    int arrets = 0;
+    for (int avant = -1; avant != page.courant(); ++arrets) {
+        avant = page.courant();
+        page.navigue(Pas::Suivant);
+    }
+    return arrets;
+}
+
+// The pages on a loaded set: a browse of one postal code from its first client to its last,
+// 1000 name searches of clients drawn at random, and a browse of the articles in stock alert.
+Figures mesureClients(JeuDocuments& jeu) {
     Reglages reglages;
     test::DialoguesFactices dialogues;
     const test::MesureFixe largeurs;
     FenetreFiche fenetre(jeu, reglages, dialogues, largeurs);
     fenetre.apresOuverture();
     PageClients& page = fenetre.clients();
-    FiguresClients f;
+    Figures f;
     f.maintenance = mesureMaintenance(jeu);
 
     dialogues.saisies.push_back(QStringLiteral("75011"));
     page.SetSel(SelectionClient::CodePostal);
-    f.parcours = mesure([&] {
-        page.navigue(Pas::Premier);
-        f.arrets = 0;
-        for (int avant = -1; avant != page.courant(); ++f.arrets) {
-            avant = page.courant();
-            page.navigue(Pas::Suivant);
-        }
-    });
+    f.parcours = mesure([&] { f.arrets = parcourt(page); });
 
     const int compte = jeu.compte(Sorte::Clients);
     std::mt19937 alea(11);
@@ -125,6 +131,10 @@ FiguresClients mesureClients(JeuDocuments& jeu) {
     });
     if (page.courant() != cherches.back())
         qFatal("RechNom");
+
+    fenetre.montre(Sorte::Articles);
+    fenetre.articles().SetArt(SelectionArticle::Alerte);
+    f.alertes = mesure([&] { f.enAlerte = parcourt(fenetre.articles()); });
     return f;
 }
 
@@ -215,12 +225,14 @@ int main() {
     JeuDocuments quart;
     if (!quart.Charge(bench::genereJeu(dossierQuart.path(), 2500)))
         qFatal("Charge");
-    const FiguresClients petit = mesureClients(quart);
-    const FiguresClients grand = mesureClients(jeu);
+    const Figures petit = mesureClients(quart);
+    const Figures grand = mesureClients(jeu);
     std::printf("\n%-44s %12s %12s   %s\n", "", "2500 fiches", "9999 fiches", "rapport");
     compare("Verif + Doublons sur les cinq fichiers", petit.maintenance, grand.maintenance);
     compare("Parcours d'un code postal (premier a dernier)", petit.parcours, grand.parcours);
     compare("1000 recherches par nom", petit.recherches, grand.recherches);
-    std::printf("(le parcours s'arrete sur %d puis %d clients)\n", petit.arrets, grand.arrets);
+    compare("Parcours du stock en alerte", petit.alertes, grand.alertes);
+    std::printf("(le parcours s'arrete sur %d puis %d clients, %d puis %d articles en alerte)\n",
+                petit.arrets, grand.arrets, petit.enAlerte, grand.enAlerte);
     return somme == 0 ? 1 : 0;
 }

@@ -87,3 +87,12 @@ TEST_F(Onglet, EntryLineOkAndDeleteKeyEditTheGrid) {
     EXPECT_TRUE(grille->item(1, 1)->text().isEmpty());
     EXPECT_EQ(page->carte().ligneGrille(0).libelle, s("Solde"));
 }
+
+TEST_F(Onglet, TheDropDownsFollowTheOptionListsReadLater) {
+    EXPECT_EQ(onglet->liste(L::Banque)->count(), 0);
+    reglages.listes.banques = {s("Crédit Agricole"), s("La Poste")};
+    onglet->rafraichit();
+    EXPECT_EQ(onglet->liste(L::Banque)->count(), 2);
+    EXPECT_EQ(onglet->liste(L::Banque)->itemText(1), s("La Poste"));
+    EXPECT_FALSE(page->carte().estModifiee());
+}
