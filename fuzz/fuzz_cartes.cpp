@@ -1,8 +1,10 @@
-// Arbitrary bytes loaded as a client store: the integrity repair leaves a store that needs no
-// further repair, reading a card never crashes, a card read and left alone is never written,
-// and a card written back reads again as it was.
+// Arbitrary bytes loaded as the store of each kind of card: the integrity repair leaves a store
+// that needs no further repair, reading a card never crashes, a card read and left alone is never
+// written, and a card written back reads again as it was.
 #include "app/carte.h"
 #include "clients/pageclients.h"
+#include "purchasing/pagefournisseurs.h"
+#include "stock/pagearticles.h"
 #include "store/fichiertexte.h"
 #include "store/maintenance.h"
 #include "support/dialoguesfactices.h"
@@ -40,29 +42,34 @@ bool memeCarte(const Carte& a, const Carte& b) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray octets(reinterpret_cast<const char*>(data), qsizetype(size));
-    JeuDocuments jeu;
-    Blocs& store = jeu.BlocsCli();
-    store.remplaceTout(fichier::decoupeLignes(octets));
-    int compte = store.CompteBlocs();
-    maintenance::Verif(store, compte);
-    maintenance::Doublons(store, compte);
-    int recompte = compte;
-    exige(!maintenance::Verif(store, recompte) && recompte == compte);
-
+    const QStringList lignes = fichier::decoupeLignes(octets);
     const QString format = QStringLiteral("0.00");
     const test::MesureFixe mesure;
     test::DialoguesFactices dialogues;
-    Carte carte(PageClients::disposition(), jeu, format, mesure, dialogues);
-    Carte relue(PageClients::disposition(), jeu, format, mesure, dialogues);
     const QDate jour(2026, 12, 7);
-    for (int n = 0; n < std::min(compte, 6); ++n) {
-        const QStringList avant = store.lignes();
-        carte.Lit(n, jour);
-        carte.EcritSiModifiee(n);
-        exige(store.lignes() == avant);
-        store.RemplaceBloc(n, carte.Ecrit());
-        relue.Lit(n, jour);
-        exige(memeCarte(carte, relue));
+    for (const DispositionCarte& disposition :
+         {PageClients::disposition(), PageFournisseurs::disposition(),
+          PageArticles::disposition()}) {
+        JeuDocuments jeu;
+        Blocs& store = jeu.store(disposition.sorte);
+        store.remplaceTout(lignes);
+        int compte = store.CompteBlocs();
+        maintenance::Verif(store, compte);
+        maintenance::Doublons(store, compte);
+        int recompte = compte;
+        exige(!maintenance::Verif(store, recompte) && recompte == compte);
+
+        Carte carte(disposition, jeu, format, mesure, dialogues);
+        Carte relue(disposition, jeu, format, mesure, dialogues);
+        for (int n = 0; n < std::min(compte, 6); ++n) {
+            const QStringList avant = store.lignes();
+            carte.Lit(n, jour);
+            carte.EcritSiModifiee(n);
+            exige(store.lignes() == avant);
+            store.RemplaceBloc(n, carte.Ecrit());
+            relue.Lit(n, jour);
+            exige(memeCarte(carte, relue));
+        }
     }
     return 0;
 }

@@ -96,17 +96,19 @@ bool FenetreFiche::execute(Operation operation) {
         p->RechNum();
         return true;
     case Operation::RechNomFour:
-    case Operation::RechNomArt:
-        if (!surOnglet(operation == Operation::RechNomFour ? Sorte::Fournisseurs : Sorte::Articles))
-            return false;
-        p->RechNom();
-        return true;
     case Operation::RechNumFour:
-    case Operation::RechNumArt:
-        if (!surOnglet(operation == Operation::RechNumFour ? Sorte::Fournisseurs : Sorte::Articles))
+    case Operation::RechNomArt:
+    case Operation::RechNumArt: {
+        const bool fournisseurs =
+            operation == Operation::RechNomFour || operation == Operation::RechNumFour;
+        if (!surOnglet(fournisseurs ? Sorte::Fournisseurs : Sorte::Articles))
             return false;
-        p->RechNum();
+        if (operation == Operation::RechNomFour || operation == Operation::RechNomArt)
+            p->RechNom();
+        else
+            p->RechNum();
         return true;
+    }
     case Operation::RechTel:
     case Operation::RechContact:
         if (!surOnglet(Sorte::Clients))

@@ -1,5 +1,7 @@
 #include "purchasing/pagefournisseurs.h"
 
+#include "clients/pageclients.h"
+
 namespace zel {
 namespace {
 
@@ -14,13 +16,7 @@ PageFournisseurs::PageFournisseurs(JeuDocuments& jeu, Reglages& reglages, Dialog
                  QStringLiteral("Liste des fournisseurs"),
                  QStringLiteral("Aucune fiche fournisseur à afficher."),
                  0,
-                 {{QStringLiteral("Nom/Société"), 160},
-                  {QStringLiteral("Adresse"), 150},
-                  {QStringLiteral("Adresse"), 120},
-                  {QStringLiteral("C.P."), 50},
-                  {QStringLiteral("Ville"), 120},
-                  {QStringLiteral("Téléphone"), 95},
-                  {QStringLiteral("Fax"), 95}},
+                 PageClients::colonnesListe(),
                  {L::Nom, L::Adresse1, L::Adresse2, L::CodePostal, L::Ville, L::Telephone, L::Fax}},
                 jeu, reglages, dialogues, mesure) {}
 

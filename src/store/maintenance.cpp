@@ -85,9 +85,13 @@ bool Verif(Blocs& store, int& compte) {
 void Doublons(Blocs& store, int compte) {
     if (compte <= 0)
         return;
+    // Only whole opening tags are counted: a line that merely begins like one ("<BLOC0001>x")
+    // is not a copy of block 1, and counting it would delete the real block 1.
     std::vector<int> tally(compte, 0);
     for (const LigneOuverture& o : store.ouvertures()) {
-        if (o.numero >= 0 && o.numero < compte)
+        if (o.numero >= 0 && o.numero < compte &&
+            store.ligne(o.position)
+                    .compare(Blocs::BalisesBloc(o.numero).ouverture, Qt::CaseInsensitive) == 0)
             ++tally[o.numero];
     }
     // The first copies are marked on the store as it stands and removed in one pass.

@@ -14,8 +14,8 @@ namespace zel::maintenance {
 // compte is the count at load and becomes the count of the rebuilt store.
 bool Verif(Blocs& store, int& compte);
 
-// Removes, for each number from 0 to count - 1 carried by two opening tags or more, the first
-// block with that number; the count is kept.
+// Removes, for each number from 0 to count - 1 carried by two whole opening tags or more, the
+// first block with that number; the count is kept.
 void Doublons(Blocs& store, int compte);
 
 // After block `courant` was deleted, every block above it moves down by one number.

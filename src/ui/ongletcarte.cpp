@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -82,6 +84,17 @@ QHBoxLayout* OngletCarte::paire(QWidget* premier, const QString& libelle, QWidge
     ligne->addWidget(second);
     ligne->addStretch();
     return ligne;
+}
+
+QWidget* OngletCarte::groupeBanque(int nom, const ListesChoix& listes) {
+    auto* banque = new QGroupBox(QStringLiteral("Banque"), this);
+    auto* forme = new QFormLayout(banque);
+    forme->addRow(QStringLiteral("Nom"), deroulante(nom, [&listes] { return listes.banques; }));
+    forme->addRow(QStringLiteral("Code banque"),
+                  paire(edit(nom + 1, 65), QStringLiteral("Code guichet"), edit(nom + 2, 65)));
+    forme->addRow(QStringLiteral("N° compte"),
+                  paire(edit(nom + 3, 137), QStringLiteral("Rib"), edit(nom + 4, 49)));
+    return banque;
 }
 
 QPlainTextEdit* OngletCarte::zoneMemo(int i, int hauteur) {

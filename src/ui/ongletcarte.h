@@ -62,6 +62,9 @@ protected:
     QCheckBox* coche(int ligne, const QString& libelle);
     // A field, then a second label and field on the same row.
     QHBoxLayout* paire(QWidget* premier, const QString& libelle, QWidget* second);
+    // The "Banque" group: the bank's name among the banks of the option lists, then the bank
+    // code, branch code, account number and key, on the block lines from `nom` on.
+    QWidget* groupeBanque(int nom, const ListesChoix& listes);
     // The memo of the card's memo number i.
     QPlainTextEdit* zoneMemo(int i, int hauteur);
     // The account grid with its entry line below it, or above it.

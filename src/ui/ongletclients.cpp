@@ -38,14 +38,7 @@ OngletClients::OngletClients(PageClients& page, const ListesChoix& listes, QWidg
     identite->addRow(QStringLiteral("Fax"), edit(L::Fax, 137));
     identite->addRow(QStringLiteral("E.mail"), edit(L::Email));
 
-    auto* banque = new QGroupBox(QStringLiteral("Banque"), this);
-    auto* formeBanque = new QFormLayout(banque);
-    formeBanque->addRow(QStringLiteral("Nom"),
-                        deroulante(L::Banque, [&listes] { return listes.banques; }));
-    formeBanque->addRow(QStringLiteral("Code banque"), edit(L::CodeBanque, 65));
-    formeBanque->addRow(QStringLiteral("Code guichet"), edit(L::CodeGuichet, 65));
-    formeBanque->addRow(QStringLiteral("N° compte"), edit(L::Compte, 137));
-    formeBanque->addRow(QStringLiteral("Rib"), edit(L::Rib, 49));
+    QWidget* banque = groupeBanque(L::Banque, listes);
 
     auto* divers = new QGroupBox(QStringLiteral("Divers"), this);
     auto* formeDivers = new QFormLayout(divers);

@@ -39,15 +39,7 @@ OngletFournisseurs::OngletFournisseurs(PageFournisseurs& page, const ListesChoix
     identite->addRow(QStringLiteral("Fax"), edit(L::Fax, 137));
     identite->addRow(QStringLiteral("E.mail"), edit(L::Email));
 
-    auto* banque = new QGroupBox(QStringLiteral("Banque"), this);
-    auto* formeBanque = new QFormLayout(banque);
-    formeBanque->addRow(QStringLiteral("Nom"),
-                        deroulante(L::Banque, [&listes] { return listes.banques; }));
-    formeBanque->addRow(
-        QStringLiteral("Code banque"),
-        paire(edit(L::CodeBanque, 65), QStringLiteral("Code guichet"), edit(L::CodeGuichet, 65)));
-    formeBanque->addRow(QStringLiteral("N° compte"),
-                        paire(edit(L::Compte, 137), QStringLiteral("Rib"), edit(L::Rib, 49)));
+    QWidget* banque = groupeBanque(L::Banque, listes);
 
     auto* divers = new QGroupBox(QStringLiteral("Divers"), this);
     auto* formeDivers = new QFormLayout(divers);

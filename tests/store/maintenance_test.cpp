@@ -78,6 +78,11 @@ TEST(Doublons, TheFirstCopyGoesAndTheCountStays) {
     Blocs horsCompte = store(sans);
     Doublons(horsCompte, 2);
     EXPECT_EQ(horsCompte.lignes(), sans) << "numbers beyond the count are not counted";
+    // A line that only begins like a tag is not a second copy: the real block stays.
+    const QStringList faux = bloc(0, {s("<BLOC0001>x")}) + bloc(1, {s("b")});
+    Blocs avecFaux = store(faux);
+    Doublons(avecFaux, 3);
+    EXPECT_EQ(avecFaux.lignes(), faux);
 }
 
 TEST(Supprime, DeletingRenumbersTheRecordsAfterAndKeepsTheCurrentInRange) {
