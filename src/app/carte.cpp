@@ -149,8 +149,7 @@ void Carte::Lit(int numero, QDate aujourdhui) {
         return;
     // Only the block's own lines are read: a block cut short leaves its last fields empty
     // rather than taking the lines of the next block, which a rewrite would then duplicate.
-    const int finLue = store.finBloc(numero, ouverture);
-    const int fin = finLue < 0 ? store.taille() : finLue;
+    const int fin = store.finBloc(numero, ouverture).fin;
     const int fixes = std::min(m_disposition.lignesFixes, fin - ouverture - 1);
     for (int l = 1; l <= fixes; ++l)
         m_champs[l - 1] = store.ligne(ouverture + l);

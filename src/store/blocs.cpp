@@ -105,26 +105,27 @@ std::span<const LigneOuverture> Blocs::ouvertures() const {
     return m_ouvertures;
 }
 
-int Blocs::finBloc(int n, int ouverture) const {
+Blocs::FinBloc Blocs::finBloc(int n, int ouverture) const {
     const QString fermeture = BalisesBloc(n).fermeture;
     for (int i = ouverture + 1; i < int(m_lignes.size()); ++i) {
         if (m_lignes[i] == fermeture)
-            return i;
+            return {i, true};
+        if (numeroOuverture(m_lignes[i]) >= 0)
+            return {i, false};
     }
-    return -1;
+    return {int(m_lignes.size()), false};
 }
 
 QStringList Blocs::contenuBloc(int n) const {
     const int debut = ChercheBloc(n);
     if (debut < 0)
         return {};
-    const int fin = finBloc(n, debut);
-    return m_lignes.mid(debut + 1, (fin < 0 ? taille() : fin) - debut - 1);
+    return m_lignes.mid(debut + 1, finBloc(n, debut).fin - debut - 1);
 }
 
 int Blocs::retireBloc(int n, int ouverture) {
-    const int fin = finBloc(n, ouverture);
-    supprime(ouverture, (fin < 0 ? taille() : fin + 1) - ouverture);
+    const FinBloc f = finBloc(n, ouverture);
+    supprime(ouverture, (f.ferme ? f.fin + 1 : f.fin) - ouverture);
     return ouverture;
 }
 

@@ -58,17 +58,22 @@ public:
     // letter case; the first match from the top wins.
     int ChercheBloc(int n) const;
 
-    // Line of the first closing tag of block n after its opening tag at ouverture (exact
-    // comparison), or -1 when there is none before the end of the store.
-    int finBloc(int n, int ouverture) const;
+    // Where the lines of block n, opening at `ouverture`, end: at its first closing tag (exact
+    // comparison) when it is closed; otherwise at the next opening tag or the end of the
+    // store, so that a block that lost its closing tag never takes in the blocks after it.
+    struct FinBloc {
+        int fin;    // the closing tag's line, or the first line after the block's lines
+        bool ferme; // whether the block has its closing tag
+    };
+    FinBloc finBloc(int n, int ouverture) const;
 
-    // The lines between block n's tags (to the end of the store when it is not closed), or an
-    // empty list when the block does not exist.
+    // The lines between block n's tags (up to where it ends when it is not closed), or an empty
+    // list when the block does not exist.
     QStringList contenuBloc(int n) const;
 
     // Writes block n with the given lines between its tags: in place of the old block when it
-    // exists (deleted from its opening tag through its closing tag, or to the end of the store
-    // when it has none), else at the end.
+    // exists (deleted from its opening tag through its closing tag, or up to where it ends when
+    // it has none), else at the end.
     void RemplaceBloc(int n, const QStringList& contenu);
 
     // Appends block n with the given lines between its tags.

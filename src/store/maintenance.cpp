@@ -103,9 +103,10 @@ void Doublons(Blocs& store, int compte) {
         const int debut = store.ChercheBloc(n);
         if (debut < 0)
             continue;
-        const int finLue = store.finBloc(n, debut);
-        const int fin = finLue < 0 ? store.taille() - 1 : finLue;
-        for (int i = debut; i <= fin; ++i)
+        // A first copy left unclosed ends before the next opening tag, so that the copy kept is
+        // not deleted with it.
+        const Blocs::FinBloc f = store.finBloc(n, debut);
+        for (int i = debut; i < (f.ferme ? f.fin + 1 : f.fin); ++i)
             retiree[i] = true;
         aRetirer = true;
     }

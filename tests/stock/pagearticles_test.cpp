@@ -173,6 +173,19 @@ TEST(CarteArticle, ResavingKeepsEachArticleInItsPlaceWithItsObservations) {
                                                    s("MOBSpar 100"), s("</BLOC0001>")}));
 }
 
+TEST(CarteArticle, ALongBlockIsWrittenBackWhole) {
+    // 185 observation lines run past line 200 of the block; none is lost on rewriting.
+    QStringList observations;
+    for (int i = 0; i < 185; ++i)
+        observations.append(QStringLiteral("MOBSligne %1").arg(i));
+    Montage m;
+    m.charge(article(0, {{L::Designation, s("Vis")}}, observations));
+    EXPECT_EQ(m.carte.memo(1).size(), 185);
+    m.carte.saisit(L::Designation, s("Vis inox"));
+    m.page.EcritFiche();
+    EXPECT_EQ(m.sauve("stk").mid(22, 185), observations);
+}
+
 TEST(ParcoursArticles, FamilySupplierAndAlertSelections) {
     Montage m;
     const auto fiche = [](int n, const char* famille, const char* fournisseur, const char* stock,

@@ -1,5 +1,7 @@
 #include "store/blocs.h"
 
+#include <QRegularExpression>
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -30,13 +32,19 @@ struct Reference {
             c += l.left(5) == s("<BLOC");
         return c;
     }
-    // Deletes from the opening tag through the first closing tag after it, or to the end.
+    static bool estOuverture(const QString& l) {
+        static const QRegularExpression forme(s("^<[Bb][Ll][Oo][Cc][0-9]{4}>$"));
+        return forme.match(l).hasMatch();
+    }
+    // Deletes from the opening tag through the first closing tag after it, or up to the next
+    // opening tag or the end.
     int retire(int n, int debut) {
         const QString fermeture = Blocs::BalisesBloc(n).fermeture;
         int fin = debut + 1;
-        while (fin < lignes.size() && lignes[fin] != fermeture)
+        while (fin < lignes.size() && lignes[fin] != fermeture && !estOuverture(lignes[fin]))
             ++fin;
-        lignes.remove(debut, std::min<qsizetype>(fin + 1, lignes.size()) - debut);
+        const bool ferme = fin < lignes.size() && lignes[fin] == fermeture;
+        lignes.remove(debut, (ferme ? fin + 1 : fin) - debut);
         return debut;
     }
     void sup(int n) {
@@ -95,11 +103,22 @@ TEST(Blocs, DeletingTheLastBlockRemovesItsClosingTag) {
     EXPECT_TRUE(b.estVide());
 }
 
-TEST(Blocs, UnclosedBlockIsDeletedToTheEnd) {
+TEST(Blocs, AnUnclosedBlockEndsAtTheNextOpeningTagOrTheEnd) {
     Blocs b;
     b.remplaceTout({s("x"), s("<BLOC0002>"), s("a"), s("<BLOC0003>"), s("b")});
+    EXPECT_EQ(b.contenuBloc(2), QStringList{s("a")});
     b.RemplaceBloc(2, {s("neuf")});
-    EXPECT_EQ(b.lignes(), (QStringList{s("x"), s("<BLOC0002>"), s("neuf"), s("</BLOC0002>")}));
+    EXPECT_EQ(b.lignes(), (QStringList{s("x"), s("<BLOC0002>"), s("neuf"), s("</BLOC0002>"),
+                                       s("<BLOC0003>"), s("b")}))
+        << "the block after keeps its lines";
+    b.RemplaceBloc(3, {s("c")});
+    EXPECT_EQ(b.lignes().mid(4), (QStringList{s("<BLOC0003>"), s("c"), s("</BLOC0003>")}));
+    // A closing tag standing after another block closes only what comes before that block.
+    b.remplaceTout(
+        {s("<BLOC0000>"), s("a"), s("<BLOC0001>"), s("b"), s("</BLOC0001>"), s("</BLOC0000>")});
+    b.SupBloc(0);
+    EXPECT_EQ(b.lignes(),
+              (QStringList{s("<BLOC0001>"), s("b"), s("</BLOC0001>"), s("</BLOC0000>")}));
 }
 
 TEST(Blocs, LowerCaseOpeningTagIsFoundButNotCounted) {

@@ -83,6 +83,11 @@ TEST(Doublons, TheFirstCopyGoesAndTheCountStays) {
     Blocs avecFaux = store(faux);
     Doublons(avecFaux, 3);
     EXPECT_EQ(avecFaux.lignes(), faux);
+    // A first copy left unclosed ends before the copy kept, which stays whole.
+    const QStringList garde = bloc(1, {s("neuf")}) + QStringList{s("</BLOC0000>x")};
+    Blocs ouverte = store(QStringList{s("<BLOC0001>"), s("vieux")} + garde);
+    Doublons(ouverte, 2);
+    EXPECT_EQ(ouverte.lignes(), garde);
 }
 
 TEST(Supprime, DeletingRenumbersTheRecordsAfterAndKeepsTheCurrentInRange) {

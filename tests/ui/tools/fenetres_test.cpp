@@ -1,3 +1,4 @@
+#include "tools/peselettres.h"
 #include "ui/tools/tcalendrier.h"
 #include "ui/tools/tplettre.h"
 
@@ -5,6 +6,7 @@
 #include <QCalendarWidget>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QRadioButton>
 #include <QSpinBox>
 
 #include <gtest/gtest.h>
@@ -25,6 +27,24 @@ TEST(TPLettre, LePanneauSuitLesComptesDesLOuverture) {
     spins[0]->setValue(1);  // 114 x 162 mm envelope
     EXPECT_TRUE(textes().contains(QStringLiteral("6,70 F")));
     EXPECT_TRUE(textes().contains(QStringLiteral("1,02 E")));
+    // Each tariff button gives the panel the core's figures for the same counts.
+    zel::outils::PeseLettres attendu;
+    attendu.setCompte(9, 10);
+    attendu.setCompte(0, 1);
+    for (const auto& [libelle, tarif] :
+         {std::pair{u"Expédition France Ecopli", zel::outils::PeseLettres::Tarif::FranceEcopli},
+          std::pair{u"Expédition vers l'U.E.", zel::outils::PeseLettres::Tarif::UnionEuropeenne}}) {
+        const auto boutons = fenetre.findChildren<QRadioButton*>();
+        const auto bouton = std::find_if(boutons.begin(), boutons.end(), [&](QRadioButton* b) {
+            return b->text() == QString::fromUtf16(libelle);
+        });
+        ASSERT_NE(bouton, boutons.end());
+        (*bouton)->click();
+        attendu.setTarif(tarif);
+        EXPECT_TRUE(textes().contains(attendu.texteFrancs()))
+            << attendu.texteFrancs().toStdString();
+        EXPECT_TRUE(textes().contains(attendu.texteEuros()));
+    }
 }
 
 TEST(TCalendrier, PageSuivanteEnDecembreMontreJanvier) {
