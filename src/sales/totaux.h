@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/montant.h"
+#include "app/reglages.h"
+
+#include <array>
+#include <vector>
+
+namespace zel {
+
+// The seven cells of a line of an invoice or an order.
+namespace colonne {
+inline constexpr int Ref = 0, Designation = 1, Quantite = 2, Prix = 3, Remise = 4, Montant = 5,
+                     Tva = 6;
+} // namespace colonne
+using LigneDocument = std::array<QString, 7>;
+
+// The totals of a document as shown under its lines: before tax, VAT, the amount including tax
+// in the document's currency and converted, each with its caption.
+struct Totaux {
+    QString ht;
+    QString tva;
+    QString ttc;
+    QString legende;
+    QString converti;
+    QString legendeConvertie;
+};
+
+// The title of the amount column in each price mode.
+QString titreMontant(bool modeTTC);
+
+// Computes the line amounts and the totals of a document whose prices exclude tax, or include
+// it. Each line with a quantity has its quantity, price and amount cells rewritten (formatted
+// and right-aligned) and an empty VAT code set to 1; the first number of a line that cannot be
+// read ends its conversions, and a line without a readable VAT code counts in no total. Nothing
+// is rounded before it is shown.
+Totaux Calculef(std::vector<LigneDocument>& lignes, bool modeTTC, const Reglages& reglages,
+                const MesureTexte& mesure);
+
+// The invoice settings dialog's fields as texts, filled from the settings and applied back.
+struct SaisieParametres {
+    QString tauxEuro;
+    std::array<QString, 3> tauxTva;
+    int decimales = 2;
+    std::array<QString, 5> conditions;
+    int devise = 0;
+    QString nomDevise;
+
+    static SaisieParametres depuis(const Reglages& reglages);
+    // Stores the numbers in the order rate, VAT 1 to 3, decimals, up to the first that is not a
+    // number; the payment conditions that are not empty; the currency and, for another
+    // currency, its name. The amount format follows the decimals when they are 0, 1 or 2.
+    void applique(Reglages& reglages) const;
+};
+
+} // namespace zel
