@@ -20,6 +20,9 @@ DefinitionSaisie definition(Saisie s) {
         return {QStringLiteral("Recherche par contact"), QStringLiteral("Début nom"), false, true};
     case Saisie::FamilleArticle:
         return {QStringLiteral("Familles d'articles"), QStringLiteral("Famille"), false, false};
+    case Saisie::ClientFactures:
+        return {QStringLiteral("Sélectionner factures"), QStringLiteral("Code client"), false,
+                false};
     case Saisie::FournisseurArticle:
         return {QStringLiteral("Fournisseur d'articles"), QStringLiteral("Founisseur"), false,
                 false};

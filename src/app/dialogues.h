@@ -17,7 +17,8 @@ enum class Saisie {
     CodeClient,
     Contact,
     FamilleArticle,
-    FournisseurArticle
+    FournisseurArticle,
+    ClientFactures
 };
 
 // What such a dialog shows and lets through: its title, the label of its one field, whether the

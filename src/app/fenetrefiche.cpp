@@ -11,7 +11,8 @@ FenetreFiche::FenetreFiche(JeuDocuments& jeu, Reglages& reglages, Dialogues& dia
                            const MesureTexte& mesure)
     : m_jeu(jeu), m_dialogues(dialogues), m_clients(jeu, reglages, dialogues, mesure),
       m_fournisseurs(jeu, reglages, dialogues, mesure),
-      m_articles(jeu, reglages, dialogues, mesure) {
+      m_articles(jeu, reglages, dialogues, mesure),
+      m_factures(jeu, reglages, dialogues, mesure, m_clients, m_articles) {
     m_jeu.setReactions(this);
 }
 
@@ -169,6 +170,7 @@ void FenetreFiche::ecritCartes() {
         if (PageCarte* p = page(sorte))
             p->EcritFiche();
     }
+    m_factures.EcritFact();
 }
 
 void FenetreFiche::compacteStore(Sorte sorte) {
@@ -181,6 +183,7 @@ void FenetreFiche::apresChargement() {
         if (PageCarte* p = page(sorte))
             p->LitFiche(sorte != m_onglet);
     }
+    m_factures.LitFact();
 }
 
 } // namespace zel

@@ -3,6 +3,7 @@
 #include "app/menus.h"
 #include "clients/pageclients.h"
 #include "purchasing/pagefournisseurs.h"
+#include "sales/pagefactures.h"
 #include "stock/pagearticles.h"
 
 namespace zel {
@@ -21,6 +22,7 @@ public:
     PageClients& clients() { return m_clients; }
     PageFournisseurs& fournisseurs() { return m_fournisseurs; }
     PageArticles& articles() { return m_articles; }
+    PageFactures& factures() { return m_factures; }
     // The record page of a tab, or nothing for the tabs without a card.
     PageCarte* page(Sorte onglet);
     Sorte onglet() const { return m_onglet; }
@@ -46,6 +48,7 @@ private:
     PageClients m_clients;
     PageFournisseurs m_fournisseurs;
     PageArticles m_articles;
+    PageFactures m_factures;
     Sorte m_onglet = Sorte::Clients;
 };
 

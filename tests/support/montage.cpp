@@ -20,6 +20,7 @@ Montage::Montage() {
         if (PageCarte* p = fenetre.page(sorte))
             p->setAujourdhui([] { return QDate(2026, 12, 6); });
     }
+    fenetre.factures().setAujourdhui([] { return QDate(2026, 12, 6); });
 }
 
 QString Montage::nom(const char* extension) const {
@@ -27,9 +28,9 @@ QString Montage::nom(const char* extension) const {
 }
 
 void Montage::charge(const QStringList& clients, const QStringList& fournisseurs,
-                     const QStringList& articles) {
+                     const QStringList& articles, const QStringList& factures) {
     const std::pair<const char*, const QStringList*> fichiers[] = {
-        {"cli", &clients}, {"frs", &fournisseurs}, {"stk", &articles}};
+        {"cli", &clients}, {"frs", &fournisseurs}, {"stk", &articles}, {"fct", &factures}};
     for (const auto& [extension, lignes] : fichiers) {
         QByteArray octets;
         ASSERT_TRUE(fichier::encodeLignes(*lignes, octets));

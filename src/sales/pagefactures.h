@@ -1,0 +1,117 @@
+#pragma once
+
+#include "clients/pageclients.h"
+#include "sales/totaux.h"
+#include "stock/pagearticles.h"
+
+#include <QDate>
+
+#include <functional>
+
+namespace zel {
+
+// The field lines of a document block, counted from the line after its opening tag.
+namespace ligneFacture {
+inline constexpr int Numero = 1, Date = 2, Client = 3, Conditions = 4, Genre = 5, Adresse1 = 6,
+                     Ttc = 10, Valide = 11;
+} // namespace ligneFacture
+
+// A sales document as the invoice page shows it.
+struct DocumentFacture {
+    static constexpr int kLignes = 63;
+
+    QString numero; // nine characters
+    QDate date;
+    QString client;
+    QString conditions;
+    QString genre;
+    bool ttc = false;
+    std::array<QString, 4> adresse;
+    std::vector<LigneDocument> lignes = std::vector<LigneDocument>(kLignes);
+    QStringList notes;
+    bool valide = false;
+    // Rows 1 to this one are written, printed and validated.
+    int lignesUtilisees = 0;
+
+    LigneDocument& ligne(int rangee) { return lignes[std::size_t(rangee - 1)]; }
+};
+
+// The invoice tab: one invoice, quote or credit note at a time out of the invoice store, its
+// numbering, line entry, totals, validation, deletion and browsing.
+class PageFactures {
+public:
+    PageFactures(JeuDocuments& jeu, Reglages& reglages, Dialogues& dialogues,
+                 const MesureTexte& mesure, PageClients& clients, PageArticles& articles);
+
+    // The kinds of document, stored as they stand (trailing blanks included).
+    static const QStringList& genres();
+
+    DocumentFacture& document() { return m_document; }
+    const Totaux& totaux() const { return m_totaux; }
+    int courant() const { return m_jeu.courant(Sorte::Factures); }
+    int compte() const { return m_jeu.compte(Sorte::Factures); }
+    bool estModifie() const { return m_jeu.carteModifiee(Sorte::Factures); }
+    // Every edit of the page marks the document changed and the set modified.
+    void marque();
+
+    // The next invoice number: year, month and a three-digit sequence, after the highest invoice
+    // number stored; numbers that are not whole numbers are passed over.
+    int Numerof() const;
+    // A new document prefilled from the client card, showing every document.
+    void NouvFact();
+    // "Créer": a new empty document.
+    void Creer();
+    // Whether the document can be written: a client code, a number, and a line with a "Réf".
+    bool Validef() const;
+    // What keeps the document from being written, for the user.
+    QString manque() const;
+    // Writes the document at the end of the store when it was changed and can be written.
+    void EcritFact();
+    // Before another document, tab or command takes the page: writes the document back, or,
+    // when its changes cannot be written, asks whether to give them up. False to stay.
+    bool quitte();
+    void LitFact();
+    void Calculef();
+
+    // Enter in the quantity column or after it: the line is ended and the totals recomputed;
+    // gives the row to go on with.
+    int finDeLigne(int rangee);
+    // A click in "Désignation": the line is filled from the article of its "Réf", picked from
+    // the article list when the "Réf" is empty. True when a line was filled.
+    bool remplitDepuisArticle(int rangee);
+    void SupLigne1(int rangee);
+    // "...": the client picked fills the code and the address.
+    void choisitClient();
+    // "Valider": freezes the lines, posts the invoice to its client's account and takes the
+    // quantities out of stock.
+    void Valider();
+    // Deletes the document shown (the user has confirmed).
+    void SupFact();
+
+    // Every document, or only those of one client, asked for with the page's client code.
+    void SetFact(bool unClient);
+    bool unClient() const { return m_unClient; }
+    void navigue(Pas pas);
+
+    void setAujourdhui(std::function<QDate()> aujourdhui) { m_aujourdhui = std::move(aujourdhui); }
+
+private:
+    void vide();
+    void va(int numero);
+    void nouveau(bool avecLigneVide);
+    QStringList lignesBloc() const;
+
+    JeuDocuments& m_jeu;
+    Reglages& m_reglages;
+    Dialogues& m_dialogues;
+    const MesureTexte& m_mesure;
+    PageClients& m_clients;
+    PageArticles& m_articles;
+    DocumentFacture m_document;
+    Totaux m_totaux;
+    bool m_unClient = false;
+    QString m_codeFiltre;
+    std::function<QDate()> m_aujourdhui = &QDate::currentDate;
+};
+
+} // namespace zel

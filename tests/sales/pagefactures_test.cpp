@@ -1,0 +1,233 @@
+#include "support/montage.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace zel;
+namespace L = ligneFacture;
+namespace C = colonne;
+
+QString s(const char* t) {
+    return QString::fromUtf8(t);
+}
+
+// A stored document: its eleven field lines, then its lines and notes.
+QStringList facture(int n, const char* numero, const char* client, const char* ttc,
+                    const QStringList& suite = {}, const char* genre = "Facture") {
+    return test::bloc(n, 11,
+                      {{L::Numero, s(numero)},
+                       {L::Date, s("01/12/2026")},
+                       {L::Client, s(client)},
+                       {L::Genre, s(genre)},
+                       {L::Ttc, s(ttc)},
+                       {L::Valide, s("N")}},
+                      suite);
+}
+
+// The card window on a set, seen from the invoice tab.
+struct Montage : test::Montage {
+    PageFactures& page = fenetre.factures();
+    DocumentFacture& d = page.document();
+
+    // Types a line as the user does: its cells, then Enter.
+    void tape(int rangee, const char* ref, const char* quantite, const char* prix) {
+        LigneDocument& l = d.ligne(rangee);
+        l[C::Ref] = s(ref);
+        l[C::Quantite] = s(quantite);
+        l[C::Prix] = s(prix);
+        page.finDeLigne(rangee);
+    }
+};
+
+} // namespace
+
+TEST(Factures, NumbersFollowTheMonthAndTheHighestStoredInvoice) {
+    Montage m;
+    m.charge({});
+    m.page.Creer();
+    EXPECT_EQ(m.d.numero, s("202612001"));
+    EXPECT_EQ(m.page.courant(), 0);
+    m.d.client = s("10001");
+    m.tape(1, "A1", "1", "10");
+    m.page.Creer();
+    EXPECT_EQ(m.page.courant(), 1);
+    EXPECT_EQ(m.d.numero, s("202612002"));
+    EXPECT_EQ(m.page.compte(), 2);
+
+    const struct {
+        QStringList store;
+        int attendu;
+    } cas[] = {
+        {facture(0, "NUMF202701005", "1", ""), 202701006},
+        {facture(0, "NUMD202612001", "1", "", {}, "Devis    "), 202612001},
+        {facture(0, "NUMF20261200x", "1", "") + facture(1, "NUMF202612004", "1", ""), 202612005},
+    };
+    for (const auto& c : cas) {
+        Montage n;
+        n.charge({}, {}, {}, c.store);
+        EXPECT_EQ(n.page.Numerof(), c.attendu);
+    }
+}
+
+TEST(Factures, ReadingThePriceModeAndWritingAtTheEnd) {
+    const struct {
+        const char* ligne10;
+        bool ttc;
+    } cas[] = {{"TTCY", true}, {"TTCN", false}, {"TTC", false}, {"", false}};
+    for (const auto& c : cas) {
+        Montage m;
+        m.charge({}, {}, {}, facture(0, "NUMF202612001", "10001", c.ligne10));
+        EXPECT_EQ(m.d.ttc, c.ttc) << c.ligne10;
+    }
+
+    Montage m;
+    const QStringList lignes = {s("FACTA1\tVis\t       2\t  10,00\t\t  20,00\t1"), s("MEMOMerci")};
+    m.charge({}, {}, {},
+             facture(0, "NUMF202612001", "10001", "TTCN", lignes) +
+                 facture(1, "NUMF202612002", "10002", "TTCN"));
+    EXPECT_EQ(m.d.lignesUtilisees, 2);
+    EXPECT_EQ(m.page.totaux().ht, s("20,00"));
+    EXPECT_EQ(m.d.notes, QStringList{s("Merci")});
+    m.d.client = s("10009");
+    m.page.marque();
+    m.page.navigue(Pas::Suivant);
+    const QStringList ecrit = m.sauve("fct");
+    EXPECT_EQ(ecrit.first(), s("<BLOC0001>")) << "a document written goes to the end";
+    EXPECT_EQ(ecrit.mid(13 + 1, 4),
+              (QStringList{s("NUMF202612001"), s("01/12/2026"), s("10009"), s("")}));
+    // The computation re-aligned the cells it rewrote; their values are those stored.
+    QStringList cellules = ecrit[13 + 12].split(u'\t');
+    for (QString& c : cellules)
+        c = c.trimmed();
+    EXPECT_EQ(cellules, lignes[0].split(u'\t').replaceInStrings(QStringLiteral(" "), QString()));
+    EXPECT_EQ(ecrit.mid(13 + 13, 2), (QStringList{s("MEMOMerci"), s("</BLOC0000>")}));
+}
+
+TEST(Factures, ValidationPostsToTheExactClientAndTakesStockFromTheExactArticle) {
+    namespace LC = ligneClient;
+    namespace LA = ligneArticle;
+    Montage m;
+    m.charge(
+        test::bloc(0, 25, {{LC::Code, s("12345")}}) + test::bloc(1, 25, {{LC::Code, s("123")}}), {},
+        test::bloc(0, 21, {{LA::Code, s("ABC")}, {LA::StockReel, s("  10,00")}}) +
+            test::bloc(1, 21, {{LA::Code, s("AB")}, {LA::StockReel, s("  10,00")}}));
+    m.page.NouvFact();
+    m.d.client = s("123");
+    m.tape(1, "ab", "2,5", "10");
+
+    m.d.genre = s("Devis    ");
+    m.page.Valider();
+    EXPECT_FALSE(m.d.valide) << "a quote is never validated";
+    m.d.genre = s("Facture");
+    m.page.Valider();
+    EXPECT_TRUE(m.d.valide);
+    EXPECT_EQ(m.page.totaux().ttc, s("29,90"));
+    const Blocs& clients = m.jeu.BlocsCli();
+    EXPECT_EQ(clients.contenuBloc(1).mid(25, 1),
+              QStringList{s("DATA06/12/2026\tFacture 202612001\t") +
+                          m.fenetre.clients().carte().ligneGrille(0).montant});
+    EXPECT_EQ(m.fenetre.clients().carte().ligneGrille(0).montant.trimmed(), s("29,90"));
+    EXPECT_EQ(clients.contenuBloc(0).size(), 25) << "client 12345 is not 123";
+    const Blocs& articles = m.jeu.BlocsArt();
+    EXPECT_EQ(articles.contenuBloc(1).at(LA::StockReel - 1).trimmed(), s("7,50"));
+    EXPECT_EQ(articles.contenuBloc(0).at(LA::StockReel - 1).trimmed(), s("10,00"));
+
+    // Validation happens once; a new document is open to validation again.
+    m.page.Valider();
+    EXPECT_EQ(articles.contenuBloc(1).at(LA::StockReel - 1).trimmed(), s("7,50"));
+    m.page.Creer();
+    EXPECT_FALSE(m.d.valide);
+}
+
+TEST(Factures, LeavingADocumentThatCannotBeWrittenAsksFirst) {
+    Montage m;
+    m.charge({});
+    m.page.Creer();
+    m.d.ligne(1)[C::Designation] = s("Sans référence");
+    m.page.finDeLigne(1);
+    m.page.Creer();
+    EXPECT_EQ(m.dialogues.vus.last(),
+              s("confirmation: Ce document ne peut pas être enregistré : il lui manque le code "
+                "client, une ligne avec une référence.\nAbandonner ses modifications ?"));
+    EXPECT_EQ(m.page.courant(), 0) << "Annuler stays on the document";
+    EXPECT_EQ(m.d.ligne(1)[C::Designation], s("Sans référence"));
+    m.dialogues.confirmations = {true};
+    m.page.Creer();
+    EXPECT_TRUE(m.d.ligne(1)[C::Designation].isEmpty()) << "OK gives the changes up";
+    EXPECT_EQ(m.page.courant(), 0) << "with no document stored, numbering starts again at 0";
+    EXPECT_TRUE(m.jeu.BlocsFact().ouvertures().empty());
+}
+
+TEST(Factures, DeletingTheOnlyInvoiceAndBrowsingOneClient) {
+    Montage m;
+    m.charge({}, {}, {}, facture(0, "NUMF202612001", "10001", ""));
+    m.page.SupFact();
+    EXPECT_TRUE(m.jeu.BlocsFact().ouvertures().empty());
+    EXPECT_EQ(m.d.numero, s("202612001"));
+    EXPECT_TRUE(m.d.client.isEmpty());
+
+    m.charge({}, {}, {}, facture(0, "NUMF202612001", "10001", ""));
+    m.jeu.setCompte(Sorte::Factures, Blocs::kCapacite);
+    m.page.Creer();
+    EXPECT_EQ(m.dialogues.vus.last(), s("message: Le fichier est plein"));
+    EXPECT_EQ(m.page.courant(), 0);
+
+    Montage n;
+    n.charge({}, {}, {},
+             facture(0, "NUMF202612001", "A", "") + facture(1, "NUMF202612002", "B", "") +
+                 facture(2, "NUMF202612003", "A", ""));
+    n.dialogues.saisies = {s("A")};
+    n.page.SetFact(true);
+    n.page.navigue(Pas::Dernier);
+    EXPECT_EQ(n.page.courant(), 2);
+    n.page.navigue(Pas::Precedent);
+    EXPECT_EQ(n.page.courant(), 0);
+    EXPECT_EQ(n.dialogues.vus.first(), s("saisie: Sélectionner factures [A]"));
+}
+
+TEST(Factures, LinesFromArticlesClientsPickedAndLinesDeleted) {
+    namespace LA = ligneArticle;
+    namespace LC = ligneClient;
+    Montage m;
+    m.charge(test::bloc(0, 25,
+                        {{LC::Code, s("10001")},
+                         {LC::Nom, s("Durand")},
+                         {LC::CodePostal, s("69003")},
+                         {LC::Ville, s("Lyon")}}),
+             {},
+             test::bloc(0, 21,
+                        {{LA::Code, s("V4")},
+                         {LA::Designation, s("Vis")},
+                         {LA::PrixHT, s("   1,50")},
+                         {LA::PrixTTC, s("   1,79")}}));
+    m.page.Creer();
+    m.dialogues.choix = {0};
+    ASSERT_TRUE(m.page.remplitDepuisArticle(1)) << "an empty Réf opens the article list";
+    EXPECT_EQ(m.d.ligne(1)[C::Ref], s("V4"));
+    EXPECT_EQ(m.d.ligne(1)[C::Designation], s("Vis"));
+    EXPECT_EQ(m.d.ligne(1)[C::Prix], s("1,50"));
+    m.d.ttc = true;
+    m.d.ligne(2)[C::Ref] = s("V4");
+    ASSERT_TRUE(m.page.remplitDepuisArticle(2));
+    EXPECT_EQ(m.d.ligne(2)[C::Prix], s("1,79"));
+    m.d.ligne(3)[C::Ref] = s("v4");
+    EXPECT_FALSE(m.page.remplitDepuisArticle(3)) << "the line's code is looked up exactly";
+
+    m.dialogues.choix = {0};
+    m.page.choisitClient();
+    EXPECT_EQ(m.d.client, s("10001"));
+    EXPECT_EQ(m.d.adresse, (std::array<QString, 4>{s("Durand"), s(""), s(""), s("69003 Lyon")}));
+
+    for (int r = 1; r <= 3; ++r)
+        m.d.ligne(r)[C::Quantite] = s("1");
+    m.page.finDeLigne(3);
+    EXPECT_EQ(m.d.lignesUtilisees, 3);
+    m.page.SupLigne1(1);
+    EXPECT_EQ(m.d.lignesUtilisees, 2);
+    EXPECT_EQ(m.d.ligne(1)[C::Prix].trimmed(), s("1,79"));
+    EXPECT_TRUE(m.d.ligne(3)[C::Ref].isEmpty());
+    // Enter moves down a row until twenty lines are in use.
+    EXPECT_EQ(m.page.finDeLigne(2), 3);
+    EXPECT_EQ(m.page.finDeLigne(20), 20);
+}
