@@ -88,6 +88,7 @@ struct Figures {
     int arrets = 0;
     double alertes = 0;
     int enAlerte = 0;
+    double factures = 0;
 };
 
 // A browse of the page's selection from its first record to its last: the records stopped at.
@@ -102,7 +103,8 @@ int parcourt(PageCarte& page) {
 }
 
 // The pages on a loaded set: a browse of one postal code from its first client to its last,
-// 1000 name searches of clients drawn at random, and a browse of the articles in stock alert.
+// 1000 name searches of clients drawn at random, a browse of the articles in stock alert, and
+// every invoice read with its totals.
 Figures mesureClients(JeuDocuments& jeu) {
     Reglages reglages;
     test::DialoguesFactices dialogues;
@@ -135,6 +137,17 @@ Figures mesureClients(JeuDocuments& jeu) {
     fenetre.montre(Sorte::Articles);
     fenetre.articles().SetArt(SelectionArticle::Alerte);
     f.alertes = mesure([&] { f.enAlerte = parcourt(fenetre.articles()); });
+
+    // Every invoice read one after another, each with its totals, as the statistics will.
+    PageFactures& factures = fenetre.factures();
+    f.factures = mesure(
+        [&] {
+            for (int n = 0; n < jeu.compte(Sorte::Factures); ++n) {
+                jeu.setCourant(Sorte::Factures, n);
+                factures.LitFact();
+            }
+        },
+        3);
     return f;
 }
 
@@ -232,6 +245,7 @@ int main() {
     compare("Parcours d'un code postal (premier a dernier)", petit.parcours, grand.parcours);
     compare("1000 recherches par nom", petit.recherches, grand.recherches);
     compare("Parcours du stock en alerte", petit.alertes, grand.alertes);
+    compare("Lecture de toutes les factures (LitFact)", petit.factures, grand.factures);
     std::printf("(le parcours s'arrete sur %d puis %d clients, %d puis %d articles en alerte)\n",
                 petit.arrets, grand.arrets, petit.enAlerte, grand.enAlerte);
     return somme == 0 ? 1 : 0;

@@ -1,8 +1,11 @@
 // Arbitrary bytes loaded as the store of each kind of card: the integrity repair and the
 // duplicate removal never crash, nor does reading a card; a card read and left alone is never
 // written, and a card written back reads again into the same block (a grid row too short to
-// keep ends the grid on the first writing, as it does on every later one).
+// keep ends the grid on the first writing, as it does on every later one). The invoice page
+// reads the same bytes as documents and, once its prices are rounded, writes each back to what
+// it reads again.
 #include "app/carte.h"
+#include "app/fenetrefiche.h"
 #include "clients/pageclients.h"
 #include "purchasing/pagefournisseurs.h"
 #include "stock/pagearticles.h"
@@ -54,6 +57,32 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             relue.Lit(n, jour);
             exige(relue.Ecrit() == carte.Ecrit());
         }
+    }
+
+    // The same bytes as the invoice store: each document reads, and a document written back
+    // reads again as it was written.
+    JeuDocuments jeu;
+    Reglages reglages;
+    FenetreFiche fenetre(jeu, reglages, dialogues, mesure);
+    Blocs& factures = jeu.BlocsFact();
+    factures.remplaceTout(lignes);
+    int compte = factures.CompteBlocs();
+    maintenance::Verif(factures, compte);
+    maintenance::Doublons(factures, compte);
+    jeu.setCompte(Sorte::Factures, std::max(compte, 1));
+    PageFactures& page = fenetre.factures();
+    for (int n = 0; n < std::min(compte, 4); ++n) {
+        // The first reading computes the amounts from the prices as stored and rewrites the
+        // prices rounded; from the second on, the document no longer changes.
+        jeu.setCourant(Sorte::Factures, n);
+        QStringList ecrits[3];
+        for (QStringList& ecrit : ecrits) {
+            page.LitFact();
+            page.marque();
+            page.EcritFact();
+            ecrit = factures.contenuBloc(n);
+        }
+        exige(ecrits[2] == ecrits[1]);
     }
     return 0;
 }

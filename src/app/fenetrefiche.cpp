@@ -183,7 +183,7 @@ void FenetreFiche::apresChargement() {
         if (PageCarte* p = page(sorte))
             p->LitFiche(sorte != m_onglet);
     }
-    m_factures.LitFact();
+    m_factures.ChargeFact();
 }
 
 } // namespace zel

@@ -42,7 +42,12 @@ PageFactures::PageFactures(JeuDocuments& jeu, Reglages& reglages, Dialogues& dia
                            const MesureTexte& mesure, PageClients& clients, PageArticles& articles)
     : m_jeu(jeu), m_reglages(reglages), m_dialogues(dialogues), m_mesure(mesure),
       m_clients(clients), m_articles(articles) {
-    vide();
+    ChargeFact();
+}
+
+void PageFactures::ChargeFact() {
+    m_prochainNumero = Numerof();
+    LitFact();
 }
 
 const QStringList& PageFactures::genres() {
@@ -74,7 +79,7 @@ void PageFactures::vide() {
     DocumentFacture d;
     d.date = m_aujourdhui();
     d.genre = genres().front();
-    d.numero = QString::number(Numerof()).leftJustified(9, u' ', true);
+    d.numero = QString::number(m_prochainNumero).leftJustified(9, u' ', true);
     d.conditions = m_reglages.listes.reglements.value(0);
     m_document = std::move(d);
 }
@@ -202,6 +207,7 @@ void PageFactures::nouveau(bool avecLigneVide) {
         store.ajoute({QStringLiteral(" ")});
     m_jeu.setCompte(Sorte::Factures, n + 1);
     m_jeu.setCourant(Sorte::Factures, n);
+    m_prochainNumero = Numerof();
     LitFact();
 }
 
@@ -341,6 +347,7 @@ void PageFactures::SupFact() {
     m_jeu.setCompte(Sorte::Factures, n);
     m_jeu.setCourant(Sorte::Factures, numero);
     m_jeu.SetSauve();
+    m_prochainNumero = Numerof();
     LitFact();
 }
 

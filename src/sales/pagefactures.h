@@ -70,7 +70,10 @@ public:
     // Before another document, tab or command takes the page: writes the document back, or,
     // when its changes cannot be written, asks whether to give them up. False to stay.
     bool quitte();
+    // Reads the current document; an empty page shows the next number as last computed.
     void LitFact();
+    // After the set is loaded: the next number is computed and the current document read.
+    void ChargeFact();
     void Calculef();
 
     // Enter in the quantity column or after it: the line is ended and the totals recomputed;
@@ -109,6 +112,7 @@ private:
     PageArticles& m_articles;
     DocumentFacture m_document;
     Totaux m_totaux;
+    int m_prochainNumero = 0;
     bool m_unClient = false;
     QString m_codeFiltre;
     std::function<QDate()> m_aujourdhui = &QDate::currentDate;
