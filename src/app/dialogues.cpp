@@ -23,6 +23,9 @@ DefinitionSaisie definition(Saisie s) {
     case Saisie::ClientFactures:
         return {QStringLiteral("Sélectionner factures"), QStringLiteral("Code client"), false,
                 false};
+    case Saisie::ChercheFacture:
+        return {QStringLiteral("Chercher facture"), QStringLiteral("Numéro de facture"), false,
+                false};
     case Saisie::FournisseurArticle:
         return {QStringLiteral("Fournisseur d'articles"), QStringLiteral("Founisseur"), false,
                 false};

@@ -18,7 +18,8 @@ enum class Saisie {
     Contact,
     FamilleArticle,
     FournisseurArticle,
-    ClientFactures
+    ClientFactures,
+    ChercheFacture
 };
 
 // What such a dialog shows and lets through: its title, the label of its one field, whether the
@@ -73,6 +74,9 @@ public:
     virtual std::optional<int> montreListe(const TableListe& table) = 0;
     // A pick list with "Annuler" and "OK": the entry chosen by double click or OK.
     virtual std::optional<int> choisit(const QString& titre, const QStringList& entrees) = 0;
+    // The list of the documents, whose entries the user may move up and down: the entry chosen
+    // (its place in the list given), nothing when the list is left with Escape.
+    virtual std::optional<int> listeFactures(const QStringList& entrees) = 0;
 };
 
 } // namespace zel

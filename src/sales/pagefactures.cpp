@@ -351,6 +351,58 @@ void PageFactures::SupFact() {
     LitFact();
 }
 
+QStringList PageFactures::entreesListe() const {
+    const Blocs& store = m_jeu.BlocsFact();
+    QStringList entrees;
+    // The list relies on the block numbers having no gap, as every deletion renumbers.
+    for (int n = 0;; ++n) {
+        const int o = store.ChercheBloc(n);
+        if (o < 0)
+            break;
+        entrees.append(QStringList{
+            ligneApres(store, o, L::Numero).mid(4).toString(),
+            ligneApres(store, o, L::Date).toString(), ligneApres(store, o, L::Client).toString(),
+            ligneApres(store, o, L::Genre).toString(), ligneApres(store, o, L::Adresse1).toString()}
+                           .join(QStringLiteral("  ")));
+    }
+    return entrees;
+}
+
+std::optional<int> PageFactures::blocDuNumero(const QString& cle) const {
+    const Blocs& store = m_jeu.BlocsFact();
+    const QString ligne = QStringLiteral("NUM") + cle;
+    for (int p = 1; p < store.taille(); ++p) {
+        if (store.ligne(p).compare(ligne, Qt::CaseInsensitive) == 0) {
+            const int numero = Blocs::numeroBalise(store.ligne(p - 1), 5);
+            return numero < 0 ? std::nullopt : std::optional<int>(numero);
+        }
+    }
+    return std::nullopt;
+}
+
+void PageFactures::ListFact() {
+    if (!quitte())
+        return;
+    const QStringList entrees = entreesListe();
+    const std::optional<int> choix = m_dialogues.listeFactures(entrees);
+    if (!choix || *choix < 0 || *choix >= entrees.size())
+        return;
+    const Blocs& store = m_jeu.BlocsFact();
+    const int o = store.ChercheBloc(*choix);
+    if (const std::optional<int> n =
+            blocDuNumero(ligneApres(store, o, L::Genre).left(1).toString() +
+                         ligneApres(store, o, L::Numero).mid(4).toString()))
+        va(*n);
+}
+
+void PageFactures::ChercheFact() {
+    // Cancelling searches the preset "F" alone, which finds nothing.
+    const QString cle = m_dialogues.saisit(Saisie::ChercheFacture, QStringLiteral("F"))
+                            .value_or(QStringLiteral("F"));
+    if (const std::optional<int> n = blocDuNumero(cle); n && quitte())
+        va(*n);
+}
+
 void PageFactures::SetFact(bool unClient) {
     if (unClient) {
         const std::optional<QString> code =

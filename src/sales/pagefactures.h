@@ -91,6 +91,13 @@ public:
     // Deletes the document shown (the user has confirmed).
     void SupFact();
 
+    // The list of the documents, block 0 on up to the first number without a block: each entry
+    // the number, date, client, kind and name; the document chosen is read.
+    QStringList entreesListe() const;
+    void ListFact();
+    // Finds a document by its kind letter and number ("F202612001") and reads it.
+    void ChercheFact();
+
     // Every document, or only those of one client, asked for with the page's client code.
     void SetFact(bool unClient);
     bool unClient() const { return m_unClient; }
@@ -103,6 +110,8 @@ private:
     void va(int numero);
     void nouveau(bool avecLigneVide);
     QStringList lignesBloc() const;
+    // The document whose first line is "NUM" and the key, letter case ignored.
+    std::optional<int> blocDuNumero(const QString& cle) const;
 
     JeuDocuments& m_jeu;
     Reglages& m_reglages;

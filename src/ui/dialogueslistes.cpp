@@ -1,6 +1,7 @@
 #include "ui/dialogueslistes.h"
 
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -141,6 +143,65 @@ TListeChoix::TListeChoix(const QString& titre, const QStringList& entrees, QWidg
     disposition->addWidget(boutonsAnnulerOk(this));
     resize(320, 400);
     m_liste->setFocus();
+}
+
+TFactListe::TFactListe(const QStringList& entrees, QWidget* parent)
+    : QDialog(parent), m_liste(new QListWidget(this)) {
+    setWindowTitle(QStringLiteral("Liste des factures"));
+    for (int i = 0; i < entrees.size(); ++i) {
+        auto* item = new QListWidgetItem(entrees[i], m_liste);
+        item->setData(Qt::UserRole, i);
+    }
+    if (!entrees.isEmpty())
+        m_liste->setCurrentRow(0);
+    auto* barre = new QHBoxLayout;
+    for (const auto& [fleche, sens] : {std::pair{Qt::UpArrow, -1}, std::pair{Qt::DownArrow, 1}}) {
+        auto* bouton = new QToolButton(this);
+        bouton->setArrowType(fleche);
+        connect(bouton, &QToolButton::clicked, this, [this, sens] { deplace(sens); });
+        barre->addWidget(bouton);
+    }
+    auto* fermer = new QPushButton(QStringLiteral("Fermer"), this);
+    fermer->setAutoDefault(false);
+    connect(fermer, &QPushButton::clicked, this, &QDialog::accept);
+    barre->addWidget(fermer);
+    barre->addStretch();
+    connect(m_liste, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+    auto* disposition = new QVBoxLayout(this);
+    disposition->addLayout(barre);
+    disposition->addWidget(m_liste);
+    setFixedSize(520, 420);
+    m_liste->setFocus();
+}
+
+void TFactListe::deplace(int sens) {
+    const int r = m_liste->currentRow();
+    const int vers = r + sens;
+    if (r < 0 || vers < 0 || vers >= m_liste->count())
+        return;
+    QListWidgetItem* item = m_liste->takeItem(r);
+    m_liste->insertItem(vers, item);
+    m_liste->setCurrentRow(vers);
+}
+
+void TFactListe::keyPressEvent(QKeyEvent* evenement) {
+    if (evenement->key() == Qt::Key_Escape) {
+        m_sansChoix = true;
+        reject();
+        return;
+    }
+    if (evenement->key() == Qt::Key_Return || evenement->key() == Qt::Key_Enter) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(evenement);
+}
+
+std::optional<int> TFactListe::entreeChoisie() const {
+    const QListWidgetItem* item = m_liste->currentItem();
+    if (m_sansChoix || !item)
+        return std::nullopt;
+    return item->data(Qt::UserRole).toInt();
 }
 
 std::optional<int> TListeChoix::entreeChoisie() const {

@@ -56,4 +56,24 @@ private:
     QListWidget* m_liste;
 };
 
+// "Liste des factures": the documents, which the two arrows move up and down within the list.
+// Enter, a double click and "Fermer" keep the entry selected; Escape leaves it without one.
+class TFactListe : public QDialog {
+    Q_OBJECT
+public:
+    TFactListe(const QStringList& entrees, QWidget* parent);
+    // The place, in the entries given, of the entry selected when the list was closed.
+    std::optional<int> entreeChoisie() const;
+    QListWidget* liste() const { return m_liste; }
+    // Moves the selected entry one place up (-1) or down (+1), keeping it selected.
+    void deplace(int sens);
+
+protected:
+    void keyPressEvent(QKeyEvent* evenement) override;
+
+private:
+    QListWidget* m_liste;
+    bool m_sansChoix = false;
+};
+
 } // namespace zel::ui

@@ -78,4 +78,10 @@ std::optional<int> DialoguesQt::choisit(const QString& titre, const QStringList&
     return liste.entreeChoisie();
 }
 
+std::optional<int> DialoguesQt::listeFactures(const QStringList& entrees) {
+    TFactListe liste(entrees, m_parent);
+    liste.exec();
+    return liste.entreeChoisie();
+}
+
 } // namespace zel::ui

@@ -231,3 +231,30 @@ TEST(Factures, LinesFromArticlesClientsPickedAndLinesDeleted) {
     EXPECT_EQ(m.page.finDeLigne(2), 3);
     EXPECT_EQ(m.page.finDeLigne(20), 20);
 }
+
+TEST(ListeFactures, TheListStopsAtAGapAndTheSearchNeedsTheKindLetter) {
+    Montage m;
+    m.charge({}, {}, {},
+             facture(0, "NUMF202612001", "A", "") +
+                 facture(1, "NUMD202612001", "B", "", {}, "Devis    ") +
+                 facture(3, "NUMF202612003", "C", ""));
+    m.dialogues.choix = {1};
+    m.page.ListFact();
+    EXPECT_EQ(m.dialogues.dernieresEntrees,
+              QStringList({s("202612001  01/12/2026  A  Facture  "),
+                           s("202612001  01/12/2026  B  Devis      ")}));
+    EXPECT_EQ(m.page.courant(), 1) << "the quote of the same number";
+    m.dialogues.choix = {std::nullopt};
+    m.page.ListFact();
+    EXPECT_EQ(m.page.courant(), 1) << "Escape leaves the document shown";
+
+    m.dialogues.saisies = {s("f202612001"), s("202612001"), QString()};
+    m.page.ChercheFact();
+    EXPECT_EQ(m.page.courant(), 0);
+    m.page.navigue(Pas::Suivant);
+    m.page.ChercheFact();
+    EXPECT_EQ(m.page.courant(), 1) << "a number without its kind letter finds nothing";
+    m.page.ChercheFact();
+    EXPECT_EQ(m.page.courant(), 1);
+    EXPECT_EQ(m.dialogues.vus.last(), s("saisie: Chercher facture [F]"));
+}

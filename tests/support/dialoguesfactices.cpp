@@ -65,6 +65,12 @@ std::optional<int> DialoguesFactices::montreListe(const TableListe& table) {
     return prochainChoix();
 }
 
+std::optional<int> DialoguesFactices::listeFactures(const QStringList& entrees) {
+    vus.append(QStringLiteral("factures"));
+    dernieresEntrees = entrees;
+    return prochainChoix();
+}
+
 std::optional<int> DialoguesFactices::choisit(const QString& titre, const QStringList& entrees) {
     vus.append(QStringLiteral("choix: ") + titre);
     dernieresEntrees = entrees;

@@ -98,3 +98,20 @@ TEST(TListeChoix, DoubleClickChoosesTheEntry) {
     EXPECT_EQ(liste.entreeChoisie(), 1);
     EXPECT_EQ(liste.result(), QDialog::Accepted);
 }
+
+TEST(TFactListe, ArrowsMoveTheEntryAndEscapeChoosesNothing) {
+    const QStringList entrees = {QStringLiteral("202612001"), QStringLiteral("202612002"),
+                                 QStringLiteral("202612003")};
+    zel::ui::TFactListe liste(entrees, nullptr);
+    EXPECT_EQ(liste.windowTitle(), QStringLiteral("Liste des factures"));
+    liste.liste()->setCurrentRow(2);
+    liste.deplace(-1);
+    liste.deplace(-1);
+    liste.deplace(-1);
+    EXPECT_EQ(liste.liste()->currentRow(), 0) << "not above the first";
+    EXPECT_EQ(liste.liste()->item(0)->text(), QStringLiteral("202612003"));
+    EXPECT_EQ(liste.entreeChoisie(), 2) << "the entry moved still opens its document";
+    QKeyEvent echap(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&liste, &echap);
+    EXPECT_EQ(liste.entreeChoisie(), std::nullopt);
+}
