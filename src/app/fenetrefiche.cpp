@@ -35,18 +35,25 @@ PageCarte* FenetreFiche::page(Sorte onglet) {
     return nullptr;
 }
 
-void FenetreFiche::montre(Sorte onglet) {
+bool FenetreFiche::montre(Sorte onglet) {
     if (onglet == m_onglet)
-        return;
-    if (PageCarte* quittee = page(m_onglet))
+        return true;
+    if (m_onglet == Sorte::Factures) {
+        if (!m_factures.quitte())
+            return false;
+    } else if (PageCarte* quittee = page(m_onglet)) {
         quittee->EcritFiche();
+    }
     m_onglet = onglet;
     if (onglet == Sorte::Articles)
         m_articles.InitArt();
-    if (onglet != Sorte::Clients) {
+    if (onglet == Sorte::Factures)
+        m_factures.LitFact();
+    else if (onglet != Sorte::Clients) {
         if (PageCarte* montree = page(onglet))
             montree->LitFiche();
     }
+    return true;
 }
 
 namespace {
@@ -68,7 +75,37 @@ std::optional<Pas> pasDe(Operation operation) {
 
 } // namespace
 
+bool FenetreFiche::executeFacture(Operation operation) {
+    if (const std::optional<Pas> pas = pasDe(operation)) {
+        m_factures.navigue(*pas);
+        return true;
+    }
+    switch (operation) {
+    case Operation::Liste:
+    case Operation::ListFact:
+        m_factures.ListFact();
+        return true;
+    case Operation::ChercheFact:
+        m_factures.ChercheFact();
+        return true;
+    case Operation::SupFact:
+        if (m_dialogues.okAnnuler(QStringLiteral("Confirmer suppression de la facture ?")))
+            m_factures.SupFact();
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool FenetreFiche::execute(Operation operation) {
+    // A new invoice is made on the invoice tab, from any tab.
+    if (operation == Operation::NouvFact) {
+        if (montre(Sorte::Factures))
+            m_factures.NouvFact();
+        return true;
+    }
+    if (m_onglet == Sorte::Factures)
+        return executeFacture(operation);
     PageCarte* p = page(m_onglet);
     if (!p)
         return false;
@@ -139,6 +176,11 @@ bool FenetreFiche::selectionne(const ElementMenu& element) {
         m_articles.SetArt(static_cast<SelectionArticle>(element.mode));
         onglet = Sorte::Articles;
         break;
+    case GroupeSelection::Factures:
+        m_factures.SetFact(element.mode == 1);
+        if (m_onglet == Sorte::Factures)
+            m_factures.navigue(Pas::Premier);
+        return true;
     default:
         return false;
     }

@@ -29,7 +29,9 @@ public:
 
     // Shows a tab: the card of the tab left is written back first, and the card of the tab
     // shown is read.
-    void montre(Sorte onglet);
+    // False when the invoice shown cannot be left (its changes cannot be written and the user
+    // keeps them).
+    bool montre(Sorte onglet);
     // Runs a page operation on the tab shown; false when that tab does not offer it yet.
     bool execute(Operation operation);
     // A "Sélection" item: sets its group's mode, then shows the first record of the selection.
@@ -43,6 +45,8 @@ public:
     void apresChargement() override;
 
 private:
+    bool executeFacture(Operation operation);
+
     JeuDocuments& m_jeu;
     Dialogues& m_dialogues;
     PageClients m_clients;

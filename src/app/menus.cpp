@@ -441,6 +441,10 @@ void EtatMenus::setCoche(Cible c, bool oui) {
     m_coches.insert(cle(c), oui);
 }
 
+void EtatMenus::setActif(Cible c, bool oui) {
+    m_actifs.insert(cle(c), oui);
+}
+
 void EtatMenus::appliqueJeu(Sorte onglet) {
     for (const LigneActivation& ligne : kJeux) {
         const Effet effet = ligne.effets[indice(onglet)];

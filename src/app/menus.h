@@ -174,6 +174,7 @@ public:
     void choisit(Cible c);
     int mode(GroupeSelection g) const { return m_modes[static_cast<int>(g)]; }
     void setCoche(Cible c, bool oui);
+    void setActif(Cible c, bool oui);
 
     // A text that names an item or a button uniquely.
     static QString cle(Cible c);

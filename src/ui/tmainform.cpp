@@ -6,6 +6,7 @@
 #include "ui/fenetresinfo.h"
 #include "ui/ongletarticles.h"
 #include "ui/ongletclients.h"
+#include "ui/ongletfactures.h"
 #include "ui/ongletfournisseurs.h"
 #include "ui/taide.h"
 #include "ui/tcombo.h"
@@ -37,6 +38,7 @@ namespace {
 
 const QString kTitre = QStringLiteral("Zel Vente");
 const QStringView kSelection = u"&Sélection";
+const QStringView kVente = u"&Vente";
 
 std::optional<Sorte> ongletDe(Operation operation) {
     switch (operation) {
@@ -68,6 +70,7 @@ TMainForm::TMainForm(const QString& dossierProgramme, Dialogues* dialogues, QWid
       m_ongletFournisseurs(
           new OngletFournisseurs(m_fenetre->fournisseurs(), m_reglages.listes, m_fiche)),
       m_ongletArticles(new OngletArticles(m_fenetre->articles(), m_reglages.listes, m_fiche)),
+      m_ongletFactures(new OngletFactures(m_fenetre->factures(), m_reglages.listes, m_fiche)),
       m_panneauAide(new QLabel(this)), m_panneauHeure(new QLabel(this)) {
     setWindowTitle(kTitre);
     resize(1024, 700);
@@ -75,6 +78,12 @@ TMainForm::TMainForm(const QString& dossierProgramme, Dialogues* dialogues, QWid
     m_fiche->placePage(Sorte::Clients, m_ongletClients);
     m_fiche->placePage(Sorte::Fournisseurs, m_ongletFournisseurs);
     m_fiche->placePage(Sorte::Articles, m_ongletArticles);
+    m_fiche->placePage(Sorte::Factures, m_ongletFactures);
+    connect(m_ongletFactures, &OngletFactures::grilleActiveChangee, this, [this](bool active) {
+        m_etat.setActif({kVente, u"Supprimer &ligne"}, active);
+        synchronise();
+    });
+    connect(m_ongletFactures, &OngletFactures::imprime, this, &TMainForm::indisponible);
     construitMenus();
     construitBarre();
     statusBar()->addWidget(m_panneauAide);
@@ -169,7 +178,8 @@ void TMainForm::synchronise() {
 }
 
 void TMainForm::montreOnglet(Sorte onglet) {
-    m_fenetre->montre(onglet);
+    if (!m_fenetre->montre(onglet))
+        return;
     m_fiche->montre(onglet);
     m_etat.appliqueJeu(onglet);
     montrePage();
@@ -191,8 +201,16 @@ OngletCarte* TMainForm::onglet(Sorte sorte) const {
 }
 
 void TMainForm::montrePage() {
-    if (OngletCarte* o = onglet(m_fenetre->onglet()))
+    // An operation may have moved to another tab (a new invoice from the client tab).
+    const Sorte montre = m_fenetre->onglet();
+    if (m_fiche->onglet() != montre) {
+        m_fiche->montre(montre);
+        m_etat.appliqueJeu(montre);
+    }
+    if (OngletCarte* o = onglet(montre))
         o->montreCarte();
+    else if (montre == Sorte::Factures)
+        m_ongletFactures->montreDocument();
 }
 
 void TMainForm::choisitToutes() {
@@ -324,7 +342,13 @@ void TMainForm::declenche(Operation operation, Cible origine) {
             supprime(QStringLiteral("Confirmer suppression de la fiche ?"));
         break;
     case Operation::SupFact:
-        supprime(QStringLiteral("Confirmer suppression de la facture ?"));
+        if (m_fenetre->execute(operation))
+            montrePage();
+        else
+            supprime(QStringLiteral("Confirmer suppression de la facture ?"));
+        break;
+    case Operation::SupLigne1:
+        m_ongletFactures->supprimeLigneCourante();
         break;
     case Operation::SupCmd:
         supprime(QStringLiteral("Confirmer suppression de la Commande ?"));
@@ -393,6 +417,9 @@ void TMainForm::declenche(Operation operation, Cible origine) {
     case Operation::Premier:
     case Operation::Dernier:
     case Operation::Liste:
+    case Operation::NouvFact:
+    case Operation::ListFact:
+    case Operation::ChercheFact:
         operationDePage(operation);
         break;
     default:

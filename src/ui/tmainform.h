@@ -20,6 +20,7 @@ namespace zel::ui {
 class DialoguesQt;
 class MesureQt;
 class OngletCarte;
+class OngletFactures;
 class OngletClients;
 enum class PageAide;
 class TFiche;
@@ -37,6 +38,7 @@ public:
 
     TFiche* fiche() const { return m_fiche; }
     OngletClients* ongletClients() const { return m_ongletClients; }
+    OngletFactures* ongletFactures() const { return m_ongletFactures; }
     // The tab widget of a record page, or nothing for the tabs without a card yet.
     OngletCarte* onglet(Sorte sorte) const;
     FenetreFiche& fenetreFiche() { return *m_fenetre; }
@@ -83,6 +85,7 @@ private:
     OngletClients* m_ongletClients;
     OngletCarte* m_ongletFournisseurs;
     OngletCarte* m_ongletArticles;
+    OngletFactures* m_ongletFactures;
     std::vector<std::pair<Cible, QAction*>> m_actions;
     QLabel* m_panneauAide;
     QLabel* m_panneauHeure;

@@ -1,0 +1,320 @@
+#include "ui/ongletfactures.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace zel::ui {
+
+namespace {
+
+namespace C = colonne;
+
+// The cell editors of the line grid pass their keys through the tab first.
+class DelegueLignes : public QStyledItemDelegate {
+public:
+    DelegueLignes(QObject* filtre, QObject* parent)
+        : QStyledItemDelegate(parent), m_filtre(filtre) {}
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editeur = QStyledItemDelegate::createEditor(parent, option, index);
+        editeur->installEventFilter(m_filtre);
+        return editeur;
+    }
+
+private:
+    QObject* m_filtre;
+};
+
+bool estEntree(const QKeyEvent* e) {
+    return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+OngletFactures::OngletFactures(PageFactures& page, const ListesChoix& listes, QWidget* parent)
+    : QWidget(parent), m_page(page), m_listes(listes), m_numero(new QLineEdit(this)),
+      m_date(new QDateEdit(this)), m_client(new QLineEdit(this)), m_conditions(new QComboBox(this)),
+      m_genre(new QComboBox(this)), m_ht(new QRadioButton(QStringLiteral("Facture H.T."), this)),
+      m_ttc(new QRadioButton(QStringLiteral("Facture TTC"), this)),
+      m_grille(new QTableWidget(DocumentFacture::kLignes, 7, this)),
+      m_notes(new QPlainTextEdit(this)), m_statut(new QLabel(this)),
+      m_valider(new QPushButton(QStringLiteral("Valider"), this)) {
+    const auto change = [this](auto&& affecte) {
+        return [this, affecte](const auto& valeur) {
+            if (m_rafraichit)
+                return;
+            affecte(m_page.document(), valeur);
+            m_page.marque();
+        };
+    };
+
+    m_numero->setMaxLength(9);
+    m_numero->setFixedWidth(90);
+    m_date->setCalendarPopup(true);
+    m_date->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    m_client->setMaxLength(5);
+    m_client->setFixedWidth(60);
+    for (QComboBox* c : {m_conditions, m_genre}) {
+        c->setEditable(true);
+        c->setInsertPolicy(QComboBox::NoInsert);
+    }
+    m_conditions->setMinimumContentsLength(16);
+    m_genre->addItems(PageFactures::genres());
+    connect(m_numero, &QLineEdit::textEdited, this,
+            change([](DocumentFacture& f, const QString& t) { f.numero = t; }));
+    connect(m_date, &QDateEdit::dateChanged, this,
+            change([](DocumentFacture& f, QDate t) { f.date = t; }));
+    connect(m_client, &QLineEdit::textChanged, this,
+            change([](DocumentFacture& f, const QString& t) { f.client = t; }));
+    connect(m_conditions, &QComboBox::currentTextChanged, this,
+            change([](DocumentFacture& f, const QString& t) { f.conditions = t; }));
+    connect(m_genre, &QComboBox::currentTextChanged, this,
+            change([](DocumentFacture& f, const QString& t) { f.genre = t; }));
+    connect(m_ttc, &QRadioButton::toggled, this,
+            change([](DocumentFacture& f, bool oui) { f.ttc = oui; }));
+
+    auto* choixClient = new QPushButton(QStringLiteral("..."), this);
+    choixClient->setFixedWidth(28);
+    connect(choixClient, &QPushButton::clicked, this, [this] {
+        m_page.choisitClient();
+        rafraichit();
+    });
+    auto* entete = new QGridLayout;
+    entete->addWidget(new QLabel(QStringLiteral("N° de facture"), this), 0, 0);
+    entete->addWidget(new QLabel(QStringLiteral("Date"), this), 0, 1);
+    entete->addWidget(new QLabel(QStringLiteral("Code client"), this), 0, 2);
+    entete->addWidget(new QLabel(QStringLiteral("Conditions de réglement"), this), 0, 4);
+    entete->addWidget(m_numero, 1, 0);
+    entete->addWidget(m_date, 1, 1);
+    entete->addWidget(m_client, 1, 2);
+    entete->addWidget(choixClient, 1, 3);
+    entete->addWidget(m_conditions, 1, 4);
+    entete->addWidget(m_genre, 1, 5);
+    auto* modes = new QHBoxLayout;
+    modes->addWidget(m_ht);
+    modes->addWidget(m_ttc);
+    entete->addLayout(modes, 2, 0, 1, 3);
+    entete->addWidget(m_statut, 2, 4);
+    entete->setColumnStretch(6, 1);
+
+    auto* coordonnees = new QGroupBox(QStringLiteral("Coordonnées du client"), this);
+    auto* lignesAdresse = new QVBoxLayout(coordonnees);
+    for (std::size_t i = 0; i < m_adresse.size(); ++i) {
+        m_adresse[i] = new QLineEdit(this);
+        lignesAdresse->addWidget(m_adresse[i]);
+        connect(m_adresse[i], &QLineEdit::textChanged, this,
+                change([i](DocumentFacture& f, const QString& t) { f.adresse[i] = t; }));
+    }
+    auto* boutons = new QVBoxLayout;
+    auto* creer = new QPushButton(QStringLiteral("Créer"), this);
+    auto* imprimer = new QPushButton(QStringLiteral("Imprimer"), this);
+    for (QPushButton* b : {creer, m_valider, imprimer})
+        boutons->addWidget(b);
+    boutons->addStretch();
+    connect(creer, &QPushButton::clicked, this, [this] {
+        m_page.Creer();
+        montreDocument();
+    });
+    connect(m_valider, &QPushButton::clicked, this, [this] {
+        m_page.Valider();
+        rafraichit();
+    });
+    connect(imprimer, &QPushButton::clicked, this, &OngletFactures::imprime);
+    auto* haut = new QHBoxLayout;
+    haut->addWidget(coordonnees, 1);
+    haut->addLayout(boutons);
+
+    m_grille->setHorizontalHeaderLabels({QStringLiteral("Réf"), QStringLiteral("Désignation"),
+                                         QStringLiteral("Quantité"),
+                                         QStringLiteral("Prix Unitaire"), QStringLiteral("R (%)"),
+                                         titreMontant(false), QStringLiteral("T")});
+    m_grille->verticalHeader()->hide();
+    m_grille->setItemDelegate(new DelegueLignes(this, m_grille));
+    m_grille->installEventFilter(this);
+    connect(m_grille, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        if (m_rafraichit)
+            return;
+        m_page.document().ligne(item->row() + 1)[std::size_t(item->column())] = item->text();
+        m_page.marque();
+    });
+    connect(m_grille, &QTableWidget::cellClicked, this, [this](int rangee, int colonne) {
+        m_page.marque();
+        if (colonne == C::Designation && m_page.remplitDepuisArticle(rangee + 1)) {
+            rafraichitGrille();
+            m_grille->setCurrentCell(rangee, C::Quantite);
+        }
+    });
+    // Enter in a cell editor ends the line once the cell is written.
+    connect(m_grille->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+            [this](QWidget*, QAbstractItemDelegate::EndEditHint indice) {
+                if (indice == QAbstractItemDelegate::SubmitModelCache)
+                    litGrille(m_grille->currentRow(), m_grille->currentColumn());
+            });
+
+    m_notes->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_notes->setFixedHeight(70);
+    connect(m_notes, &QPlainTextEdit::textChanged, this, [this] {
+        if (m_rafraichit)
+            return;
+        const QString texte = m_notes->toPlainText();
+        m_page.document().notes = texte.isEmpty() ? QStringList() : texte.split(u'\n');
+        m_page.marque();
+    });
+
+    auto* totaux = new QGridLayout;
+    const QString libelles[] = {QStringLiteral("Total H.T."), QStringLiteral("Total TVA"),
+                                QStringLiteral("TOTAL TTC")};
+    for (int i = 0; i < 3; ++i)
+        totaux->addWidget(new QLabel(libelles[i], this), 0, i);
+    for (std::size_t i = 0; i < m_totaux.size(); ++i) {
+        m_totaux[i] = new QLabel(this);
+        m_totaux[i]->setMinimumWidth(90);
+    }
+    totaux->addWidget(m_totaux[0], 1, 0);
+    totaux->addWidget(m_totaux[1], 1, 1);
+    for (std::size_t i = 0; i < 2; ++i) {
+        totaux->addWidget(m_totaux[2 + 2 * i], 1 + int(i), 2);
+        totaux->addWidget(m_totaux[3 + 2 * i], 1 + int(i), 3);
+    }
+    for (int i : {0, 1, 2, 4})
+        m_totaux[std::size_t(i)]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    auto* bas = new QHBoxLayout;
+    bas->addWidget(m_notes, 1);
+    bas->addLayout(totaux);
+
+    auto* disposition = new QVBoxLayout(this);
+    disposition->addLayout(entete);
+    disposition->addLayout(haut);
+    disposition->addWidget(m_grille, 1);
+    disposition->addLayout(bas);
+    rafraichit();
+}
+
+QStringList OngletFactures::totauxAffiches() const {
+    return {m_totaux[0]->text(), m_totaux[1]->text(), m_totaux[2]->text(), m_totaux[4]->text()};
+}
+
+void OngletFactures::rafraichitGrille() {
+    const bool avant = m_rafraichit;
+    m_rafraichit = true;
+    DocumentFacture& d = m_page.document();
+    for (int r = 0; r < DocumentFacture::kLignes; ++r) {
+        for (int c = 0; c < 7; ++c) {
+            QTableWidgetItem* item = m_grille->item(r, c);
+            if (!item) {
+                item = new QTableWidgetItem;
+                m_grille->setItem(r, c, item);
+            }
+            item->setText(d.ligne(r + 1)[std::size_t(c)]);
+        }
+    }
+    m_grille->horizontalHeaderItem(C::Montant)->setText(titreMontant(d.ttc));
+    const Totaux& t = m_page.totaux();
+    const QString textes[] = {t.ht, t.tva, t.ttc, t.legende, t.converti, t.legendeConvertie};
+    for (std::size_t i = 0; i < m_totaux.size(); ++i)
+        m_totaux[i]->setText(textes[i]);
+    m_rafraichit = avant;
+}
+
+void OngletFactures::rafraichit() {
+    m_rafraichit = true;
+    const DocumentFacture& d = m_page.document();
+    m_numero->setText(d.numero);
+    m_date->setDate(d.date);
+    m_client->setText(d.client);
+    QStringList conditions;
+    for (int i = 0; i < m_conditions->count(); ++i)
+        conditions.append(m_conditions->itemText(i));
+    if (conditions != m_listes.reglements) {
+        m_conditions->clear();
+        m_conditions->addItems(m_listes.reglements);
+    }
+    m_conditions->setCurrentText(d.conditions);
+    m_genre->setCurrentText(d.genre);
+    (d.ttc ? m_ttc : m_ht)->setChecked(true);
+    for (std::size_t i = 0; i < m_adresse.size(); ++i)
+        m_adresse[i]->setText(d.adresse[i]);
+    const QString notes = d.notes.join(u'\n');
+    if (m_notes->toPlainText() != notes)
+        m_notes->setPlainText(notes);
+    rafraichitGrille();
+    m_statut->setText(d.valide ? QStringLiteral("Facture validée")
+                               : QStringLiteral("Facture non validée"));
+    // A validated invoice's lines are frozen.
+    m_grille->setEnabled(!d.valide);
+    m_valider->setEnabled(!d.valide);
+    m_rafraichit = false;
+}
+
+void OngletFactures::montreDocument() {
+    rafraichit();
+    m_client->setFocus();
+}
+
+void OngletFactures::litGrille(int rangee, int colonne) {
+    if (rangee < 0 || colonne < C::Quantite)
+        return;
+    const int suivante = m_page.finDeLigne(rangee + 1);
+    rafraichitGrille();
+    m_grille->setCurrentCell(suivante - 1, C::Ref);
+}
+
+void OngletFactures::supprimeLigneCourante() {
+    if (!m_grilleActive || m_grille->currentRow() < 0)
+        return;
+    m_page.SupLigne1(m_grille->currentRow() + 1);
+    rafraichitGrille();
+}
+
+bool OngletFactures::eventFilter(QObject* cible, QEvent* evenement) {
+    const QEvent::Type type = evenement->type();
+    if (cible == m_grille && (type == QEvent::FocusIn || type == QEvent::FocusOut)) {
+        // Opening a menu keeps the grid current, so that "Supprimer ligne" finds its line.
+        const Qt::FocusReason raison = static_cast<QFocusEvent*>(evenement)->reason();
+        if (type == QEvent::FocusIn ||
+            (raison != Qt::PopupFocusReason && raison != Qt::MenuBarFocusReason)) {
+            m_grilleActive = type == QEvent::FocusIn;
+            Q_EMIT grilleActiveChangee(m_grilleActive);
+        }
+    }
+    if (type != QEvent::KeyPress)
+        return QWidget::eventFilter(cible, evenement);
+    auto* touche = static_cast<QKeyEvent*>(evenement);
+    m_page.marque();
+    if (cible == m_grille && estEntree(touche)) {
+        litGrille(m_grille->currentRow(), m_grille->currentColumn());
+        return true;
+    }
+    // In a cell editor, "." is typed as "," after the "Réf" column.
+    if (cible != m_grille && touche->text() == u"." && m_grille->currentColumn() >= 1) {
+        if (auto* editeur = qobject_cast<QLineEdit*>(cible)) {
+            editeur->insert(QStringLiteral(","));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(cible, evenement);
+}
+
+void OngletFactures::resizeEvent(QResizeEvent* evenement) {
+    QWidget::resizeEvent(evenement);
+    const int largeurs[] = {80, std::max(120, width() - 528), 100, 120, 40, 120, 20};
+    for (int c = 0; c < 7; ++c)
+        m_grille->setColumnWidth(c, largeurs[c]);
+}
+
+} // namespace zel::ui

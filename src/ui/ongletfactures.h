@@ -1,0 +1,72 @@
+#pragma once
+
+#include "sales/pagefactures.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
+
+namespace zel::ui {
+
+// The invoice tab of the card window: the document's fields, its line grid and its totals,
+// each edit handed back to the page.
+class OngletFactures : public QWidget {
+    Q_OBJECT
+public:
+    OngletFactures(PageFactures& page, const ListesChoix& listes, QWidget* parent = nullptr);
+
+    // Shows the document as the page holds it, the focus on the client code.
+    void montreDocument();
+    void rafraichit();
+    // "Supprimer ligne": the grid's current line, while the grid has the focus.
+    void supprimeLigneCourante();
+    bool grilleActive() const { return m_grilleActive; }
+
+    QTableWidget* grille() const { return m_grille; }
+    QLineEdit* champClient() const { return m_client; }
+    // The totals as shown: before tax, VAT, including tax and converted.
+    QStringList totauxAffiches() const;
+
+Q_SIGNALS:
+    // The grid took or lost the focus: "Supprimer ligne" follows it.
+    void grilleActiveChangee(bool active);
+    // "Imprimer" was pressed.
+    void imprime();
+
+protected:
+    bool eventFilter(QObject* cible, QEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
+
+private:
+    void litGrille(int rangee, int colonne);
+    void rafraichitGrille();
+
+    PageFactures& m_page;
+    const ListesChoix& m_listes;
+    QLineEdit* m_numero;
+    QDateEdit* m_date;
+    QLineEdit* m_client;
+    QComboBox* m_conditions;
+    QComboBox* m_genre;
+    QRadioButton* m_ht;
+    QRadioButton* m_ttc;
+    std::array<QLineEdit*, 4> m_adresse;
+    QTableWidget* m_grille;
+    QPlainTextEdit* m_notes;
+    QLabel* m_statut;
+    QPushButton* m_valider;
+    std::array<QLabel*, 6> m_totaux;
+    bool m_rafraichit = false;
+    bool m_grilleActive = false;
+};
+
+} // namespace zel::ui

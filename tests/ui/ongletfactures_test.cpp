@@ -1,0 +1,53 @@
+#include "ui/ongletfactures.h"
+
+#include "support/montage.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTableWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace zel;
+namespace C = colonne;
+
+QString s(const char* t) {
+    return QString::fromUtf8(t);
+}
+
+} // namespace
+
+TEST(OngletFactures, ALineTypedFromAnArticleShowsTheTotals) {
+    namespace LA = ligneArticle;
+    test::Montage m;
+    m.charge({}, {},
+             test::bloc(0, 21,
+                        {{LA::Code, s("V4")}, {LA::Designation, s("Vis")}, {LA::PrixHT, s("10")}}));
+    m.fenetre.montre(Sorte::Factures);
+    ui::OngletFactures onglet(m.fenetre.factures(), m.reglages.listes);
+    m.fenetre.factures().Creer();
+    onglet.montreDocument();
+    onglet.champClient()->setText(s("10001"));
+
+    QTableWidget* grille = onglet.grille();
+    grille->item(0, C::Ref)->setText(s("V4"));
+    Q_EMIT grille->cellClicked(0, C::Designation);
+    EXPECT_EQ(grille->item(0, C::Designation)->text(), s("Vis"));
+    EXPECT_EQ(grille->currentColumn(), C::Quantite);
+    grille->item(0, C::Quantite)->setText(s("3"));
+    QKeyEvent entree(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(grille, &entree);
+
+    EXPECT_EQ(onglet.totauxAffiches(), QStringList({s("30,00"), s("5,88"), s("35,88"), s("5,47")}));
+    EXPECT_EQ(grille->item(0, C::Montant)->text().trimmed(), s("30,00"));
+    EXPECT_EQ(grille->item(0, C::Tva)->text(), s("1"));
+    EXPECT_EQ(grille->currentRow(), 1) << "Enter moves to the next line";
+    EXPECT_EQ(grille->currentColumn(), C::Ref);
+
+    // The document is complete: leaving the tab writes it.
+    ASSERT_TRUE(m.fenetre.montre(Sorte::Clients));
+    EXPECT_EQ(m.jeu.BlocsFact().contenuBloc(0).value(0), s("NUMF202612001"));
+}
