@@ -229,6 +229,10 @@ void PageFactures::Creer() {
     m_document.lignesUtilisees = 0;
 }
 
+QChar PageFactures::caractereGrille(QChar c, int colonne) {
+    return c == u'.' && colonne > C::Ref ? QChar(u',') : c;
+}
+
 int PageFactures::finDeLigne(int rangee) {
     DocumentFacture& d = m_document;
     marque();

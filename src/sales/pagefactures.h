@@ -76,6 +76,10 @@ public:
     void ChargeFact();
     void Calculef();
 
+    // The grid's key rules: "." is typed as "," after the "Réf" column, and Enter ends the
+    // line from the quantity column on.
+    static QChar caractereGrille(QChar c, int colonne);
+    static bool finitLaLigne(int colonne) { return colonne >= colonne::Quantite; }
     // Enter in the quantity column or after it: the line is ended and the totals recomputed;
     // gives the row to go on with.
     int finDeLigne(int rangee);

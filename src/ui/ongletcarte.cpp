@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <iterator>
 
 namespace zel::ui {
 
@@ -84,6 +85,17 @@ QHBoxLayout* OngletCarte::paire(QWidget* premier, const QString& libelle, QWidge
     ligne->addWidget(second);
     ligne->addStretch();
     return ligne;
+}
+
+void OngletCarte::coordonnees(QFormLayout& forme, int nom) {
+    const struct {
+        const char16_t* libelle;
+        int largeur;
+    } lignes[] = {{u"Nom/Soc", 0},      {u"Adresse", 0}, {u"Adresse", 0},
+                  {u"Code postal", 65}, {u"Ville", 0},   {u"Pays", 0},
+                  {u"Téléphone", 137},  {u"Fax", 137},   {u"E.mail", 0}};
+    for (int i = 0; i < int(std::size(lignes)); ++i)
+        forme.addRow(QString::fromUtf16(lignes[i].libelle), edit(nom + i, lignes[i].largeur));
 }
 
 QWidget* OngletCarte::groupeBanque(int nom, const ListesChoix& listes) {

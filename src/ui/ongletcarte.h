@@ -11,6 +11,7 @@
 #include <vector>
 
 class QBoxLayout;
+class QFormLayout;
 class QHBoxLayout;
 class QCheckBox;
 class QComboBox;
@@ -62,6 +63,9 @@ protected:
     QCheckBox* coche(int ligne, const QString& libelle);
     // A field, then a second label and field on the same row.
     QHBoxLayout* paire(QWidget* premier, const QString& libelle, QWidget* second);
+    // The name and address rows, on the block lines from `nom` on: name, two address lines,
+    // postal code, town, country, telephone, fax and e-mail.
+    void coordonnees(QFormLayout& forme, int nom);
     // The "Banque" group: the bank's name among the banks of the option lists, then the bank
     // code, branch code, account number and key, on the block lines from `nom` on.
     QWidget* groupeBanque(int nom, const ListesChoix& listes);

@@ -28,15 +28,7 @@ OngletClients::OngletClients(PageClients& page, const ListesChoix& listes, QWidg
     ligneCode->addWidget(coche(L::Marque, QStringLiteral("Marquer")));
     ligneCode->addStretch();
     identite->addRow(QStringLiteral("Code client"), ligneCode);
-    identite->addRow(QStringLiteral("Nom/Soc"), edit(L::Nom));
-    identite->addRow(QStringLiteral("Adresse"), edit(L::Adresse1));
-    identite->addRow(QStringLiteral("Adresse"), edit(L::Adresse2));
-    identite->addRow(QStringLiteral("Code postal"), edit(L::CodePostal, 65));
-    identite->addRow(QStringLiteral("Ville"), edit(L::Ville));
-    identite->addRow(QStringLiteral("Pays"), edit(L::Pays));
-    identite->addRow(QStringLiteral("Téléphone"), edit(L::Telephone));
-    identite->addRow(QStringLiteral("Fax"), edit(L::Fax, 137));
-    identite->addRow(QStringLiteral("E.mail"), edit(L::Email));
+    coordonnees(*identite, L::Nom);
 
     QWidget* banque = groupeBanque(L::Banque, listes);
 

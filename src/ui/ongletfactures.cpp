@@ -267,7 +267,7 @@ void OngletFactures::montreDocument() {
 }
 
 void OngletFactures::litGrille(int rangee, int colonne) {
-    if (rangee < 0 || colonne < C::Quantite)
+    if (rangee < 0 || !PageFactures::finitLaLigne(colonne))
         return;
     const int suivante = m_page.finDeLigne(rangee + 1);
     rafraichitGrille();
@@ -300,10 +300,13 @@ bool OngletFactures::eventFilter(QObject* cible, QEvent* evenement) {
         litGrille(m_grille->currentRow(), m_grille->currentColumn());
         return true;
     }
-    // In a cell editor, "." is typed as "," after the "Réf" column.
-    if (cible != m_grille && touche->text() == u"." && m_grille->currentColumn() >= 1) {
-        if (auto* editeur = qobject_cast<QLineEdit*>(cible)) {
-            editeur->insert(QStringLiteral(","));
+    // In a cell editor, the grid's key rule may type another character.
+    auto* editeur = qobject_cast<QLineEdit*>(cible);
+    if (editeur && touche->text().size() == 1) {
+        const QChar tape = touche->text().front();
+        const QChar c = PageFactures::caractereGrille(tape, m_grille->currentColumn());
+        if (c != tape) {
+            editeur->insert(QString(c));
             return true;
         }
     }

@@ -227,6 +227,10 @@ TEST(Factures, LinesFromArticlesClientsPickedAndLinesDeleted) {
     EXPECT_EQ(m.d.lignesUtilisees, 2);
     EXPECT_EQ(m.d.ligne(1)[C::Prix].trimmed(), s("1,79"));
     EXPECT_TRUE(m.d.ligne(3)[C::Ref].isEmpty());
+    EXPECT_EQ(PageFactures::caractereGrille(u'.', C::Ref), QChar(u'.'));
+    EXPECT_EQ(PageFactures::caractereGrille(u'.', C::Prix), QChar(u','));
+    EXPECT_FALSE(PageFactures::finitLaLigne(C::Designation));
+    EXPECT_TRUE(PageFactures::finitLaLigne(C::Quantite));
     // Enter moves down a row until twenty lines are in use.
     EXPECT_EQ(m.page.finDeLigne(2), 3);
     EXPECT_EQ(m.page.finDeLigne(20), 20);
