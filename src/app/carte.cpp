@@ -46,11 +46,7 @@ void Carte::setDateSaisie(QDate date) {
 
 std::optional<QChar> Carte::toucheMontant(QChar c) {
     marque();
-    if (c == u'.')
-        return QChar(u',');
-    if (c == u'\b' || c == u',' || (c >= u'0' && c <= u'9'))
-        return c;
-    return std::nullopt;
+    return toucheNombre(c);
 }
 
 const ChampMontant* Carte::champMontant(int ligne) const {

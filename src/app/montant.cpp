@@ -86,6 +86,14 @@ std::optional<double> litNombre(QStringView texte) {
     return m->negatif ? -v : v;
 }
 
+std::optional<QChar> toucheNombre(QChar c) {
+    if (c == u'.')
+        return QChar(u',');
+    if (c == u'\b' || c == u',' || estChiffre(c))
+        return c;
+    return std::nullopt;
+}
+
 QString formateMontant(const Montant& m, QStringView format) {
     const int n = decimalesDuFormat(format);
     QString chiffres = m.entiers + m.decimales.left(n).leftJustified(n, u'0');

@@ -26,6 +26,10 @@ std::optional<Montant> litMontant(QStringView texte);
 // The same text as a number to compute with; nothing for a text that is not an amount.
 std::optional<double> litNombre(QStringView texte);
 
+// A key typed in a number field: "." becomes ",", the digits, "," and Backspace pass, any other
+// key is discarded (nothing).
+std::optional<QChar> toucheNombre(QChar c);
+
 // The amount in the pattern "#", "0.0" or "0.00": no thousands separator, "," before the
 // decimals, a leading "-" for a negative value, rounded half away from zero; "#" gives a whole
 // number and an empty text for zero.

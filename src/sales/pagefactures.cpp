@@ -84,6 +84,11 @@ void PageFactures::vide() {
     m_document = std::move(d);
 }
 
+void PageFactures::ParF(const SaisieParametres& saisie) {
+    saisie.applique(m_reglages);
+    metLegendes(m_totaux, m_reglages.ini);
+}
+
 void PageFactures::Calculef() {
     m_totaux = zel::Calculef(m_document.lignes, m_document.ttc, m_reglages, m_mesure);
 }

@@ -75,6 +75,9 @@ public:
     // After the set is loaded: the next number is computed and the current document read.
     void ChargeFact();
     void Calculef();
+    // "Paramètres de la facture" confirmed: the settings take the dialog's fields and the
+    // currency captions follow at once; the amounts are recomputed at the next Calculef.
+    void ParF(const SaisieParametres& saisie);
 
     // The grid's key rules: "." is typed as "," after the "Réf" column, and Enter ends the
     // line from the quantity column on.

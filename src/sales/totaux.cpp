@@ -90,24 +90,37 @@ Totaux Calculef(std::vector<LigneDocument>& lignes, bool modeTTC, const Reglages
     t.ht = formateMontant(ht, format);
     t.tva = formateMontant((tva[0] + tva[1]) + tva[2], format);
     t.ttc = formateMontant(ttc, format);
+    metLegendes(t, v);
     switch (v.modeDevise) {
     case 1:
-        t.legende = QStringLiteral("Euros");
-        t.legendeConvertie = QStringLiteral("Francs");
         t.converti = formateMontant(ttc * v.tauxEuro, format);
         break;
     case 2:
-        t.legende = v.nomDevise;
         break;
     default:
-        t.legende = QStringLiteral("Francs");
-        t.legendeConvertie = QStringLiteral("Euros");
         // A rate of zero gives no converted amount rather than a division by zero.
         if (v.tauxEuro != 0)
             t.converti = formateMontant(ttc / v.tauxEuro, format);
         break;
     }
     return t;
+}
+
+void metLegendes(Totaux& totaux, const ValeursIni& v) {
+    switch (v.modeDevise) {
+    case 1:
+        totaux.legende = QStringLiteral("Euros");
+        totaux.legendeConvertie = QStringLiteral("Francs");
+        break;
+    case 2:
+        totaux.legende = v.nomDevise;
+        totaux.legendeConvertie.clear();
+        break;
+    default:
+        totaux.legende = QStringLiteral("Francs");
+        totaux.legendeConvertie = QStringLiteral("Euros");
+        break;
+    }
 }
 
 SaisieParametres SaisieParametres::depuis(const Reglages& reglages) {

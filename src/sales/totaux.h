@@ -37,6 +37,9 @@ QString titreMontant(bool modeTTC);
 Totaux Calculef(std::vector<LigneDocument>& lignes, bool modeTTC, const Reglages& reglages,
                 const MesureTexte& mesure);
 
+// The two currency captions of the totals, from the currency setting.
+void metLegendes(Totaux& totaux, const ValeursIni& v);
+
 // The invoice settings dialog's fields as texts, filled from the settings and applied back.
 struct SaisieParametres {
     QString tauxEuro;

@@ -1,5 +1,7 @@
 #include "ui/ongletcarte.h"
 
+#include "ui/touches.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -273,19 +275,7 @@ bool OngletCarte::filtreMontant(QLineEdit* e, int ligne, QEvent* evenement) {
             rafraichit();
         return false;
     }
-    if (evenement->type() != QEvent::KeyPress)
-        return false;
-    const QString texte = static_cast<QKeyEvent*>(evenement)->text();
-    if (texte.size() != 1 || (texte[0] < u' ' && texte[0] != u'\b'))
-        return false;
-    const std::optional<QChar> accepte = m_page.carte().toucheMontant(texte[0]);
-    if (!accepte)
-        return true;
-    if (*accepte != texte[0]) {
-        e->insert(QString(*accepte));
-        return true;
-    }
-    return false;
+    return filtreTouche(e, evenement, [this](QChar c) { return m_page.carte().toucheMontant(c); });
 }
 
 bool OngletCarte::eventFilter(QObject* cible, QEvent* evenement) {

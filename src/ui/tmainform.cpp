@@ -17,6 +17,7 @@
 #include "ui/tools/thorloge.h"
 #include "ui/tools/tplettre.h"
 #include "ui/tools/tpocket.h"
+#include "ui/tparamf.h"
 #include "ui/tsociete.h"
 
 #include <QAction>
@@ -364,6 +365,15 @@ void TMainForm::declenche(Operation operation, Cible origine) {
         dialogue.Init(m_reglages.entete);
         if (dialogue.exec() == QDialog::Accepted)
             changeEntete(m_reglages.entete, dialogue.Result());
+        break;
+    }
+    case Operation::ParF: {
+        TParamf dialogue(this);
+        dialogue.Init(SaisieParametres::depuis(m_reglages));
+        if (dialogue.exec() == QDialog::Accepted) {
+            m_fenetre->factures().ParF(dialogue.Result());
+            m_ongletFactures->rafraichit();
+        }
         break;
     }
     case Operation::Repre:

@@ -1,0 +1,140 @@
+#include "ui/ongletfactures.h"
+#include "ui/tmainform.h"
+#include "ui/tparamf.h"
+
+#include "support/dialoguesfactices.h"
+#include "support/fichiers.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace zel;
+
+QString s(const char* t) {
+    return QString::fromUtf8(t);
+}
+
+void tape(QWidget* w, const QString& texte) {
+    for (QChar c : texte) {
+        QKeyEvent appui(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &appui);
+    }
+}
+
+void entree(QWidget* w) {
+    QKeyEvent appui(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(w, &appui);
+}
+
+QRadioButton* devise(QWidget& dialogue, const char* nom) {
+    for (QRadioButton* b : dialogue.findChildren<QRadioButton*>()) {
+        if (b->text() == s(nom))
+            return b;
+    }
+    return nullptr;
+}
+
+QStringList legendes(ui::TMainForm& fenetre) {
+    QStringList t;
+    for (const QLabel* l : fenetre.ongletFactures()->findChildren<QLabel*>())
+        t.append(l->text());
+    return t;
+}
+
+} // namespace
+
+TEST(TParamf, FillsTypesNumbersAndConfirmsWithEnter) {
+    Reglages r;
+    r.listes.reglements = {s("A"), s("B"), s("C"), s("D"), s("E"), s("F"), s("G")};
+    ui::TParamf dialogue;
+    EXPECT_EQ(dialogue.windowTitle(), s("Paramètres de la facture"));
+    dialogue.Init(SaisieParametres::depuis(r));
+    auto* nomDevise = [&] {
+        for (QLineEdit* e : dialogue.findChildren<QLineEdit*>()) {
+            if (!e->isEnabled())
+                return e;
+        }
+        return static_cast<QLineEdit*>(nullptr);
+    }();
+    ASSERT_TRUE(nomDevise) << "the currency name is disabled for Franc";
+    EXPECT_TRUE(devise(dialogue, "Franc")->isChecked());
+    devise(dialogue, "Autre")->click();
+    EXPECT_TRUE(nomDevise->isEnabled());
+    devise(dialogue, "Euro")->click();
+    EXPECT_FALSE(nomDevise->isEnabled());
+
+    SaisieParametres attendu = SaisieParametres::depuis(r);
+    attendu.devise = 1;
+    QLineEdit* taux1 = nullptr;
+    for (QLineEdit* e : dialogue.findChildren<QLineEdit*>()) {
+        if (e->text() == s("19,60"))
+            taux1 = e;
+    }
+    ASSERT_TRUE(taux1);
+    taux1->clear();
+    tape(taux1, s("20.5x-"));
+    EXPECT_EQ(taux1->text(), s("20,5")) << "\".\" becomes \",\", other keys are dropped";
+    attendu.tauxTva[0] = s("20,5");
+    dialogue.findChild<QSpinBox*>()->setValue(1);
+    attendu.decimales = 1;
+    const SaisieParametres lu = dialogue.Result();
+    EXPECT_EQ(lu.tauxTva, attendu.tauxTva);
+    EXPECT_EQ(lu.tauxEuro, s("6,55957"));
+    EXPECT_EQ(lu.decimales, 1);
+    EXPECT_EQ(lu.devise, 1);
+    EXPECT_EQ(lu.conditions, attendu.conditions) << "five of the seven conditions";
+
+    dialogue.show();
+    entree(taux1);
+    EXPECT_EQ(dialogue.result(), QDialog::Accepted) << "Enter confirms like OK";
+}
+
+TEST(TParamf, TheMenuItemAppliesTheDialogAndTheCaptionsFollow) {
+    test::Dossier dossier;
+    test::DialoguesFactices dialogues;
+    ui::TMainForm fenetre{dossier.racine(), &dialogues};
+    fenetre.action(bouton(u"Nouveau fichier"))->trigger();
+    QAction* parametres = fenetre.action(Cible{s("&Paramètres"), s("&Facture")});
+    ASSERT_TRUE(parametres);
+
+    // Escape leaves the settings as they were; OK applies them.
+    const auto repond = [](bool ok) {
+        QTimer::singleShot(0, [ok] {
+            auto* d = qobject_cast<ui::TParamf*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(d);
+            if (!ok) {
+                QKeyEvent echap(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QApplication::sendEvent(d, &echap);
+                return;
+            }
+            devise(*d, "Autre")->click();
+            for (QLineEdit* e : d->findChildren<QLineEdit*>()) {
+                if (e->isEnabled() && e->text().isEmpty() && e->parent() != d) {
+                    e->setText(s("Livres"));
+                    break;
+                }
+            }
+            d->accept();
+        });
+    };
+    fenetre.action(Cible{s("&Vente"), s("&Nouvelle facture")})->trigger();
+    ASSERT_TRUE(legendes(fenetre).contains(s("Francs")));
+    repond(false);
+    parametres->trigger();
+    EXPECT_TRUE(legendes(fenetre).contains(s("Francs")));
+    repond(true);
+    parametres->trigger();
+    EXPECT_TRUE(legendes(fenetre).contains(s("Livres")));
+    EXPECT_FALSE(legendes(fenetre).contains(s("Francs")));
+}
