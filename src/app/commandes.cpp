@@ -38,6 +38,8 @@ bool CommandesDocument::invite() {
 }
 
 bool CommandesDocument::sauve(const QString& nom) {
+    if (!m_jeu.quittePages())
+        return false;
     if (Resultat r = m_jeu.Sauve(nom); !r) {
         m_dialogues.message(r.message());
         return false;
@@ -95,6 +97,9 @@ bool CommandesDocument::Enregistrer() {
 }
 
 bool CommandesDocument::EnregistrerSous() {
+    // The document shown is let go before the file is chosen.
+    if (!m_jeu.quittePages())
+        return false;
     m_document.clear();
     const std::optional<QString> choisi =
         m_dialogues.fichierAEnregistrer(kFiltreEnregistrer, QStringLiteral("*.cli"));

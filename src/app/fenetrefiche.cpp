@@ -207,6 +207,10 @@ void FenetreFiche::verifieStore(Sorte sorte) {
     maintenance::Doublons(store, compte);
 }
 
+bool FenetreFiche::quittePages() {
+    return m_factures.quitte();
+}
+
 void FenetreFiche::ecritCartes() {
     for (Sorte sorte : kToutesSortes) {
         if (PageCarte* p = page(sorte))

@@ -40,6 +40,7 @@ public:
     void apresOuverture();
 
     void verifieStore(Sorte sorte) override;
+    bool quittePages() override;
     void ecritCartes() override;
     void compacteStore(Sorte sorte) override;
     void apresChargement() override;

@@ -19,13 +19,15 @@ inline constexpr int indice(Sorte s) {
 }
 
 // What the record pages do when the set is loaded or saved: checking and repairing each store
-// as it is read, writing the cards shown back to their stores, compacting a store before it is
-// written, and reading the first client once everything is in. The card window model plugs its
-// pages in here; on its own the set does none of it.
+// as it is read, letting go of the card shown before a save (a card whose changes cannot be
+// written asks, and the user may stay on it), writing the cards shown back to their stores,
+// compacting a store before it is written, and reading the first client once everything is in. The
+// card window model plugs its pages in here; on its own the set does none of it.
 class ReactionsDocuments {
 public:
     virtual ~ReactionsDocuments() = default;
     virtual void verifieStore(Sorte sorte) = 0;
+    virtual bool quittePages() = 0;
     virtual void ecritCartes() = 0;
     virtual void compacteStore(Sorte sorte) = 0;
     virtual void apresChargement() = 0;
@@ -68,6 +70,10 @@ public:
     // Loads the set whose client file is given. Nothing in memory changes when the client file
     // does not exist or one of the five files cannot be read.
     Resultat Charge(const QString& nom);
+
+    // Before a save: whether the pages let go of their cards; false when the user chose to stay
+    // on a card whose changes cannot be written.
+    bool quittePages() { return !m_reactions || m_reactions->quittePages(); }
 
     // Saves the set under the given client file name, when it was modified. Every file is
     // written whole; the save stops at the first file that cannot be written, leaving that

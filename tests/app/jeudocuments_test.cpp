@@ -27,6 +27,7 @@ QByteArray bloc(int n, const char* champ) {
 struct ReactionsEnregistrees : zel::ReactionsDocuments {
     QStringList appels;
     void verifieStore(Sorte s) override { appels.append(QStringLiteral("verifie %1").arg(int(s))); }
+    bool quittePages() override { return true; }
     void ecritCartes() override { appels.append(QStringLiteral("cartes")); }
     void compacteStore(Sorte s) override {
         appels.append(QStringLiteral("compacte %1").arg(int(s)));

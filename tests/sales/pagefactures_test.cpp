@@ -1,3 +1,4 @@
+#include "app/commandes.h"
 #include "support/montage.h"
 
 #include <gtest/gtest.h>
@@ -157,6 +158,55 @@ TEST(Factures, LeavingADocumentThatCannotBeWrittenAsksFirst) {
     EXPECT_TRUE(m.d.ligne(1)[C::Designation].isEmpty()) << "OK gives the changes up";
     EXPECT_EQ(m.page.courant(), 0) << "with no document stored, numbering starts again at 0";
     EXPECT_TRUE(m.jeu.BlocsFact().ouvertures().empty());
+}
+
+TEST(Factures, SavingOrQuittingWithADocumentThatCannotBeWrittenAsksFirst) {
+    Montage m;
+    m.charge({});
+    CommandesDocument commandes(m.jeu, m.dialogues);
+    ASSERT_TRUE(commandes.ouvreAuDemarrage(m.nom()));
+    ASSERT_TRUE(m.fenetre.montre(Sorte::Factures));
+    m.page.Creer();
+    m.d.ligne(1)[C::Designation] = s("Sans référence");
+    m.page.finDeLigne(1);
+    const QStringList avant = m.relit("fct");
+
+    // Annuler stops each command and keeps the document; nothing is written.
+    EXPECT_FALSE(commandes.Enregistrer());
+    EXPECT_FALSE(commandes.EnregistrerSous());
+    m.dialogues.reponses = {Dialogues::Reponse::Oui};
+    EXPECT_FALSE(commandes.Quitter());
+    EXPECT_EQ(m.dialogues.vus.filter(s("Abandonner ses modifications ?")).size(), 3);
+    EXPECT_EQ(m.relit("fct"), avant);
+    EXPECT_EQ(m.d.ligne(1)[C::Designation], s("Sans référence"));
+
+    // OK gives the changes up, and the set is written without the document.
+    m.dialogues.confirmations = {true};
+    EXPECT_TRUE(commandes.Enregistrer());
+    EXPECT_FALSE(m.relit("fct").contains(Blocs::BalisesBloc(0).ouverture));
+    EXPECT_TRUE(commandes.Quitter()) << "nothing is left to ask about";
+}
+
+TEST(Factures, NewSettingsChangeTheCaptionsAtOnceAndTheAmountsAtTheNextComputation) {
+    Montage m;
+    m.charge({});
+    m.page.Creer();
+    m.tape(1, "A", "1", "655,957");
+    EXPECT_EQ(m.page.totaux().converti, s("119,60"));
+    SaisieParametres p = SaisieParametres::depuis(m.reglages);
+    p.devise = 1;
+    p.decimales = 0;
+    m.page.ParF(p);
+    EXPECT_EQ(m.page.totaux().legende, s("Euros"));
+    EXPECT_EQ(m.page.totaux().legendeConvertie, s("Francs"));
+    EXPECT_EQ(m.page.totaux().converti, s("119,60"));
+    m.page.Calculef();
+    EXPECT_EQ(m.page.totaux().ttc, s("785"));
+    p.devise = 2;
+    p.nomDevise = s("Livres");
+    m.page.ParF(p);
+    EXPECT_EQ(m.page.totaux().legende, s("Livres"));
+    EXPECT_TRUE(m.page.totaux().legendeConvertie.isEmpty());
 }
 
 TEST(Factures, DeletingTheOnlyInvoiceAndBrowsingOneClient) {
