@@ -36,6 +36,7 @@ TParamf::TParamf(QWidget* parent) : QDialog(parent) {
     auto* milieu = new QFormLayout;
     m_decimales = new QSpinBox(this);
     m_decimales->setRange(0, 9);
+    m_decimales->setMaximumWidth(60);
     milieu->addRow(QStringLiteral("Décimales"), m_decimales);
     disposition->addLayout(milieu);
 
