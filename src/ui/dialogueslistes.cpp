@@ -17,8 +17,6 @@
 
 namespace zel::ui {
 
-namespace {
-
 QDialogButtonBox* boutonsAnnulerOk(QDialog* dialogue) {
     auto* boutons = new QDialogButtonBox(dialogue);
     boutons->addButton(QStringLiteral("Annuler"), QDialogButtonBox::RejectRole);
@@ -27,8 +25,6 @@ QDialogButtonBox* boutonsAnnulerOk(QDialog* dialogue) {
     QObject::connect(boutons, &QDialogButtonBox::rejected, dialogue, &QDialog::reject);
     return boutons;
 }
-
-} // namespace
 
 TSaisie::TSaisie(Saisie sorte, const QString& initial, QWidget* parent)
     : QDialog(parent), m_champ(new QLineEdit(initial, this)) {

@@ -4,11 +4,15 @@
 
 #include <QDialog>
 
+class QDialogButtonBox;
 class QLineEdit;
 class QListWidget;
 class QTableWidget;
 
 namespace zel::ui {
+
+// The "Annuler" and "OK" buttons of a dialog, OK being the default (Enter).
+QDialogButtonBox* boutonsAnnulerOk(QDialog* dialogue);
 
 // The one-field input dialogs of the browsing and search commands ("Code postal", "Ville",
 // "Recherche par nom" ...): Enter in the field acts as OK, "Annuler" gives nothing.

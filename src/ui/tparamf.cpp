@@ -1,5 +1,6 @@
 #include "ui/tparamf.h"
 
+#include "ui/dialogueslistes.h"
 #include "ui/touches.h"
 
 #include <QButtonGroup>
@@ -9,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -69,12 +69,7 @@ TParamf::TParamf(QWidget* parent) : QDialog(parent) {
     }
     disposition->addWidget(groupeConditions);
 
-    auto* boutons = new QDialogButtonBox(this);
-    boutons->addButton(QStringLiteral("Annuler"), QDialogButtonBox::RejectRole);
-    boutons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    disposition->addWidget(boutons);
+    disposition->addWidget(boutonsAnnulerOk(this));
     choisitDevise(0);
 }
 

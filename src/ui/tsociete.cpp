@@ -1,9 +1,11 @@
 #include "ui/tsociete.h"
 
+#include "ui/dialogueslistes.h"
+
 #include <QDialogButtonBox>
+
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace zel::ui {
@@ -18,12 +20,7 @@ TSociete::TSociete(QWidget* parent) : QDialog(parent) {
         champ->setMinimumWidth(360);
         disposition->addWidget(champ);
     }
-    auto* boutons = new QDialogButtonBox(this);
-    boutons->addButton(QStringLiteral("Annuler"), QDialogButtonBox::RejectRole);
-    boutons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    disposition->addWidget(boutons);
+    disposition->addWidget(boutonsAnnulerOk(this));
 }
 
 void TSociete::Init(const EnteteSociete& entete) {
