@@ -3,7 +3,6 @@
 #include "ui/dialogueslistes.h"
 
 #include <QDialogButtonBox>
-
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
