@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>
@@ -50,4 +51,33 @@ TEST(OngletFactures, ALineTypedFromAnArticleShowsTheTotals) {
     // The document is complete: leaving the tab writes it.
     ASSERT_TRUE(m.fenetre.montre(Sorte::Clients));
     EXPECT_EQ(m.jeu.BlocsFact().contenuBloc(0).value(0), s("NUMF202612001"));
+}
+
+TEST(OngletFactures, AValidatedInvoiceIsFrozenAndANewDocumentIsNot) {
+    namespace L = ligneFacture;
+    test::Montage m;
+    m.charge({}, {}, {},
+             test::bloc(0, 11,
+                        {{L::Numero, s("NUMF202612001")},
+                         {L::Date, s("01/12/2026")},
+                         {L::Client, s("10001")},
+                         {L::Genre, s("Facture")},
+                         {L::Ttc, s("TTCN")},
+                         {L::Valide, s("Y")}},
+                        {s("FACTV4\tVis\t1\t10\t\t\t1")}));
+    m.fenetre.montre(Sorte::Factures);
+    ui::OngletFactures onglet(m.fenetre.factures(), m.reglages.listes);
+    onglet.montreDocument();
+    QPushButton* valider = nullptr;
+    for (QPushButton* b : onglet.findChildren<QPushButton*>()) {
+        if (b->text() == s("Valider"))
+            valider = b;
+    }
+    ASSERT_TRUE(valider);
+    EXPECT_FALSE(onglet.grille()->isEnabled());
+    EXPECT_FALSE(valider->isEnabled());
+    m.fenetre.factures().Creer();
+    onglet.montreDocument();
+    EXPECT_TRUE(onglet.grille()->isEnabled());
+    EXPECT_TRUE(valider->isEnabled());
 }
