@@ -91,18 +91,11 @@ Totaux Calculef(std::vector<LigneDocument>& lignes, bool modeTTC, const Reglages
     t.tva = formateMontant((tva[0] + tva[1]) + tva[2], format);
     t.ttc = formateMontant(ttc, format);
     metLegendes(t, v);
-    switch (v.modeDevise) {
-    case 1:
+    if (v.modeDevise == 1)
         t.converti = formateMontant(ttc * v.tauxEuro, format);
-        break;
-    case 2:
-        break;
-    default:
-        // A rate of zero gives no converted amount rather than a division by zero.
-        if (v.tauxEuro != 0)
-            t.converti = formateMontant(ttc / v.tauxEuro, format);
-        break;
-    }
+    // Francs: a rate of zero gives no converted amount rather than a division by zero.
+    else if (v.modeDevise != 2 && v.tauxEuro != 0)
+        t.converti = formateMontant(ttc / v.tauxEuro, format);
     return t;
 }
 

@@ -1,5 +1,7 @@
 #include "ui/ongletfactures.h"
 
+#include "ui/touches.h"
+
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFormLayout>
@@ -301,15 +303,12 @@ bool OngletFactures::eventFilter(QObject* cible, QEvent* evenement) {
         return true;
     }
     // In a cell editor, the grid's key rule may type another character.
+    const int colonne = m_grille->currentColumn();
     auto* editeur = qobject_cast<QLineEdit*>(cible);
-    if (editeur && touche->text().size() == 1) {
-        const QChar tape = touche->text().front();
-        const QChar c = PageFactures::caractereGrille(tape, m_grille->currentColumn());
-        if (c != tape) {
-            editeur->insert(QString(c));
-            return true;
-        }
-    }
+    if (editeur && filtreTouche(editeur, evenement, [colonne](QChar c) {
+            return std::optional(PageFactures::caractereGrille(c, colonne));
+        }))
+        return true;
     return QWidget::eventFilter(cible, evenement);
 }
 
