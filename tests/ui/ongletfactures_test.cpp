@@ -81,3 +81,29 @@ TEST(OngletFactures, AValidatedInvoiceIsFrozenAndANewDocumentIsNot) {
     EXPECT_TRUE(onglet.grille()->isEnabled());
     EXPECT_TRUE(valider->isEnabled());
 }
+
+TEST(OngletFactures, APointTypedInACellAfterTheReferenceIsAComma) {
+    test::Montage m;
+    m.charge({});
+    m.fenetre.montre(Sorte::Factures);
+    ui::OngletFactures onglet(m.fenetre.factures(), m.reglages.listes);
+    m.fenetre.factures().Creer();
+    onglet.montreDocument();
+    onglet.show();
+    QTableWidget* grille = onglet.grille();
+    const std::pair<int, const char*> cas[] = {{C::Ref, "A.1"}, {C::Prix, "1,5"}};
+    for (const auto& [colonne, attendu] : cas) {
+        grille->setCurrentCell(0, colonne);
+        grille->editItem(grille->item(0, colonne));
+        auto* editeur = grille->findChild<QLineEdit*>();
+        ASSERT_TRUE(editeur);
+        for (const QChar c : s(colonne == C::Ref ? "A.1" : "1.5")) {
+            QKeyEvent appui(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(editeur, &appui);
+        }
+        EXPECT_EQ(editeur->text(), s(attendu));
+        QKeyEvent echap(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(editeur, &echap);
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
