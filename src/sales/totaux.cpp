@@ -125,7 +125,8 @@ SaisieParametres SaisieParametres::depuis(const Reglages& reglages) {
     s.decimales = v.decimales;
     for (std::size_t i = 0; i < s.conditions.size(); ++i)
         s.conditions[i] = reglages.listes.reglements.value(qsizetype(i));
-    s.devise = v.modeDevise;
+    // A stored currency other than Euro or Autre counts as Franc, as in the totals.
+    s.devise = v.modeDevise == 1 || v.modeDevise == 2 ? v.modeDevise : 0;
     if (v.modeDevise == 2)
         s.nomDevise = v.nomDevise;
     return s;

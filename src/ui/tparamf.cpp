@@ -94,7 +94,7 @@ void TParamf::Init(const SaisieParametres& saisie) {
     for (std::size_t i = 0; i < m_conditions.size(); ++i)
         m_conditions[i]->setText(saisie.conditions[i]);
     m_nomDevise->setText(saisie.nomDevise);
-    choisitDevise(saisie.devise >= 0 && saisie.devise <= 2 ? saisie.devise : 0);
+    choisitDevise(saisie.devise);
 }
 
 SaisieParametres TParamf::Result() const {

@@ -128,4 +128,8 @@ TEST(ParametresFacture, FillAndApplyTheDialog) {
     p.devise = 1;
     p.applique(r);
     EXPECT_EQ(r.ini.nomDevise, QString());
+
+    // A currency read from the settings file as another number is shown as Franc.
+    r.ini.modeDevise = 7;
+    EXPECT_EQ(SaisieParametres::depuis(r).devise, 0);
 }
