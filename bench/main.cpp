@@ -3,7 +3,7 @@
 #include "generateur.h"
 
 #include "app/fenetrefiche.h"
-#include "app/jeudocuments.h"
+#include "store/jeudocuments.h"
 #include "store/maintenance.h"
 #include "support/dialoguesfactices.h"
 #include "support/mesurefixe.h"

@@ -4,11 +4,11 @@
 // keep ends the grid on the first writing, as it does on every later one). The invoice page
 // reads the same bytes as documents and, once its prices are rounded, writes each back to what
 // it reads again.
-#include "app/carte.h"
 #include "app/fenetrefiche.h"
 #include "clients/pageclients.h"
-#include "purchasing/pagefournisseurs.h"
+#include "records/carte.h"
 #include "stock/pagearticles.h"
+#include "stock/pagefournisseurs.h"
 #include "store/fichiertexte.h"
 #include "store/maintenance.h"
 #include "support/dialoguesfactices.h"

@@ -1,6 +1,6 @@
 // Arbitrary bytes read as a store and as each of the three settings files: reading never
 // crashes, and what is saved reads back as it was read.
-#include "app/reglages.h"
+#include "records/reglages.h"
 #include "store/blocs.h"
 #include "store/fichiertexte.h"
 

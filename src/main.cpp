@@ -1,4 +1,5 @@
 #include "ui/filtrecp1252.h"
+#include "ui/francais.h"
 #include "ui/tmainform.h"
 #include "ui/tsplash.h"
 
@@ -13,6 +14,8 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(zel::ui::imageProgramme(64)));
     // Amounts with "," and dates as dd/mm/yyyy.
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    if (!zel::ui::chargeTraductionQt(app))
+        qWarning("Traduction française de Qt introuvable (paquet qt6-translations-l10n)");
 
     zel::ui::TSplash splash;
     splash.show();

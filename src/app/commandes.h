@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/dialogues.h"
-#include "app/jeudocuments.h"
+#include "records/dialogues.h"
+#include "store/jeudocuments.h"
 
 #include <QString>
 

@@ -162,7 +162,7 @@ bool FenetreFiche::execute(Operation operation) {
 }
 
 bool FenetreFiche::selectionne(const ElementMenu& element) {
-    Sorte onglet;
+    Sorte onglet = Sorte::Clients;
     switch (element.groupe.value_or(GroupeSelection::Factures)) {
     case GroupeSelection::Clients:
         m_clients.SetSel(static_cast<SelectionClient>(element.mode));
@@ -181,7 +181,7 @@ bool FenetreFiche::selectionne(const ElementMenu& element) {
         if (m_onglet == Sorte::Factures)
             m_factures.navigue(Pas::Premier);
         return true;
-    default:
+    case GroupeSelection::Commandes:
         return false;
     }
     if (m_onglet == onglet)

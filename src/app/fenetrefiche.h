@@ -2,9 +2,9 @@
 
 #include "app/menus.h"
 #include "clients/pageclients.h"
-#include "purchasing/pagefournisseurs.h"
 #include "sales/pagefactures.h"
 #include "stock/pagearticles.h"
+#include "stock/pagefournisseurs.h"
 
 namespace zel {
 

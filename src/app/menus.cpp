@@ -96,7 +96,7 @@ constexpr ElementMenu kAchat[] = {
     {u"&Dernier", u"Dernier", false, O::Dernier},
     {u"&Nouvelle commande", u"Commande", true, O::NouvCmd, {}, false, true},
     {u"S&upprimer commande", u"Supprimer fiche", false, O::SupCmd},
-    {u"&Imprimer commande", u"Imprimer fiche couranta", false, O::Aucune},
+    {u"&Imprimer commande", u"Imprimer fiche couranta", false, O::ImpCmd},
     {u"&Liste des commandes       F2", u"Liste des clients", false, O::ListCmd},
     {u"Supprimer &ligne", u"Supprimer ligne de commande", false, O::SupLigne2},
     {u"Recalculer &prix des articles",
@@ -113,7 +113,9 @@ constexpr ElementMenu kAchat[] = {
 // A radio item of "&Sélection"; the first of a group opens it with a separator.
 constexpr ElementMenu choix(QStringView libelle, QStringView aide, G groupe, int mode,
                             bool premier = false) {
-    return {libelle, aide, false, O::Selection, {}, false, premier, groupe, mode, true};
+    // The orders' selection comes with the order page.
+    const O operation = groupe == G::Commandes ? O::SetCmd : O::Selection;
+    return {libelle, aide, false, operation, {}, false, premier, groupe, mode, true};
 }
 
 constexpr ElementMenu kSelection[] = {
@@ -195,6 +197,47 @@ constexpr Menu kMenus[] = {
     {u"&Vente", kVente},     {u"&Achat", kAchat},           {u"&Sélection", kSelection},
     {u"&Outils", kOutils},   {u"&Paramètres", kParametres}, {u"&Utilitaires", kUtilitaires},
     {u"&?", kAide},
+};
+
+constexpr Operation kAVenir[] = {
+    // Printing and page set-up.
+    O::ImpCli,
+    O::ImpFour,
+    O::ImpArt,
+    O::Inventaire,
+    O::Enveloppes,
+    O::ParM,
+    O::ImpFiche,
+    O::ImpFact,
+    O::ImpEnv,
+    // Import, export, copy and paste, sorting.
+    O::Importer,
+    O::Exporter,
+    O::Copier,
+    O::Coller,
+    O::Trier,
+    O::TrierFour,
+    O::TrierArt,
+    // Purchase orders, stock movements and price recalculation.
+    O::NouvCmd,
+    O::SupCmd,
+    O::ImpCmd,
+    O::ListCmd,
+    O::SupLigne2,
+    O::ChercheCmd,
+    O::SetCmd,
+    O::Recalc,
+    O::EntreeStock,
+    O::SortieStock,
+    // Statistics and the journal.
+    O::StatsArt,
+    O::StatsVentes,
+    O::StatsCli,
+    O::StatsRepresentant,
+    O::Journal,
+    // The word processor and the messages.
+    O::TrTexte,
+    O::Messages,
 };
 
 constexpr BoutonBarre kBarre[] = {
@@ -353,6 +396,10 @@ constexpr LigneActivation kJeux[] = {
 };
 
 } // namespace
+
+std::span<const Operation> operationsAVenir() {
+    return kAVenir;
+}
 
 std::span<const Menu> menus() {
     return kMenus;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/jeudocuments.h"
+#include "store/jeudocuments.h"
 
 #include <QHash>
 #include <QKeyCombination>
@@ -66,13 +66,14 @@ enum class Operation {
     SupLigne1,
     NouvCmd,
     SupCmd,
-    Aucune,
+    ImpCmd,
     ListCmd,
     SupLigne2,
     Recalc,
     EntreeStock,
     SortieStock,
     Selection,
+    SetCmd,
     TrTexte,
     ImpEnv,
     Messages,
@@ -109,7 +110,7 @@ struct ElementMenu {
     QStringView libelle;
     QStringView aide;
     bool actifAuDepart = true;
-    Operation operation = Operation::Aucune;
+    Operation operation = Operation::SousMenu;
     QStringView raccourci = {}; // a key sequence in portable text ("Alt+X")
     bool dansSousMenu = false;  // belongs to the submenu opened by the item above it
     bool separateurAvant = false;
@@ -128,6 +129,10 @@ struct BoutonBarre {
     bool actifAuDepart;
     Operation operation;
 };
+
+// The operations of the features still to come, which the main window answers as not available
+// yet. The list shrinks as they are built.
+std::span<const Operation> operationsAVenir();
 
 // The menu bar, in order.
 std::span<const Menu> menus();

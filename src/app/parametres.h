@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/menus.h"
-#include "app/reglages.h"
+#include "records/reglages.h"
 
 #include <QStringList>
 

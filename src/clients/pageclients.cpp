@@ -16,7 +16,7 @@ PageClients::PageClients(JeuDocuments& jeu, Reglages& reglages, Dialogues& dialo
                  kTitreListe,
                  QStringLiteral("Aucune fiche client à afficher."),
                  21,
-                 colonnesListe(),
+                 colonnesNomsAdresses(),
                  {L::Nom, L::Adresse1, L::Adresse2, L::CodePostal, L::Ville, L::Telephone, L::Fax}},
                 jeu, reglages, dialogues, mesure) {}
 
@@ -29,19 +29,6 @@ DispositionCarte PageClients::disposition() {
             L::SaisieLibelle,
             L::SaisieMontant,
             {QStringLiteral("MEMO")}};
-}
-
-std::vector<Colonne> PageClients::colonnesListe() {
-    return {{QStringLiteral("Nom/Société"), 160}, {QStringLiteral("Adresse"), 150},
-            {QStringLiteral("Adresse"), 120},     {QStringLiteral("C.P."), 50},
-            {QStringLiteral("Ville"), 120},       {QStringLiteral("Téléphone"), 95},
-            {QStringLiteral("Fax"), 95}};
-}
-
-const QStringList& PageClients::risques() {
-    static const QStringList liste = {QStringLiteral("Aucun"), QStringLiteral("Faible"),
-                                      QStringLiteral("Moyen"), QStringLiteral("Elevé")};
-    return liste;
 }
 
 void PageClients::SetSel(SelectionClient mode) {

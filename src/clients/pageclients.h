@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/pagecarte.h"
+#include "records/pagecarte.h"
 
 namespace zel {
 
@@ -31,10 +31,6 @@ public:
                 const MesureTexte& mesure);
 
     static DispositionCarte disposition();
-    // The "Risque" drop-down's list, shared with the suppliers.
-    static const QStringList& risques();
-    // The on-screen list's columns of names and addresses, shared with the suppliers.
-    static std::vector<Colonne> colonnesListe();
 
     SelectionClient selection() const { return m_selection; }
     // Sets the selection mode; the postal code and the town ask for their key first.

@@ -1,6 +1,6 @@
 #include "sales/pagefactures.h"
 
-#include "app/texte.h"
+#include "records/texte.h"
 #include "store/maintenance.h"
 
 namespace zel {
@@ -91,6 +91,7 @@ void PageFactures::ParF(const SaisieParametres& saisie) {
 
 void PageFactures::Calculef() {
     m_totaux = zel::Calculef(m_document.lignes, m_document.ttc, m_reglages, m_mesure);
+    m_modele.rafraichi();
 }
 
 void PageFactures::LitFact() {
@@ -240,20 +241,25 @@ QChar PageFactures::caractereGrille(QChar c, int colonne) {
 
 int PageFactures::finDeLigne(int rangee) {
     DocumentFacture& d = m_document;
-    marque();
+    const std::vector<LigneDocument> avant = d.lignes;
+    const int utiliseesAvant = d.lignesUtilisees;
     LigneDocument& l = d.ligne(rangee);
     if (l[C::Tva].isEmpty())
         l[C::Tva] = QStringLiteral("1");
     Calculef();
     d.lignesUtilisees = std::max(d.lignesUtilisees, rangee);
+    if (d.lignes != avant || d.lignesUtilisees != utiliseesAvant)
+        marque();
     return d.lignesUtilisees < kLignesAuClavier ? std::min(rangee + 1, DocumentFacture::kLignes)
                                                 : rangee;
 }
 
 bool PageFactures::remplitDepuisArticle(int rangee) {
-    marque();
     namespace LA = ligneArticle;
+    if (m_document.valide)
+        return false;
     LigneDocument& l = m_document.ligne(rangee);
+    const LigneDocument avant = l;
     QString code = l[C::Ref].trimmed();
     if (code.isEmpty())
         code = m_articles.choisitParCode().value_or(QString());
@@ -262,13 +268,17 @@ bool PageFactures::remplitDepuisArticle(int rangee) {
     l[C::Ref] = code;
     const Blocs& articles = m_jeu.BlocsArt();
     const int ouverture = chercheCode(articles, LA::Code, code, exactement);
-    if (ouverture < 0)
-        return false;
-    l[C::Designation] = ligneApres(articles, ouverture, LA::Designation).toString();
-    l[C::Prix] = ligneApres(articles, ouverture, m_document.ttc ? LA::PrixTTC : LA::PrixHT)
-                     .trimmed()
-                     .toString();
-    return true;
+    if (ouverture >= 0) {
+        l[C::Designation] = ligneApres(articles, ouverture, LA::Designation).toString();
+        l[C::Prix] = ligneApres(articles, ouverture, m_document.ttc ? LA::PrixTTC : LA::PrixHT)
+                         .trimmed()
+                         .toString();
+    }
+    if (l != avant) {
+        marque();
+        m_modele.rafraichi();
+    }
+    return ouverture >= 0;
 }
 
 void PageFactures::SupLigne1(int rangee) {
@@ -280,6 +290,7 @@ void PageFactures::SupLigne1(int rangee) {
     d.ligne(std::min(d.lignesUtilisees, DocumentFacture::kLignes)) = {};
     --d.lignesUtilisees;
     marque();
+    m_modele.rafraichi();
 }
 
 void PageFactures::choisitClient() {
@@ -305,6 +316,8 @@ void PageFactures::Valider() {
     DocumentFacture& d = m_document;
     if (d.valide || d.genre != genres().front())
         return;
+    // A quantity changed without Enter counts as it is shown.
+    Calculef();
     d.valide = true;
     marque();
     EcritFact();

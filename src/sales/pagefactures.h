@@ -1,7 +1,9 @@
 #pragma once
 
 #include "clients/pageclients.h"
-#include "sales/totaux.h"
+#include "records/lignesdocument.h"
+#include "records/totaux.h"
+#include "sales/parametresfacture.h"
 #include "stock/pagearticles.h"
 
 #include <QDate>
@@ -38,7 +40,7 @@ struct DocumentFacture {
 
 // The invoice tab: one invoice, quote or credit note at a time out of the invoice store, its
 // numbering, line entry, totals, validation, deletion and browsing.
-class PageFactures {
+class PageFactures : public SourceLignes {
 public:
     PageFactures(JeuDocuments& jeu, Reglages& reglages, Dialogues& dialogues,
                  const MesureTexte& mesure, PageClients& clients, PageArticles& articles);
@@ -47,12 +49,19 @@ public:
     static const QStringList& genres();
 
     DocumentFacture& document() { return m_document; }
+    // The line grid as the view edits it.
+    ModeleLignes& modele() { return m_modele; }
     const Totaux& totaux() const { return m_totaux; }
     int courant() const { return m_jeu.courant(Sorte::Factures); }
     int compte() const { return m_jeu.compte(Sorte::Factures); }
     bool estModifie() const { return m_jeu.carteModifiee(Sorte::Factures); }
     // Every edit of the page marks the document changed and the set modified.
     void marque();
+
+    std::vector<LigneDocument>& lignesDocument() override { return m_document.lignes; }
+    bool lignesFigees() const override { return m_document.valide; }
+    bool prixTTC() const override { return m_document.ttc; }
+    void celluleEditee(int, int) override { marque(); }
 
     // The next invoice number: year, month and a three-digit sequence, after the highest invoice
     // number stored; numbers that are not whole numbers are passed over.
@@ -92,8 +101,8 @@ public:
     void SupLigne1(int rangee);
     // "...": the client picked fills the code and the address.
     void choisitClient();
-    // "Valider": freezes the lines, posts the invoice to its client's account and takes the
-    // quantities out of stock.
+    // "Valider": recomputes the totals, freezes the lines, posts the invoice to its client's
+    // account and takes the quantities out of stock.
     void Valider();
     // Deletes the document shown (the user has confirmed).
     void SupFact();
@@ -127,6 +136,7 @@ private:
     PageClients& m_clients;
     PageArticles& m_articles;
     DocumentFacture m_document;
+    ModeleLignes m_modele{*this};
     Totaux m_totaux;
     int m_prochainNumero = 0;
     bool m_unClient = false;

@@ -1,7 +1,7 @@
 #include "stock/pagearticles.h"
 
-#include "app/texte.h"
-#include "purchasing/pagefournisseurs.h"
+#include "records/texte.h"
+#include "stock/pagefournisseurs.h"
 
 namespace zel {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/pagecarte.h"
+#include "records/pagecarte.h"
 
 namespace zel {
 

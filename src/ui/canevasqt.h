@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/canevas.h"
+#include "records/canevas.h"
 
 #include <QPainter>
 

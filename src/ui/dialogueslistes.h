@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialogues.h"
+#include "records/dialogues.h"
 
 #include <QDialog>
 

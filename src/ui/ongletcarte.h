@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/montant.h"
-#include "app/pagecarte.h"
+#include "records/montant.h"
+#include "records/pagecarte.h"
 
 #include <QFontMetrics>
 #include <QWidget>

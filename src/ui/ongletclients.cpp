@@ -39,7 +39,7 @@ OngletClients::OngletClients(PageClients& page, const ListesChoix& listes, QWidg
                         deroulante(L::Representant, [&listes] { return listes.representants; }));
     formeDivers->addRow(QStringLiteral("Crédit maxi"), edit(L::CreditMaxi, 92));
     formeDivers->addRow(QStringLiteral("Total dû"), edit(L::TotalDu, 92));
-    formeDivers->addRow(QStringLiteral("Risque"), deroulante(L::Risque, &PageClients::risques));
+    formeDivers->addRow(QStringLiteral("Risque"), deroulante(L::Risque, &risques));
     formeDivers->addRow(QStringLiteral("Compte client"), edit(L::CompteClient, 92));
 
     auto* gauche = new QVBoxLayout;

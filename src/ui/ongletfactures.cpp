@@ -16,8 +16,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyledItemDelegate>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
+
+#include <functional>
 
 namespace zel::ui {
 
@@ -25,25 +27,48 @@ namespace {
 
 namespace C = colonne;
 
-// The cell editors of the line grid pass their keys through the tab first.
-class DelegueLignes : public QStyledItemDelegate {
-public:
-    DelegueLignes(QObject* filtre, QObject* parent)
-        : QStyledItemDelegate(parent), m_filtre(filtre) {}
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override {
-        QWidget* editeur = QStyledItemDelegate::createEditor(parent, option, index);
-        editeur->installEventFilter(m_filtre);
-        return editeur;
-    }
-
-private:
-    QObject* m_filtre;
-};
-
 bool estEntree(const QKeyEvent* e) {
     return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
 }
+
+// The cell editors of the line grid: a typed character goes through the grid's key rule, and
+// Enter hands the editor's text to the model before the line is ended, so that the value typed
+// last is counted.
+class DelegueLignes : public QStyledItemDelegate {
+public:
+    DelegueLignes(std::function<void()> finDeLigne, QObject* parent)
+        : QStyledItemDelegate(parent), m_finDeLigne(std::move(finDeLigne)) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editeur = QStyledItemDelegate::createEditor(parent, option, index);
+        editeur->setProperty(kColonne, index.column());
+        return editeur;
+    }
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override {
+        auto* editeur = qobject_cast<QLineEdit*>(objet);
+        if (editeur && evenement->type() == QEvent::KeyPress) {
+            const int colonne = editeur->property(kColonne).toInt();
+            if (estEntree(static_cast<QKeyEvent*>(evenement))) {
+                Q_EMIT commitData(editeur);
+                Q_EMIT closeEditor(editeur, QAbstractItemDelegate::NoHint);
+                m_finDeLigne();
+                return true;
+            }
+            if (filtreTouche(editeur, evenement, [colonne](QChar c) {
+                    return std::optional(PageFactures::caractereGrille(c, colonne));
+                }))
+                return true;
+        }
+        return QStyledItemDelegate::eventFilter(objet, evenement);
+    }
+
+private:
+    static constexpr const char* kColonne = "colonne";
+    std::function<void()> m_finDeLigne;
+};
 
 } // namespace
 
@@ -51,8 +76,7 @@ OngletFactures::OngletFactures(PageFactures& page, const ListesChoix& listes, QW
     : QWidget(parent), m_page(page), m_listes(listes), m_numero(new QLineEdit(this)),
       m_date(new QDateEdit(this)), m_client(new QLineEdit(this)), m_conditions(new QComboBox(this)),
       m_genre(new QComboBox(this)), m_ht(new QRadioButton(QStringLiteral("Facture H.T."), this)),
-      m_ttc(new QRadioButton(QStringLiteral("Facture TTC"), this)),
-      m_grille(new QTableWidget(DocumentFacture::kLignes, 7, this)),
+      m_ttc(new QRadioButton(QStringLiteral("Facture TTC"), this)), m_grille(new QTableView(this)),
       m_notes(new QPlainTextEdit(this)), m_statut(new QLabel(this)),
       m_valider(new QPushButton(QStringLiteral("Valider"), this)) {
     const auto change = [this](auto&& affecte) {
@@ -88,6 +112,8 @@ OngletFactures::OngletFactures(PageFactures& page, const ListesChoix& listes, QW
             change([](DocumentFacture& f, const QString& t) { f.genre = t; }));
     connect(m_ttc, &QRadioButton::toggled, this,
             change([](DocumentFacture& f, bool oui) { f.ttc = oui; }));
+    // The amount column's title follows the price mode.
+    connect(m_ttc, &QRadioButton::toggled, &m_page.modele(), &ModeleLignes::rafraichi);
 
     auto* choixClient = new QPushButton(QStringLiteral("..."), this);
     choixClient->setFixedWidth(28);
@@ -140,32 +166,19 @@ OngletFactures::OngletFactures(PageFactures& page, const ListesChoix& listes, QW
     haut->addWidget(coordonnees, 1);
     haut->addLayout(boutons);
 
-    m_grille->setHorizontalHeaderLabels({QStringLiteral("Réf"), QStringLiteral("Désignation"),
-                                         QStringLiteral("Quantité"),
-                                         QStringLiteral("Prix Unitaire"), QStringLiteral("R (%)"),
-                                         titreMontant(false), QStringLiteral("T")});
+    m_grille->setModel(&m_page.modele());
     m_grille->verticalHeader()->hide();
-    m_grille->setItemDelegate(new DelegueLignes(this, m_grille));
+    m_grille->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grille->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                              QAbstractItemView::AnyKeyPressed);
+    m_grille->setItemDelegate(new DelegueLignes([this] { finDeLigne(); }, m_grille));
     m_grille->installEventFilter(this);
-    connect(m_grille, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-        if (m_rafraichit)
-            return;
-        m_page.document().ligne(item->row() + 1)[std::size_t(item->column())] = item->text();
-        m_page.marque();
+    connect(&m_page.modele(), &QAbstractItemModel::dataChanged, this,
+            &OngletFactures::rafraichitTotaux);
+    connect(m_grille, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        if (index.column() == C::Designation && m_page.remplitDepuisArticle(index.row() + 1))
+            m_grille->setCurrentIndex(index.siblingAtColumn(C::Quantite));
     });
-    connect(m_grille, &QTableWidget::cellClicked, this, [this](int rangee, int colonne) {
-        m_page.marque();
-        if (colonne == C::Designation && m_page.remplitDepuisArticle(rangee + 1)) {
-            rafraichitGrille();
-            m_grille->setCurrentCell(rangee, C::Quantite);
-        }
-    });
-    // Enter in a cell editor ends the line once the cell is written.
-    connect(m_grille->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
-            [this](QWidget*, QAbstractItemDelegate::EndEditHint indice) {
-                if (indice == QAbstractItemDelegate::SubmitModelCache)
-                    litGrille(m_grille->currentRow(), m_grille->currentColumn());
-            });
 
     m_notes->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_notes->setFixedHeight(70);
@@ -211,26 +224,11 @@ QStringList OngletFactures::totauxAffiches() const {
     return {m_totaux[0]->text(), m_totaux[1]->text(), m_totaux[2]->text(), m_totaux[4]->text()};
 }
 
-void OngletFactures::rafraichitGrille() {
-    const bool avant = m_rafraichit;
-    m_rafraichit = true;
-    DocumentFacture& d = m_page.document();
-    for (int r = 0; r < DocumentFacture::kLignes; ++r) {
-        for (int c = 0; c < 7; ++c) {
-            QTableWidgetItem* item = m_grille->item(r, c);
-            if (!item) {
-                item = new QTableWidgetItem;
-                m_grille->setItem(r, c, item);
-            }
-            item->setText(d.ligne(r + 1)[std::size_t(c)]);
-        }
-    }
-    m_grille->horizontalHeaderItem(C::Montant)->setText(titreMontant(d.ttc));
+void OngletFactures::rafraichitTotaux() {
     const Totaux& t = m_page.totaux();
     const QString textes[] = {t.ht, t.tva, t.ttc, t.legende, t.converti, t.legendeConvertie};
     for (std::size_t i = 0; i < m_totaux.size(); ++i)
         m_totaux[i]->setText(textes[i]);
-    m_rafraichit = avant;
 }
 
 void OngletFactures::rafraichit() {
@@ -254,7 +252,7 @@ void OngletFactures::rafraichit() {
     const QString notes = d.notes.join(u'\n');
     if (m_notes->toPlainText() != notes)
         m_notes->setPlainText(notes);
-    rafraichitGrille();
+    rafraichitTotaux();
     m_statut->setText(d.valide ? QStringLiteral("Facture validée")
                                : QStringLiteral("Facture non validée"));
     // A validated invoice's lines are frozen.
@@ -268,19 +266,18 @@ void OngletFactures::montreDocument() {
     m_client->setFocus();
 }
 
-void OngletFactures::litGrille(int rangee, int colonne) {
-    if (rangee < 0 || !PageFactures::finitLaLigne(colonne))
+void OngletFactures::finDeLigne() {
+    const QModelIndex courant = m_grille->currentIndex();
+    if (!courant.isValid() || !PageFactures::finitLaLigne(courant.column()))
         return;
-    const int suivante = m_page.finDeLigne(rangee + 1);
-    rafraichitGrille();
-    m_grille->setCurrentCell(suivante - 1, C::Ref);
+    const int suivante = m_page.finDeLigne(courant.row() + 1);
+    m_grille->setCurrentIndex(m_page.modele().index(suivante - 1, C::Ref));
 }
 
 void OngletFactures::supprimeLigneCourante() {
-    if (!m_grilleActive || m_grille->currentRow() < 0)
+    if (!m_grilleActive || !m_grille->currentIndex().isValid())
         return;
-    m_page.SupLigne1(m_grille->currentRow() + 1);
-    rafraichitGrille();
+    m_page.SupLigne1(m_grille->currentIndex().row() + 1);
 }
 
 bool OngletFactures::eventFilter(QObject* cible, QEvent* evenement) {
@@ -294,21 +291,11 @@ bool OngletFactures::eventFilter(QObject* cible, QEvent* evenement) {
             Q_EMIT grilleActiveChangee(m_grilleActive);
         }
     }
-    if (type != QEvent::KeyPress)
-        return QWidget::eventFilter(cible, evenement);
-    auto* touche = static_cast<QKeyEvent*>(evenement);
-    m_page.marque();
-    if (cible == m_grille && estEntree(touche)) {
-        litGrille(m_grille->currentRow(), m_grille->currentColumn());
+    if (cible == m_grille && type == QEvent::KeyPress &&
+        estEntree(static_cast<QKeyEvent*>(evenement))) {
+        finDeLigne();
         return true;
     }
-    // In a cell editor, the grid's key rule may type another character.
-    const int colonne = m_grille->currentColumn();
-    auto* editeur = qobject_cast<QLineEdit*>(cible);
-    if (editeur && filtreTouche(editeur, evenement, [colonne](QChar c) {
-            return std::optional(PageFactures::caractereGrille(c, colonne));
-        }))
-        return true;
     return QWidget::eventFilter(cible, evenement);
 }
 

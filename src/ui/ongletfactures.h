@@ -13,7 +13,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class QTableWidget;
+class QTableView;
 
 namespace zel::ui {
 
@@ -31,7 +31,7 @@ public:
     void supprimeLigneCourante();
     bool grilleActive() const { return m_grilleActive; }
 
-    QTableWidget* grille() const { return m_grille; }
+    QTableView* grille() const { return m_grille; }
     QLineEdit* champClient() const { return m_client; }
     // The totals as shown: before tax, VAT, including tax and converted.
     QStringList totauxAffiches() const;
@@ -47,8 +47,9 @@ protected:
     void resizeEvent(QResizeEvent* evenement) override;
 
 private:
-    void litGrille(int rangee, int colonne);
-    void rafraichitGrille();
+    // Enter in the grid: the line is ended from the quantity column on.
+    void finDeLigne();
+    void rafraichitTotaux();
 
     PageFactures& m_page;
     const ListesChoix& m_listes;
@@ -60,7 +61,7 @@ private:
     QRadioButton* m_ht;
     QRadioButton* m_ttc;
     std::array<QLineEdit*, 4> m_adresse;
-    QTableWidget* m_grille;
+    QTableView* m_grille;
     QPlainTextEdit* m_notes;
     QLabel* m_statut;
     QPushButton* m_valider;

@@ -40,7 +40,7 @@ OngletFournisseurs::OngletFournisseurs(PageFournisseurs& page, const ListesChoix
     formeDivers->addRow(
         QStringLiteral("Crédit maxi"),
         paire(edit(L::CreditMaxi, 92), QStringLiteral("Total dû"), edit(L::TotalDu, 92)));
-    formeDivers->addRow(QStringLiteral("Risque"), deroulante(L::Risque, &PageClients::risques));
+    formeDivers->addRow(QStringLiteral("Risque"), deroulante(L::Risque, &risques));
     formeDivers->addRow(QStringLiteral("Compte fourn."), edit(L::CompteFournisseur, 92));
 
     auto* droite = new QVBoxLayout;

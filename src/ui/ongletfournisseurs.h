@@ -1,6 +1,6 @@
 #pragma once
 
-#include "purchasing/pagefournisseurs.h"
+#include "stock/pagefournisseurs.h"
 #include "ui/ongletcarte.h"
 
 namespace zel::ui {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/jeudocuments.h"
 #include "app/menus.h"
+#include "store/jeudocuments.h"
 
 #include <QWidget>
 

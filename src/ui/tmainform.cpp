@@ -41,23 +41,6 @@ const QString kTitre = QStringLiteral("Zel Vente");
 const QStringView kSelection = u"&Sélection";
 const QStringView kVente = u"&Vente";
 
-std::optional<Sorte> ongletDe(Operation operation) {
-    switch (operation) {
-    case Operation::Client:
-        return Sorte::Clients;
-    case Operation::Facture:
-        return Sorte::Factures;
-    case Operation::Fournisseur:
-        return Sorte::Fournisseurs;
-    case Operation::Articles:
-        return Sorte::Articles;
-    case Operation::Commande:
-        return Sorte::Commandes;
-    default:
-        return std::nullopt;
-    }
-}
-
 } // namespace
 
 TMainForm::TMainForm(const QString& dossierProgramme, Dialogues* dialogues, QWidget* parent)
@@ -84,7 +67,8 @@ TMainForm::TMainForm(const QString& dossierProgramme, Dialogues* dialogues, QWid
         m_etat.setActif({kVente, u"Supprimer &ligne"}, active);
         synchronise();
     });
-    connect(m_ongletFactures, &OngletFactures::imprime, this, &TMainForm::indisponible);
+    connect(m_ongletFactures, &OngletFactures::imprime, this,
+            [this] { declenche(Operation::ImpFact, bouton(u"Imprimer")); });
     construitMenus();
     construitBarre();
     statusBar()->addWidget(m_panneauAide);
@@ -245,45 +229,12 @@ void TMainForm::operationDePage(Operation operation) {
         indisponible();
 }
 
-void TMainForm::supprime(const QString& question) {
-    if (m_dialogues.okAnnuler(question))
-        indisponible();
-}
-
 namespace {
 template <typename Fenetre, typename... Args> void ouvre(Args&&... args) {
     Fenetre fenetre(std::forward<Args>(args)...);
     fenetre.exec();
 }
 } // namespace
-
-void TMainForm::outil(Operation operation) {
-    switch (operation) {
-    case Operation::Departements:
-        ouvre<TDepartements>(this);
-        break;
-    case Operation::Calendrier:
-        ouvre<TCalendrier>(this);
-        break;
-    case Operation::Calculatrice:
-        ouvre<TPocket>(this);
-        break;
-    case Operation::Horloge:
-        ouvre<THorloge>(this);
-        break;
-    case Operation::EuroConversion:
-        ouvre<TEurof>(this);
-        break;
-    case Operation::PeseLettres:
-        ouvre<TPLettre>(this);
-        break;
-    case Operation::BlocNotes:
-        ouvre<TBlocnotes>(this, m_dossier);
-        break;
-    default:
-        break;
-    }
-}
 
 void TMainForm::aide(PageAide page) {
     const QString fichier = TAide::trouve(m_dossier);
@@ -297,13 +248,27 @@ void TMainForm::aide(PageAide page) {
     fenetre.exec();
 }
 
+// Every operation of the menus and the tool bar is handled here, and only here; the compiler
+// names any that is left out.
 void TMainForm::declenche(Operation operation, Cible origine) {
-    if (const std::optional<Sorte> onglet = ongletDe(operation)) {
-        montreOnglet(*onglet);
-        synchronise();
-        return;
-    }
     switch (operation) {
+    case Operation::SousMenu:
+        break;
+    case Operation::Client:
+        montreOnglet(Sorte::Clients);
+        break;
+    case Operation::Facture:
+        montreOnglet(Sorte::Factures);
+        break;
+    case Operation::Fournisseur:
+        montreOnglet(Sorte::Fournisseurs);
+        break;
+    case Operation::Articles:
+        montreOnglet(Sorte::Articles);
+        break;
+    case Operation::Commande:
+        montreOnglet(Sorte::Commandes);
+        break;
     case Operation::Nouveau:
         if (m_commandes.Nouveau())
             apresOuverture();
@@ -328,31 +293,34 @@ void TMainForm::declenche(Operation operation, Cible origine) {
         const ElementMenu* element = trouve(origine);
         if (element && m_fenetre->selectionne(*element))
             montrePage();
-        else
-            indisponible();
         break;
     }
     case Operation::Ajout:
         operationDePage(operation);
         m_etat.appliqueJeu(Sorte::Clients);
         break;
+    case Operation::Precedent:
+    case Operation::Suivant:
+    case Operation::Premier:
+    case Operation::Dernier:
+    case Operation::Liste:
     case Operation::Supprime:
-        if (m_fenetre->execute(operation))
-            montrePage();
-        else
-            supprime(QStringLiteral("Confirmer suppression de la fiche ?"));
-        break;
+    case Operation::RechNom:
+    case Operation::RechNum:
+    case Operation::RechTel:
+    case Operation::RechContact:
+    case Operation::RechNomFour:
+    case Operation::RechNumFour:
+    case Operation::RechNomArt:
+    case Operation::RechNumArt:
+    case Operation::NouvFact:
     case Operation::SupFact:
-        if (m_fenetre->execute(operation))
-            montrePage();
-        else
-            supprime(QStringLiteral("Confirmer suppression de la facture ?"));
+    case Operation::ListFact:
+    case Operation::ChercheFact:
+        operationDePage(operation);
         break;
     case Operation::SupLigne1:
         m_ongletFactures->supprimeLigneCourante();
-        break;
-    case Operation::SupCmd:
-        supprime(QStringLiteral("Confirmer suppression de la Commande ?"));
         break;
     case Operation::OuvrirAuto: {
         const bool oui = !m_etat.coche(origine);
@@ -394,6 +362,27 @@ void TMainForm::declenche(Operation operation, Cible origine) {
         dialogue.exec();
         break;
     }
+    case Operation::Calendrier:
+        ouvre<TCalendrier>(this);
+        break;
+    case Operation::Calculatrice:
+        ouvre<TPocket>(this);
+        break;
+    case Operation::Horloge:
+        ouvre<THorloge>(this);
+        break;
+    case Operation::EuroConversion:
+        ouvre<TEurof>(this);
+        break;
+    case Operation::PeseLettres:
+        ouvre<TPLettre>(this);
+        break;
+    case Operation::Departements:
+        ouvre<TDepartements>(this);
+        break;
+    case Operation::BlocNotes:
+        ouvre<TBlocnotes>(this, m_dossier);
+        break;
     case Operation::APropos:
         ouvre<TAPropos>(this);
         break;
@@ -406,33 +395,40 @@ void TMainForm::declenche(Operation operation, Cible origine) {
     case Operation::AideUtiliser:
         aide(PageAide::Utilisation);
         break;
-    case Operation::Calendrier:
-    case Operation::Calculatrice:
-    case Operation::Horloge:
-    case Operation::EuroConversion:
-    case Operation::PeseLettres:
-    case Operation::Departements:
-    case Operation::BlocNotes:
-        outil(operation);
-        break;
-    case Operation::Aucune:
-    case Operation::SousMenu:
-        break;
-    case Operation::RechNom:
-    case Operation::RechNum:
-    case Operation::RechTel:
-    case Operation::RechContact:
-    case Operation::Precedent:
-    case Operation::Suivant:
-    case Operation::Premier:
-    case Operation::Dernier:
-    case Operation::Liste:
-    case Operation::NouvFact:
-    case Operation::ListFact:
-    case Operation::ChercheFact:
-        operationDePage(operation);
-        break;
-    default:
+    // The features still to come, as operationsAVenir() lists them.
+    case Operation::ImpCli:
+    case Operation::ImpFour:
+    case Operation::ImpArt:
+    case Operation::Inventaire:
+    case Operation::Enveloppes:
+    case Operation::ParM:
+    case Operation::ImpFiche:
+    case Operation::ImpFact:
+    case Operation::ImpEnv:
+    case Operation::Importer:
+    case Operation::Exporter:
+    case Operation::Copier:
+    case Operation::Coller:
+    case Operation::Trier:
+    case Operation::TrierFour:
+    case Operation::TrierArt:
+    case Operation::NouvCmd:
+    case Operation::SupCmd:
+    case Operation::ImpCmd:
+    case Operation::ListCmd:
+    case Operation::SupLigne2:
+    case Operation::ChercheCmd:
+    case Operation::SetCmd:
+    case Operation::Recalc:
+    case Operation::EntreeStock:
+    case Operation::SortieStock:
+    case Operation::StatsArt:
+    case Operation::StatsVentes:
+    case Operation::StatsCli:
+    case Operation::StatsRepresentant:
+    case Operation::Journal:
+    case Operation::TrTexte:
+    case Operation::Messages:
         indisponible();
         break;
     }

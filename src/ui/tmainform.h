@@ -2,9 +2,9 @@
 
 #include "app/commandes.h"
 #include "app/fenetrefiche.h"
-#include "app/jeudocuments.h"
 #include "app/menus.h"
-#include "app/reglages.h"
+#include "records/reglages.h"
+#include "store/jeudocuments.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -66,8 +66,6 @@ private:
     void premiereApparition();
     void operationDePage(Operation operation);
     void montrePage();
-    void supprime(const QString& question);
-    void outil(Operation operation);
     void aide(PageAide page);
     void indisponible();
     void dimensionnePanneau();

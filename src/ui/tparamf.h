@@ -1,6 +1,7 @@
 #pragma once
 
-#include "sales/totaux.h"
+#include "records/montant.h"
+#include "sales/parametresfacture.h"
 
 #include <QDialog>
 

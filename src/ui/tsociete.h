@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/reglages.h"
+#include "records/reglages.h"
 
 #include <QDialog>
 

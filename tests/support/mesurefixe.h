@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/montant.h"
+#include "records/montant.h"
 
 namespace zel::test {
 

@@ -1,6 +1,6 @@
 #include "tools/blocnotes.h"
 
-#include "app/canevas.h"
+#include "records/canevas.h"
 
 #include "support/fichiers.h"
 

@@ -1,3 +1,5 @@
+#include "ui/francais.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -8,5 +10,6 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    zel::ui::chargeTraductionQt(app);
     return RUN_ALL_TESTS();
 }

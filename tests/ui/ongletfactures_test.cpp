@@ -6,7 +6,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,90 @@ QString s(const char* t) {
     return QString::fromUtf8(t);
 }
 
+void clique(QAbstractItemView* grille, int rangee, int colonne) {
+    const QRect cellule = grille->visualRect(grille->model()->index(rangee, colonne));
+    QTest::mouseClick(grille->viewport(), Qt::LeftButton, {}, cellule.center());
+}
+
+// The cell editor open in the grid, once the editors closed before it are gone.
+QLineEdit* editeurOuvert(QAbstractItemView* grille) {
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QLineEdit* e : grille->viewport()->findChildren<QLineEdit*>()) {
+        if (e->isVisible())
+            return e;
+    }
+    return nullptr;
+}
+
+// Types into the current cell as a person does: the first key opens the cell's editor, the
+// others go to that editor, and Enter ends the typing there.
+void tape(QAbstractItemView* grille, const char* texte) {
+    const QString t = s(texte);
+    QTest::keyClick(grille, t.front().toLatin1());
+    QLineEdit* editeur = editeurOuvert(grille);
+    ASSERT_TRUE(editeur) << "no cell editor opened";
+    QTest::keyClicks(editeur, t.mid(1));
+    QTest::keyClick(editeur, Qt::Key_Return);
+}
+
+QPushButton* bouton(QWidget* parent, const char* texte) {
+    for (QPushButton* b : parent->findChildren<QPushButton*>()) {
+        if (b->text() == s(texte))
+            return b;
+    }
+    return nullptr;
+}
+
 } // namespace
+
+TEST(OngletFactures, WhatIsTypedBeforeEnterCountsInTheTotalsAndTheValidation) {
+    namespace LA = ligneArticle;
+    namespace LC = ligneClient;
+    test::Montage m;
+    m.charge(test::bloc(0, 25, {{LC::Code, s("10001")}, {LC::Nom, s("Dupont")}}), {},
+             test::bloc(0, 21,
+                        {{LA::Code, s("10001")},
+                         {LA::Designation, s("Vis")},
+                         {LA::StockReel, s("20")},
+                         {LA::PrixHT, s("6,52")}}));
+    m.fenetre.montre(Sorte::Factures);
+    ui::OngletFactures onglet(m.fenetre.factures(), m.reglages.listes);
+    m.fenetre.factures().Creer();
+    onglet.resize(1000, 600);
+    onglet.show();
+    onglet.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&onglet));
+    onglet.montreDocument();
+    QTest::keyClicks(onglet.champClient(), s("10001"));
+
+    QAbstractItemView* grille = onglet.grille();
+    const auto cellule = [grille](int rangee, int colonne) {
+        return grille->model()->index(rangee, colonne).data().toString().trimmed();
+    };
+    clique(grille, 0, C::Ref);
+    QTest::keyClicks(grille, s("1"));
+    QTest::keyClicks(editeurOuvert(grille), s("0001"));
+    clique(grille, 0, C::Designation);
+    EXPECT_EQ(cellule(0, C::Designation), s("Vis"));
+    EXPECT_EQ(grille->currentIndex().column(), C::Quantite);
+    tape(grille, "5");
+    EXPECT_EQ(cellule(0, C::Montant), s("32,60"));
+    EXPECT_EQ(onglet.totauxAffiches(), QStringList({s("32,60"), s("6,39"), s("38,99"), s("5,94")}));
+    EXPECT_EQ(grille->currentIndex().row(), 1) << "Enter moves to the next line";
+    EXPECT_EQ(grille->currentIndex().column(), C::Ref);
+
+    clique(grille, 0, C::Remise);
+    tape(grille, "10");
+    EXPECT_EQ(cellule(0, C::Montant), s("29,34"));
+    EXPECT_EQ(onglet.totauxAffiches(), QStringList({s("29,34"), s("5,75"), s("35,09"), s("5,35")}));
+
+    QTest::mouseClick(bouton(&onglet, "Valider"), Qt::LeftButton);
+    const QStringList client = m.jeu.BlocsCli().contenuBloc(0);
+    const QStringList ecriture = client.filter(s("Facture 202612001"));
+    ASSERT_EQ(ecriture.size(), 1) << client.join(u'|').toStdString();
+    EXPECT_TRUE(ecriture.front().contains(s("35,09"))) << ecriture.front().toStdString();
+    EXPECT_EQ(m.jeu.BlocsArt().contenuBloc(0).value(LA::StockReel - 1).trimmed(), s("15,00"));
+}
 
 TEST(OngletFactures, ALineTypedFromAnArticleShowsTheTotals) {
     namespace LA = ligneArticle;
@@ -31,22 +115,23 @@ TEST(OngletFactures, ALineTypedFromAnArticleShowsTheTotals) {
     ui::OngletFactures onglet(m.fenetre.factures(), m.reglages.listes);
     m.fenetre.factures().Creer();
     onglet.montreDocument();
-    onglet.champClient()->setText(s("10001"));
+    QTest::keyClicks(onglet.champClient(), s("10001"));
 
-    QTableWidget* grille = onglet.grille();
-    grille->item(0, C::Ref)->setText(s("V4"));
-    Q_EMIT grille->cellClicked(0, C::Designation);
-    EXPECT_EQ(grille->item(0, C::Designation)->text(), s("Vis"));
-    EXPECT_EQ(grille->currentColumn(), C::Quantite);
-    grille->item(0, C::Quantite)->setText(s("3"));
-    QKeyEvent entree(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(grille, &entree);
+    onglet.resize(1000, 600);
+    onglet.show();
+    QAbstractItemView* grille = onglet.grille();
+    clique(grille, 0, C::Ref);
+    tape(grille, "V4");
+    clique(grille, 0, C::Designation);
+    EXPECT_EQ(grille->model()->index(0, C::Designation).data().toString(), s("Vis"));
+    EXPECT_EQ(grille->currentIndex().column(), C::Quantite);
+    tape(grille, "3");
 
     EXPECT_EQ(onglet.totauxAffiches(), QStringList({s("30,00"), s("5,88"), s("35,88"), s("5,47")}));
-    EXPECT_EQ(grille->item(0, C::Montant)->text().trimmed(), s("30,00"));
-    EXPECT_EQ(grille->item(0, C::Tva)->text(), s("1"));
-    EXPECT_EQ(grille->currentRow(), 1) << "Enter moves to the next line";
-    EXPECT_EQ(grille->currentColumn(), C::Ref);
+    EXPECT_EQ(grille->model()->index(0, C::Montant).data().toString().trimmed(), s("30,00"));
+    EXPECT_EQ(grille->model()->index(0, C::Tva).data().toString(), s("1"));
+    EXPECT_EQ(grille->currentIndex().row(), 1) << "Enter moves to the next line";
+    EXPECT_EQ(grille->currentIndex().column(), C::Ref);
 
     // The document is complete: leaving the tab writes it.
     ASSERT_TRUE(m.fenetre.montre(Sorte::Clients));
@@ -68,11 +153,7 @@ TEST(OngletFactures, AValidatedInvoiceIsFrozenAndANewDocumentIsNot) {
     m.fenetre.montre(Sorte::Factures);
     ui::OngletFactures onglet(m.fenetre.factures(), m.reglages.listes);
     onglet.montreDocument();
-    QPushButton* valider = nullptr;
-    for (QPushButton* b : onglet.findChildren<QPushButton*>()) {
-        if (b->text() == s("Valider"))
-            valider = b;
-    }
+    QPushButton* valider = bouton(&onglet, "Valider");
     ASSERT_TRUE(valider);
     EXPECT_FALSE(onglet.grille()->isEnabled());
     EXPECT_FALSE(valider->isEnabled());
@@ -90,20 +171,15 @@ TEST(OngletFactures, APointTypedInACellAfterTheReferenceIsAComma) {
     m.fenetre.factures().Creer();
     onglet.montreDocument();
     onglet.show();
-    QTableWidget* grille = onglet.grille();
+    QAbstractItemView* grille = onglet.grille();
     const std::pair<int, const char*> cas[] = {{C::Ref, "A.1"}, {C::Prix, "1,5"}};
     for (const auto& [colonne, attendu] : cas) {
-        grille->setCurrentCell(0, colonne);
-        grille->editItem(grille->item(0, colonne));
-        auto* editeur = grille->findChild<QLineEdit*>();
+        grille->setCurrentIndex(grille->model()->index(0, colonne));
+        QTest::keyClick(grille, Qt::Key_F2);
+        QLineEdit* editeur = editeurOuvert(grille);
         ASSERT_TRUE(editeur);
-        for (const QChar c : s(colonne == C::Ref ? "A.1" : "1.5")) {
-            QKeyEvent appui(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(editeur, &appui);
-        }
+        QTest::keyClicks(editeur, s(colonne == C::Ref ? "A.1" : "1.5"));
         EXPECT_EQ(editeur->text(), s(attendu));
-        QKeyEvent echap(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(editeur, &echap);
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QTest::keyClick(editeur, Qt::Key_Escape);
     }
 }

@@ -1,4 +1,4 @@
-#include "app/dialogues.h"
+#include "records/dialogues.h"
 
 namespace zel {
 

@@ -1,4 +1,4 @@
-#include "app/carte.h"
+#include "records/carte.h"
 
 #include <algorithm>
 

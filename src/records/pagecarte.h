@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/carte.h"
-#include "app/parcours.h"
-#include "app/reglages.h"
+#include "records/carte.h"
+#include "records/parcours.h"
+#include "records/reglages.h"
 
 #include <functional>
 #include <optional>
@@ -23,6 +23,11 @@ struct DescriptionPage {
     std::vector<Colonne> colonnes;
     std::vector<int> lignesColonnes;
 };
+
+// The clients and the suppliers share their name-and-address rows: the on-screen list's columns
+// of names and addresses, and the "Risque" drop-down's list.
+std::vector<Colonne> colonnesNomsAdresses();
+const QStringList& risques();
 
 // A record page: the card of the current record of one store, its browsing, its searches, its
 // lists, and adding and deleting records. Every record kind is one of these with its own

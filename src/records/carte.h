@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/dialogues.h"
-#include "app/jeudocuments.h"
-#include "app/montant.h"
+#include "records/dialogues.h"
+#include "records/montant.h"
+#include "store/jeudocuments.h"
 
 #include <QDate>
 #include <QString>

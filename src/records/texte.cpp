@@ -1,4 +1,4 @@
-#include "app/texte.h"
+#include "records/texte.h"
 
 namespace zel {
 namespace {

@@ -1,6 +1,4 @@
-#include "purchasing/pagefournisseurs.h"
-
-#include "clients/pageclients.h"
+#include "stock/pagefournisseurs.h"
 
 namespace zel {
 namespace {
@@ -16,7 +14,7 @@ PageFournisseurs::PageFournisseurs(JeuDocuments& jeu, Reglages& reglages, Dialog
                  QStringLiteral("Liste des fournisseurs"),
                  QStringLiteral("Aucune fiche fournisseur à afficher."),
                  0,
-                 PageClients::colonnesListe(),
+                 colonnesNomsAdresses(),
                  {L::Nom, L::Adresse1, L::Adresse2, L::CodePostal, L::Ville, L::Telephone, L::Fax}},
                 jeu, reglages, dialogues, mesure) {}
 

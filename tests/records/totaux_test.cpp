@@ -1,4 +1,5 @@
-#include "sales/totaux.h"
+#include "records/totaux.h"
+#include "sales/parametresfacture.h"
 #include "support/mesurefixe.h"
 
 #include <gtest/gtest.h>

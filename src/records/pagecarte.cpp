@@ -1,9 +1,22 @@
-#include "app/pagecarte.h"
+#include "records/pagecarte.h"
 
-#include "app/texte.h"
+#include "records/texte.h"
 #include "store/maintenance.h"
 
 namespace zel {
+
+std::vector<Colonne> colonnesNomsAdresses() {
+    return {{QStringLiteral("Nom/Société"), 160}, {QStringLiteral("Adresse"), 150},
+            {QStringLiteral("Adresse"), 120},     {QStringLiteral("C.P."), 50},
+            {QStringLiteral("Ville"), 120},       {QStringLiteral("Téléphone"), 95},
+            {QStringLiteral("Fax"), 95}};
+}
+
+const QStringList& risques() {
+    static const QStringList liste = {QStringLiteral("Aucun"), QStringLiteral("Faible"),
+                                      QStringLiteral("Moyen"), QStringLiteral("Elevé")};
+    return liste;
+}
 
 PageCarte::PageCarte(DescriptionPage description, JeuDocuments& jeu, Reglages& reglages,
                      Dialogues& dialogues, const MesureTexte& mesure)

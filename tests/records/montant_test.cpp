@@ -1,4 +1,4 @@
-#include "app/montant.h"
+#include "records/montant.h"
 #include "support/mesurefixe.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "app/parcours.h"
+#include "records/parcours.h"
 
-#include "app/texte.h"
+#include "records/texte.h"
 
 #include <algorithm>
 

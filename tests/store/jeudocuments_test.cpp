@@ -1,4 +1,4 @@
-#include "app/jeudocuments.h"
+#include "store/jeudocuments.h"
 
 #include "support/fichiers.h"
 

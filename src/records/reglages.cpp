@@ -1,4 +1,4 @@
-#include "app/reglages.h"
+#include "records/reglages.h"
 
 #include "store/fichiertexte.h"
 

@@ -1,0 +1,50 @@
+#include "sales/parametresfacture.h"
+
+#include "records/montant.h"
+
+namespace zel {
+
+SaisieParametres SaisieParametres::depuis(const Reglages& reglages) {
+    const ValeursIni& v = reglages.ini;
+    SaisieParametres s;
+    s.tauxEuro = formateMontant(v.tauxEuro, u"0.00000");
+    for (std::size_t i = 0; i < 3; ++i)
+        s.tauxTva[i] = formateMontant(v.tauxTva[i], u"0.00");
+    s.decimales = v.decimales;
+    for (std::size_t i = 0; i < s.conditions.size(); ++i)
+        s.conditions[i] = reglages.listes.reglements.value(qsizetype(i));
+    // A stored currency other than Euro or Autre counts as Franc, as in the totals.
+    s.devise = v.modeDevise == 1 || v.modeDevise == 2 ? v.modeDevise : 0;
+    if (v.modeDevise == 2)
+        s.nomDevise = v.nomDevise;
+    return s;
+}
+
+void SaisieParametres::applique(Reglages& reglages) const {
+    ValeursIni& v = reglages.ini;
+    std::array<std::pair<const QString*, double*>, 4> nombres = {
+        std::pair{&tauxEuro, &v.tauxEuro}, std::pair{&tauxTva[0], &v.tauxTva[0]},
+        std::pair{&tauxTva[1], &v.tauxTva[1]}, std::pair{&tauxTva[2], &v.tauxTva[2]}};
+    bool lisible = true;
+    for (const auto& [texte, valeur] : nombres) {
+        const std::optional<double> n = litNombre(*texte);
+        if (!n) {
+            lisible = false;
+            break;
+        }
+        *valeur = *n;
+    }
+    if (lisible)
+        v.decimales = decimales;
+    reglages.listes.reglements.clear();
+    for (const QString& c : conditions) {
+        if (!c.isEmpty())
+            reglages.listes.reglements.append(c);
+    }
+    v.modeDevise = devise;
+    v.nomDevise = devise == 2 ? nomDevise : QString();
+    if (const std::optional<QString> format = formatPourDecimales(v.decimales))
+        reglages.formatMontant = *format;
+}
+
+} // namespace zel
