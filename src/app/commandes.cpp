@@ -15,6 +15,9 @@ CommandesDocument::CommandesDocument(JeuDocuments& jeu, Dialogues& dialogues)
     : m_jeu(jeu), m_dialogues(dialogues) {}
 
 QString CommandesDocument::avecExtensionCli(const QString& nom) {
+    // A name that already ends in ".cli", in any letter case, is the file the user has.
+    if (nom.endsWith(u".cli", Qt::CaseInsensitive))
+        return nom;
     const qsizetype dossier = nom.lastIndexOf(u'/') + 1;
     const qsizetype point = nom.lastIndexOf(u'.');
     return (point >= dossier ? nom.left(point) : nom) + QStringLiteral(".cli");

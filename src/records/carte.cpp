@@ -1,5 +1,7 @@
 #include "records/carte.h"
 
+#include "records/texte.h"
+
 #include <algorithm>
 
 namespace zel {
@@ -26,9 +28,14 @@ void Carte::marque() {
     m_jeu.SetSauve();
 }
 
-void Carte::saisit(int ligne, const QString& texte) {
+bool Carte::saisit(int ligne, const QString& texte) {
+    if (const std::optional<QString> refus = refusChamp(texte)) {
+        m_dialogues.message(*refus);
+        return false;
+    }
     m_champs[ligne - 1] = texte;
     marque();
+    return true;
 }
 
 void Carte::setCoche(int ligne, bool oui) {
@@ -191,8 +198,10 @@ QStringList Carte::Ecrit() const {
 }
 
 void Carte::EcritSiModifiee(int numero) {
-    if (estModifiee())
-        m_jeu.store(m_disposition.sorte).RemplaceBloc(numero, Ecrit());
+    if (!estModifiee())
+        return;
+    m_jeu.store(m_disposition.sorte).RemplaceBloc(numero, Ecrit());
+    m_jeu.setCarteModifiee(m_disposition.sorte, false);
 }
 
 } // namespace zel

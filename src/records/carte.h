@@ -71,8 +71,9 @@ public:
     QDate dateSaisie() const { return m_dateSaisie; }
     bool estModifiee() const { return m_jeu.carteModifiee(m_disposition.sorte); }
 
-    // The user's edits, each marking the card changed.
-    void saisit(int ligne, const QString& texte);
+    // The user's edits, each marking the card changed. A text that cannot stand as one field
+    // line is refused with a message and the field keeps its text; false then.
+    bool saisit(int ligne, const QString& texte);
     void setCoche(int ligne, bool oui);
     void saisitMemo(int i, const QStringList& lignes);
     void setDateSaisie(QDate date);
@@ -98,7 +99,7 @@ public:
     void Lit(int numero, QDate aujourdhui);
     // The block's lines between its tags.
     QStringList Ecrit() const;
-    // Writes the card into block n when it was changed.
+    // Writes the card into block n when it was changed; the card is then unchanged.
     void EcritSiModifiee(int numero);
 
 private:

@@ -1,17 +1,8 @@
 #include "records/lignesdocument.h"
 
-#include <algorithm>
+#include "records/texte.h"
 
 namespace zel {
-
-namespace {
-
-bool uneLigne(const QString& texte) {
-    return std::none_of(texte.begin(), texte.end(),
-                        [](QChar c) { return c.category() == QChar::Other_Control; });
-}
-
-} // namespace
 
 ModeleLignes::ModeleLignes(SourceLignes& source, QObject* parent)
     : QAbstractTableModel(parent), m_source(source) {}
@@ -36,8 +27,10 @@ bool ModeleLignes::setData(const QModelIndex& index, const QVariant& valeur, int
         m_source.lignesFigees())
         return false;
     const QString texte = valeur.toString();
-    if (!uneLigne(texte))
+    if (const std::optional<QString> refus = refusChamp(texte)) {
+        m_source.celluleRefusee(*refus);
         return false;
+    }
     QString& cellule =
         m_source.lignesDocument()[std::size_t(index.row())][std::size_t(index.column())];
     if (cellule == texte)

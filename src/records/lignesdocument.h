@@ -17,6 +17,8 @@ public:
     virtual bool lignesFigees() const = 0;
     virtual bool prixTTC() const = 0;
     virtual void celluleEditee(int rangee, int colonne) = 0;
+    // A text refused in a cell, with why.
+    virtual void celluleRefusee(const QString& motif) = 0;
 
 protected:
     ~SourceLignes() = default;
@@ -35,8 +37,8 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    // A cell takes the text typed unless the lines are frozen or the text would not stay one
-    // cell of one line (a line break, a TAB or another control character). The document is
+    // A cell takes the text typed unless the lines are frozen or the text could not stand as a
+    // field (a line break, a TAB that would shift the cells after it, ...). The document is
     // marked changed only when the text really changes.
     bool setData(const QModelIndex& index, const QVariant& valeur,
                  int role = Qt::EditRole) override;

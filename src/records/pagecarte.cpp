@@ -37,11 +37,17 @@ void PageCarte::apresLecture() {
 
 void PageCarte::EcritFiche() {
     m_carte.EcritSiModifiee(courant());
+    // A card typed into an empty new set is record 0, and counts once it is written.
+    if (courant() >= compte() && store().ChercheBloc(courant()) >= 0)
+        m_jeu.setCompte(sorte(), courant() + 1);
 }
 
 void PageCarte::Ajout() {
     EcritFiche();
-    const int n = compte();
+    int n = compte();
+    // A new last record left without being written gives its number to this one.
+    if (n > 0 && courant() == n - 1 && store().ChercheBloc(n - 1) < 0)
+        --n;
     if (n > Blocs::kCapacite - 1) {
         m_dialogues.message(QStringLiteral("Le fichier est plein"));
         return;

@@ -53,7 +53,8 @@ public:
     void LitFiche(bool discret = false);
     // Writes the card back when it was changed.
     void EcritFiche();
-    // A new last record, counted at once; its block is written with its first change.
+    // A new last record, counted at once; its block is written with its first change. A new
+    // record never written does not count: the next one takes its number.
     void Ajout();
     // Deletes the current record (the user has confirmed) and shows the one now at its number.
     void Supprime();

@@ -1,5 +1,8 @@
 #include "records/texte.h"
 
+#include "store/blocs.h"
+#include "store/codepage.h"
+
 namespace zel {
 namespace {
 
@@ -24,6 +27,19 @@ bool commencePar(QStringView texte, QStringView cleMajuscule) {
             return false;
     }
     return true;
+}
+
+std::optional<QString> refusChamp(QStringView texte) {
+    if (const std::optional<QChar> c = cp1252::premierNonRepresentable(texte))
+        return QStringLiteral("Caractère refusé : « %1 »").arg(*c);
+    for (const QChar c : texte) {
+        if (c.category() == QChar::Other_Control)
+            return QStringLiteral("Un champ tient sur une seule ligne : retours à la ligne, "
+                                  "tabulations et caractères de contrôle refusés");
+    }
+    if (Blocs::commeUneBalise(texte))
+        return QStringLiteral("Un champ ne peut pas commencer par « <BLOC » ni « </BLOC »");
+    return std::nullopt;
 }
 
 } // namespace zel

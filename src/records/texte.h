@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 namespace zel {
 
 // Upper case for the letters a to z only: accented letters are compared as they are written.
@@ -10,5 +12,11 @@ QString majusculesAZ(QStringView texte);
 
 // Whether the text, upper-cased as above, begins with the key (already upper-cased).
 bool commencePar(QStringView texte, QStringView cleMajuscule);
+
+// Why a text typed, pasted or imported cannot stand as one field of a record, or nothing when it
+// can: a character the files cannot hold, a line break, a TAB or another control character (each
+// field is one line, and some lines are cells joined by TABs), or a beginning that the next load
+// would take for a block tag.
+std::optional<QString> refusChamp(QStringView texte);
 
 } // namespace zel

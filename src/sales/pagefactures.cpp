@@ -56,30 +56,54 @@ const QStringList& PageFactures::genres() {
     return liste;
 }
 
+bool PageFactures::accepte(const QString& texte) {
+    const std::optional<QString> refus = refusChamp(texte);
+    if (refus)
+        m_dialogues.message(*refus);
+    return !refus;
+}
+
+void PageFactures::celluleRefusee(const QString& motif) {
+    m_dialogues.message(motif);
+}
+
 void PageFactures::marque() {
     m_jeu.setCarteModifiee(Sorte::Factures, true);
     m_jeu.SetSauve();
 }
 
-int PageFactures::Numerof() const {
+qint64 PageFactures::Numerof() const {
     const QDate jour = m_aujourdhui();
-    int plusHaut = jour.year() * 100000 + jour.month() * 1000;
+    qint64 plusHaut = jour.year() * 100000LL + jour.month() * 1000LL;
     for (const QString& ligne : m_jeu.BlocsFact().lignes()) {
         if (!ligne.startsWith(u"NUMF"))
             continue;
         bool ok = false;
-        const int n = QStringView(ligne).mid(4).trimmed().toInt(&ok);
+        const qint64 n = QStringView(ligne).mid(4).trimmed().toLongLong(&ok);
         if (ok && n > plusHaut)
             plusHaut = n;
     }
     return plusHaut + 1;
 }
 
+void PageFactures::saisitNumero(const QString& texte) {
+    QString numero = texte.left(9);
+    for (QChar& c : numero) {
+        if (!c.isDigit() && c != u'+' && c != u'-')
+            c = u' ';
+    }
+    m_document.numero = numero.leftJustified(9, u' ');
+    marque();
+}
+
 void PageFactures::vide() {
     DocumentFacture d;
     d.date = m_aujourdhui();
     d.genre = genres().front();
-    d.numero = QString::number(m_prochainNumero).leftJustified(9, u' ', true);
+    // A number past nine digits is never cut short: the document then has no number.
+    d.numero = m_prochainNumero > kNumeroMaxi
+                   ? QString(9, u' ')
+                   : QString::number(m_prochainNumero).leftJustified(9, u' ');
     d.conditions = m_reglages.listes.reglements.value(0);
     m_document = std::move(d);
 }
@@ -159,7 +183,8 @@ QString PageFactures::manque() const {
 
 QStringList PageFactures::lignesBloc() const {
     const DocumentFacture& d = m_document;
-    QStringList lignes = {QStringLiteral("NUM") + d.genre.left(1) + d.numero,
+    QStringList lignes = {QStringLiteral("NUM") + d.genre.left(1) +
+                              d.numero.leftJustified(9, u' ', true),
                           d.date.toString(kFormatDate), d.client, d.conditions, d.genre};
     for (const QString& a : d.adresse)
         lignes.append(a);
@@ -199,26 +224,39 @@ bool PageFactures::quitte() {
     return true;
 }
 
-void PageFactures::nouveau(bool avecLigneVide) {
+bool PageFactures::nouveau(bool avecLigneVide) {
     if (!quitte())
-        return;
+        return false;
     Blocs& store = m_jeu.BlocsFact();
     // No complete block fits in fewer lines: the count starts again from none.
-    const int n = store.taille() + (avecLigneVide ? 1 : 0) < 12 ? 0 : compte();
+    int n = store.taille() + (avecLigneVide ? 1 : 0) < 12 ? 0 : compte();
+    // A new document left without being written gives its number to this one.
+    if (n > 0 && courant() == n - 1 && store.ChercheBloc(n - 1) < 0)
+        --n;
     if (n > Blocs::kCapacite - 1) {
         m_dialogues.message(QStringLiteral("Le fichier est plein"));
-        return;
+        return false;
+    }
+    const qint64 numero = Numerof();
+    if (numero > kNumeroMaxi) {
+        m_dialogues.message(
+            QStringLiteral("Plus de numéro de facture libre : le numéro suivant, %1, dépasse "
+                           "les neuf chiffres du numéro.")
+                .arg(numero));
+        return false;
     }
     if (avecLigneVide)
         store.ajoute({QStringLiteral(" ")});
     m_jeu.setCompte(Sorte::Factures, n + 1);
     m_jeu.setCourant(Sorte::Factures, n);
-    m_prochainNumero = Numerof();
+    m_prochainNumero = numero;
     LitFact();
+    return true;
 }
 
 void PageFactures::NouvFact() {
-    nouveau(false);
+    if (!nouveau(false))
+        return;
     m_unClient = false;
     namespace LC = ligneClient;
     const Carte& client = m_clients.carte();
@@ -231,8 +269,8 @@ void PageFactures::NouvFact() {
 }
 
 void PageFactures::Creer() {
-    nouveau(true);
-    m_document.lignesUtilisees = 0;
+    if (nouveau(true))
+        m_document.lignesUtilisees = 0;
 }
 
 QChar PageFactures::caractereGrille(QChar c, int colonne) {
@@ -316,6 +354,11 @@ void PageFactures::Valider() {
     DocumentFacture& d = m_document;
     if (d.valide || d.genre != genres().front())
         return;
+    if (const QString ce = manque(); !ce.isEmpty()) {
+        m_dialogues.message(
+            QStringLiteral("Cette facture ne peut pas être validée : il lui manque %1.").arg(ce));
+        return;
+    }
     // A quantity changed without Enter counts as it is shown.
     Calculef();
     d.valide = true;
@@ -327,21 +370,28 @@ void PageFactures::Valider() {
     const int client = d.client.trimmed().isEmpty()
                            ? -1
                            : chercheCode(m_jeu.BlocsCli(), LC::Code, d.client, memeCode);
-    if (client < 0)
-        return;
-    // The client card shown keeps the edits typed on it.
-    m_clients.EcritFiche();
-    m_jeu.setCourant(Sorte::Clients, Blocs::numeroBalise(m_jeu.BlocsCli().ligne(client), 5));
-    m_clients.LitFiche(true);
-    Carte& carte = m_clients.carte();
-    carte.setDateSaisie(m_aujourdhui());
-    carte.saisit(LC::SaisieLibelle, d.genre + u' ' + d.numero);
-    carte.saisit(LC::SaisieMontant, m_totaux.ttc);
-    carte.valideSaisie();
-    m_clients.EcritFiche();
+    if (client < 0) {
+        m_dialogues.message(
+            QStringLiteral("Aucun client n'a le code %1 : la facture n'est portée à aucun compte.")
+                .arg(d.client.trimmed()));
+    } else {
+        // The client card shown keeps the edits typed on it.
+        m_clients.EcritFiche();
+        m_jeu.setCourant(Sorte::Clients, Blocs::numeroBalise(m_jeu.BlocsCli().ligne(client), 5));
+        m_clients.LitFiche(true);
+        Carte& carte = m_clients.carte();
+        carte.setDateSaisie(m_aujourdhui());
+        carte.saisit(LC::SaisieLibelle, d.genre + u' ' + d.numero);
+        carte.saisit(LC::SaisieMontant, m_totaux.ttc);
+        carte.valideSaisie();
+        m_clients.EcritFiche();
+    }
 
-    // Each line takes its quantity, decimals included, out of the article it names.
+    // Each line takes its quantity, decimals included, out of the article it names. The article
+    // card shown is written back first and read again after, so that neither its edits nor the
+    // new stock are lost.
     namespace LA = ligneArticle;
+    m_articles.EcritFiche();
     Blocs& articles = m_jeu.BlocsArt();
     for (int r = 1; r <= d.lignesUtilisees && r <= DocumentFacture::kLignes; ++r) {
         const LigneDocument& l = d.ligne(r);
@@ -360,6 +410,7 @@ void PageFactures::Valider() {
                              Rset(formateMontant(*stock - *quantite, m_reglages.formatMontant),
                                   kLargeurStock, m_mesure));
     }
+    m_articles.LitFiche(true);
 }
 
 void PageFactures::SupFact() {

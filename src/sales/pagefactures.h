@@ -57,19 +57,27 @@ public:
     bool estModifie() const { return m_jeu.carteModifiee(Sorte::Factures); }
     // Every edit of the page marks the document changed and the set modified.
     void marque();
+    // Whether a text typed or pasted into a field of the page can stand as that field; a refused
+    // one is told.
+    bool accepte(const QString& texte);
 
     std::vector<LigneDocument>& lignesDocument() override { return m_document.lignes; }
     bool lignesFigees() const override { return m_document.valide; }
     bool prixTTC() const override { return m_document.ttc; }
     void celluleEditee(int, int) override { marque(); }
+    void celluleRefusee(const QString& motif) override;
 
     // The next invoice number: year, month and a three-digit sequence, after the highest invoice
     // number stored; numbers that are not whole numbers are passed over.
-    int Numerof() const;
+    qint64 Numerof() const;
+    // The largest number the nine positions of the number field hold.
+    static constexpr qint64 kNumeroMaxi = 999999999;
     // A new document prefilled from the client card, showing every document.
     void NouvFact();
     // "Créer": a new empty document.
     void Creer();
+    // The number field as typed: nine positions, each a digit, a sign or a blank.
+    void saisitNumero(const QString& texte);
     // Whether the document can be written: a client code, a number, and a line with a "Réf".
     bool Validef() const;
     // What keeps the document from being written, for the user.
@@ -101,7 +109,8 @@ public:
     void SupLigne1(int rangee);
     // "...": the client picked fills the code and the address.
     void choisitClient();
-    // "Valider": recomputes the totals, freezes the lines, posts the invoice to its client's
+    // "Valider": refused with a message unless the document can be written; recomputes the
+    // totals, freezes the lines, posts the invoice to its client's
     // account and takes the quantities out of stock.
     void Valider();
     // Deletes the document shown (the user has confirmed).
@@ -124,7 +133,9 @@ public:
 private:
     void vide();
     void va(int numero);
-    void nouveau(bool avecLigneVide);
+    // False when the command is refused (the document shown is kept, the store is full, no
+    // number is left): nothing has changed then.
+    bool nouveau(bool avecLigneVide);
     QStringList lignesBloc() const;
     // The document whose first line is "NUM" and the key, letter case ignored.
     std::optional<int> blocDuNumero(const QString& cle) const;
@@ -138,7 +149,7 @@ private:
     DocumentFacture m_document;
     ModeleLignes m_modele{*this};
     Totaux m_totaux;
-    int m_prochainNumero = 0;
+    qint64 m_prochainNumero = 0;
     bool m_unClient = false;
     QString m_codeFiltre;
     std::function<QDate()> m_aujourdhui = &QDate::currentDate;

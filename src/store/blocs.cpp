@@ -35,6 +35,11 @@ int Blocs::numeroBalise(QStringView ligne, qsizetype prefixe) {
     return n;
 }
 
+bool Blocs::commeUneBalise(QStringView ligne) {
+    return ligne.startsWith(u"<BLOC", Qt::CaseInsensitive) ||
+           ligne.startsWith(u"</BLOC", Qt::CaseInsensitive);
+}
+
 Balises Blocs::BalisesBloc(int n) {
     const QString chiffres = QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
     return {QStringLiteral("<BLOC") + chiffres + u'>', QStringLiteral("</BLOC") + chiffres + u'>'};
@@ -134,7 +139,16 @@ QStringList Blocs::encadre(int n, const QStringList& contenu) {
     QStringList bloc;
     bloc.reserve(contenu.size() + 2);
     bloc.append(b.ouverture);
-    bloc.append(contenu);
+    for (QString ligne : contenu) {
+        // The last guard of the store's shape, whatever the line's source.
+        for (QChar& c : ligne) {
+            if (c == u'\r' || c == u'\n')
+                c = u' ';
+        }
+        if (commeUneBalise(ligne))
+            ligne.prepend(u' ');
+        bloc.append(ligne);
+    }
     bloc.append(b.fermeture);
     return bloc;
 }

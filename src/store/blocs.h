@@ -36,6 +36,9 @@ public:
     static constexpr int kNumerosPossibles = 10000;
 
     static Balises BalisesBloc(int n);
+    // Whether a line begins as a tag does ("<BLOC" or "</BLOC", letter case ignored): such a
+    // line inside a block would be taken for a tag by the next load.
+    static bool commeUneBalise(QStringView ligne);
     // The number in the four characters after a tag's prefix ("<BLOC" or "</BLOC"), or -1 when
     // they are not four digits.
     static int numeroBalise(QStringView ligne, qsizetype prefixe);
@@ -70,6 +73,9 @@ public:
     // The lines between block n's tags (up to where it ends when it is not closed), or an empty
     // list when the block does not exist.
     QStringList contenuBloc(int n) const;
+
+    // The writers below never put a line break inside a line nor a line that begins like a tag
+    // between the tags: a line break becomes a blank, and such a line is written after a blank.
 
     // Writes block n with the given lines between its tags: in place of the old block when it
     // exists (deleted from its opening tag through its closing tag, or up to where it ends when

@@ -1,5 +1,6 @@
 #include "store/maintenance.h"
 
+#include <limits>
 #include <vector>
 
 namespace zel::maintenance {
@@ -154,14 +155,15 @@ void Squize(Blocs& store) {
         store.supprime(0, blanches);
 }
 
-int prochainCode(const Blocs& store) {
-    int plusHaut = 10000;
+qint64 prochainCode(const Blocs& store) {
+    qint64 plusHaut = 10000;
     for (const LigneOuverture& o : store.ouvertures()) {
         if (o.position + 1 >= store.taille())
             continue;
         bool ok = false;
-        const int code = store.ligne(o.position + 1).trimmed().toInt(&ok);
-        if (ok && code > plusHaut)
+        const qint64 code = store.ligne(o.position + 1).trimmed().toLongLong(&ok);
+        // The very largest number has no next one: passed over like a text.
+        if (ok && code > plusHaut && code < std::numeric_limits<qint64>::max())
             plusHaut = code;
     }
     return plusHaut + 1;

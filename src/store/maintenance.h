@@ -29,15 +29,15 @@ void Supprime(Blocs& store, int& compte, int& courant);
 void Squize(Blocs& store);
 
 // The next record code: one more than the highest whole-number code on the first line of the
-// blocks, never below 10001. A code that is not a whole number is passed over.
-int prochainCode(const Blocs& store);
-inline int Numerom(const Blocs& clients) {
+// blocks, never below 10001, read in 64 bits. A code that is not a whole number is passed over.
+qint64 prochainCode(const Blocs& store);
+inline qint64 Numerom(const Blocs& clients) {
     return prochainCode(clients);
 }
-inline int Numerou(const Blocs& fournisseurs) {
+inline qint64 Numerou(const Blocs& fournisseurs) {
     return prochainCode(fournisseurs);
 }
-inline int Numeroa(const Blocs& articles) {
+inline qint64 Numeroa(const Blocs& articles) {
     return prochainCode(articles);
 }
 

@@ -31,6 +31,13 @@ constexpr int kLargeurs[] = {94, 178, 97};
 
 OngletCarte::OngletCarte(PageCarte& page, QWidget* parent) : QWidget(parent), m_page(page) {}
 
+void OngletCarte::remet(const std::function<void()>& affiche) {
+    const bool avant = m_rafraichit;
+    m_rafraichit = true;
+    affiche();
+    m_rafraichit = avant;
+}
+
 bool OngletCarte::estMontant(int ligne) const {
     const DispositionCarte& d = m_page.carte().disposition();
     return ligne == d.ligneSaisieMontant ||
@@ -43,9 +50,10 @@ QLineEdit* OngletCarte::edit(int ligne, int largeur) {
     if (largeur > 0)
         e->setFixedWidth(largeur);
     m_edits[ligne] = e;
-    connect(e, &QLineEdit::textChanged, this, [this, ligne](const QString& t) {
-        if (!m_rafraichit)
-            m_page.carte().saisit(ligne, t);
+    connect(e, &QLineEdit::textChanged, this, [this, ligne, e](const QString& t) {
+        // A refused text (a pasted line break, a beginning like a tag) leaves the field as it was.
+        if (!m_rafraichit && !m_page.carte().saisit(ligne, t))
+            remet([e, this, ligne] { e->setText(m_page.carte().champ(ligne)); });
     });
     if (estMontant(ligne))
         e->installEventFilter(this);
@@ -63,9 +71,9 @@ QComboBox* OngletCarte::deroulante(int ligne, std::function<QStringList()> choix
     m_listes[ligne] = c;
     m_choix[ligne] = std::move(choix);
     // A choice made with the mouse alone changes the card as typing does.
-    connect(c, &QComboBox::currentTextChanged, this, [this, ligne](const QString& t) {
-        if (!m_rafraichit)
-            m_page.carte().saisit(ligne, t);
+    connect(c, &QComboBox::currentTextChanged, this, [this, ligne, c](const QString& t) {
+        if (!m_rafraichit && !m_page.carte().saisit(ligne, t))
+            remet([c, this, ligne] { c->setCurrentText(m_page.carte().champ(ligne)); });
     });
     return c;
 }

@@ -15,11 +15,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include <functional>
+#include <type_traits>
 
 namespace zel::ui {
 
@@ -83,6 +85,14 @@ OngletFactures::OngletFactures(PageFactures& page, const ListesChoix& listes, QW
         return [this, affecte](const auto& valeur) {
             if (m_rafraichit)
                 return;
+            // A refused text (a pasted line break, a beginning like a tag) is not taken, and the
+            // page shows the document as it is.
+            if constexpr (std::is_same_v<std::decay_t<decltype(valeur)>, QString>) {
+                if (!m_page.accepte(valeur)) {
+                    rafraichit();
+                    return;
+                }
+            }
             affecte(m_page.document(), valeur);
             m_page.marque();
         };
@@ -100,8 +110,13 @@ OngletFactures::OngletFactures(PageFactures& page, const ListesChoix& listes, QW
     }
     m_conditions->setMinimumContentsLength(16);
     m_genre->addItems(PageFactures::genres());
-    connect(m_numero, &QLineEdit::textEdited, this,
-            change([](DocumentFacture& f, const QString& t) { f.numero = t; }));
+    // Nine positions, each a digit, a sign or a blank.
+    m_numero->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9+\\- ]{0,9}")), m_numero));
+    connect(m_numero, &QLineEdit::textEdited, this, [this](const QString& t) {
+        if (!m_rafraichit)
+            m_page.saisitNumero(t);
+    });
     connect(m_date, &QDateEdit::dateChanged, this,
             change([](DocumentFacture& f, QDate t) { f.date = t; }));
     connect(m_client, &QLineEdit::textChanged, this,

@@ -53,7 +53,14 @@ struct Reference {
     }
     void remplace(int n, const QStringList& contenu) {
         const auto b = Blocs::BalisesBloc(n);
-        QStringList bloc = QStringList{b.ouverture} + contenu + QStringList{b.fermeture};
+        // A content line that begins like a tag is written after a blank.
+        QStringList bloc{b.ouverture};
+        for (const QString& l : contenu)
+            bloc.append(l.startsWith(u"<BLOC", Qt::CaseInsensitive) ||
+                                l.startsWith(u"</BLOC", Qt::CaseInsensitive)
+                            ? u' ' + l
+                            : l);
+        bloc.append(b.fermeture);
         int place = lignes.size();
         if (const int d = cherche(n); d >= 0)
             place = std::min<int>(retire(n, d), lignes.size());

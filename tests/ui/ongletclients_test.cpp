@@ -3,10 +3,12 @@
 #include "support/dialoguesfactices.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTableWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -95,4 +97,33 @@ TEST_F(Onglet, TheDropDownsFollowTheOptionListsReadLater) {
     EXPECT_EQ(onglet->liste(L::Banque)->count(), 2);
     EXPECT_EQ(onglet->liste(L::Banque)->itemText(1), s("La Poste"));
     EXPECT_FALSE(page->carte().estModifiee());
+}
+
+TEST_F(Onglet, APastedLineBreakOrATagIsRefusedAndTheFieldKeepsItsText) {
+    QLineEdit* adresse = onglet->champ(L::Adresse1);
+    QTest::keyClicks(adresse, s("12 rue"));
+    const struct {
+        const char* colle;
+        const char* message;
+    } cas[] = {
+        {"\nLyon", "message: Un champ tient sur une seule ligne : retours à la ligne, "
+                   "tabulations et caractères de contrôle refusés"},
+        {"\tLyon", "message: Un champ tient sur une seule ligne : retours à la ligne, "
+                   "tabulations et caractères de contrôle refusés"},
+    };
+    for (const auto& c : cas) {
+        dialogues.vus.clear();
+        QGuiApplication::clipboard()->setText(s(c.colle));
+        QTest::keyClick(adresse, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(dialogues.vus, QStringList{s(c.message)});
+        EXPECT_EQ(adresse->text(), s("12 rue"));
+        EXPECT_EQ(page->carte().champ(L::Adresse1), s("12 rue"));
+    }
+    // A name typed key by key is refused at the key that makes it begin like a tag.
+    QLineEdit* nom = onglet->champ(L::Nom);
+    dialogues.vus.clear();
+    QTest::keyClicks(nom, s("<BLOCK party"));
+    EXPECT_EQ(dialogues.vus.first(),
+              s("message: Un champ ne peut pas commencer par « <BLOC » ni « </BLOC »"));
+    EXPECT_FALSE(page->carte().champ(L::Nom).startsWith(s("<BLOC"), Qt::CaseInsensitive));
 }
