@@ -6,7 +6,7 @@ BUILD    ?= build
 CMAKE_FLAGS ?=
 FUZZ_SECONDS ?= 300
 
-.PHONY: run test bench fuzz deps build format clean
+.PHONY: run test bench fuzz soak deps build format clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
@@ -30,6 +30,11 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# Long random runs of the page models: SOAK_STEPS steps in all.
+SOAK_STEPS ?= 1000000
+soak: build
+	ZEL_PAS_HASARD=$(SOAK_STEPS) $(BUILD)/tests/zel_core_tests --gtest_filter='Hasard.*'
 
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZEL_TESTS=OFF -DZEL_UI=OFF -DZEL_BENCH=ON

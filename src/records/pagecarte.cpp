@@ -46,7 +46,7 @@ void PageCarte::Ajout() {
     EcritFiche();
     int n = compte();
     // A new last record left without being written gives its number to this one.
-    if (n > 0 && courant() == n - 1 && store().ChercheBloc(n - 1) < 0)
+    if (n > 0 && store().ChercheBloc(n - 1) < 0)
         --n;
     if (n > Blocs::kCapacite - 1) {
         m_dialogues.message(QStringLiteral("Le fichier est plein"));

@@ -208,6 +208,9 @@ void PageFactures::EcritFact() {
     Blocs& store = m_jeu.BlocsFact();
     store.SupBloc(courant());
     store.AjouteBloc(courant(), lignesBloc());
+    // A document typed on the page of an emptied store counts once it is written.
+    if (courant() >= compte())
+        m_jeu.setCompte(Sorte::Factures, courant() + 1);
 }
 
 bool PageFactures::quitte() {
@@ -231,7 +234,7 @@ bool PageFactures::nouveau(bool avecLigneVide) {
     // No complete block fits in fewer lines: the count starts again from none.
     int n = store.taille() + (avecLigneVide ? 1 : 0) < 12 ? 0 : compte();
     // A new document left without being written gives its number to this one.
-    if (n > 0 && courant() == n - 1 && store.ChercheBloc(n - 1) < 0)
+    if (n > 0 && store.ChercheBloc(n - 1) < 0)
         --n;
     if (n > Blocs::kCapacite - 1) {
         m_dialogues.message(QStringLiteral("Le fichier est plein"));

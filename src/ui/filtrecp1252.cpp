@@ -1,5 +1,6 @@
 #include "ui/filtrecp1252.h"
 
+#include "records/texte.h"
 #include "store/codepage.h"
 
 #include <QAction>
@@ -20,12 +21,21 @@
 
 namespace zel::ui {
 
-bool FiltreCp1252::refuseSi(const QString& texte) {
-    const std::optional<QChar> c = cp1252::premierNonRepresentable(texte);
-    if (!c)
-        return false;
-    Q_EMIT refuse(QStringLiteral("Caractère refusé : « %1 »").arg(*c));
-    return true;
+bool FiltreCp1252::refuseSi(QObject* cible, const QString& insere) {
+    std::optional<QString> motif;
+    if (auto* ligne = qobject_cast<QLineEdit*>(cible)) {
+        // A one-line field: the text it would hold must stand as a field of a record.
+        QString texte = ligne->text();
+        const int debut =
+            ligne->hasSelectedText() ? ligne->selectionStart() : ligne->cursorPosition();
+        texte.replace(debut, ligne->selectedText().size(), insere);
+        motif = refusChamp(texte);
+    } else if (const std::optional<QChar> c = cp1252::premierNonRepresentable(insere)) {
+        motif = QStringLiteral("Caractère refusé : « %1 »").arg(*c);
+    }
+    if (motif)
+        Q_EMIT refuse(*motif);
+    return motif.has_value();
 }
 
 namespace {
@@ -59,7 +69,7 @@ bool FiltreCp1252::menuContextuel(QObject* cible, const QContextMenuEvent& evene
     if (QAction* coller = actionColler(*menu)) {
         QObject::disconnect(coller, &QAction::triggered, nullptr, nullptr);
         connect(coller, &QAction::triggered, champ, [this, champ] {
-            if (!refuseSi(QGuiApplication::clipboard()->text()))
+            if (!refuseSi(champ, QGuiApplication::clipboard()->text()))
                 QMetaObject::invokeMethod(champ, "paste");
         });
     }
@@ -72,15 +82,19 @@ bool FiltreCp1252::eventFilter(QObject* cible, QEvent* evenement) {
     case QEvent::KeyPress: {
         auto* touche = static_cast<QKeyEvent*>(evenement);
         if (touche->matches(QKeySequence::Paste))
-            return refuseSi(QGuiApplication::clipboard()->text());
-        return refuseSi(touche->text());
+            return refuseSi(cible, QGuiApplication::clipboard()->text());
+        // Keys that type nothing (Backspace, Enter, Tab, Escape) are the field's own business.
+        const QString texte = touche->text();
+        if (texte.isEmpty() || !texte.front().isPrint())
+            return false;
+        return refuseSi(cible, texte);
     }
     case QEvent::Drop:
-        return refuseSi(static_cast<QDropEvent*>(evenement)->mimeData()->text());
+        return refuseSi(cible, static_cast<QDropEvent*>(evenement)->mimeData()->text());
     case QEvent::ContextMenu:
         return menuContextuel(cible, *static_cast<QContextMenuEvent*>(evenement));
     case QEvent::InputMethod:
-        return refuseSi(static_cast<QInputMethodEvent*>(evenement)->commitString());
+        return refuseSi(cible, static_cast<QInputMethodEvent*>(evenement)->commitString());
     default:
         return QObject::eventFilter(cible, evenement);
     }

@@ -7,7 +7,8 @@ class QContextMenuEvent;
 namespace zel::ui {
 
 // Refuses, in every field of every window, the typed, pasted or dropped text that the files could
-// not hold, so that nothing is changed silently when the set is saved.
+// not hold, so that nothing is changed silently when the set is saved; in a one-line field, also
+// what would not stand as one field of a record (a line break, a TAB, a beginning like a tag).
 class FiltreCp1252 : public QObject {
     Q_OBJECT
 public:
@@ -19,7 +20,7 @@ Q_SIGNALS:
     void refuse(const QString& message);
 
 private:
-    bool refuseSi(const QString& texte);
+    bool refuseSi(QObject* cible, const QString& insere);
     // Shows a text field's own context menu, whose "Coller" is refused like Ctrl+V.
     bool menuContextuel(QObject* cible, const QContextMenuEvent& evenement);
 };

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTextCursor>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -31,11 +32,14 @@ constexpr int kLargeurs[] = {94, 178, 97};
 
 OngletCarte::OngletCarte(PageCarte& page, QWidget* parent) : QWidget(parent), m_page(page) {}
 
-void OngletCarte::remet(const std::function<void()>& affiche) {
-    const bool avant = m_rafraichit;
-    m_rafraichit = true;
-    affiche();
-    m_rafraichit = avant;
+void OngletCarte::remet(std::function<void()> affiche) {
+    // Once the field has finished its own edit, which a change made inside it would undo.
+    QTimer::singleShot(0, this, [this, affiche = std::move(affiche)] {
+        const bool avant = m_rafraichit;
+        m_rafraichit = true;
+        affiche();
+        m_rafraichit = avant;
+    });
 }
 
 bool OngletCarte::estMontant(int ligne) const {

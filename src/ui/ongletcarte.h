@@ -88,7 +88,7 @@ protected:
 
 private:
     // Shows a field again from the card without taking it as an edit.
-    void remet(const std::function<void()>& affiche);
+    void remet(std::function<void()> affiche);
     bool estMontant(int ligne) const;
     bool filtreMontant(QLineEdit* champ, int ligne, QEvent* evenement);
     void valideSaisie();

@@ -167,16 +167,26 @@ TEST(Donnees, ARefusedNewDocumentChangesNothing) {
     page.Creer();
     EXPECT_EQ(page.document().lignesUtilisees, avant.lignesUtilisees);
     EXPECT_EQ(page.document().ligne(1)[C::Designation], s("Sans référence"));
+}
 
-    // The validated invoice read again keeps its flag through a refused new document.
-    m.dialogues.confirmations = {true};
-    page.navigue(Pas::Premier);
+TEST(Donnees, ANewDocumentRefusedByAFullStoreChangesNothing) {
+    QStringList factures;
+    for (int n = 0; n < Blocs::kCapacite; ++n)
+        factures += test::bloc(n, 11,
+                               {{LF::Numero, s("NUMF") + QString::number(202612001 + n % 999)},
+                                {LF::Client, s("10001")},
+                                {LF::Genre, s("Facture")},
+                                {LF::Valide, s("Y")}});
+    test::Montage m;
+    m.charge(client(0, "10001", "Dupont"), {}, {}, factures);
+    PageFactures& page = m.fenetre.factures();
+    ASSERT_TRUE(m.fenetre.montre(Sorte::Factures));
     ASSERT_TRUE(page.document().valide);
-    m.jeu.setCompte(Sorte::Factures, Blocs::kCapacite);
     page.NouvFact();
     EXPECT_EQ(m.dialogues.vus.last(), s("message: Le fichier est plein"));
     EXPECT_TRUE(page.document().valide);
     EXPECT_EQ(page.document().numero, s("202612001"));
+    EXPECT_EQ(page.compte(), Blocs::kCapacite);
 }
 
 TEST(Donnees, ADocumentThatCannotBeWrittenIsNotValidated) {
