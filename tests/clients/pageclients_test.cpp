@@ -111,10 +111,14 @@ TEST(CarteClient, AddingAndLeavingLeavesNoBlockButIsCounted) {
     EXPECT_EQ(m.page.courant(), 2);
     EXPECT_TRUE(m.nomCourant().isEmpty());
 
-    m.jeu.setCompte(Sorte::Clients, 9999);
-    m.page.Ajout();
-    EXPECT_EQ(m.dialogues.vus.last(), s("message: Le fichier est plein"));
-    EXPECT_EQ(m.jeu.compte(Sorte::Clients), 9999);
+    QStringList plein;
+    for (int n = 0; n < Blocs::kCapacite; ++n)
+        plein += nomme(n, "A", "10004");
+    Montage p;
+    p.charge(plein);
+    p.page.Ajout();
+    EXPECT_EQ(p.dialogues.vus.last(), s("message: Le fichier est plein"));
+    EXPECT_EQ(p.jeu.compte(Sorte::Clients), 9999);
 }
 
 TEST(CarteClient, AmountFieldsFilterKeysAndReformatOnLeaving) {

@@ -217,12 +217,6 @@ TEST(Factures, DeletingTheOnlyInvoiceAndBrowsingOneClient) {
     EXPECT_EQ(m.d.numero, s("202612001"));
     EXPECT_TRUE(m.d.client.isEmpty());
 
-    m.charge({}, {}, {}, facture(0, "NUMF202612001", "10001", ""));
-    m.jeu.setCompte(Sorte::Factures, Blocs::kCapacite);
-    m.page.Creer();
-    EXPECT_EQ(m.dialogues.vus.last(), s("message: Le fichier est plein"));
-    EXPECT_EQ(m.page.courant(), 0);
-
     Montage n;
     n.charge({}, {}, {},
              facture(0, "NUMF202612001", "A", "") + facture(1, "NUMF202612002", "B", "") +
