@@ -1,6 +1,6 @@
 # Thin wrapper over CMake: make run, make test, make bench, make fuzz.
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev clang libclang-rt-14-dev qt6-translations-l10n
+            libbenchmark-dev clang libclang-rt-14-dev qt6-translations-l10n poppler-utils
 JOBS     ?= 2
 BUILD    ?= build
 CMAKE_FLAGS ?=

@@ -1,5 +1,6 @@
 #include "ui/filtrecp1252.h"
 #include "ui/francais.h"
+#include "ui/sansfenetre.h"
 #include "ui/tmainform.h"
 #include "ui/tsplash.h"
 
@@ -9,6 +10,19 @@
 #include <QLocale>
 
 int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const zel::LigneCommande ligne = zel::LigneCommande::analyse(arguments);
+    if (ligne.action != zel::LigneCommande::Action::Fenetre) {
+        // Printing for scripts needs no screen.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        zel::ui::chargeTraductionQt(app);
+        return zel::ui::executeSansFenetre(ligne, QDir::currentPath());
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zel Vente"));
     QApplication::setWindowIcon(QIcon(zel::ui::imageProgramme(64)));

@@ -206,9 +206,7 @@ constexpr Operation kAVenir[] = {
     O::ImpArt,
     O::Inventaire,
     O::Enveloppes,
-    O::ParM,
     O::ImpFiche,
-    O::ImpFact,
     O::ImpEnv,
     // Import, export, copy and paste, sorting.
     O::Importer,

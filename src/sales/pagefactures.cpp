@@ -471,6 +471,13 @@ void PageFactures::ListFact() {
         va(*n);
 }
 
+bool PageFactures::litDocument(const QString& cle) {
+    const std::optional<int> n = blocDuNumero(cle);
+    if (n)
+        va(*n);
+    return n.has_value();
+}
+
 void PageFactures::ChercheFact() {
     // Cancelling searches the preset "F" alone, which finds nothing.
     const QString cle = m_dialogues.saisit(Saisie::ChercheFacture, QStringLiteral("F"))

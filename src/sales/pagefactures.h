@@ -122,6 +122,8 @@ public:
     void ListFact();
     // Finds a document by its kind letter and number ("F202612001") and reads it.
     void ChercheFact();
+    // Reads the document of that key, letter case ignored; false when there is none.
+    bool litDocument(const QString& cle);
 
     // Every document, or only those of one client, asked for with the page's client code.
     void SetFact(bool unClient);

@@ -2,6 +2,7 @@
 
 #include "app/demarrage.h"
 #include "app/parametres.h"
+#include "sales/impressionfacture.h"
 #include "ui/dialoguesqt.h"
 #include "ui/fenetresinfo.h"
 #include "ui/ongletarticles.h"
@@ -11,6 +12,7 @@
 #include "ui/taide.h"
 #include "ui/tcombo.h"
 #include "ui/tfiche.h"
+#include "ui/tmpage.h"
 #include "ui/tools/tblocnotes.h"
 #include "ui/tools/tcalendrier.h"
 #include "ui/tools/teurof.h"
@@ -26,8 +28,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPageSetupDialog>
-#include <QPrinter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTime>
@@ -356,12 +356,19 @@ void TMainForm::declenche(Operation operation, Cible origine) {
         liste = dialogue.Result();
         break;
     }
-    case Operation::ConfigurerImprimante: {
-        QPrinter imprimante;
-        QPageSetupDialog dialogue(&imprimante, this);
-        dialogue.exec();
+    case Operation::ConfigurerImprimante:
+        m_impression.configure(this);
+        break;
+    case Operation::ParM: {
+        TMPage dialogue(this);
+        dialogue.Init(MiseEnPage::depuis(m_reglages.ini));
+        if (dialogue.exec() == QDialog::Accepted)
+            dialogue.Result().applique(m_reglages.ini);
         break;
     }
+    case Operation::ImpFact:
+        imprimeFacture();
+        break;
     case Operation::Calendrier:
         ouvre<TCalendrier>(this);
         break;
@@ -401,9 +408,7 @@ void TMainForm::declenche(Operation operation, Cible origine) {
     case Operation::ImpArt:
     case Operation::Inventaire:
     case Operation::Enveloppes:
-    case Operation::ParM:
     case Operation::ImpFiche:
-    case Operation::ImpFact:
     case Operation::ImpEnv:
     case Operation::Importer:
     case Operation::Exporter:
@@ -433,6 +438,16 @@ void TMainForm::declenche(Operation operation, Cible origine) {
         break;
     }
     synchronise();
+}
+
+void TMainForm::imprimeFacture() {
+    // The document as the page shows it, its totals computed from the lines shown.
+    PageFactures& page = m_fenetre->factures();
+    page.Calculef();
+    m_ongletFactures->rafraichit();
+    const DocumentFacture& d = page.document();
+    m_impression.apercu(this, d.genre.trimmed() + u' ' + d.numero.trimmed(),
+                        [&](Canevas& c) { zel::imprimeFacture(c, d, page.totaux(), m_reglages); });
 }
 
 void TMainForm::avis(const QString& texte) {

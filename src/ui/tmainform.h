@@ -5,6 +5,7 @@
 #include "app/menus.h"
 #include "records/reglages.h"
 #include "store/jeudocuments.h"
+#include "ui/impression.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -67,6 +68,7 @@ private:
     void operationDePage(Operation operation);
     void montrePage();
     void aide(PageAide page);
+    void imprimeFacture();
     void indisponible();
     void dimensionnePanneau();
 
@@ -88,6 +90,7 @@ private:
     QLabel* m_panneauAide;
     QLabel* m_panneauHeure;
     QTimer m_horloge;
+    Impression m_impression;
     QStringList m_erreursDemarrage;
     bool m_dejaMontre = false;
 };

@@ -2,12 +2,14 @@
 #include "ui/taide.h"
 #include "ui/tfiche.h"
 #include "ui/tmainform.h"
+#include "ui/tmpage.h"
 
 #include "support/dialoguesfactices.h"
 #include "support/fichiers.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,6 +20,8 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -162,18 +166,22 @@ TEST_F(Fenetre, CommandsStillToComeSaySo) {
 TEST_F(Fenetre, EveryMenuItemRunsItsOperationOrIsOnTheListStillToCome) {
     const std::span<const Operation> aVenir = zel::operationsAVenir();
     // The operations of the parts not built yet, and only those.
-    const std::vector<Operation> attendues = {
-        Operation::ImpCli,      Operation::ImpFour,     Operation::ImpArt,
-        Operation::Inventaire,  Operation::Enveloppes,  Operation::ParM,
-        Operation::ImpFiche,    Operation::ImpFact,     Operation::ImpEnv,
-        Operation::Importer,    Operation::Exporter,    Operation::Copier,
-        Operation::Coller,      Operation::Trier,       Operation::TrierFour,
-        Operation::TrierArt,    Operation::NouvCmd,     Operation::SupCmd,
-        Operation::ImpCmd,      Operation::ListCmd,     Operation::SupLigne2,
-        Operation::ChercheCmd,  Operation::SetCmd,      Operation::Recalc,
-        Operation::EntreeStock, Operation::SortieStock, Operation::StatsArt,
-        Operation::StatsVentes, Operation::StatsCli,    Operation::StatsRepresentant,
-        Operation::Journal,     Operation::TrTexte,     Operation::Messages};
+    const std::vector<Operation> attendues = {Operation::ImpCli,      Operation::ImpFour,
+                                              Operation::ImpArt,      Operation::Inventaire,
+                                              Operation::Enveloppes,  Operation::ImpFiche,
+                                              Operation::ImpEnv,      Operation::Importer,
+                                              Operation::Exporter,    Operation::Copier,
+                                              Operation::Coller,      Operation::Trier,
+                                              Operation::TrierFour,   Operation::TrierArt,
+                                              Operation::NouvCmd,     Operation::SupCmd,
+                                              Operation::ImpCmd,      Operation::ListCmd,
+                                              Operation::SupLigne2,   Operation::ChercheCmd,
+                                              Operation::SetCmd,      Operation::Recalc,
+                                              Operation::EntreeStock, Operation::SortieStock,
+                                              Operation::StatsArt,    Operation::StatsVentes,
+                                              Operation::StatsCli,    Operation::StatsRepresentant,
+                                              Operation::Journal,     Operation::TrTexte,
+                                              Operation::Messages};
     EXPECT_EQ(std::vector<Operation>(aVenir.begin(), aVenir.end()), attendues);
 
     // Any window an operation opens is closed at once, as a user would close it.
@@ -339,4 +347,30 @@ TEST(FiltreCp1252, RefusesWhatIsPastedFromTheContextMenuOrDropped) {
                   QStringList({s("Caractère refusé : « → »"), s("Caractère refusé : « ✓ »")}));
     }
     qApp->removeEventFilter(&filtre);
+}
+
+TEST_F(Fenetre, PageSetUpKeepsTheEnvelopeSettingsOnlyThroughOk) {
+    // The user ticks "Paysage" and the guide, then leaves with Escape, then with OK.
+    const auto repond = [](bool ok) {
+        QTimer::singleShot(50, [ok] {
+            auto* dialogue = qobject_cast<zel::ui::TMPage*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(dialogue);
+            QTest::mouseClick(dialogue->paysage(), Qt::LeftButton, {},
+                              QPoint(5, dialogue->paysage()->height() / 2));
+            QTest::mouseClick(dialogue->guide(), Qt::LeftButton, {},
+                              QPoint(5, dialogue->guide()->height() / 2));
+            if (ok)
+                dialogue->accept();
+            else
+                QTest::keyClick(dialogue, Qt::Key_Escape);
+        });
+    };
+    repond(false);
+    action("&Fichier", "&Mise en page...")->trigger();
+    repond(true);
+    action("&Fichier", "&Mise en page...")->trigger();
+    EXPECT_TRUE(fenetre.close());
+    const QList<QByteArray> ini = dossier.lit(s("ZelVente.ini")).split('\n');
+    EXPECT_EQ(ini.value(5).trimmed(), "1");
+    EXPECT_EQ(ini.value(6).trimmed(), "100");
 }

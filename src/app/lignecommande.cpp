@@ -1,0 +1,108 @@
+#include "app/lignecommande.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace zel {
+
+LigneCommande LigneCommande::analyse(const QStringList& arguments) {
+    LigneCommande l;
+    if (arguments.isEmpty())
+        return l;
+    const QString& premier = arguments.front();
+    if (premier == u"--help" || premier == u"-h") {
+        l.action = Action::Aide;
+    } else if (premier == u"--pdf") {
+        if (arguments.size() != 4) {
+            l.action = Action::Erreur;
+            l.erreur = QStringLiteral("--pdf attend trois arguments : le fichier clients, le "
+                                      "document (par exemple F202612001) et le fichier PDF.");
+            return l;
+        }
+        l.action = Action::Pdf;
+        l.fichierClients = arguments[1];
+        l.document = arguments[2];
+        l.sortie = arguments[3];
+    } else {
+        l.action = Action::Erreur;
+        l.erreur = QStringLiteral("Option inconnue : %1").arg(premier);
+    }
+    return l;
+}
+
+QString LigneCommande::aide() {
+    return QStringLiteral(
+        "Usage : zelvente [option]\n"
+        "\n"
+        "Sans option, le programme s'ouvre dans sa fenêtre.\n"
+        "\n"
+        "Options :\n"
+        "  --pdf <fichier clients> <document> <sortie.pdf>\n"
+        "        imprime la facture, le devis ou l'avoir désigné par la lettre de son genre\n"
+        "        et son numéro (par exemple F202612001) dans un fichier PDF, sans fenêtre ;\n"
+        "        le jeu de documents est lu sans être modifié.\n"
+        "  --help\n"
+        "        affiche cette aide.\n");
+}
+
+namespace {
+
+void ecritErreur(const QString& texte) {
+    QTextStream(stderr) << texte << Qt::endl;
+}
+
+} // namespace
+
+Dialogues::Reponse DialoguesConsole::ouiNonAnnuler(const QString& texte) {
+    ecritErreur(texte);
+    return Reponse::Annuler;
+}
+
+bool DialoguesConsole::okAnnuler(const QString& texte) {
+    ecritErreur(texte);
+    return false;
+}
+
+void DialoguesConsole::message(const QString& texte) {
+    ecritErreur(texte);
+}
+
+std::optional<QString> DialoguesConsole::fichierAOuvrir(const QString&) {
+    return std::nullopt;
+}
+
+std::optional<QString> DialoguesConsole::fichierAEnregistrer(const QString&, const QString&) {
+    return std::nullopt;
+}
+
+std::optional<QString> DialoguesConsole::saisit(Saisie, const QString&) {
+    return std::nullopt;
+}
+
+std::optional<int> DialoguesConsole::montreListe(const TableListe&) {
+    return std::nullopt;
+}
+
+std::optional<int> DialoguesConsole::choisit(const QString&, const QStringList&) {
+    return std::nullopt;
+}
+
+std::optional<int> DialoguesConsole::listeFactures(const QStringList&) {
+    return std::nullopt;
+}
+
+Resultat litDocumentSeul(const QString& fichierClients, const QString& cle, JeuDocuments& jeu,
+                         FenetreFiche& fenetre) {
+    if (!QFileInfo::exists(fichierClients))
+        return Resultat::echec(QStringLiteral("Le fichier n'existe pas :\n%1").arg(fichierClients));
+    if (Resultat r = jeu.Charge(fichierClients); !r)
+        return r;
+    fenetre.apresOuverture();
+    if (!fenetre.montre(Sorte::Factures) || !fenetre.factures().litDocument(cle))
+        return Resultat::echec(QStringLiteral("Aucun document %1 dans %2")
+                                   .arg(cle, QFileInfo(fichierClients).fileName()));
+    fenetre.factures().Calculef();
+    return Resultat::succes();
+}
+
+} // namespace zel

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/fenetrefiche.h"
+
+#include <QStringList>
+
+namespace zel {
+
+// What the program is asked to do from its command line.
+struct LigneCommande {
+    enum class Action { Fenetre, Aide, Pdf, Erreur };
+    Action action = Action::Fenetre;
+    QString fichierClients;
+    QString document; // kind letter and number: F202612001
+    QString sortie;
+    QString erreur;
+
+    // The arguments after the program's name.
+    static LigneCommande analyse(const QStringList& arguments);
+    static QString aide();
+};
+
+// The messages of a run without a window: written to the standard error, every question
+// answered "Annuler".
+class DialoguesConsole : public Dialogues {
+public:
+    Reponse ouiNonAnnuler(const QString& texte) override;
+    bool okAnnuler(const QString& texte) override;
+    void message(const QString& texte) override;
+    std::optional<QString> fichierAOuvrir(const QString& filtre) override;
+    std::optional<QString> fichierAEnregistrer(const QString& filtre,
+                                               const QString& nomPropose) override;
+    std::optional<QString> saisit(Saisie s, const QString& initial) override;
+    std::optional<int> montreListe(const TableListe& table) override;
+    std::optional<int> choisit(const QString& titre, const QStringList& entrees) override;
+    std::optional<int> listeFactures(const QStringList& entrees) override;
+};
+
+// Loads the set of a client file with the checks of every load, without ever writing it, and
+// reads the document of the key on the invoice page, its totals computed.
+Resultat litDocumentSeul(const QString& fichierClients, const QString& cle, JeuDocuments& jeu,
+                         FenetreFiche& fenetre);
+
+} // namespace zel

@@ -1,0 +1,50 @@
+#include "ui/sansfenetre.h"
+
+#include "sales/impressionfacture.h"
+#include "ui/impression.h"
+#include "ui/ongletcarte.h"
+
+#include <QApplication>
+#include <QTextStream>
+
+namespace zel::ui {
+
+int executeSansFenetre(const LigneCommande& ligne, const QString& dossierProgramme) {
+    QTextStream erreurs(stderr);
+    switch (ligne.action) {
+    case LigneCommande::Action::Fenetre:
+        return 0;
+    case LigneCommande::Action::Aide:
+        QTextStream(stdout) << LigneCommande::aide();
+        return 0;
+    case LigneCommande::Action::Erreur:
+        erreurs << ligne.erreur << Qt::endl << LigneCommande::aide();
+        return 2;
+    case LigneCommande::Action::Pdf:
+        break;
+    }
+    Reglages reglages;
+    for (const QString& e : reglages.chargeAuDemarrage(dossierProgramme))
+        erreurs << e << Qt::endl;
+    JeuDocuments jeu;
+    DialoguesConsole dialogues;
+    MesureQt mesure(QApplication::font());
+    FenetreFiche fenetre(jeu, reglages, dialogues, mesure);
+    if (Resultat r = litDocumentSeul(ligne.fichierClients, ligne.document, jeu, fenetre); !r) {
+        erreurs << r.message() << Qt::endl;
+        return 1;
+    }
+    const PageFactures& page = fenetre.factures();
+    if (Resultat r = Impression::imprimePdf(ligne.sortie,
+                                            [&](Canevas& c) {
+                                                imprimeFacture(c, fenetre.factures().document(),
+                                                               page.totaux(), reglages);
+                                            });
+        !r) {
+        erreurs << r.message() << Qt::endl;
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace zel::ui

@@ -1,0 +1,143 @@
+// Prints read back for real: drawn into a PDF file through the program's printer code, then read
+// with pdftotext and pdfinfo (poppler-utils).
+
+#include "sales/impressionfacture.h"
+#include "support/fichiers.h"
+#include "support/mesurefixe.h"
+#include "ui/impression.h"
+
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace zel;
+
+QString s(const char* t) {
+    return QString::fromUtf8(t);
+}
+
+QString lance(const QString& programme, const QStringList& arguments, int* code = nullptr,
+              QString* erreurs = nullptr, const QString& dossier = QString()) {
+    QProcess p;
+    if (!dossier.isEmpty())
+        p.setWorkingDirectory(dossier);
+    p.start(programme, arguments);
+    EXPECT_TRUE(p.waitForFinished(30000)) << programme.toStdString();
+    if (code)
+        *code = p.exitCode();
+    if (erreurs)
+        *erreurs = QString::fromUtf8(p.readAllStandardError());
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString texteDuPdf(const QString& pdf) {
+    return lance(s("pdftotext"), {s("-layout"), pdf, s("-")});
+}
+
+int pagesDuPdf(const QString& pdf) {
+    const QString info = lance(s("pdfinfo"), {pdf});
+    for (const QString& l : info.split(u'\n')) {
+        if (l.startsWith(u"Pages:"))
+            return l.mid(6).trimmed().toInt();
+    }
+    return 0;
+}
+
+QStringList factureStockee(int lignes) {
+    QStringList b = {s("<BLOC0000>"), s("NUMF202612001"), s("06/12/2026"), s("10001"),
+                     s("30 jours"),   s("Facture"),       s("Dupont SA"),  s("1 rue des Lilas"),
+                     s(""),           s("69000 Lyon"),    s("TTCN"),       s("N")};
+    for (int r = 1; r <= lignes; ++r)
+        b.append(s("FACTR%1\tArticle numéro %1\t2\t10\t\t\t1").arg(r));
+    b.append(s("</BLOC0000>"));
+    return b;
+}
+
+QByteArray crlf(const QStringList& lignes) {
+    return (lignes.join(s("\r\n")) + s("\r\n")).toLatin1();
+}
+
+} // namespace
+
+TEST(Impression, AnInvoicePrintedToPdfReadsBackWithEveryLineAndItsTotals) {
+    test::Dossier dossier;
+    Reglages reglages;
+    reglages.entete = {
+        s("SARL Zel Vente"), s("12 avenue Foch"), s("69006 Lyon"), s(""), s(""), s(""), s("")};
+    test::MesureFixe mesure;
+    for (const int lignes : {3, 40}) {
+        DocumentFacture d;
+        d.numero = s("202612001");
+        d.date = QDate(2026, 12, 6);
+        d.client = s("10001");
+        d.genre = s("Facture");
+        d.adresse = {s("Dupont SA"), s("1 rue des Lilas"), s(""), s("69000 Lyon")};
+        for (int r = 1; r <= lignes; ++r)
+            d.ligne(r) = {
+                s("R%1").arg(r), s("Article numéro %1").arg(r), s("2"), s("10"), {}, {}, {}};
+        d.lignesUtilisees = lignes;
+        const Totaux t = Calculef(d.lignes, d.ttc, reglages, mesure);
+        const QString pdf = dossier.chemin(s("facture%1.pdf").arg(lignes));
+        ASSERT_TRUE(ui::Impression::imprimePdf(
+            pdf, [&](Canevas& c) { imprimeFacture(c, d, t, reglages); }));
+        const QString texte = texteDuPdf(pdf);
+        SCOPED_TRACE(texte.toStdString());
+        EXPECT_TRUE(texte.contains(s("SARL Zel Vente")));
+        EXPECT_TRUE(texte.contains(s("Facture N° 202612001")));
+        for (int r = 1; r <= lignes; ++r)
+            EXPECT_EQ(texte.count(s("Article numéro %1 ").arg(r)), 1) << r;
+        EXPECT_TRUE(texte.contains(t.ht));
+        EXPECT_TRUE(texte.contains(t.ttc + s(" Francs")));
+        EXPECT_EQ(pagesDuPdf(pdf), lignes == 3 ? 1 : 2);
+    }
+}
+
+TEST(Impression, TheCommandLinePrintsAStoredDocumentAndTellsItsErrors) {
+    test::Dossier dossier;
+    dossier.ecrit(s("t.cli"), {});
+    dossier.ecrit(s("t.fct"), crlf(factureStockee(3)));
+    const QByteArray avant = dossier.lit(s("t.fct"));
+    const QString programme = s(ZEL_PROGRAMME);
+    int code = -1;
+    QString erreurs;
+    lance(
+        programme,
+        {s("--pdf"), dossier.chemin(s("t.cli")), s("f202612001"), dossier.chemin(s("sortie.pdf"))},
+        &code, &erreurs, dossier.racine());
+    EXPECT_EQ(code, 0) << erreurs.toStdString();
+    const QString texte = texteDuPdf(dossier.chemin(s("sortie.pdf")));
+    EXPECT_TRUE(texte.contains(s("Facture N° 202612001")));
+    EXPECT_TRUE(texte.contains(s("Article numéro 3")));
+    EXPECT_TRUE(texte.contains(s("71,76 Francs"))) << texte.toStdString();
+    EXPECT_EQ(dossier.lit(s("t.fct")), avant) << "the set is only read";
+    EXPECT_FALSE(dossier.existe(s("ZelVente.ini"))) << "nor are the settings written";
+
+    const struct {
+        QStringList arguments;
+        int code;
+        const char* message;
+    } erreursAttendues[] = {
+        {{s("--pdf"), dossier.chemin(s("absent.cli")), s("F202612001"), s("x.pdf")},
+         1,
+         "Le fichier n'existe pas"},
+        {{s("--pdf"), dossier.chemin(s("t.cli")), s("F202612999"), s("x.pdf")},
+         1,
+         "Aucun document F202612999"},
+        {{s("--pdf"), dossier.chemin(s("t.cli")), s("F202612001"),
+          dossier.chemin(s("absent/x.pdf"))},
+         1,
+         "Impossible d'écrire le fichier"},
+        {{s("--pdf"), s("t.cli")}, 2, "--pdf attend trois arguments"},
+        {{s("--imprime")}, 2, "Option inconnue : --imprime"},
+    };
+    for (const auto& c : erreursAttendues) {
+        lance(programme, c.arguments, &code, &erreurs, dossier.racine());
+        EXPECT_EQ(code, c.code) << c.message;
+        EXPECT_TRUE(erreurs.contains(s(c.message))) << erreurs.toStdString();
+    }
+    const QString aide = lance(programme, {s("--help")}, &code);
+    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(aide.contains(s("--pdf <fichier clients> <document> <sortie.pdf>")));
+}
