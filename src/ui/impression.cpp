@@ -12,6 +12,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinterInfo>
 #include <QToolBar>
+#include <QWidget>
 
 namespace zel::ui {
 
@@ -41,6 +42,9 @@ bool Impression::imprimanteInstallee() {
 void Impression::apercu(QWidget* parent, const QString& titre, const Dessin& dessin) {
     QPrintPreviewDialog apercu(m_imprimante.get(), parent);
     apercu.setWindowTitle(titre);
+    // Room for the whole tool bar, "Enregistrer en PDF..." included.
+    if (parent)
+        apercu.resize(parent->window()->size() * 0.95);
     QObject::connect(&apercu, &QPrintPreviewDialog::paintRequested, &apercu,
                      [&dessin](QPrinter* p) { dessine(*p, dessin); });
     if (auto* barre = apercu.findChild<QToolBar*>()) {
