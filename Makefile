@@ -31,10 +31,13 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
-# Long random runs of the page models: SOAK_STEPS steps in all.
+# Long random runs of the page models (SOAK_STEPS steps in all), and saves of a full-size set
+# killed at random instants (SOAK_KILLS kills besides one after each step of a save).
 SOAK_STEPS ?= 1000000
+SOAK_KILLS ?= 500
 soak: build
 	ZEL_PAS_HASARD=$(SOAK_STEPS) $(BUILD)/tests/zel_core_tests --gtest_filter='Hasard.*'
+	ZEL_TUES=$(SOAK_KILLS) $(BUILD)/tests/zel_core_tests --gtest_filter='Ensemble.AKilled*'
 
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZEL_TESTS=OFF -DZEL_UI=OFF -DZEL_BENCH=ON

@@ -1,5 +1,6 @@
 #include "store/jeudocuments.h"
 
+#include "store/ensemble.h"
 #include "store/fichiertexte.h"
 
 #include <QDir>
@@ -85,11 +86,18 @@ Resultat JeuDocuments::Charge(const QString& nom) {
     if (!fichier::existe(nom))
         return Resultat::echec(QStringLiteral("Le fichier n'existe pas :\n%1").arg(nom));
 
+    // A save cut short by a crash is finished, or its copies removed, before anything is read.
+    std::vector<QString> chemins;
+    for (Sorte s : kToutesSortes)
+        chemins.push_back(trouveSansCasse(s == Sorte::Clients ? nom : nomCompagnon(nom, s)));
+    if (Resultat r = ensemble::reprend(nom, chemins); !r)
+        return r;
+
     // Every file is read before anything changes, so a file that cannot be read leaves the set
     // in memory as it was.
     std::array<QStringList, kNombreSortes> lus;
     for (Sorte s : kToutesSortes) {
-        const QString chemin = trouveSansCasse(s == Sorte::Clients ? nom : nomCompagnon(nom, s));
+        const QString& chemin = chemins[std::size_t(indice(s))];
         if (s != Sorte::Clients && !fichier::existe(chemin))
             continue;
         if (Resultat r = fichier::lire(chemin, lus[indice(s)]); !r)
@@ -141,10 +149,12 @@ Resultat JeuDocuments::Sauve(const QString& nom) {
             return Resultat::echec(QStringLiteral("Impossible d'enregistrer le fichier %1 :\n%2.")
                                        .arg(chemins[indice(s)], r.message()));
     }
-    for (Sorte s : kToutesSortes) {
-        if (Resultat r = fichier::ecrireOctets(chemins[indice(s)], octets[indice(s)]); !r)
-            return r;
-    }
+    // The five files are written as one unit: a crash or a failure never leaves them mixed.
+    std::vector<ensemble::Fichier> fichiers;
+    for (Sorte s : kToutesSortes)
+        fichiers.push_back({chemins[indice(s)], std::move(octets[indice(s)])});
+    if (Resultat r = ensemble::ecrit(nom, fichiers); !r)
+        return r;
 
     m_modifie = false;
     setCarteModifiee(Sorte::Clients, false);
