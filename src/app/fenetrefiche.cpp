@@ -4,9 +4,6 @@
 
 namespace zel {
 
-const QString FenetreFiche::kAlteration =
-    QStringLiteral("Des fichiers ont été altérés\nVérifiez s'il n'y a pas eu perte de données");
-
 FenetreFiche::FenetreFiche(JeuDocuments& jeu, Reglages& reglages, Dialogues& dialogues,
                            const MesureTexte& mesure)
     : m_jeu(jeu), m_dialogues(dialogues), m_clients(jeu, reglages, dialogues, mesure),
@@ -196,15 +193,32 @@ void FenetreFiche::apresOuverture() {
     m_clients.LitFiche();
 }
 
-void FenetreFiche::verifieStore(Sorte sorte) {
+QString FenetreFiche::verifieStore(Sorte sorte) {
     Blocs& store = m_jeu.store(sorte);
     int compte = m_jeu.compte(sorte);
-    if (maintenance::Verif(store, compte)) {
-        m_dialogues.message(kAlteration);
-        m_jeu.SetSauve();
+    QStringList faits;
+    if (const int n = maintenance::normaliseBalises(store)) {
+        faits.append(QStringLiteral("%1 balises réécrites en majuscules").arg(n));
+        compte = store.CompteBlocs();
     }
+    if (maintenance::Verif(store, compte))
+        faits.append(QStringLiteral("balises déséquilibrées : fiches renumérotées de 0 à %1")
+                         .arg(compte - 1));
     m_jeu.setCompte(sorte, compte);
-    maintenance::Doublons(store, compte);
+    if (const int n = maintenance::Doublons(store, compte))
+        faits.append(QStringLiteral("%1 fiches en double retirées").arg(n));
+    if (!faits.isEmpty())
+        m_jeu.SetSauve();
+    if (compte > Blocs::kCapacite)
+        faits.append(QStringLiteral("%1 fiches, plus que les %2 possibles : aucune fiche ne "
+                                    "pourra y être ajoutée")
+                         .arg(compte)
+                         .arg(Blocs::kCapacite));
+    return faits.join(QStringLiteral(", "));
+}
+
+void FenetreFiche::avertit(const QString& texte) {
+    m_dialogues.message(texte);
 }
 
 bool FenetreFiche::quittePages() {

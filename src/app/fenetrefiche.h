@@ -13,8 +13,6 @@ namespace zel {
 // before the set is saved.
 class FenetreFiche : public ReactionsDocuments {
 public:
-    static const QString kAlteration;
-
     FenetreFiche(JeuDocuments& jeu, Reglages& reglages, Dialogues& dialogues,
                  const MesureTexte& mesure);
     ~FenetreFiche() override;
@@ -39,7 +37,8 @@ public:
     // After New and Open: the client tab, every client, and the current card read.
     void apresOuverture();
 
-    void verifieStore(Sorte sorte) override;
+    QString verifieStore(Sorte sorte) override;
+    void avertit(const QString& texte) override;
     bool quittePages() override;
     void ecritCartes() override;
     void compacteStore(Sorte sorte) override;

@@ -82,7 +82,7 @@ bool existe(const QString& chemin) {
     return !chemin.isEmpty() && info.exists() && !info.isDir();
 }
 
-Resultat lire(const QString& chemin, QStringList& lignes) {
+Resultat lire(const QString& chemin, QStringList& lignes, qsizetype* coupure) {
     QFile f(chemin);
     if (!f.open(QIODevice::ReadOnly))
         return Resultat::echec(QStringLiteral("Impossible de lire le fichier %1 :\n%2.")
@@ -92,6 +92,27 @@ Resultat lire(const QString& chemin, QStringList& lignes) {
         return Resultat::echec(QStringLiteral("Impossible de lire le fichier %1 :\n%2.")
                                    .arg(chemin, raison(f.error())));
     lignes = decoupeLignes(octets);
+    if (coupure) {
+        const qsizetype nul = octets.indexOf('\0');
+        *coupure = -1;
+        for (qsizetype i = nul; nul >= 0 && i < octets.size(); ++i) {
+            if (octets[i] != '\0') {
+                *coupure = nul;
+                break;
+            }
+        }
+    }
+    return Resultat::succes();
+}
+
+Resultat copieDeSecours(const QString& chemin, QString& copie) {
+    copie = chemin + QStringLiteral(".original");
+    for (int n = 2; QFileInfo::exists(copie); ++n)
+        copie = chemin + QStringLiteral(".original-%1").arg(n);
+    if (!QFile::copy(chemin, copie))
+        return Resultat::echec(
+            QStringLiteral("Impossible de garder une copie du fichier %1 sous le nom %2.")
+                .arg(chemin, copie));
     return Resultat::succes();
 }
 

@@ -19,8 +19,13 @@ Resultat encodeLignes(const QStringList& lignes, QByteArray& sortie);
 
 bool existe(const QString& chemin);
 
-// Reads the lines of an existing file.
-Resultat lire(const QString& chemin, QStringList& lignes);
+// Reads the lines of an existing file. A NUL ends the text; when anything but more NULs follows
+// it (not a file padded with zeros), its position is given in `coupure`, else -1.
+Resultat lire(const QString& chemin, QStringList& lignes, qsizetype* coupure = nullptr);
+
+// Keeps the file's bytes as they are in a copy beside it ("Dupont.cli.original", numbered when
+// that name is taken) before the program writes over them; gives the copy's name.
+Resultat copieDeSecours(const QString& chemin, QString& copie);
 
 // Writes the lines to the file whole, through a temporary file renamed over the old one: when
 // anything fails the old file stays as it was and the message names the file.

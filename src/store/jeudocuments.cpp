@@ -31,6 +31,9 @@ QString sansDossier(const QString& nom) {
 
 } // namespace
 
+const QString JeuDocuments::kAlteration =
+    QStringLiteral("Des fichiers ont été altérés\nVérifiez s'il n'y a pas eu perte de données");
+
 JeuDocuments::JeuDocuments() {
     remiseAZero();
 }
@@ -96,11 +99,13 @@ Resultat JeuDocuments::Charge(const QString& nom) {
     // Every file is read before anything changes, so a file that cannot be read leaves the set
     // in memory as it was.
     std::array<QStringList, kNombreSortes> lus;
+    std::array<qsizetype, kNombreSortes> coupures{};
     for (Sorte s : kToutesSortes) {
         const QString& chemin = chemins[std::size_t(indice(s))];
+        coupures[indice(s)] = -1;
         if (s != Sorte::Clients && !fichier::existe(chemin))
             continue;
-        if (Resultat r = fichier::lire(chemin, lus[indice(s)]); !r)
+        if (Resultat r = fichier::lire(chemin, lus[indice(s)], &coupures[indice(s)]); !r)
             return r;
     }
 
@@ -110,15 +115,40 @@ Resultat JeuDocuments::Charge(const QString& nom) {
     Synchro();
     // Cleared once before the stores are checked: a repair of any store keeps the set modified.
     m_modifie = false;
+    // What the checks changed, and a file cut by a NUL, are told; the file's bytes are kept
+    // in a copy before any save writes over them.
+    QStringList avertissements;
     for (Sorte s : kToutesSortes) {
         Blocs& b = store(s);
         b.remplaceTout(std::move(lus[indice(s)]));
         setCompte(s, b.CompteBlocs());
         setCourant(s, 0);
-        if (m_reactions)
-            m_reactions->verifieStore(s);
+        QStringList faits;
+        if (coupures[indice(s)] >= 0)
+            faits.append(QStringLiteral("un octet nul à la position %1 coupe le fichier : %2 "
+                                        "fiches lues avant lui")
+                             .arg(coupures[indice(s)])
+                             .arg(b.CompteBlocs()));
+        if (m_reactions) {
+            if (const QString f = m_reactions->verifieStore(s); !f.isEmpty())
+                faits.append(f);
+        }
         setCarteModifiee(s, false);
+        if (faits.isEmpty())
+            continue;
+        const QString& chemin = chemins[std::size_t(indice(s))];
+        QString copie;
+        const Resultat r = fichier::copieDeSecours(chemin, copie);
+        avertissements.append(QStringLiteral("%1 : %2.\n%3")
+                                  .arg(sansDossier(chemin), faits.join(QStringLiteral(", ")),
+                                       r ? QStringLiteral("Le fichier d'origine est gardé sous le "
+                                                          "nom %1.")
+                                               .arg(sansDossier(copie))
+                                         : r.message()));
     }
+    if (m_reactions && !avertissements.isEmpty())
+        m_reactions->avertit(kAlteration + QStringLiteral("\n\n") +
+                             avertissements.join(QStringLiteral("\n\n")));
     if (m_reactions)
         m_reactions->apresChargement();
     setCarteModifiee(Sorte::Clients, false);

@@ -26,7 +26,10 @@ inline constexpr int indice(Sorte s) {
 class ReactionsDocuments {
 public:
     virtual ~ReactionsDocuments() = default;
-    virtual void verifieStore(Sorte sorte) = 0;
+    // Checks and repairs a store just read; gives what it changed, for the user, or nothing.
+    virtual QString verifieStore(Sorte sorte) = 0;
+    // Tells the user what the load found.
+    virtual void avertit(const QString& texte) = 0;
     virtual bool quittePages() = 0;
     virtual void ecritCartes() = 0;
     virtual void compacteStore(Sorte sorte) = 0;
@@ -37,6 +40,9 @@ public:
 // store of tagged blocks, with the counts, current records and flags the pages share.
 class JeuDocuments {
 public:
+    // The first lines of the message telling what a load changed.
+    static const QString kAlteration;
+
     JeuDocuments();
 
     Blocs& store(Sorte s) { return m_stores[indice(s)]; }

@@ -83,9 +83,29 @@ bool Verif(Blocs& store, int& compte) {
     return true;
 }
 
-void Doublons(Blocs& store, int compte) {
+int normaliseBalises(Blocs& store) {
+    int reecrites = 0;
+    for (int i = 0; i < store.taille(); ++i) {
+        const QString& ligne = store.ligne(i);
+        if (!Blocs::commeUneBalise(ligne))
+            continue;
+        const bool fermeture = ligne.startsWith(u"</");
+        const int n = Blocs::numeroBalise(ligne, fermeture ? 6 : 5);
+        if (n < 0)
+            continue;
+        const Balises b = Blocs::BalisesBloc(n);
+        const QString& canonique = fermeture ? b.fermeture : b.ouverture;
+        if (ligne != canonique && ligne.compare(canonique, Qt::CaseInsensitive) == 0) {
+            store.changeLigne(i, canonique);
+            ++reecrites;
+        }
+    }
+    return reecrites;
+}
+
+int Doublons(Blocs& store, int compte) {
     if (compte <= 0)
-        return;
+        return 0;
     // Only whole opening tags are counted: a line that merely begins like one ("<BLOC0001>x")
     // is not a copy of block 1, and counting it would delete the real block 1.
     std::vector<int> tally(compte, 0);
@@ -97,7 +117,7 @@ void Doublons(Blocs& store, int compte) {
     }
     // The first copies are marked on the store as it stands and removed in one pass.
     std::vector<bool> retiree(store.taille(), false);
-    bool aRetirer = false;
+    int retires = 0;
     for (int n = 0; n < compte; ++n) {
         if (tally[n] < 2)
             continue;
@@ -109,10 +129,10 @@ void Doublons(Blocs& store, int compte) {
         const Blocs::FinBloc f = store.finBloc(n, debut);
         for (int i = debut; i < (f.ferme ? f.fin + 1 : f.fin); ++i)
             retiree[i] = true;
-        aRetirer = true;
+        ++retires;
     }
-    if (!aRetirer)
-        return;
+    if (retires == 0)
+        return 0;
     QStringList gardees;
     gardees.reserve(store.taille());
     for (int i = 0; i < store.taille(); ++i) {
@@ -120,6 +140,7 @@ void Doublons(Blocs& store, int compte) {
             gardees.append(store.ligne(i));
     }
     store.remplaceTout(std::move(gardees));
+    return retires;
 }
 
 void Renum(Blocs& store, int& compte, int courant) {

@@ -15,8 +15,12 @@ namespace zel::maintenance {
 bool Verif(Blocs& store, int& compte);
 
 // Removes, for each number from 0 to count - 1 carried by two whole opening tags or more, the
-// first block with that number; the count is kept.
-void Doublons(Blocs& store, int compte);
+// first block with that number; the count is kept. Gives how many blocks went.
+int Doublons(Blocs& store, int compte);
+
+// Rewrites in upper case every whole tag written in another letter case ("<bloc0001>"), so that
+// every later operation sees the tags alike. Gives how many were rewritten.
+int normaliseBalises(Blocs& store);
 
 // After block `courant` was deleted, every block above it moves down by one number.
 void Renum(Blocs& store, int& compte, int courant);

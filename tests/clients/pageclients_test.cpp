@@ -165,7 +165,7 @@ TEST(Maintenance, AnUnbalancedFileIsToldRepairedAndSavedInNumberOrder) {
     Montage m;
     m.charge(nomme(2, "C") + QStringList{s("perdu")} + nomme(0, "A") + nomme(1, "B") +
              QStringList{s("</BLOC0002>")});
-    EXPECT_TRUE(m.dialogues.vus.contains(s("message: ") + FenetreFiche::kAlteration));
+    EXPECT_TRUE(m.dialogues.vus.value(0).startsWith(s("message: ") + JeuDocuments::kAlteration));
     EXPECT_TRUE(m.jeu.TestModif()) << "the repair is saved even though other stores load after";
     EXPECT_EQ(m.sauve(), nomme(0, "A") + nomme(1, "B") + nomme(2, "C"));
 }

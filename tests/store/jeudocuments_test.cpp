@@ -26,7 +26,11 @@ QByteArray bloc(int n, const char* champ) {
 // Records what the set asks of the pages, in order.
 struct ReactionsEnregistrees : zel::ReactionsDocuments {
     QStringList appels;
-    void verifieStore(Sorte s) override { appels.append(QStringLiteral("verifie %1").arg(int(s))); }
+    QString verifieStore(Sorte s) override {
+        appels.append(QStringLiteral("verifie %1").arg(int(s)));
+        return {};
+    }
+    void avertit(const QString& texte) override { appels.append(texte); }
     bool quittePages() override { return true; }
     void ecritCartes() override { appels.append(QStringLiteral("cartes")); }
     void compacteStore(Sorte s) override {
