@@ -338,9 +338,16 @@ void TMainForm::declenche(Operation operation, Cible origine) {
     case Operation::ParF: {
         TParamf dialogue(this);
         dialogue.Init(SaisieParametres::depuis(m_reglages));
-        if (dialogue.exec() == QDialog::Accepted) {
-            m_fenetre->factures().ParF(dialogue.Result());
+        // A refused setting is told, and the dialog comes back as it was left.
+        while (dialogue.exec() == QDialog::Accepted) {
+            const SaisieParametres saisie = dialogue.Result();
+            if (const std::optional<QString> refus = saisie.refus()) {
+                m_dialogues.message(*refus);
+                continue;
+            }
+            m_fenetre->factures().ParF(saisie);
             m_ongletFactures->rafraichit();
+            break;
         }
         break;
     }
