@@ -229,6 +229,25 @@ TEST(Parcours, FilteredStepsFollowNumbersAndNeverWrap) {
     EXPECT_EQ(m.reglages.ini.cleCodePostal, s("A")) << "Annuler keeps the key";
 }
 
+TEST(Parcours, TheClientSelectionChosenIsTheOneWrittenToTheSettings) {
+    Montage m;
+    m.charge(nomme(0, "A"));
+    const struct {
+        const char16_t* libelle;
+        const char* cle; // the key typed, for the selections that ask one
+        const char* ligne12;
+    } cas[] = {{u"&Marqués", nullptr, "4"},
+               {u"&Ville...", "Lyon", "3"},
+               {u"&NPAI", nullptr, "5"},
+               {u"&Tous les clients", nullptr, "1"}};
+    for (const auto& c : cas) {
+        if (c.cle)
+            m.dialogues.saisies = {s(c.cle)};
+        m.fenetre.selectionne(*trouve({u"&Sélection", c.libelle}));
+        EXPECT_EQ(m.reglages.lignesIni(QString()).at(11), s(c.ligne12));
+    }
+}
+
 TEST(Recherche, FindsInStoreOrderAndTellsWhatIsNotFound) {
     Montage m;
     m.charge(nomme(1, "Durand", "10120") + nomme(0, "DUPONT", "10012") +
