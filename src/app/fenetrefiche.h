@@ -34,7 +34,8 @@ public:
     bool montre(Sorte onglet);
     // Runs a page operation on the tab shown; false when that tab does not offer it yet.
     bool execute(Operation operation);
-    // A "Sélection" item: sets its group's mode, then shows the first record of the selection.
+    // A "Sélection" item: sets its group's mode, then runs Premier on the tab shown. False when
+    // the user cancelled the choice, which leaves the selection as it was.
     bool selectionne(const ElementMenu& element);
     // After New and Open: the client tab, every client, and the current card read.
     void apresOuverture();

@@ -289,10 +289,12 @@ void TMainForm::declenche(Operation operation, Cible origine) {
         close();
         break;
     case Operation::Selection: {
-        m_etat.choisit(origine);
+        // A choice cancelled leaves the check mark where it was.
         const ElementMenu* element = trouve(origine);
-        if (element && m_fenetre->selectionne(*element))
+        if (element && m_fenetre->selectionne(*element)) {
+            m_etat.choisit(origine);
             montrePage();
+        }
         break;
     }
     case Operation::Ajout:

@@ -248,6 +248,20 @@ TEST(Parcours, TheClientSelectionChosenIsTheOneWrittenToTheSettings) {
     }
 }
 
+TEST(Parcours, ASelectionChosenFromAnotherTabShowsTheFirstRecordOfTheTabShown) {
+    Montage m;
+    m.charge(nomme(0, "A") + nomme(1, "B") + nomme(2, "C"));
+    const char16_t* const autres[] = {u"Tous les fo&urnisseurs", u"T&outes les factures",
+                                      u"Tous les &articles"};
+    for (const char16_t* libelle : autres) {
+        m.page.navigue(Pas::Dernier);
+        ASSERT_EQ(m.page.courant(), 2);
+        EXPECT_TRUE(m.fenetre.selectionne(*trouve({u"&Sélection", libelle})));
+        EXPECT_EQ(m.page.courant(), 0) << QString::fromUtf16(libelle).toStdString();
+        EXPECT_EQ(m.nomCourant(), s("A"));
+    }
+}
+
 TEST(Recherche, FindsInStoreOrderAndTellsWhatIsNotFound) {
     Montage m;
     m.charge(nomme(1, "Durand", "10120") + nomme(0, "DUPONT", "10012") +

@@ -125,6 +125,19 @@ TEST_F(Fenetre, SelectionItemsAreExclusiveInTheMenu) {
     EXPECT_FALSE(action("&Sélection", "&NPAI")->isChecked());
 }
 
+TEST_F(Fenetre, AnInvoiceSelectionCancelledLeavesTheCheckMark) {
+    fenetre.declenche(Operation::Nouveau, {});
+    action("&Bases", "&Factures")->trigger();
+    dialogues.saisies = {QString()};
+    action("&Sélection", "&Facture code client...")->trigger();
+    EXPECT_TRUE(action("&Sélection", "T&outes les factures")->isChecked());
+    EXPECT_FALSE(action("&Sélection", "&Facture code client...")->isChecked());
+    dialogues.saisies = {s("10001")};
+    action("&Sélection", "&Facture code client...")->trigger();
+    EXPECT_TRUE(action("&Sélection", "&Facture code client...")->isChecked());
+    EXPECT_FALSE(action("&Sélection", "T&outes les factures")->isChecked());
+}
+
 TEST_F(Fenetre, AutoOpenTogglesAndQuitWritesTheThreeFiles) {
     QAction* automatique = action("&Paramètres", "&Ouvrir automatiquement");
     automatique->trigger();
