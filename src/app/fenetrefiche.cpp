@@ -186,6 +186,12 @@ bool FenetreFiche::selectionne(const ElementMenu& element) {
     return true;
 }
 
+void FenetreFiche::apresNouveau() {
+    m_fournisseurs.SetFour(SelectionFournisseur::Aucune);
+    m_articles.SetArt(SelectionArticle::Aucune);
+    apresOuverture();
+}
+
 void FenetreFiche::apresOuverture() {
     montre(Sorte::Clients);
     m_clients.SetSel(SelectionClient::Tous);

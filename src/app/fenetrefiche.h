@@ -37,8 +37,11 @@ public:
     // A "Sélection" item: sets its group's mode, then runs Premier on the tab shown. False when
     // the user cancelled the choice, which leaves the selection as it was.
     bool selectionne(const ElementMenu& element);
-    // After New and Open: the client tab, every client, and the current card read.
+    // After New and Open: the client tab, every client and every supplier, and the current card
+    // read.
     void apresOuverture();
+    // After New: the supplier and article modes cleared, then as after Open.
+    void apresNouveau();
 
     void verifieStore(Sorte sorte) override;
     bool quittePages() override;

@@ -198,15 +198,17 @@ void TMainForm::montrePage() {
         m_ongletFactures->montreDocument();
 }
 
-void TMainForm::choisitToutes() {
+void TMainForm::apresOuverture(bool nouveau) {
+    if (nouveau)
+        m_fenetre->apresNouveau();
+    else
+        m_fenetre->apresOuverture();
+    montreOnglet(Sorte::Clients);
     m_etat.choisit({kSelection, u"&Tous les clients"});
     m_etat.choisit({kSelection, u"Tous les fo&urnisseurs"});
-}
-
-void TMainForm::apresOuverture() {
-    m_fenetre->apresOuverture();
-    montreOnglet(Sorte::Clients);
-    choisitToutes();
+    // New clears the article mode too: its check mark goes back to every article.
+    if (nouveau)
+        m_etat.choisit({kSelection, u"Tous les &articles"});
     majTitre();
 }
 
@@ -271,11 +273,11 @@ void TMainForm::declenche(Operation operation, Cible origine) {
         break;
     case Operation::Nouveau:
         if (m_commandes.Nouveau())
-            apresOuverture();
+            apresOuverture(true);
         break;
     case Operation::Ouvrir:
         if (m_commandes.Ouvrir())
-            apresOuverture();
+            apresOuverture(false);
         break;
     case Operation::Enregistrer:
         m_commandes.Enregistrer();
@@ -481,7 +483,7 @@ void TMainForm::premiereApparition() {
     if (depart.ouvertureAuto) {
         m_etat.setCoche({u"&Paramètres", u"&Ouvrir automatiquement"}, true);
         if (m_commandes.ouvreAuDemarrage(depart.document))
-            apresOuverture();
+            apresOuverture(false);
     }
     synchronise();
 }

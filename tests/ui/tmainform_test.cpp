@@ -125,6 +125,18 @@ TEST_F(Fenetre, SelectionItemsAreExclusiveInTheMenu) {
     EXPECT_FALSE(action("&Sélection", "&NPAI")->isChecked());
 }
 
+TEST_F(Fenetre, NewGivesBackEveryArticleAndEverySupplier) {
+    fenetre.declenche(Operation::Nouveau, {});
+    action("&Bases", "&Articles")->trigger();
+    action("&Sélection", "&Stock en alerte")->trigger();
+    ASSERT_EQ(fenetre.fenetreFiche().articles().selection(), zel::SelectionArticle::Alerte);
+    action("&Fichier", "&Nouveau")->trigger();
+    EXPECT_EQ(fenetre.fenetreFiche().articles().selection(), zel::SelectionArticle::Aucune);
+    EXPECT_EQ(fenetre.fenetreFiche().fournisseurs().selection(), zel::SelectionFournisseur::Tous);
+    EXPECT_TRUE(action("&Sélection", "Tous les &articles")->isChecked());
+    EXPECT_FALSE(action("&Sélection", "&Stock en alerte")->isChecked());
+}
+
 TEST_F(Fenetre, AnInvoiceSelectionCancelledLeavesTheCheckMark) {
     fenetre.declenche(Operation::Nouveau, {});
     action("&Bases", "&Factures")->trigger();
