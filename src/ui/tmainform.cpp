@@ -484,6 +484,8 @@ void TMainForm::premiereApparition() {
         m_etat.setCoche({u"&Paramètres", u"&Ouvrir automatiquement"}, true);
         if (m_commandes.ouvreAuDemarrage(depart.document))
             apresOuverture(false);
+        else
+            m_etat.appliqueJeu(Sorte::Clients);
     }
     synchronise();
 }

@@ -150,6 +150,29 @@ TEST_F(Fenetre, AnInvoiceSelectionCancelledLeavesTheCheckMark) {
     EXPECT_FALSE(action("&Sélection", "T&outes les factures")->isChecked());
 }
 
+TEST(Demarrage, AutoOpenWithoutItsLastDocumentOpensNothingQuietlyAndKeepsTheName) {
+    for (const char* dernier : {"Parti.cli", ""}) {
+        zel::test::Dossier dossier;
+        zel::test::DialoguesFactices dialogues;
+        const QString nom = *dernier ? dossier.chemin(s(dernier)) : QString();
+        zel::Reglages reglages;
+        reglages.SetIni(true);
+        ASSERT_TRUE(reglages.SauveIni(dossier.racine(), nom));
+        {
+            TMainForm fenetre(dossier.racine(), &dialogues);
+            fenetre.show();
+            QApplication::processEvents();
+            EXPECT_TRUE(dialogues.vus.isEmpty()) << dialogues.vus.join(u'|').toStdString();
+            EXPECT_TRUE(fenetre.action({u"&Paramètres", u"&Ouvrir automatiquement"})->isChecked());
+            // The client tab's enable set is on.
+            EXPECT_TRUE(fenetre.action({u"&Fichier", u"&Enregistrer"})->isEnabled()) << dernier;
+            EXPECT_TRUE(fenetre.action({u"&Bases", u"&Liste"})->isEnabled()) << dernier;
+            EXPECT_TRUE(fenetre.close());
+        }
+        EXPECT_EQ(dossier.lit(s("ZelVente.ini")).split('\n').value(2), nom.toUtf8() + "\r");
+    }
+}
+
 TEST_F(Fenetre, AutoOpenTogglesAndQuitWritesTheThreeFiles) {
     QAction* automatique = action("&Paramètres", "&Ouvrir automatiquement");
     automatique->trigger();
