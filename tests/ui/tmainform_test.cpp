@@ -1,4 +1,5 @@
 #include "ui/filtrecp1252.h"
+#include "ui/ongletcarte.h"
 #include "ui/taide.h"
 #include "ui/tfiche.h"
 #include "ui/tmainform.h"
@@ -9,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +20,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -171,6 +174,21 @@ TEST(Demarrage, AutoOpenWithoutItsLastDocumentOpensNothingQuietlyAndKeepsTheName
         }
         EXPECT_EQ(dossier.lit(s("ZelVente.ini")).split('\n').value(2), nom.toUtf8() + "\r");
     }
+}
+
+TEST_F(Fenetre, OnlyTheClientAccountGridHasColumnTitles) {
+    const auto titres = [this](Sorte sorte) {
+        QStringList t;
+        QTableWidget* grille = fenetre.onglet(sorte)->grille();
+        for (int c = 0; c < grille->columnCount(); ++c)
+            t.append(grille->horizontalHeaderItem(c) ? grille->horizontalHeaderItem(c)->text()
+                                                     : QString());
+        EXPECT_FALSE(grille->horizontalHeader()->isHidden()) << "the header row stays";
+        return t;
+    };
+    EXPECT_EQ(titres(Sorte::Clients), QStringList({s("Date"), s("Libellé"), s("Montant")}));
+    EXPECT_EQ(titres(Sorte::Fournisseurs), QStringList({s(""), s(""), s("")}));
+    EXPECT_EQ(titres(Sorte::Articles), QStringList({s(""), s(""), s("")}));
 }
 
 TEST_F(Fenetre, AutoOpenTogglesAndQuitWritesTheThreeFiles) {
