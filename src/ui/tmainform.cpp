@@ -28,6 +28,7 @@
 #include <QMenuBar>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QProxyStyle>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTime>
@@ -40,6 +41,24 @@ namespace {
 const QString kTitre = QStringLiteral("Zel Vente");
 const QStringView kSelection = u"&Sélection";
 const QStringView kVente = u"&Vente";
+
+// The tool bar's look: each button as wide as its text, its two margin blanks and 4 pixels, and no
+// gap between buttons.
+class StyleBarre : public QProxyStyle {
+public:
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contenu,
+                           const QWidget* widget) const override {
+        QSize taille = QProxyStyle::sizeFromContents(type, option, contenu, widget);
+        if (type == CT_ToolButton)
+            taille.setWidth(contenu.width() + 4);
+        return taille;
+    }
+    int pixelMetric(PixelMetric mesure, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        return mesure == PM_ToolBarItemSpacing ? 0
+                                               : QProxyStyle::pixelMetric(mesure, option, widget);
+    }
+};
 
 } // namespace
 
@@ -140,6 +159,16 @@ void TMainForm::construitBarre() {
         m_actions.emplace_back(c, a);
         connect(a, &QAction::triggered, this, [this, c, &b] { declenche(b.operation, c); });
     }
+    // All fifteen buttons fit in a window 1024 pixels wide: tight buttons in a slightly smaller
+    // font. A widget's style does not pass to its children, so each button is given it.
+    auto* serre = new StyleBarre;
+    serre->setParent(barre);
+    barre->setStyle(serre);
+    QFont police = barre->font();
+    police.setPointSizeF(police.pointSizeF() - 1);
+    barre->setFont(police);
+    for (QAction* a : barre->actions())
+        barre->widgetForAction(a)->setStyle(serre);
 }
 
 QAction* TMainForm::action(Cible c) const {

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -189,6 +190,23 @@ TEST_F(Fenetre, OnlyTheClientAccountGridHasColumnTitles) {
     EXPECT_EQ(titres(Sorte::Clients), QStringList({s("Date"), s("Libellé"), s("Montant")}));
     EXPECT_EQ(titres(Sorte::Fournisseurs), QStringList({s(""), s(""), s("")}));
     EXPECT_EQ(titres(Sorte::Articles), QStringList({s(""), s(""), s("")}));
+}
+
+TEST_F(Fenetre, EveryToolBarButtonFitsAt1024PixelsWide) {
+    fenetre.show();
+    QApplication::processEvents();
+    // The window opens maximised, here on a small offscreen screen.
+    fenetre.showNormal();
+    fenetre.resize(1024, 768);
+    QApplication::processEvents();
+    auto* barre = fenetre.findChild<QToolBar*>();
+    ASSERT_TRUE(barre);
+    for (const zel::BoutonBarre& b : zel::barreOutils()) {
+        QWidget* w = barre->widgetForAction(fenetre.action(zel::bouton(b.aide)));
+        ASSERT_TRUE(w);
+        EXPECT_TRUE(w->isVisible()) << b.aide.toString().toStdString();
+        EXPECT_LE(w->geometry().right(), barre->width()) << b.aide.toString().toStdString();
+    }
 }
 
 TEST_F(Fenetre, AutoOpenTogglesAndQuitWritesTheThreeFiles) {
