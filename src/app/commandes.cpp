@@ -1,5 +1,7 @@
 #include "app/commandes.h"
 
+#include "store/fichiertexte.h"
+
 #include <QFileInfo>
 
 namespace zel {
@@ -89,6 +91,10 @@ bool CommandesDocument::Ouvrir() {
 }
 
 bool CommandesDocument::ouvreAuDemarrage(const QString& nom) {
+    if (!fichier::existe(nom)) {
+        m_document = nom;
+        return false;
+    }
     return charge(nom);
 }
 

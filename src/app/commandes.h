@@ -22,7 +22,9 @@ public:
     bool Enregistrer();
     bool EnregistrerSous();
     bool Quitter() { return invite(); }
-    // Opens the last document at start, without the dialog.
+    // Opens the last document at start, without the dialog. A last document gone, or never
+    // named, opens nothing and says nothing: its name stays the current one, to be written back
+    // to the settings at shutdown.
     bool ouvreAuDemarrage(const QString& nom);
 
     // The client file's name for a chosen name: its extension, if any, gives way to ".cli".

@@ -159,31 +159,34 @@ bool FenetreFiche::execute(Operation operation) {
 }
 
 bool FenetreFiche::selectionne(const ElementMenu& element) {
-    Sorte onglet = Sorte::Clients;
-    switch (element.groupe.value_or(GroupeSelection::Factures)) {
+    switch (element.groupe.value_or(GroupeSelection::Commandes)) {
     case GroupeSelection::Clients:
         m_clients.SetSel(static_cast<SelectionClient>(element.mode));
-        onglet = Sorte::Clients;
         break;
     case GroupeSelection::Fournisseurs:
         m_fournisseurs.SetFour(static_cast<SelectionFournisseur>(element.mode));
-        onglet = Sorte::Fournisseurs;
         break;
     case GroupeSelection::Articles:
         m_articles.SetArt(static_cast<SelectionArticle>(element.mode));
-        onglet = Sorte::Articles;
         break;
     case GroupeSelection::Factures:
+        // Only the one-client choice asks something; Annuler leaves every invoice shown.
         m_factures.SetFact(element.mode == 1);
-        if (m_onglet == Sorte::Factures)
-            m_factures.navigue(Pas::Premier);
-        return true;
+        if (m_factures.unClient() != (element.mode == 1))
+            return false;
+        break;
     case GroupeSelection::Commandes:
         return false;
     }
-    if (m_onglet == onglet)
-        page(onglet)->navigue(Pas::Premier);
+    // The order tab has no page to step in yet; its mode is set all the same.
+    execute(Operation::Premier);
     return true;
+}
+
+void FenetreFiche::apresNouveau() {
+    m_fournisseurs.SetFour(SelectionFournisseur::Aucune);
+    m_articles.SetArt(SelectionArticle::Aucune);
+    apresOuverture();
 }
 
 void FenetreFiche::apresOuverture() {

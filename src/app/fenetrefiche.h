@@ -32,10 +32,14 @@ public:
     bool montre(Sorte onglet);
     // Runs a page operation on the tab shown; false when that tab does not offer it yet.
     bool execute(Operation operation);
-    // A "Sélection" item: sets its group's mode, then shows the first record of the selection.
+    // A "Sélection" item: sets its group's mode, then runs Premier on the tab shown. False when
+    // the user cancelled the choice, which leaves the selection as it was.
     bool selectionne(const ElementMenu& element);
-    // After New and Open: the client tab, every client, and the current card read.
+    // After New and Open: the client tab, every client and every supplier, and the current card
+    // read.
     void apresOuverture();
+    // After New: the supplier and article modes cleared, then as after Open.
+    void apresNouveau();
 
     QString verifieStore(Sorte sorte) override;
     void avertit(const QString& texte) override;

@@ -36,12 +36,12 @@ void PageClients::SetSel(SelectionClient mode) {
         demandeCle(Saisie::CodePostal, m_reglages.ini.cleCodePostal);
     else if (mode == SelectionClient::Ville)
         demandeCle(Saisie::Ville, m_reglages.ini.cleVille);
-    m_selection = mode;
+    m_reglages.ini.modeSelectionClient = static_cast<int>(mode);
 }
 
 std::optional<int> PageClients::pasSelection(Pas pas) const {
     const auto estOui = [](QStringView t) { return t == u"Y"; };
-    switch (m_selection) {
+    switch (selection()) {
     case SelectionClient::CodePostal:
         return pasEgal(pas, L::CodePostal, m_reglages.ini.cleCodePostal);
     case SelectionClient::Ville:

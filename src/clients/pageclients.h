@@ -32,7 +32,10 @@ public:
 
     static DispositionCarte disposition();
 
-    SelectionClient selection() const { return m_selection; }
+    // The mode is kept with the settings, which write it back at shutdown as chosen.
+    SelectionClient selection() const {
+        return static_cast<SelectionClient>(m_reglages.ini.modeSelectionClient);
+    }
     // Sets the selection mode; the postal code and the town ask for their key first.
     void SetSel(SelectionClient mode);
     void RechTel();
@@ -42,9 +45,6 @@ public:
 
 protected:
     std::optional<int> pasSelection(Pas pas) const override;
-
-private:
-    SelectionClient m_selection = SelectionClient::Aucune;
 };
 
 } // namespace zel

@@ -69,6 +69,25 @@ public:
         return true;
     }
 
+    // A VAT rate; one the totals cannot divide by is refused like a line that is not a number.
+    bool tva(double& valeur) {
+        double v = 0;
+        if (!reel(v))
+            return false;
+        if (!tauxTvaAccepte(v)) {
+            m_erreur =
+                QStringLiteral("Le fichier %1 est incorrect : la ligne %2 (« %3 ») n'est pas "
+                               "un taux de TVA accepté (il doit dépasser -100 %).\nLes "
+                               "réglages suivants gardent leur valeur.")
+                    .arg(kFichierIni)
+                    .arg(m_position)
+                    .arg(apercu(m_lignes[m_position - 1]));
+            return false;
+        }
+        valeur = v;
+        return true;
+    }
+
     Resultat resultat() const {
         return m_erreur.isNull() ? Resultat::succes() : Resultat::echec(m_erreur);
     }
@@ -136,6 +155,10 @@ QString formateReel(double valeur) {
            QStringLiteral("%1").arg(std::abs(exposant), 4, 10, QLatin1Char('0'));
 }
 
+bool tauxTvaAccepte(double taux) {
+    return taux * 0.01 + 1 > 0;
+}
+
 std::optional<QString> formatPourDecimales(int decimales) {
     switch (decimales) {
     case 0:
@@ -158,7 +181,7 @@ Resultat Reglages::litIni(const QStringList& lignes) {
            r.reserve(v.reserves8a11[0]) && r.reserve(v.reserves8a11[1]) &&
            r.reserve(v.reserves8a11[2]) && r.reserve(v.reserves8a11[3]) &&
            r.entier(v.modeSelectionClient) && r.texte(v.cleCodePostal) && r.texte(v.cleVille) &&
-           r.reel(v.tauxTva[0]) && r.reel(v.tauxTva[1]) && r.reel(v.tauxTva[2]) &&
+           r.tva(v.tauxTva[0]) && r.tva(v.tauxTva[1]) && r.tva(v.tauxTva[2]) &&
            r.entier(v.modeDevise) && r.entier(v.decimales) && r.texte(v.nomDevise));
     if (const auto format = formatPourDecimales(v.decimales))
         formatMontant = *format;

@@ -63,6 +63,10 @@ struct DemarrageIni {
 // 14 digits, E, the exponent's sign and four digits (6.55957 gives " 6.55957000000000E+0000").
 QString formateReel(double valeur);
 
+// Whether prices can be taken out of a VAT rate: its factor 1 + rate / 100 is above zero, so a
+// rate of -100 % or below is refused wherever it comes from.
+bool tauxTvaAccepte(double taux);
+
 // The amount pattern of a number of decimals ("#", "0.0" or "0.00"), or nothing for another
 // number, which leaves the pattern as it was.
 std::optional<QString> formatPourDecimales(int decimales);

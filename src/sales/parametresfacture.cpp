@@ -20,6 +20,18 @@ SaisieParametres SaisieParametres::depuis(const Reglages& reglages) {
     return s;
 }
 
+std::optional<QString> SaisieParametres::refus() const {
+    for (std::size_t i = 0; i < tauxTva.size(); ++i) {
+        const std::optional<double> n = litNombre(tauxTva[i]);
+        if (n && !tauxTvaAccepte(*n))
+            return QStringLiteral("Le taux de TVA %1 (%2) n'est pas accepté : un taux de TVA doit "
+                                  "dépasser -100 %.")
+                .arg(i + 1)
+                .arg(tauxTva[i].trimmed());
+    }
+    return std::nullopt;
+}
+
 void SaisieParametres::applique(Reglages& reglages) const {
     ValeursIni& v = reglages.ini;
     std::array<std::pair<const QString*, double*>, 4> nombres = {
@@ -28,7 +40,7 @@ void SaisieParametres::applique(Reglages& reglages) const {
     bool lisible = true;
     for (const auto& [texte, valeur] : nombres) {
         const std::optional<double> n = litNombre(*texte);
-        if (!n) {
+        if (!n || (valeur != &v.tauxEuro && !tauxTvaAccepte(*n))) {
             lisible = false;
             break;
         }

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace zel {
 
@@ -18,9 +19,13 @@ struct SaisieParametres {
     QString nomDevise;
 
     static SaisieParametres depuis(const Reglages& reglages);
+    // Why the fields cannot be applied, or nothing: a VAT rate of -100 % or below, out of which
+    // no price before tax can be computed.
+    std::optional<QString> refus() const;
     // Stores the numbers in the order rate, VAT 1 to 3, decimals, up to the first that is not a
-    // number; the payment conditions that are not empty; the currency and, for another
-    // currency, its name. The amount format follows the decimals when they are 0, 1 or 2.
+    // number or a VAT rate refused; the payment conditions that are not empty; the currency and,
+    // for another currency, its name. The amount format follows the decimals when they are 0, 1
+    // or 2.
     void applique(Reglages& reglages) const;
 };
 

@@ -1,9 +1,13 @@
 #include "store/ensemble.h"
 
+#include "store/fichiertexte.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -26,6 +30,11 @@ void etape(int n) {
 
 QString nomAffiche(const QString& chemin) {
     return QDir::toNativeSeparators(chemin);
+}
+
+// The cause the system gave, in French, else what the file device says.
+QString cause(const QFileDevice& f, int numero) {
+    return fichier::causeSysteme(numero).value_or(f.errorString());
 }
 
 Resultat echec(const QString& chemin, const QString& pourquoi) {
@@ -53,10 +62,12 @@ Resultat ecritCopie(const QString& chemin, const QByteArray& octets) {
     QFile f(nom);
     if (QFileInfo(chemin).isDir())
         return echec(chemin, QStringLiteral("ce nom est celui d'un dossier"));
+    errno = 0;
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return echec(chemin, f.errorString());
+        return echec(chemin, cause(f, errno));
+    errno = 0;
     if (f.write(octets) != octets.size() || !f.flush() || !versLeDisque(f.handle())) {
-        const QString pourquoi = f.errorString();
+        const QString pourquoi = cause(f, errno);
         f.close();
         QFile::remove(nom);
         return echec(chemin, pourquoi);
@@ -72,9 +83,10 @@ Resultat ecritJournal(const QString& fichierClients, const std::vector<Fichier>&
         texte += (copie(f.chemin) + u'\t' + f.chemin).toUtf8() + '\n';
     texte += kFin.toUtf8() + '\n';
     QSaveFile j(journal(fichierClients));
+    errno = 0;
     if (!j.open(QIODevice::WriteOnly) || j.write(texte) != texte.size() || !j.flush() ||
         !versLeDisque(j.handle()) || !j.commit())
-        return echec(journal(fichierClients), j.errorString());
+        return echec(journal(fichierClients), cause(j, errno));
     dossierVersLeDisque(fichierClients);
     return Resultat::succes();
 }

@@ -6,27 +6,43 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <cstring>
 
 namespace zel::fichier {
 namespace {
 
-QString raison(QFileDevice::FileError erreur) {
+// Why an access failed, as the file device says.
+QString raisonAppareil(QFileDevice::FileError erreur) {
     switch (erreur) {
     case QFileDevice::ReadError:
         return QStringLiteral("la lecture a échoué");
     case QFileDevice::WriteError:
     case QFileDevice::ResourceError:
-        return QStringLiteral("l'écriture a échoué (disque plein ?)");
+        return QStringLiteral("l'écriture a échoué");
     case QFileDevice::PermissionsError:
-        return QStringLiteral("accès refusé");
+        return QStringLiteral("permission refusée");
     case QFileDevice::OpenError:
-        return QStringLiteral("le fichier ne peut pas être ouvert (dossier absent ou protégé)");
+        return QStringLiteral("le fichier ne peut pas être ouvert");
     case QFileDevice::RenameError:
-        return QStringLiteral("le fichier ne peut pas être remplacé (dossier protégé ?)");
+        return QStringLiteral("le fichier ne peut pas être remplacé");
     default:
         return QStringLiteral("erreur d'accès au fichier");
     }
+}
+
+// Why a write failed: the system's own cause, from the error number it left just after the
+// failing call, else what the file device says.
+QString raison(QFileDevice::FileError erreur, int numero) {
+    return causeSysteme(numero).value_or(raisonAppareil(erreur));
+}
+
+// Runs a file call from a clean error number, and gives the number it left when it failed.
+template <typename Appel> std::optional<int> echoue(Appel appel) {
+    errno = 0;
+    if (appel())
+        return std::nullopt;
+    return errno;
 }
 
 Resultat echecEcriture(const QString& chemin, const QString& pourquoi) {
@@ -36,6 +52,38 @@ Resultat echecEcriture(const QString& chemin, const QString& pourquoi) {
 }
 
 } // namespace
+
+std::optional<QString> causeSysteme(int numero) {
+    switch (numero) {
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("permission refusée");
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("le disque est plein");
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("le dossier n'existe pas");
+    case EROFS:
+        return QStringLiteral("le disque est en lecture seule");
+    case EFBIG:
+        return QStringLiteral("le fichier dépasse la taille permise");
+    case EIO:
+        return QStringLiteral("erreur de lecture ou d'écriture sur le disque");
+    case ENAMETOOLONG:
+        return QStringLiteral("le nom est trop long");
+    case EISDIR:
+        return QStringLiteral("ce nom est celui d'un dossier");
+    case EMFILE:
+    case ENFILE:
+        return QStringLiteral("trop de fichiers sont ouverts");
+    case EBUSY:
+    case ETXTBSY:
+        return QStringLiteral("le fichier est occupé");
+    default:
+        return std::nullopt;
+    }
+}
 
 QStringList decoupeLignes(const QByteArray& octets) {
     const char* debut = octets.constData();
@@ -86,11 +134,11 @@ Resultat lire(const QString& chemin, QStringList& lignes, qsizetype* coupure) {
     QFile f(chemin);
     if (!f.open(QIODevice::ReadOnly))
         return Resultat::echec(QStringLiteral("Impossible de lire le fichier %1 :\n%2.")
-                                   .arg(chemin, raison(f.error())));
+                                   .arg(chemin, raisonAppareil(f.error())));
     const QByteArray octets = f.readAll();
     if (f.error() != QFileDevice::NoError)
         return Resultat::echec(QStringLiteral("Impossible de lire le fichier %1 :\n%2.")
-                                   .arg(chemin, raison(f.error())));
+                                   .arg(chemin, raisonAppareil(f.error())));
     lignes = decoupeLignes(octets);
     if (coupure) {
         const qsizetype nul = octets.indexOf('\0');
@@ -122,15 +170,16 @@ Resultat ecrireOctets(const QString& chemin, const QByteArray& octets) {
     if (QFileInfo(chemin).isDir())
         return echecEcriture(chemin, QStringLiteral("ce nom est celui d'un dossier"));
     QSaveFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly))
-        return echecEcriture(chemin, raison(f.error()));
-    if (f.write(octets) != octets.size()) {
+    if (const std::optional<int> numero = echoue([&] { return f.open(QIODevice::WriteOnly); }))
+        return echecEcriture(chemin, raison(f.error(), *numero));
+    if (const std::optional<int> numero =
+            echoue([&] { return f.write(octets) == octets.size(); })) {
         const auto erreur = f.error();
         f.cancelWriting();
-        return echecEcriture(chemin, raison(erreur));
+        return echecEcriture(chemin, raison(erreur, *numero));
     }
-    if (!f.commit())
-        return echecEcriture(chemin, raison(f.error()));
+    if (const std::optional<int> numero = echoue([&] { return f.commit(); }))
+        return echecEcriture(chemin, raison(f.error(), *numero));
     return Resultat::succes();
 }
 

@@ -106,7 +106,7 @@ OngletArticles::OngletArticles(PageArticles& page, const ListesChoix& listes, QW
     grille->addWidget(prix, 0, 1);
     grille->addLayout(memos, 0, 2, 3, 1);
     grille->addWidget(comptes, 1, 0);
-    grille->addLayout(zoneCompte(true), 2, 0, 1, 2);
+    grille->addLayout(zoneCompte({}, true), 2, 0, 1, 2);
     grille->setRowStretch(2, 1);
 
     setChampPrincipal(champ(L::Code));

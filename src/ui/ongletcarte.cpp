@@ -138,11 +138,12 @@ QPlainTextEdit* OngletCarte::zoneMemo(int i, int hauteur) {
     return memo;
 }
 
-QBoxLayout* OngletCarte::zoneCompte(bool saisieAuDessus) {
+QBoxLayout* OngletCarte::zoneCompte(const QStringList& titres, bool saisieAuDessus) {
     const DispositionCarte& d = m_page.carte().disposition();
     m_grille = new QTableWidget(Carte::kLignesGrille, 3, this);
-    m_grille->setHorizontalHeaderLabels(
-        {QStringLiteral("Date"), QStringLiteral("Libellé"), QStringLiteral("Montant")});
+    QStringList entetes = titres;
+    entetes.resize(3);
+    m_grille->setHorizontalHeaderLabels(entetes);
     for (int c = 0; c < 3; ++c)
         m_grille->setColumnWidth(c, kLargeurs[c]);
     m_grille->horizontalHeader()->setStretchLastSection(true);

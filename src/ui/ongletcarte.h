@@ -71,8 +71,9 @@ protected:
     QWidget* groupeBanque(int nom, const ListesChoix& listes);
     // The memo of the card's memo number i.
     QPlainTextEdit* zoneMemo(int i, int hauteur);
-    // The account grid with its entry line below it, or above it.
-    QBoxLayout* zoneCompte(bool saisieAuDessus = false);
+    // The account grid with its entry line below it, or above it. Its header row shows the
+    // column titles given, or stays empty without them.
+    QBoxLayout* zoneCompte(const QStringList& titres, bool saisieAuDessus = false);
     // The field that takes the focus after each read.
     void setChampPrincipal(QWidget* champ) { m_principal = champ; }
     // Tab order: the controls of the fields in block order, then the memos, the grid and the

@@ -52,7 +52,9 @@ OngletClients::OngletClients(PageClients& page, const ListesChoix& listes, QWidg
     auto* droite = new QVBoxLayout;
     droite->addWidget(new QLabel(QStringLiteral("Observations"), this));
     droite->addWidget(zoneMemo(0, 110));
-    droite->addLayout(zoneCompte(), 1);
+    droite->addLayout(
+        zoneCompte({QStringLiteral("Date"), QStringLiteral("Libellé"), QStringLiteral("Montant")}),
+        1);
 
     auto* disposition = new QHBoxLayout(this);
     disposition->addLayout(gauche, 3);

@@ -56,7 +56,7 @@ OngletFournisseurs::OngletFournisseurs(PageFournisseurs& page, const ListesChoix
     auto* grille = new QGridLayout(this);
     grille->addWidget(fournisseur, 0, 0);
     grille->addLayout(droite, 0, 1);
-    grille->addLayout(zoneCompte(true), 1, 0);
+    grille->addLayout(zoneCompte({}, true), 1, 0);
     grille->addLayout(observations, 1, 1);
     grille->setRowStretch(1, 1);
 

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace zel::ui {
@@ -27,9 +28,17 @@ TCombo::TCombo(QWidget* parent)
     boutons->addWidget(fermer);
     disposition->addLayout(boutons);
 
-    connect(m_liste, &QListWidget::itemClicked, this, [this](QListWidgetItem* element) {
-        m_editeur.clique(m_liste->row(element));
+    // An item chosen with the mouse or moved to with the keys is the one Delete removes.
+    const auto choisit = [this](int ligne) {
+        m_editeur.clique(ligne);
         m_saisie->setText(m_editeur.saisie());
+    };
+    connect(m_liste, &QListWidget::itemClicked, this,
+            [this, choisit](QListWidgetItem* element) { choisit(m_liste->row(element)); });
+    connect(m_liste, &QListWidget::itemSelectionChanged, this, [this, choisit] {
+        const QList<QListWidgetItem*> choisis = m_liste->selectedItems();
+        if (!choisis.isEmpty())
+            choisit(m_liste->row(choisis.first()));
     });
     connect(m_saisie, &QLineEdit::textEdited, this,
             [this](const QString& texte) { m_editeur.setSaisie(texte); });
@@ -41,6 +50,8 @@ TCombo::TCombo(QWidget* parent)
     connect(valider, &QPushButton::clicked, this, valide);
     connect(fermer, &QPushButton::clicked, this, &QDialog::accept);
     m_liste->installEventFilter(this);
+    // What is typed as the dialog opens goes into the field.
+    m_saisie->setFocus();
 }
 
 void TCombo::Init(const QString& titre, const QString& etiquette, const QStringList& elements) {
@@ -51,6 +62,7 @@ void TCombo::Init(const QString& titre, const QString& etiquette, const QStringL
 }
 
 void TCombo::redessine() {
+    const QSignalBlocker muet(m_liste);
     m_liste->clear();
     m_liste->addItems(m_editeur.elements());
     m_liste->setCurrentRow(m_editeur.selection());

@@ -28,6 +28,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTime>
@@ -40,6 +41,24 @@ namespace {
 const QString kTitre = QStringLiteral("Zel Vente");
 const QStringView kSelection = u"&Sélection";
 const QStringView kVente = u"&Vente";
+
+// The tool bar's look: each button as wide as its text, its two margin blanks and 4 pixels, and no
+// gap between buttons.
+class StyleBarre : public QProxyStyle {
+public:
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contenu,
+                           const QWidget* widget) const override {
+        QSize taille = QProxyStyle::sizeFromContents(type, option, contenu, widget);
+        if (type == CT_ToolButton)
+            taille.setWidth(contenu.width() + 4);
+        return taille;
+    }
+    int pixelMetric(PixelMetric mesure, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        return mesure == PM_ToolBarItemSpacing ? 0
+                                               : QProxyStyle::pixelMetric(mesure, option, widget);
+    }
+};
 
 } // namespace
 
@@ -140,6 +159,16 @@ void TMainForm::construitBarre() {
         m_actions.emplace_back(c, a);
         connect(a, &QAction::triggered, this, [this, c, &b] { declenche(b.operation, c); });
     }
+    // All fifteen buttons fit in a window 1024 pixels wide: tight buttons in a slightly smaller
+    // font. A widget's style does not pass to its children, so each button is given it.
+    auto* serre = new StyleBarre;
+    serre->setParent(barre);
+    barre->setStyle(serre);
+    QFont police = barre->font();
+    police.setPointSizeF(police.pointSizeF() - 1);
+    barre->setFont(police);
+    for (QAction* a : barre->actions())
+        barre->widgetForAction(a)->setStyle(serre);
 }
 
 QAction* TMainForm::action(Cible c) const {
@@ -198,15 +227,17 @@ void TMainForm::montrePage() {
         m_ongletFactures->montreDocument();
 }
 
-void TMainForm::choisitToutes() {
+void TMainForm::apresOuverture(bool nouveau) {
+    if (nouveau)
+        m_fenetre->apresNouveau();
+    else
+        m_fenetre->apresOuverture();
+    montreOnglet(Sorte::Clients);
     m_etat.choisit({kSelection, u"&Tous les clients"});
     m_etat.choisit({kSelection, u"Tous les fo&urnisseurs"});
-}
-
-void TMainForm::apresOuverture() {
-    m_fenetre->apresOuverture();
-    montreOnglet(Sorte::Clients);
-    choisitToutes();
+    // New clears the article mode too: its check mark goes back to every article.
+    if (nouveau)
+        m_etat.choisit({kSelection, u"Tous les &articles"});
     majTitre();
 }
 
@@ -271,11 +302,11 @@ void TMainForm::declenche(Operation operation, Cible origine) {
         break;
     case Operation::Nouveau:
         if (m_commandes.Nouveau())
-            apresOuverture();
+            apresOuverture(true);
         break;
     case Operation::Ouvrir:
         if (m_commandes.Ouvrir())
-            apresOuverture();
+            apresOuverture(false);
         break;
     case Operation::Enregistrer:
         m_commandes.Enregistrer();
@@ -289,10 +320,12 @@ void TMainForm::declenche(Operation operation, Cible origine) {
         close();
         break;
     case Operation::Selection: {
-        m_etat.choisit(origine);
+        // A choice cancelled leaves the check mark where it was.
         const ElementMenu* element = trouve(origine);
-        if (element && m_fenetre->selectionne(*element))
+        if (element && m_fenetre->selectionne(*element)) {
+            m_etat.choisit(origine);
             montrePage();
+        }
         break;
     }
     case Operation::Ajout:
@@ -338,9 +371,16 @@ void TMainForm::declenche(Operation operation, Cible origine) {
     case Operation::ParF: {
         TParamf dialogue(this);
         dialogue.Init(SaisieParametres::depuis(m_reglages));
-        if (dialogue.exec() == QDialog::Accepted) {
-            m_fenetre->factures().ParF(dialogue.Result());
+        // A refused setting is told, and the dialog comes back as it was left.
+        while (dialogue.exec() == QDialog::Accepted) {
+            const SaisieParametres saisie = dialogue.Result();
+            if (const std::optional<QString> refus = saisie.refus()) {
+                m_dialogues.message(*refus);
+                continue;
+            }
+            m_fenetre->factures().ParF(saisie);
             m_ongletFactures->rafraichit();
+            break;
         }
         break;
     }
@@ -487,7 +527,9 @@ void TMainForm::premiereApparition() {
     if (depart.ouvertureAuto) {
         m_etat.setCoche({u"&Paramètres", u"&Ouvrir automatiquement"}, true);
         if (m_commandes.ouvreAuDemarrage(depart.document))
-            apresOuverture();
+            apresOuverture(false);
+        else
+            m_etat.appliqueJeu(Sorte::Clients);
     }
     synchronise();
 }

@@ -61,8 +61,8 @@ private:
     void construitBarre();
     void synchronise();
     void montreOnglet(Sorte onglet);
-    void apresOuverture();
-    void choisitToutes();
+    // After New (nouveau) and Open: the client tab, and every client and supplier chosen.
+    void apresOuverture(bool nouveau);
     void majTitre();
     void premiereApparition();
     void operationDePage(Operation operation);

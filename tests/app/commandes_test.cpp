@@ -194,3 +194,17 @@ TEST(CommandesDocument, QuitWithoutChangesAsksNothing) {
     EXPECT_TRUE(commandes.Quitter());
     EXPECT_TRUE(dialogues.vus.isEmpty());
 }
+
+TEST(CommandesDocument, AutoOpenWithoutItsLastDocumentOpensNothingQuietlyAndKeepsTheName) {
+    Dossier dossier;
+    const QString cas[] = {dossier.chemin(s("Parti.cli")), QString()};
+    for (const QString& dernier : cas) {
+        JeuDocuments jeu;
+        DialoguesFactices dialogues;
+        CommandesDocument commandes(jeu, dialogues);
+        EXPECT_FALSE(commandes.ouvreAuDemarrage(dernier)) << dernier.toStdString();
+        EXPECT_TRUE(dialogues.vus.isEmpty()) << dialogues.vus.join(u'|').toStdString();
+        EXPECT_EQ(commandes.documentCourant(), dernier);
+        EXPECT_TRUE(jeu.store(zel::Sorte::Clients).estVide());
+    }
+}

@@ -233,6 +233,39 @@ TEST(Parcours, FilteredStepsFollowNumbersAndNeverWrap) {
     EXPECT_EQ(m.reglages.ini.cleCodePostal, s("A")) << "Annuler keeps the key";
 }
 
+TEST(Parcours, TheClientSelectionChosenIsTheOneWrittenToTheSettings) {
+    Montage m;
+    m.charge(nomme(0, "A"));
+    const struct {
+        const char16_t* libelle;
+        const char* cle; // the key typed, for the selections that ask one
+        const char* ligne12;
+    } cas[] = {{u"&Marqués", nullptr, "4"},
+               {u"&Ville...", "Lyon", "3"},
+               {u"&NPAI", nullptr, "5"},
+               {u"&Tous les clients", nullptr, "1"}};
+    for (const auto& c : cas) {
+        if (c.cle)
+            m.dialogues.saisies = {s(c.cle)};
+        m.fenetre.selectionne(*trouve({u"&Sélection", c.libelle}));
+        EXPECT_EQ(m.reglages.lignesIni(QString()).at(11), s(c.ligne12));
+    }
+}
+
+TEST(Parcours, ASelectionChosenFromAnotherTabShowsTheFirstRecordOfTheTabShown) {
+    Montage m;
+    m.charge(nomme(0, "A") + nomme(1, "B") + nomme(2, "C"));
+    const char16_t* const autres[] = {u"Tous les fo&urnisseurs", u"T&outes les factures",
+                                      u"Tous les &articles"};
+    for (const char16_t* libelle : autres) {
+        m.page.navigue(Pas::Dernier);
+        ASSERT_EQ(m.page.courant(), 2);
+        EXPECT_TRUE(m.fenetre.selectionne(*trouve({u"&Sélection", libelle})));
+        EXPECT_EQ(m.page.courant(), 0) << QString::fromUtf16(libelle).toStdString();
+        EXPECT_EQ(m.nomCourant(), s("A"));
+    }
+}
+
 TEST(Recherche, FindsInStoreOrderAndTellsWhatIsNotFound) {
     Montage m;
     m.charge(nomme(1, "Durand", "10120") + nomme(0, "DUPONT", "10012") +

@@ -185,6 +185,33 @@ TEST(Reglages, ABadSettingsFileStopsWithAMessageKeepingWhatWasRead) {
     }
 }
 
+TEST(Reglages, AVatRateOfMinusAHundredOrBelowIsUnreadable) {
+    const struct {
+        const char* taux;
+        bool lu;
+    } cas[] = {{"-100", false},
+               {"-1.00000000000000E+0002", false},
+               {"-250.5", false},
+               {"-99.5", true},
+               {"0", true}};
+    for (int ligne = 14; ligne <= 16; ++ligne) {
+        for (const auto& c : cas) {
+            Reglages r;
+            QStringList lignes = Reglages().lignesIni(QString());
+            lignes[ligne] = s(c.taux);
+            const std::array<double, 3> avant = r.ini.tauxTva;
+            const zel::Resultat res = r.litIni(lignes);
+            EXPECT_EQ(bool(res), c.lu) << c.taux;
+            if (c.lu)
+                continue;
+            EXPECT_TRUE(res.message().contains(s("ligne %1").arg(ligne + 1)))
+                << res.message().toStdString();
+            EXPECT_TRUE(res.message().contains(s("taux de TVA"))) << res.message().toStdString();
+            EXPECT_EQ(r.ini.tauxTva, avant) << c.taux << " keeps the default";
+        }
+    }
+}
+
 TEST(Reglages, CompanyHeaderKeepsSevenLines) {
     Reglages r;
     r.litSoc({s("Zel SARL"), s("1 rue"), s("75001 Paris"), s("4"), s("5"), s("6"), s("7"),

@@ -129,4 +129,13 @@ TEST(Ensemble, AFailureBeforeTheCommitChangesNoFile) {
         EXPECT_EQ(dossier.lit(s(e)), avant[std::size_t(i++)]) << e;
     EXPECT_FALSE(dossier.existe(s("t.cli.zvtmp")));
     EXPECT_FALSE(dossier.existe(s("t.cli.zvj")));
+
+    // A protected folder: the cause the system gives is told, and no file changes.
+    QDir(dossier.racine()).rmdir(s("t.stk.zvtmp"));
+    test::DossierProtege protege(dossier.racine());
+    if (!protege.actif())
+        GTEST_SKIP() << "no way to protect a folder here";
+    const Resultat refus = jeu.Sauve(nom);
+    EXPECT_TRUE(refus.message().contains(s("permission refusée"))) << refus.message().toStdString();
+    EXPECT_EQ(dossier.lit(s("t.cli")), avant[0]);
 }

@@ -2,7 +2,13 @@
 
 #include "support/fichiers.h"
 
+#include <QDir>
+
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace fichier = zel::fichier;
 using zel::test::Dossier;
@@ -81,4 +87,89 @@ TEST(FichierTexte, FailedWritesLeaveTheOldFileAndNameIt) {
         EXPECT_TRUE(r.message().startsWith(s("Impossible d'enregistrer le fichier"))) << c.nom;
     }
     EXPECT_EQ(d.lit(s("a.cli")), QByteArray("ancien\r\n"));
+}
+
+TEST(FichierTexte, AFailedWriteGivesTheCauseTheSystemGaveAndKeepsTheOldFile) {
+    Dossier d;
+    d.ecrit(s("a.cli"), "ancien\r\n");
+    zel::test::DossierProtege protege(d.racine());
+    if (!protege.actif())
+        GTEST_SKIP() << "this file system cannot refuse writes";
+    const struct {
+        const char* nom;
+        QString chemin;
+        const char* cause;
+    } cas[] = {
+        {"protected folder", d.chemin(s("a.cli")), "permission refusée"},
+        {"new file in a protected folder", d.chemin(s("b.cli")), "permission refusée"},
+        {"missing folder", d.chemin(s("absent/b.cli")), "le dossier n'existe pas"},
+    };
+    for (const auto& c : cas) {
+        const zel::Resultat r = fichier::ecrire(c.chemin, {s("nouveau")});
+        ASSERT_FALSE(r) << c.nom;
+        EXPECT_EQ(r.message(),
+                  s("Impossible d'enregistrer le fichier %1 :\n%2.").arg(c.chemin, s(c.cause)))
+            << c.nom;
+    }
+    EXPECT_EQ(d.lit(s("a.cli")), QByteArray("ancien\r\n"));
+}
+
+TEST(FichierTexte, TheCausesTheSystemGivesAreToldInFrench) {
+    const struct {
+        int numero;
+        const char* cause;
+    } cas[] = {
+        {ENOSPC, "le disque est plein"},           {EDQUOT, "le disque est plein"},
+        {EROFS, "le disque est en lecture seule"}, {EACCES, "permission refusée"},
+        {ENOTDIR, "le dossier n'existe pas"},
+    };
+    for (const auto& c : cas)
+        EXPECT_EQ(fichier::causeSysteme(c.numero).value_or(QString()), s(c.cause)) << c.numero;
+    EXPECT_FALSE(fichier::causeSysteme(0)) << "no cause when the system gave none";
+}
+
+namespace {
+
+// Lets the files of this process grow to `octets` bytes only, as a device that fails after so
+// many bytes would; the limit and the signal it raises are given back at the end.
+class TailleLimitee {
+public:
+    explicit TailleLimitee(rlim_t octets) {
+        getrlimit(RLIMIT_FSIZE, &m_avant);
+        m_signal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limite = m_avant;
+        limite.rlim_cur = octets;
+        m_actif = setrlimit(RLIMIT_FSIZE, &limite) == 0;
+    }
+    ~TailleLimitee() {
+        setrlimit(RLIMIT_FSIZE, &m_avant);
+        std::signal(SIGXFSZ, m_signal);
+    }
+    bool actif() const { return m_actif; }
+
+private:
+    rlimit m_avant{};
+    void (*m_signal)(int) = nullptr;
+    bool m_actif = false;
+};
+
+} // namespace
+
+TEST(FichierTexte, AWriteCutShortAfterSomeBytesKeepsTheOldFileAndSaysWhy) {
+    Dossier d;
+    d.ecrit(s("a.cli"), "ancien\r\n");
+    const QStringList lignes(2000, s("une ligne du nouveau fichier"));
+    zel::Resultat r = zel::Resultat::succes();
+    {
+        TailleLimitee limite(4096);
+        ASSERT_TRUE(limite.actif());
+        r = fichier::ecrire(d.chemin(s("a.cli")), lignes);
+    }
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.message(),
+              s("Impossible d'enregistrer le fichier %1 :\n%2.")
+                  .arg(d.chemin(s("a.cli")), s("le fichier dépasse la taille permise")));
+    EXPECT_EQ(d.lit(s("a.cli")), QByteArray("ancien\r\n"));
+    EXPECT_EQ(QDir(d.racine()).entryList(QDir::Files), QStringList{s("a.cli")})
+        << "no temporary file is left behind";
 }

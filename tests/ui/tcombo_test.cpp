@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -44,6 +45,33 @@ TEST(TCombo, ClickTypeEnterAndDeleteEditTheList) {
     tape(liste, Qt::Key_Delete);
     EXPECT_EQ(dialogue.Result(), QStringList({s("Créditx"), s("L")}));
     EXPECT_EQ(liste->count(), 2);
+}
+
+TEST(TCombo, TheFieldTakesWhatIsTypedAndDeleteRemovesTheItemMovedTo) {
+    zel::ui::TCombo dialogue;
+    dialogue.Init(s("Les Représentants"), s("Représentant"),
+                  {s("Martin"), s("Durand"), s("Petit")});
+    auto* liste = dialogue.findChild<QListWidget*>();
+    auto* saisie = dialogue.findChild<QLineEdit*>();
+    ASSERT_TRUE(liste && saisie);
+    dialogue.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialogue));
+
+    // Typing at once goes into the field.
+    EXPECT_EQ(QApplication::focusWidget(), saisie);
+    QTest::keyClicks(QApplication::focusWidget(), s("Bernard"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(dialogue.Result(), QStringList({s("Martin"), s("Durand"), s("Petit"), s("Bernard")}));
+
+    // A click on Martin, then the arrow down to Durand: Delete takes Durand away.
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
+                      liste->visualItemRect(liste->item(0)).center());
+    EXPECT_EQ(saisie->text(), s("Martin"));
+    QTest::keyClick(liste, Qt::Key_Down);
+    EXPECT_EQ(saisie->text(), s("Durand"));
+    QTest::keyClick(liste, Qt::Key_Delete);
+    EXPECT_EQ(dialogue.Result(), QStringList({s("Martin"), s("Petit"), s("Bernard")}));
+    EXPECT_TRUE(saisie->text().isEmpty());
 }
 
 TEST(TSociete, ShowsAndGivesTheSevenLines) {

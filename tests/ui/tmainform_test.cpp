@@ -1,4 +1,5 @@
 #include "ui/filtrecp1252.h"
+#include "ui/ongletcarte.h"
 #include "ui/taide.h"
 #include "ui/tfiche.h"
 #include "ui/tmainform.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,8 +23,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -127,6 +131,86 @@ TEST_F(Fenetre, SelectionItemsAreExclusiveInTheMenu) {
     action("&Sélection", "&Tous les clients")->trigger();
     EXPECT_TRUE(action("&Sélection", "&Tous les clients")->isChecked());
     EXPECT_FALSE(action("&Sélection", "&NPAI")->isChecked());
+}
+
+TEST_F(Fenetre, NewGivesBackEveryArticleAndEverySupplier) {
+    fenetre.declenche(Operation::Nouveau, {});
+    action("&Bases", "&Articles")->trigger();
+    action("&Sélection", "&Stock en alerte")->trigger();
+    ASSERT_EQ(fenetre.fenetreFiche().articles().selection(), zel::SelectionArticle::Alerte);
+    action("&Fichier", "&Nouveau")->trigger();
+    EXPECT_EQ(fenetre.fenetreFiche().articles().selection(), zel::SelectionArticle::Aucune);
+    EXPECT_EQ(fenetre.fenetreFiche().fournisseurs().selection(), zel::SelectionFournisseur::Tous);
+    EXPECT_TRUE(action("&Sélection", "Tous les &articles")->isChecked());
+    EXPECT_FALSE(action("&Sélection", "&Stock en alerte")->isChecked());
+}
+
+TEST_F(Fenetre, AnInvoiceSelectionCancelledLeavesTheCheckMark) {
+    fenetre.declenche(Operation::Nouveau, {});
+    action("&Bases", "&Factures")->trigger();
+    dialogues.saisies = {QString()};
+    action("&Sélection", "&Facture code client...")->trigger();
+    EXPECT_TRUE(action("&Sélection", "T&outes les factures")->isChecked());
+    EXPECT_FALSE(action("&Sélection", "&Facture code client...")->isChecked());
+    dialogues.saisies = {s("10001")};
+    action("&Sélection", "&Facture code client...")->trigger();
+    EXPECT_TRUE(action("&Sélection", "&Facture code client...")->isChecked());
+    EXPECT_FALSE(action("&Sélection", "T&outes les factures")->isChecked());
+}
+
+TEST(Demarrage, AutoOpenWithoutItsLastDocumentOpensNothingQuietlyAndKeepsTheName) {
+    for (const char* dernier : {"Parti.cli", ""}) {
+        zel::test::Dossier dossier;
+        zel::test::DialoguesFactices dialogues;
+        const QString nom = *dernier ? dossier.chemin(s(dernier)) : QString();
+        zel::Reglages reglages;
+        reglages.SetIni(true);
+        ASSERT_TRUE(reglages.SauveIni(dossier.racine(), nom));
+        {
+            TMainForm fenetre(dossier.racine(), &dialogues);
+            fenetre.show();
+            QApplication::processEvents();
+            EXPECT_TRUE(dialogues.vus.isEmpty()) << dialogues.vus.join(u'|').toStdString();
+            EXPECT_TRUE(fenetre.action({u"&Paramètres", u"&Ouvrir automatiquement"})->isChecked());
+            // The client tab's enable set is on.
+            EXPECT_TRUE(fenetre.action({u"&Fichier", u"&Enregistrer"})->isEnabled()) << dernier;
+            EXPECT_TRUE(fenetre.action({u"&Bases", u"&Liste"})->isEnabled()) << dernier;
+            EXPECT_TRUE(fenetre.close());
+        }
+        EXPECT_EQ(dossier.lit(s("ZelVente.ini")).split('\n').value(2), nom.toUtf8() + "\r");
+    }
+}
+
+TEST_F(Fenetre, OnlyTheClientAccountGridHasColumnTitles) {
+    const auto titres = [this](Sorte sorte) {
+        QStringList t;
+        QTableWidget* grille = fenetre.onglet(sorte)->grille();
+        for (int c = 0; c < grille->columnCount(); ++c)
+            t.append(grille->horizontalHeaderItem(c) ? grille->horizontalHeaderItem(c)->text()
+                                                     : QString());
+        EXPECT_FALSE(grille->horizontalHeader()->isHidden()) << "the header row stays";
+        return t;
+    };
+    EXPECT_EQ(titres(Sorte::Clients), QStringList({s("Date"), s("Libellé"), s("Montant")}));
+    EXPECT_EQ(titres(Sorte::Fournisseurs), QStringList({s(""), s(""), s("")}));
+    EXPECT_EQ(titres(Sorte::Articles), QStringList({s(""), s(""), s("")}));
+}
+
+TEST_F(Fenetre, EveryToolBarButtonFitsAt1024PixelsWide) {
+    fenetre.show();
+    QApplication::processEvents();
+    // The window opens maximised, here on a small offscreen screen.
+    fenetre.showNormal();
+    fenetre.resize(1024, 768);
+    QApplication::processEvents();
+    auto* barre = fenetre.findChild<QToolBar*>();
+    ASSERT_TRUE(barre);
+    for (const zel::BoutonBarre& b : zel::barreOutils()) {
+        QWidget* w = barre->widgetForAction(fenetre.action(zel::bouton(b.aide)));
+        ASSERT_TRUE(w);
+        EXPECT_TRUE(w->isVisible()) << b.aide.toString().toStdString();
+        EXPECT_LE(w->geometry().right(), barre->width()) << b.aide.toString().toStdString();
+    }
 }
 
 TEST_F(Fenetre, AutoOpenTogglesAndQuitWritesTheThreeFiles) {

@@ -7,12 +7,15 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -137,4 +140,60 @@ TEST(TParamf, TheMenuItemAppliesTheDialogAndTheCaptionsFollow) {
     parametres->trigger();
     EXPECT_TRUE(legendes(fenetre).contains(s("Livres")));
     EXPECT_FALSE(legendes(fenetre).contains(s("Francs")));
+}
+
+TEST(TParamf, AVatRateOfMinusAHundredOrBelowIsRefusedWithAMessage) {
+    test::Dossier dossier;
+    test::DialoguesFactices dialogues;
+    {
+        ui::TMainForm fenetre{dossier.racine(), &dialogues};
+        fenetre.action(bouton(u"Nouveau fichier"))->trigger();
+        QAction* parametres = fenetre.action(Cible{s("&Paramètres"), s("&Facture")});
+        ASSERT_TRUE(parametres);
+        // The rate is pasted (the keys refuse a minus sign), then OK is clicked; the dialog comes
+        // back as it was left after the message, and is left with Annuler.
+        QStringList vus;
+        QTimer retour;
+        retour.setSingleShot(true);
+        QObject::connect(&retour, &QTimer::timeout, [&vus, &retour] {
+            auto* encore = qobject_cast<ui::TParamf*>(QApplication::activeModalWidget());
+            // The dialog may not be back on screen yet.
+            if (!encore || !encore->isVisible()) {
+                retour.start(10);
+                return;
+            }
+            for (QLineEdit* e : encore->findChildren<QLineEdit*>())
+                vus.append(e->text());
+            QTest::keyClick(encore, Qt::Key_Escape);
+        });
+        QTimer::singleShot(0, [&retour] {
+            auto* d = qobject_cast<ui::TParamf*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(d);
+            QLineEdit* taux1 = nullptr;
+            for (QLineEdit* e : d->findChildren<QLineEdit*>()) {
+                if (e->text() == s("19,60"))
+                    taux1 = e;
+            }
+            ASSERT_TRUE(taux1);
+            taux1->selectAll();
+            QApplication::clipboard()->setText(s("-100"));
+            QKeyEvent coller(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
+            QApplication::sendEvent(taux1, &coller);
+            ASSERT_EQ(taux1->text(), s("-100"));
+            retour.start(0);
+            for (QPushButton* b : d->findChildren<QPushButton*>()) {
+                if (b->text() == s("OK"))
+                    QTest::mouseClick(b, Qt::LeftButton);
+            }
+        });
+        parametres->trigger();
+        ASSERT_EQ(dialogues.vus.size(), 1);
+        EXPECT_TRUE(dialogues.vus[0].startsWith(s("message: Le taux de TVA 1")))
+            << dialogues.vus[0].toStdString();
+        EXPECT_TRUE(vus.contains(s("-100"))) << "the dialog comes back with what was typed";
+        EXPECT_TRUE(fenetre.close());
+    }
+    // The rate kept is the one before.
+    EXPECT_EQ(dossier.lit(s("ZelVente.ini")).split('\n').value(14),
+              QByteArray(" 1.96000000000000E+0001\r"));
 }

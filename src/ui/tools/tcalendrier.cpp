@@ -20,8 +20,9 @@ TCalendrier::TCalendrier(QWidget* parent)
     for (QWidget* w : m_grille->findChildren<QWidget*>())
         w->installEventFilter(this);
     m_grille->installEventFilter(this);
-    connect(m_grille, &QCalendarWidget::clicked, this, [this](QDate d) {
-        m_calendrier.choisit(d);
+    // A day clicked or reached with the arrows, in this month or another: the title follows.
+    connect(m_grille, &QCalendarWidget::selectionChanged, this, [this] {
+        m_calendrier.choisit(m_grille->selectedDate());
         redessine();
     });
     m_titre->setAlignment(Qt::AlignCenter);

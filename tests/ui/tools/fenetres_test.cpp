@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTableView>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -64,4 +66,29 @@ TEST(TCalendrier, PageSuivanteEnDecembreMontreJanvier) {
     for (const QLabel* l : fenetre.findChildren<QLabel*>())
         titre = titre || l->text() == QStringLiteral("janvier  %1").arg(debut.year() + 1);
     EXPECT_TRUE(titre);
+}
+
+TEST(TCalendrier, LeTitreSuitLeMoisAtteintAvecLesFleches) {
+    TCalendrier fenetre(nullptr);
+    auto* grille = fenetre.findChild<QCalendarWidget*>();
+    ASSERT_NE(grille, nullptr);
+    auto* vue = grille->findChild<QTableView*>();
+    ASSERT_NE(vue, nullptr);
+    const QLocale francais(QLocale::French, QLocale::France);
+    const auto titre = [&fenetre] {
+        QStringList t;
+        for (const QLabel* l : fenetre.findChildren<QLabel*>())
+            t.append(l->text());
+        return t;
+    };
+    // Each arrow, held until another month is shown.
+    for (const Qt::Key touche : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Left, Qt::Key_Right}) {
+        const QDate avant(grille->yearShown(), grille->monthShown(), 1);
+        for (int i = 0; i < 40 && QDate(grille->yearShown(), grille->monthShown(), 1) == avant; ++i)
+            QTest::keyClick(vue, touche);
+        EXPECT_NE(QDate(grille->yearShown(), grille->monthShown(), 1), avant);
+        EXPECT_TRUE(titre().contains(francais.monthName(grille->monthShown()) +
+                                     QStringLiteral("  ") + QString::number(grille->yearShown())))
+            << titre().join(u'|').toStdString();
+    }
 }

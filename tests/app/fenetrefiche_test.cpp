@@ -1,0 +1,26 @@
+#include "support/montage.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace zel;
+
+QString s(const char* t) {
+    return QString::fromUtf8(t);
+}
+
+} // namespace
+
+TEST(FenetreFiche, AnInvoiceSelectionCancelledKeepsTheSelectionAsItWas) {
+    test::Montage m;
+    m.charge({});
+    ASSERT_TRUE(m.fenetre.montre(Sorte::Factures));
+    const ElementMenu& unClient = *trouve({u"&Sélection", u"&Facture code client..."});
+    m.dialogues.saisies = {QString()};
+    EXPECT_FALSE(m.fenetre.selectionne(unClient)) << "Annuler";
+    EXPECT_FALSE(m.fenetre.factures().unClient());
+    m.dialogues.saisies = {s("10001")};
+    EXPECT_TRUE(m.fenetre.selectionne(unClient));
+    EXPECT_TRUE(m.fenetre.factures().unClient());
+}
