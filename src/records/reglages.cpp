@@ -88,8 +88,35 @@ public:
         return true;
     }
 
+    // A value read that lies outside what the program can use is told and replaced by its
+    // default; the lines after it are still read.
+    template <typename T> bool borne(bool lu, T& valeur, T minimum, T maximum, T defaut) {
+        if (lu && (valeur < minimum || valeur > maximum)) {
+            m_horsBornes.append(
+                QStringLiteral("la ligne %1 (« %2 ») est hors des valeurs permises (%3 à %4) : "
+                               "la valeur %5 est prise")
+                    .arg(m_position)
+                    .arg(apercu(m_lignes[m_position - 1]))
+                    .arg(minimum)
+                    .arg(maximum)
+                    .arg(defaut));
+            valeur = defaut;
+        }
+        return lu;
+    }
+    bool entier(int& valeur, int minimum, int maximum, int defaut) {
+        return borne(entier(valeur), valeur, minimum, maximum, defaut);
+    }
+
     Resultat resultat() const {
-        return m_erreur.isNull() ? Resultat::succes() : Resultat::echec(m_erreur);
+        QStringList messages;
+        if (!m_horsBornes.isEmpty())
+            messages.append(QStringLiteral("Le fichier %1 est incorrect : %2.")
+                                .arg(kFichierIni, m_horsBornes.join(QStringLiteral(" ; "))));
+        if (!m_erreur.isNull())
+            messages.append(m_erreur);
+        return messages.isEmpty() ? Resultat::succes()
+                                  : Resultat::echec(messages.join(QStringLiteral("\n")));
     }
 
 private:
@@ -124,6 +151,7 @@ private:
     const QStringList& m_lignes;
     qsizetype m_position = 0;
     QString m_erreur;
+    QStringList m_horsBornes;
 };
 
 QString chemin(const QString& dossier, const QString& nom) {
@@ -175,14 +203,24 @@ std::optional<QString> formatPourDecimales(int decimales) {
 Resultat Reglages::litIni(const QStringList& lignes) {
     LecteurIni r(lignes);
     ValeursIni& v = ini;
-    (void)(r.reel(v.tauxEuro) && r.reserve(v.reserve2) && r.texte(v.dernierDocument) &&
-           r.entier(v.ouvertureAuto) && r.entier(v.miseEnPage) &&
-           r.entier(v.orientationEnveloppe) && r.entier(v.decalageGuide) &&
-           r.reserve(v.reserves8a11[0]) && r.reserve(v.reserves8a11[1]) &&
-           r.reserve(v.reserves8a11[2]) && r.reserve(v.reserves8a11[3]) &&
-           r.entier(v.modeSelectionClient) && r.texte(v.cleCodePostal) && r.texte(v.cleVille) &&
-           r.tva(v.tauxTva[0]) && r.tva(v.tauxTva[1]) && r.tva(v.tauxTva[2]) &&
-           r.entier(v.modeDevise) && r.entier(v.decimales) && r.texte(v.nomDevise));
+    const ValeursIni d;
+    // Each value within what the program can use: a rate the amounts can be computed with, the
+    // choices the dialogs offer.
+    const auto tva = [&r](double& taux, double defaut) {
+        return r.borne(r.tva(taux), taux, -99.99, 1000.0, defaut);
+    };
+    (void)(r.borne(r.reel(v.tauxEuro), v.tauxEuro, 0.0, 1e6, d.tauxEuro) && r.reserve(v.reserve2) &&
+           r.texte(v.dernierDocument) && r.entier(v.ouvertureAuto, 0, 1, d.ouvertureAuto) &&
+           r.entier(v.miseEnPage) &&
+           r.entier(v.orientationEnveloppe, 0, 1, d.orientationEnveloppe) &&
+           r.entier(v.decalageGuide, 0, 300, d.decalageGuide) && r.reserve(v.reserves8a11[0]) &&
+           r.reserve(v.reserves8a11[1]) && r.reserve(v.reserves8a11[2]) &&
+           r.reserve(v.reserves8a11[3]) &&
+           r.entier(v.modeSelectionClient, 0, 5, d.modeSelectionClient) &&
+           r.texte(v.cleCodePostal) && r.texte(v.cleVille) && tva(v.tauxTva[0], d.tauxTva[0]) &&
+           tva(v.tauxTva[1], d.tauxTva[1]) && tva(v.tauxTva[2], d.tauxTva[2]) &&
+           r.entier(v.modeDevise, 0, 2, d.modeDevise) && r.entier(v.decimales, 0, 9, d.decimales) &&
+           r.texte(v.nomDevise));
     if (const auto format = formatPourDecimales(v.decimales))
         formatMontant = *format;
     if (v.ouvertureAuto != 1)

@@ -139,7 +139,7 @@ TEST(Reglages, DecimalsChooseTheAmountPattern) {
     const struct {
         const char* decimales;
         const char* format;
-    } cas[] = {{"0", "#"}, {"1", "0.0"}, {"2", "0.00"}, {"3", "0.0"}, {"-1", "0.0"}};
+    } cas[] = {{"0", "#"}, {"1", "0.0"}, {"2", "0.00"}, {"3", "0.0"}};
     Reglages r;
     for (const auto& c : cas) {
         r.formatMontant = s("0.0");
@@ -242,4 +242,33 @@ TEST(Reglages, FilesAreLoadedOnceSoChangesInMemoryStay) {
     r.entete[0] = s("Nouveau nom");
     r.chargeAuDemarrage(d.racine());
     EXPECT_EQ(r.entete[0], s("Nouveau nom"));
+}
+
+TEST(Reglages, AValueOutsideItsRangeIsToldAndTakesItsDefault) {
+    const struct {
+        int ligne; // from 1
+        const char* texte;
+        const char* champ;
+    } cas[] = {
+        {15, "1.8e308", "tva1"}, {19, "-999999999", "decimales"}, {18, "999999999", "devise"},
+        {6, "7", "orientation"}, {12, "42", "selection"},
+    };
+    for (const auto& c : cas) {
+        zel::Reglages r;
+        QStringList lignes = r.lignesIni(QString());
+        lignes[c.ligne - 1] = QString::fromUtf8(c.texte);
+        const zel::Resultat res = r.litIni(lignes);
+        EXPECT_FALSE(res) << c.champ;
+        EXPECT_TRUE(res.message().contains(QStringLiteral("la ligne %1").arg(c.ligne)))
+            << res.message().toStdString();
+        EXPECT_TRUE(r.ini == zel::ValeursIni()) << c.champ << ": the default is taken";
+    }
+    // The lines after a value out of range are still read.
+    zel::Reglages r;
+    QStringList lignes = r.lignesIni(QString());
+    lignes[17] = QStringLiteral("7");
+    lignes[19] = QStringLiteral("Livres");
+    (void)r.litIni(lignes);
+    EXPECT_EQ(r.ini.modeDevise, 0);
+    EXPECT_EQ(r.ini.nomDevise, QStringLiteral("Livres"));
 }
