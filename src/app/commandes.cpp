@@ -3,6 +3,7 @@
 #include "store/fichiertexte.h"
 
 #include <QFileInfo>
+#include <QLockFile>
 
 namespace zel {
 
@@ -15,6 +16,21 @@ const QString kFiltreEnregistrer = QStringLiteral("Fichiers clients (*.cli)|*.cl
 
 CommandesDocument::CommandesDocument(JeuDocuments& jeu, Dialogues& dialogues)
     : m_jeu(jeu), m_dialogues(dialogues) {}
+
+CommandesDocument::~CommandesDocument() = default;
+
+std::unique_ptr<QLockFile> CommandesDocument::verrou(const QString& nom) {
+    auto v = std::make_unique<QLockFile>(nom + QStringLiteral(".zvlock"));
+    // Only a live instance holds the lock: one whose program is gone is taken over at once.
+    v->setStaleLockTime(0);
+    if (!v->tryLock(0))
+        return nullptr;
+    return v;
+}
+
+bool CommandesDocument::enregistre() {
+    return m_document.isEmpty() || m_lectureSeule ? EnregistrerSous() : sauve(m_document);
+}
 
 QString CommandesDocument::avecExtensionCli(const QString& nom) {
     // A name that already ends in ".cli", in any letter case, is the file the user has.
@@ -32,8 +48,9 @@ bool CommandesDocument::invite() {
     switch (m_dialogues.ouiNonAnnuler(QStringLiteral("Enregistrer changements dans ") + nom +
                                       QStringLiteral(" ?"))) {
     case Dialogues::Reponse::Oui:
-        // A set never named is given a name first rather than failing to be written.
-        return m_document.isEmpty() ? EnregistrerSous() : sauve(m_document);
+        // A set never named, or read-only, is given a name first rather than failing to be
+        // written.
+        return enregistre();
     case Dialogues::Reponse::Non:
         return true;
     case Dialogues::Reponse::Annuler:
@@ -45,9 +62,23 @@ bool CommandesDocument::invite() {
 bool CommandesDocument::sauve(const QString& nom) {
     if (!m_jeu.quittePages())
         return false;
+    // Another name is written only when no other instance has it open.
+    const bool memeFichier = m_verrou && nom == m_nomVerrouille;
+    std::unique_ptr<QLockFile> nouveau = memeFichier ? nullptr : verrou(nom);
+    if (!memeFichier && !nouveau) {
+        m_dialogues.message(QStringLiteral("Le fichier %1 est ouvert dans un autre programme "
+                                           "Zel Vente : enregistrez sous un autre nom.")
+                                .arg(QFileInfo(nom).fileName()));
+        return false;
+    }
     if (Resultat r = m_jeu.Sauve(nom); !r) {
         m_dialogues.message(r.message());
         return false;
+    }
+    if (nouveau) {
+        m_verrou = std::move(nouveau);
+        m_nomVerrouille = nom;
+        m_lectureSeule = false;
     }
     return true;
 }
@@ -60,6 +91,16 @@ bool CommandesDocument::charge(const QString& nom) {
         return false;
     }
     m_document = nom;
+    m_verrou.reset();
+    m_verrou = verrou(nom);
+    m_nomVerrouille = m_verrou ? nom : QString();
+    m_lectureSeule = !m_verrou;
+    if (m_lectureSeule)
+        m_dialogues.message(
+            QStringLiteral("%1 est déjà ouvert dans un autre programme Zel Vente : il est ouvert "
+                           "en lecture seule. Pour garder vos modifications, enregistrez-les sous "
+                           "un autre nom.")
+                .arg(QFileInfo(nom).fileName()));
     return true;
 }
 
@@ -67,6 +108,9 @@ bool CommandesDocument::Nouveau() {
     if (!invite())
         return false;
     m_document.clear();
+    m_verrou.reset();
+    m_nomVerrouille.clear();
+    m_lectureSeule = false;
     m_jeu.Nouveau();
     return true;
 }
@@ -99,10 +143,9 @@ bool CommandesDocument::ouvreAuDemarrage(const QString& nom) {
 }
 
 bool CommandesDocument::Enregistrer() {
-    if (m_document.isEmpty())
-        return EnregistrerSous();
-    m_document = avecExtensionCli(m_document);
-    return sauve(m_document);
+    if (!m_document.isEmpty())
+        m_document = avecExtensionCli(m_document);
+    return enregistre();
 }
 
 bool CommandesDocument::EnregistrerSous() {

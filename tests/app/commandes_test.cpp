@@ -3,6 +3,8 @@
 #include "support/dialoguesfactices.h"
 #include "support/fichiers.h"
 
+#include <QSysInfo>
+
 #include <gtest/gtest.h>
 
 using zel::CommandesDocument;
@@ -207,4 +209,46 @@ TEST(CommandesDocument, AutoOpenWithoutItsLastDocumentOpensNothingQuietlyAndKeep
         EXPECT_EQ(commandes.documentCourant(), dernier);
         EXPECT_TRUE(jeu.store(zel::Sorte::Clients).estVide());
     }
+}
+
+TEST(CommandesDocument, ASetOpenInAnotherInstanceOpensReadOnlyAndAsksForAnotherName) {
+    zel::test::Dossier dossier;
+    dossier.ecrit(QStringLiteral("t.cli"), {});
+    const QString nom = dossier.chemin(QStringLiteral("t.cli"));
+    zel::JeuDocuments premierJeu, secondJeu;
+    zel::test::DialoguesFactices premiers, seconds;
+    CommandesDocument premier(premierJeu, premiers), second(secondJeu, seconds);
+    premiers.fichiers = {nom};
+    ASSERT_TRUE(premier.Ouvrir());
+    EXPECT_FALSE(premier.lectureSeule());
+    EXPECT_TRUE(premiers.vus.filter(QStringLiteral("lecture seule")).isEmpty());
+
+    seconds.fichiers = {nom};
+    ASSERT_TRUE(second.Ouvrir());
+    EXPECT_TRUE(second.lectureSeule());
+    EXPECT_TRUE(seconds.vus.last().contains(QStringLiteral("t.cli est déjà ouvert dans un autre "
+                                                           "programme Zel Vente")));
+    // Saving asks for another name; the set open elsewhere is never written.
+    secondJeu.BlocsCli().AjouteBloc(0, {QStringLiteral("Martin")});
+    secondJeu.SetSauve();
+    seconds.fichiers = {QString(), nom, dossier.chemin(QStringLiteral("copie.cli"))};
+    EXPECT_FALSE(second.Enregistrer()) << "the name chooser cancelled";
+    seconds.confirmations = {true}; // "Ce fichier existe déjà"
+    EXPECT_FALSE(second.Enregistrer()) << "the name of the set open elsewhere";
+    EXPECT_TRUE(seconds.vus.last().contains(QStringLiteral("est ouvert dans un autre programme")));
+    EXPECT_TRUE(dossier.lit(QStringLiteral("t.cli")).isEmpty());
+    EXPECT_TRUE(second.Enregistrer());
+    EXPECT_FALSE(second.lectureSeule());
+    EXPECT_TRUE(dossier.lit(QStringLiteral("copie.cli")).contains("Martin"));
+
+    // A lock left by a program that is gone is taken over.
+    premier.Nouveau();
+    dossier.ecrit(QStringLiteral("t.cli.zvlock"),
+                  "999999\nzelvente\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    zel::JeuDocuments troisiemeJeu;
+    zel::test::DialoguesFactices troisiemes;
+    CommandesDocument troisieme(troisiemeJeu, troisiemes);
+    troisiemes.fichiers = {nom};
+    ASSERT_TRUE(troisieme.Ouvrir());
+    EXPECT_FALSE(troisieme.lectureSeule()) << troisiemes.vus.join(u'|').toStdString();
 }
