@@ -42,6 +42,10 @@ std::optional<std::vector<int>> plageAImprimer(PageCarte& page, const JeuDocumen
                                                Dialogues& dialogues) {
     page.EcritFiche();
     const int compte = jeu.compte(page.sorte());
+    if (compte < 1) {
+        dialogues.message(QStringLiteral("Aucune fiche à imprimer."));
+        return std::nullopt;
+    }
     const std::optional<std::pair<int, int>> plage = dialogues.plage(compte);
     if (!plage)
         return std::nullopt;

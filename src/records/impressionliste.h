@@ -47,7 +47,7 @@ inline QString ligneBloc(const QStringList& contenu, int n) {
 
 // The records a list print covers: the card shown is written back first, so that the list
 // holds it as the user sees it, then the print dialog asks the range of the page's store.
-// Nothing when it is cancelled.
+// Nothing when it is cancelled, or when there is no record at all (which is told).
 std::optional<std::vector<int>> plageAImprimer(PageCarte& page, const JeuDocuments& jeu,
                                                Dialogues& dialogues);
 
