@@ -10,33 +10,16 @@ namespace {
 namespace L = ligneClient;
 
 DispositionFiche ficheClient() {
-    return {rubriquesTiers({QStringLiteral("Code client"),
-                            L::Code,
-                            L::Nom,
-                            L::Adresse1,
-                            L::Adresse2,
-                            L::CodePostal,
-                            L::Ville,
-                            L::Pays,
-                            L::Telephone,
-                            L::Fax,
-                            L::Email,
-                            L::Banque,
-                            L::CodeBanque,
-                            L::CodeGuichet,
-                            L::Compte,
-                            L::Rib,
-                            QStringLiteral("Contact"),
-                            L::Contact,
-                            L::Representant,
-                            L::CreditMaxi,
-                            L::TotalDu,
-                            L::Risque,
-                            L::CompteClient}),
-            60,
-            75,
-            true,
-            {{0, 70}}};
+    return {
+        rubriquesTiers({u"Code client", L::Code,    L::Nom,         L::Adresse1,     L::Adresse2,
+                        L::CodePostal,  L::Ville,   L::Pays,        L::Telephone,    L::Fax,
+                        L::Email,       L::Banque,  L::CodeBanque,  L::CodeGuichet,  L::Compte,
+                        L::Rib,         u"Contact", L::Contact,     L::Representant, L::CreditMaxi,
+                        L::TotalDu,     L::Risque,  L::CompteClient}),
+        60,
+        75,
+        true,
+        {{0, 70}}};
 }
 
 void dessineEnveloppe(Cadre& cadre, const EnteteSociete& entete, const Destinataire& d, double g) {
@@ -54,13 +37,8 @@ void ImpFicheClient(Canevas& canevas, const Carte& carte) {
 
 void ImpCli(Canevas& canevas, const Blocs& clients, const std::vector<int>& blocs) {
     imprimeListe(canevas, clients, blocs, Entete1(),
-                 {{5, L::Nom},
-                  {55, L::Adresse1},
-                  {105, L::Adresse2},
-                  {155, L::CodePostal},
-                  {175, L::Ville},
-                  {225, L::Telephone},
-                  {255, L::Fax}});
+                 colonnesNomsAdresses({L::Nom, L::Adresse1, L::Adresse2, L::CodePostal, L::Ville,
+                                       L::Telephone, L::Fax}));
 }
 
 Destinataire destinataireClient(const QStringList& contenu) {

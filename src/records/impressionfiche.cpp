@@ -57,33 +57,34 @@ void rangeeCompte(Flot& colonne, std::vector<Pose>& poses, const QString& date,
 } // namespace
 
 std::vector<RubriqueFiche> rubriquesTiers(const LignesTiers& l) {
-    const auto gauche = [](double y, const char16_t* libelle, int ligne) {
-        return RubriqueFiche{y, 5, QString::fromUtf16(libelle), 35, ligne};
-    };
-    const auto droite = [](double y, const char16_t* libelle, int ligne) {
-        return RubriqueFiche{y, 110, QString::fromUtf16(libelle), 135, ligne};
-    };
-    return {{5, 5, l.libelleCode, 35, l.code},
-            gauche(10, u"Nom / Société", l.nom),
-            droite(10, u"Banque", l.banque),
-            gauche(15, u"Adresse", l.adresse1),
-            droite(15, u"Code banque", l.codeBanque),
-            {15, 150, QStringLiteral("Code guichet"), 185, l.codeGuichet},
-            gauche(20, u"Adresse", l.adresse2),
-            droite(20, u"N° compte", l.compte),
-            {20, 175, QStringLiteral("Rib"), 190, l.rib},
-            gauche(25, u"Code postal", l.codePostal),
-            gauche(30, u"Ville", l.ville),
-            {30, 110, l.libelleDivers, 135, l.divers},
-            gauche(35, u"Pays", l.pays),
-            droite(35, u"Représentant", l.representant),
-            gauche(40, u"Téléphone", l.telephone),
-            droite(40, u"Crédit maxi", l.creditMaxi),
-            {40, 165, QStringLiteral("Total dû"), 180, l.totalDu},
-            gauche(45, u"Fax", l.fax),
-            droite(45, u"Risque", l.risque),
-            gauche(50, u"E.mail", l.email),
-            droite(50, u"Compte", l.compteTiers)};
+    // Each row: a label and its field on the left, another on the right (if any).
+    const struct {
+        double y;
+        const char16_t* gauche;
+        int ligneGauche;
+        const char16_t* droite;
+        int ligneDroite;
+    } rangees[] = {{5, l.libelleCode, l.code, nullptr, 0},
+                   {10, u"Nom / Société", l.nom, u"Banque", l.banque},
+                   {15, u"Adresse", l.adresse1, u"Code banque", l.codeBanque},
+                   {20, u"Adresse", l.adresse2, u"N° compte", l.compte},
+                   {25, u"Code postal", l.codePostal, nullptr, 0},
+                   {30, u"Ville", l.ville, l.libelleDivers, l.divers},
+                   {35, u"Pays", l.pays, u"Représentant", l.representant},
+                   {40, u"Téléphone", l.telephone, u"Crédit maxi", l.creditMaxi},
+                   {45, u"Fax", l.fax, u"Risque", l.risque},
+                   {50, u"E.mail", l.email, u"Compte", l.compteTiers}};
+    std::vector<RubriqueFiche> rubriques;
+    for (const auto& r : rangees) {
+        rubriques.push_back({r.y, 5, QString::fromUtf16(r.gauche), 35, r.ligneGauche});
+        if (r.droite)
+            rubriques.push_back({r.y, 110, QString::fromUtf16(r.droite), 135, r.ligneDroite});
+    }
+    // The three fields further right.
+    rubriques.push_back({15, 150, QStringLiteral("Code guichet"), 185, l.codeGuichet});
+    rubriques.push_back({20, 175, QStringLiteral("Rib"), 190, l.rib});
+    rubriques.push_back({40, 165, QStringLiteral("Total dû"), 180, l.totalDu});
+    return rubriques;
 }
 
 void imprimeFiche(Canevas& canevas, const Carte& carte, const DispositionFiche& d) {

@@ -36,10 +36,10 @@ struct DispositionFiche {
 // The block lines of a client's or a supplier's card, whose prints share their layout, and the
 // two labels that differ.
 struct LignesTiers {
-    QString libelleCode;
+    const char16_t* libelleCode;
     int code, nom, adresse1, adresse2, codePostal, ville, pays, telephone, fax, email;
     int banque, codeBanque, codeGuichet, compte, rib;
-    QString libelleDivers;
+    const char16_t* libelleDivers;
     int divers, representant, creditMaxi, totalDu, risque, compteTiers;
 };
 

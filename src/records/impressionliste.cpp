@@ -4,6 +4,7 @@ namespace zel {
 
 namespace {
 constexpr double kXRegle = 5;
+constexpr std::array<double, 7> kXNomsAdresses = {5, 55, 105, 155, 175, 225, 255};
 } // namespace
 
 void EnteteListe::dessine(Cadre& cadre) const {
@@ -13,15 +14,19 @@ void EnteteListe::dessine(Cadre& cadre) const {
 }
 
 EnteteListe Entete1() {
-    return {{{5, 0, QStringLiteral("Nom/Société")},
-             {55, 0, QStringLiteral("Adresse")},
-             {105, 0, QStringLiteral("Adresse")},
-             {155, 0, QStringLiteral("C.P.")},
-             {175, 0, QStringLiteral("Ville")},
-             {225, 0, QStringLiteral("Téléphone")},
-             {255, 0, QStringLiteral("Fax")}},
-            5,
-            300};
+    const char16_t* const titres[] = {u"Nom/Société", u"Adresse",   u"Adresse", u"C.P.",
+                                      u"Ville",       u"Téléphone", u"Fax"};
+    EnteteListe e{{}, 5, 300};
+    for (std::size_t i = 0; i < kXNomsAdresses.size(); ++i)
+        e.textes.push_back({kXNomsAdresses[i], 0, QString::fromUtf16(titres[i])});
+    return e;
+}
+
+std::vector<ColonneListe> colonnesNomsAdresses(const std::array<int, 7>& lignes) {
+    std::vector<ColonneListe> colonnes;
+    for (std::size_t i = 0; i < kXNomsAdresses.size(); ++i)
+        colonnes.push_back({kXNomsAdresses[i], lignes[i]});
+    return colonnes;
 }
 
 void imprimeListe(Canevas& canevas, const Blocs& store, const std::vector<int>& blocs,

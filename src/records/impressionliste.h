@@ -4,6 +4,7 @@
 #include "records/dialogues.h"
 #include "records/pagecarte.h"
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -34,6 +35,10 @@ struct ColonneListe {
     double x;
     int ligne;
 };
+
+// The columns under Entete1 of the block lines of a name, two address lines, a postal code, a
+// town, a telephone and a fax, in that order.
+std::vector<ColonneListe> colonnesNomsAdresses(const std::array<int, 7>& lignes);
 
 // One line per record of the range, the block lines at their columns, in landscape, with the
 // header on every page.

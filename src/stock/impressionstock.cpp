@@ -42,7 +42,7 @@ DispositionFiche ficheArticle() {
 }
 
 DispositionFiche ficheFournisseur() {
-    return {rubriquesTiers({QStringLiteral("Code Four."),
+    return {rubriquesTiers({u"Code Four.",
                             F::Code,
                             F::Nom,
                             F::Adresse1,
@@ -58,7 +58,7 @@ DispositionFiche ficheFournisseur() {
                             F::CodeGuichet,
                             F::Compte,
                             F::Rib,
-                            QStringLiteral("Site Web"),
+                            u"Site Web",
                             F::SiteWeb,
                             F::Representant,
                             F::CreditMaxi,
@@ -130,13 +130,8 @@ void ImpArt(Canevas& canevas, const Blocs& articles, const std::vector<int>& blo
 
 void ImpFour(Canevas& canevas, const Blocs& fournisseurs, const std::vector<int>& blocs) {
     imprimeListe(canevas, fournisseurs, blocs, Entete1(),
-                 {{5, F::Nom},
-                  {55, F::Adresse1},
-                  {105, F::Adresse2},
-                  {155, F::CodePostal},
-                  {175, F::Ville},
-                  {225, F::Telephone},
-                  {255, F::Fax}});
+                 colonnesNomsAdresses({F::Nom, F::Adresse1, F::Adresse2, F::CodePostal, F::Ville,
+                                       F::Telephone, F::Fax}));
 }
 
 BilanInventaire Inventaire(Canevas& canevas, const Blocs& articles, const std::vector<int>& blocs,
