@@ -9,7 +9,10 @@
 #include "support/mesurefixe.h"
 #include "ui/impression.h"
 
+#include <QApplication>
+#include <QPrintPreviewWidget>
 #include <QProcess>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -215,4 +218,22 @@ TEST(Impression, TheInventoryPrintedToPdfShowsTheValuesAndTheTotal) {
         EXPECT_EQ(texte.count(s("Inventaire au 06/12/2026")), pages);
         EXPECT_EQ(pages > 1, nombre > 60);
     }
+}
+
+TEST(Impression, ThePreviewShowsALandscapeListInLandscapeAndLeavesThePrinterInPortrait) {
+    Blocs clients;
+    clients.ajoute(bloc(0, {s("10001"), s("N"), s("N"), s("Dupont SA")}));
+    ui::Impression impression;
+    std::optional<QPageLayout::Orientation> vue;
+    QTimer::singleShot(200, [&vue] {
+        QWidget* apercu = QApplication::activeModalWidget();
+        ASSERT_TRUE(apercu);
+        if (auto* pages = apercu->findChild<QPrintPreviewWidget*>())
+            vue = pages->orientation();
+        apercu->close();
+    });
+    impression.apercu(nullptr, s("Liste des clients"),
+                      [&](Canevas& c) { ImpCli(c, clients, {0}); });
+    EXPECT_EQ(vue, QPageLayout::Landscape);
+    EXPECT_EQ(impression.imprimante().pageLayout().orientation(), QPageLayout::Portrait);
 }
