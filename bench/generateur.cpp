@@ -90,6 +90,9 @@ QStringList article(std::mt19937& alea, int n) {
     l[ligneArticle::StockReel - 1] = QStringLiteral("  %1,00").arg(stock);
     l[ligneArticle::StockMini - 1] =
         alea() % 20 == 0 ? QString() : QStringLiteral("  %1,00").arg(mini);
+    // Prices that the inventory can value.
+    l[ligneArticle::PrixAchat - 1] = QStringLiteral("  %1,40").arg(1 + n % 90);
+    l[ligneArticle::PrixMoyen - 1] = QStringLiteral("  %1,50").arg(1 + n % 90);
     tagged(l, alea, QStringLiteral("MEMO"), 2);
     tagged(l, alea, QStringLiteral("MOBS"), 2);
     tagged(l, alea, QStringLiteral("DATA"), 5);

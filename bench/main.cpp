@@ -3,6 +3,9 @@
 #include "generateur.h"
 
 #include "app/fenetrefiche.h"
+#include "clients/impressionclients.h"
+#include "records/cadre.h"
+#include "stock/impressionstock.h"
 #include "store/jeudocuments.h"
 #include "store/maintenance.h"
 #include "support/dialoguesfactices.h"
@@ -151,6 +154,66 @@ Figures mesureClients(JeuDocuments& jeu) {
     return f;
 }
 
+// The printer as the prints see it, an A4 sheet at 1200 dots an inch turned in landscape as a
+// printer is, counting what is drawn instead of painting it: the benchmark builds without
+// widgets, and what it measures is the prints' own work (the range, the blocks read through the
+// index, the page loop).
+class CanevasCompteur : public Canevas {
+public:
+    int pages = 0;
+    long long textes = 0;
+
+    void orientation(Orientation o) override { m_paysage = o == Orientation::Paysage; }
+    void debutDocument() override { pages = 1; }
+    void finDocument() override {}
+    void nouvellePage() override { ++pages; }
+    int largeurPage() const override { return int(largeurMm() * kPointsParMm); }
+    int hauteurPage() const override { return int(hauteurMm() * kPointsParMm); }
+    double largeurMm() const override { return m_paysage ? 297 : 210; }
+    double hauteurMm() const override { return m_paysage ? 210 : 297; }
+    void police(const QString&, int, bool, bool) override {}
+    void texte(int, int, const QString&) override { ++textes; }
+    int largeurTexte(const QString& s) const override { return 100 * int(s.size()); }
+    void deplace(int, int) override {}
+    void ligneVers(int, int) override {}
+    void epaisseurPlume(int) override {}
+    void couleurPinceau(std::uint32_t) override {}
+    void rectangle(int, int, int, int) override {}
+
+private:
+    static constexpr double kPointsParMm = 1200 / 25.4;
+    bool m_paysage = false;
+};
+
+struct Impressions {
+    double liste = 0;
+    int pagesListe = 0;
+    double inventaire = 0;
+    int pagesInventaire = 0;
+};
+
+// The client list and the inventory of every record, the range chosen as the user would.
+Impressions mesureImpressions(JeuDocuments& jeu) {
+    Impressions f;
+    const auto plage = [&jeu](Sorte sorte) {
+        return blocsDeLaPlage(jeu.store(sorte), jeu.compte(sorte), 1, jeu.compte(sorte));
+    };
+    f.liste = mesure([&] {
+        CanevasCompteur c;
+        ImpCli(c, jeu.BlocsCli(), plage(Sorte::Clients));
+        f.pagesListe = c.pages;
+    });
+    f.inventaire = mesure([&] {
+        CanevasCompteur c;
+        const BilanInventaire b = Inventaire(c, jeu.BlocsArt(), plage(Sorte::Articles),
+                                             QStringLiteral("0.00"), QDate(2026, 12, 6));
+        if (!b.illisibles.isEmpty())
+            qFatal("Inventaire");
+        f.pagesInventaire = c.pages;
+    });
+    return f;
+}
+
 void compare(const char* quoi, double petit, double grand) {
     const double rapport = grand / petit;
     std::printf("%-44s %9.2f ms %9.2f ms   %5.2f%s\n", quoi, petit, grand, rapport,
@@ -248,5 +311,13 @@ int main() {
     compare("Lecture de toutes les factures (LitFact)", petit.factures, grand.factures);
     std::printf("(le parcours s'arrete sur %d puis %d clients, %d puis %d articles en alerte)\n",
                 petit.arrets, grand.arrets, petit.enAlerte, grand.enAlerte);
+
+    const Impressions impPetit = mesureImpressions(quart);
+    const Impressions impGrand = mesureImpressions(jeu);
+    std::printf("\nImpressions sur un canevas qui compte (sans widgets ni peinture) :\n");
+    compare("Liste des clients (ImpCli)", impPetit.liste, impGrand.liste);
+    compare("Inventaire des articles", impPetit.inventaire, impGrand.inventaire);
+    std::printf("(liste : %d puis %d pages ; inventaire : %d puis %d pages)\n", impPetit.pagesListe,
+                impGrand.pagesListe, impPetit.pagesInventaire, impGrand.pagesInventaire);
     return somme == 0 ? 1 : 0;
 }

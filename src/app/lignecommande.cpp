@@ -91,6 +91,10 @@ std::optional<int> DialoguesConsole::listeFactures(const QStringList&) {
     return std::nullopt;
 }
 
+std::optional<std::pair<int, int>> DialoguesConsole::plage(int) {
+    return std::nullopt;
+}
+
 Resultat litDocumentSeul(const QString& fichierClients, const QString& cle, JeuDocuments& jeu,
                          FenetreFiche& fenetre) {
     if (!QFileInfo::exists(fichierClients))

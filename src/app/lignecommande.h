@@ -34,6 +34,7 @@ public:
     std::optional<int> montreListe(const TableListe& table) override;
     std::optional<int> choisit(const QString& titre, const QStringList& entrees) override;
     std::optional<int> listeFactures(const QStringList& entrees) override;
+    std::optional<std::pair<int, int>> plage(int compte) override;
 };
 
 // Loads the set of a client file with the checks of every load, without ever writing it, and

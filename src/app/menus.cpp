@@ -200,14 +200,6 @@ constexpr Menu kMenus[] = {
 };
 
 constexpr Operation kAVenir[] = {
-    // Printing and page set-up.
-    O::ImpCli,
-    O::ImpFour,
-    O::ImpArt,
-    O::Inventaire,
-    O::Enveloppes,
-    O::ImpFiche,
-    O::ImpEnv,
     // Import, export, copy and paste, sorting.
     O::Importer,
     O::Exporter,

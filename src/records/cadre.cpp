@@ -7,7 +7,6 @@ namespace zel {
 namespace {
 
 const QString kPolice = QStringLiteral("Arial");
-constexpr double kPremiereLigne = 10;
 constexpr double kInterligne = 5;
 constexpr double kMargeBas = 20;
 constexpr int kGuide = 100;
@@ -66,6 +65,10 @@ void Cadre::rectangle(double x1, double y1, double x2, double y2) {
     m_canevas.rectangle(Mh(x1), Mv(y1), Mh(x2), Mv(y2));
 }
 
+bool Cadre::tient(double y) const {
+    return Mv(y) <= m_canevas.hauteurPage() - Mv(kMargeBas);
+}
+
 std::vector<int> blocsDeLaPlage(const Blocs& store, int compte, int de, int a) {
     if (de == 0 && a == 0) {
         de = 1;
@@ -81,17 +84,17 @@ std::vector<int> blocsDeLaPlage(const Blocs& store, int compte, int de, int a) {
     return blocs;
 }
 
-PagesListe::PagesListe(Cadre& cadre, std::function<void(Cadre&)> entete)
-    : m_cadre(cadre), m_entete(std::move(entete)) {}
+PagesListe::PagesListe(Cadre& cadre, std::function<void(Cadre&)> entete, double premiereLigne)
+    : m_cadre(cadre), m_entete(std::move(entete)), m_premiereLigne(premiereLigne),
+      m_y(premiereLigne) {
+    m_entete(m_cadre);
+}
 
 double PagesListe::ligne() {
-    if (!m_entetePose) {
-        m_entete(m_cadre);
-        m_entetePose = true;
-    } else if (m_cadre.Mv(m_y) > m_cadre.canevas().hauteurPage() - m_cadre.Mv(kMargeBas)) {
+    if (!m_cadre.tient(m_y)) {
         m_cadre.canevas().nouvellePage();
         m_entete(m_cadre);
-        m_y = kPremiereLigne;
+        m_y = m_premiereLigne;
     }
     const double y = m_y;
     m_y += kInterligne;

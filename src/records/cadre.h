@@ -38,6 +38,8 @@ public:
     void texteCoupe(double x, double y, double largeur, const QString& s);
     void ligne(double x1, double y1, double x2, double y2);
     void rectangle(double x1, double y1, double x2, double y2);
+    // Whether a line at y stays clear of the 20 mm kept free at the bottom of the page.
+    bool tient(double y) const;
 
 private:
     Canevas& m_canevas;
@@ -48,20 +50,21 @@ private:
 // numbers without a block are passed over. Each block is found through the store's index.
 std::vector<int> blocsDeLaPlage(const Blocs& store, int compte, int de, int a);
 
-// The pages of a list print: the first line at 10 mm, 5 mm a line, a new page with its header
-// again when the next line would come within 20 mm of the bottom edge. The break is made before
-// a line is drawn, so that no page ever holds its header alone.
+// The pages of a list print: the header drawn at once, the first line at 10 mm (or lower, below
+// a taller header), 5 mm a line, a new page with its header again when the next line would come
+// within 20 mm of the bottom edge. The break is made before a line is drawn, so that no page
+// ever holds its header alone; every page starts its lines at the same height.
 class PagesListe {
 public:
-    PagesListe(Cadre& cadre, std::function<void(Cadre&)> entete);
+    PagesListe(Cadre& cadre, std::function<void(Cadre&)> entete, double premiereLigne = 10);
     // The position of the next line, after the header and after a page break when needed.
     double ligne();
 
 private:
     Cadre& m_cadre;
     std::function<void(Cadre&)> m_entete;
-    double m_y = 10;
-    bool m_entetePose = false;
+    double m_premiereLigne;
+    double m_y;
 };
 
 // The "Mise en page" dialog's choices: the envelope orientation and the guide on the right.

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace zel {
@@ -77,6 +78,9 @@ public:
     // The list of the documents, whose entries the user may move up and down: the entry chosen
     // (its place in the list given), nothing when the list is left with Escape.
     virtual std::optional<int> listeFactures(const QStringList& entrees) = 0;
+    // The print dialog of the list prints: the pages from and to, 1 to `compte`, a page
+    // standing for a record; nothing when the print is cancelled.
+    virtual std::optional<std::pair<int, int>> plage(int compte) = 0;
 };
 
 } // namespace zel

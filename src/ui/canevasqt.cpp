@@ -4,6 +4,10 @@
 #include <QPrinter>
 
 void CanevasQt::orientation(Orientation o) {
+    // A preview lays its pages out on the printer's layout once the document is drawn: the
+    // printer keeps the orientation the document was drawn in until the preview is closed.
+    if (m_fini)
+        return;
     m_imprimante.setPageOrientation(o == Orientation::Paysage ? QPageLayout::Landscape
                                                               : QPageLayout::Portrait);
 }
@@ -14,6 +18,7 @@ void CanevasQt::debutDocument() {
 
 void CanevasQt::finDocument() {
     m_peintre.end();
+    m_fini = true;
 }
 
 void CanevasQt::nouvellePage() {

@@ -35,4 +35,5 @@ private:
     QPen m_plume;
     QBrush m_pinceau{Qt::white};
     QPoint m_position;
+    bool m_fini = false;
 };

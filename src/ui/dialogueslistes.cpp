@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -205,6 +206,40 @@ std::optional<int> TListeChoix::entreeChoisie() const {
     if (r < 0)
         return std::nullopt;
     return r;
+}
+
+TPlage::TPlage(int compte, QWidget* parent)
+    : QDialog(parent), m_de(new QSpinBox(this)), m_a(new QSpinBox(this)) {
+    setWindowTitle(QStringLiteral("Impression"));
+    const int dernier = std::max(compte, 1);
+    for (QSpinBox* s : {m_de, m_a})
+        s->setRange(1, dernier);
+    m_de->setValue(1);
+    m_a->setValue(dernier);
+    // The two ends stay in order whichever the user changes.
+    connect(m_de, &QSpinBox::valueChanged, m_a, [this](int v) {
+        if (m_a->value() < v)
+            m_a->setValue(v);
+    });
+    connect(m_a, &QSpinBox::valueChanged, m_de, [this](int v) {
+        if (m_de->value() > v)
+            m_de->setValue(v);
+    });
+    auto* ligne = new QHBoxLayout;
+    ligne->addWidget(new QLabel(QStringLiteral("Fiches de"), this));
+    ligne->addWidget(m_de);
+    ligne->addWidget(new QLabel(QStringLiteral("à"), this));
+    ligne->addWidget(m_a);
+    auto* disposition = new QVBoxLayout(this);
+    disposition->addWidget(
+        new QLabel(QStringLiteral("Imprimer les fiches (sur %1)").arg(compte), this));
+    disposition->addLayout(ligne);
+    disposition->addWidget(boutonsAnnulerOk(this));
+    m_de->setFocus();
+}
+
+std::pair<int, int> TPlage::plage() const {
+    return {m_de->value(), m_a->value()};
 }
 
 } // namespace zel::ui

@@ -7,6 +7,7 @@
 class QDialogButtonBox;
 class QLineEdit;
 class QListWidget;
+class QSpinBox;
 class QTableWidget;
 
 namespace zel::ui {
@@ -78,6 +79,20 @@ protected:
 private:
     QListWidget* m_liste;
     bool m_sansChoix = false;
+};
+
+// "Impression": the pages of a list print, a page standing for a record, from 1 to the count.
+class TPlage : public QDialog {
+    Q_OBJECT
+public:
+    TPlage(int compte, QWidget* parent);
+    std::pair<int, int> plage() const;
+    QSpinBox* de() const { return m_de; }
+    QSpinBox* a() const { return m_a; }
+
+private:
+    QSpinBox* m_de;
+    QSpinBox* m_a;
 };
 
 } // namespace zel::ui

@@ -84,4 +84,11 @@ std::optional<int> DialoguesQt::listeFactures(const QStringList& entrees) {
     return liste.entreeChoisie();
 }
 
+std::optional<std::pair<int, int>> DialoguesQt::plage(int compte) {
+    TPlage dialogue(compte, m_parent);
+    if (dialogue.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialogue.plage();
+}
+
 } // namespace zel::ui

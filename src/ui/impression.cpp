@@ -62,6 +62,7 @@ void Impression::apercu(QWidget* parent, const QString& titre, const Dessin& des
         });
     }
     apercu.exec();
+    m_imprimante->setPageOrientation(QPageLayout::Portrait);
 }
 
 void Impression::configure(QWidget* parent) {

@@ -25,7 +25,8 @@ public:
     // Whether the system has a printer; without one, prints are previewed and saved as PDF.
     static bool imprimanteInstallee();
 
-    // The preview of a print, with its own "Enregistrer en PDF..." beside Qt's commands.
+    // The preview of a print, with its own "Enregistrer en PDF..." beside Qt's commands, its
+    // pages in the orientation the print was drawn in; the printer is back in portrait after.
     void apercu(QWidget* parent, const QString& titre, const Dessin& dessin);
     // "Configurer imprimante...": the page set-up of the run's printer, or the reason there is
     // none.

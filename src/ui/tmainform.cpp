@@ -2,7 +2,10 @@
 
 #include "app/demarrage.h"
 #include "app/parametres.h"
+#include "clients/impressionclients.h"
+#include "records/impressionliste.h"
 #include "sales/impressionfacture.h"
+#include "stock/impressionstock.h"
 #include "ui/dialoguesqt.h"
 #include "ui/fenetresinfo.h"
 #include "ui/ongletarticles.h"
@@ -409,6 +412,27 @@ void TMainForm::declenche(Operation operation, Cible origine) {
     case Operation::ImpFact:
         imprimeFacture();
         break;
+    case Operation::ImpFiche:
+        imprimeFiche();
+        break;
+    case Operation::ImpEnv:
+        imprimeEnveloppe();
+        break;
+    case Operation::Enveloppes:
+        imprimeEnveloppes();
+        break;
+    case Operation::ImpCli:
+        imprimeListe(m_fenetre->clients(), QStringLiteral("Liste des clients"), &ImpCli);
+        break;
+    case Operation::ImpFour:
+        imprimeListe(m_fenetre->fournisseurs(), QStringLiteral("Liste des fournisseurs"), &ImpFour);
+        break;
+    case Operation::ImpArt:
+        imprimeListe(m_fenetre->articles(), QStringLiteral("Liste des articles"), &ImpArt);
+        break;
+    case Operation::Inventaire:
+        imprimeInventaire();
+        break;
     case Operation::Calendrier:
         ouvre<TCalendrier>(this);
         break;
@@ -443,13 +467,6 @@ void TMainForm::declenche(Operation operation, Cible origine) {
         aide(PageAide::Utilisation);
         break;
     // The features still to come, as operationsAVenir() lists them.
-    case Operation::ImpCli:
-    case Operation::ImpFour:
-    case Operation::ImpArt:
-    case Operation::Inventaire:
-    case Operation::Enveloppes:
-    case Operation::ImpFiche:
-    case Operation::ImpEnv:
     case Operation::Importer:
     case Operation::Exporter:
     case Operation::Copier:
@@ -488,6 +505,84 @@ void TMainForm::imprimeFacture() {
     const DocumentFacture& d = page.document();
     m_impression.apercu(this, d.genre.trimmed() + u' ' + d.numero.trimmed(),
                         [&](Canevas& c) { zel::imprimeFacture(c, d, page.totaux(), m_reglages); });
+}
+
+void TMainForm::imprimeFiche() {
+    switch (m_fenetre->onglet()) {
+    case Sorte::Factures:
+        imprimeFacture();
+        return;
+    case Sorte::Fournisseurs:
+        m_impression.apercu(this, QStringLiteral("Fiche fournisseur"), [this](Canevas& c) {
+            ImpFiche3(c, m_fenetre->fournisseurs().carte());
+        });
+        return;
+    case Sorte::Articles:
+        m_impression.apercu(this, QStringLiteral("Fiche article"),
+                            [this](Canevas& c) { ImpFiche4(c, m_fenetre->articles().carte()); });
+        return;
+    case Sorte::Clients:
+    case Sorte::Commandes:
+        break;
+    }
+    m_impression.apercu(this, QStringLiteral("Fiche client"),
+                        [this](Canevas& c) { ImpFicheClient(c, m_fenetre->clients().carte()); });
+}
+
+void TMainForm::imprimeEnveloppe() {
+    Destinataire destinataire;
+    switch (m_fenetre->onglet()) {
+    case Sorte::Clients:
+        destinataire = destinataireClient(m_fenetre->clients().carte().Ecrit());
+        break;
+    case Sorte::Factures:
+        destinataire = m_fenetre->factures().document().adresse;
+        break;
+    case Sorte::Commandes:
+        indisponible();
+        return;
+    case Sorte::Fournisseurs:
+    case Sorte::Articles:
+        m_dialogues.message(
+            QStringLiteral("L'enveloppe s'imprime depuis un client, une facture ou une commande."));
+        return;
+    }
+    if (!enveloppeInseree(m_dialogues))
+        return;
+    m_impression.apercu(this, QStringLiteral("Enveloppe"), [&](Canevas& c) {
+        ImpEnv(c, m_reglages.entete, destinataire, m_reglages.ini);
+    });
+}
+
+void TMainForm::imprimeEnveloppes() {
+    const auto blocs = plageEnveloppes(m_fenetre->clients(), m_jeu, m_dialogues);
+    if (!blocs)
+        return;
+    m_impression.apercu(this, QStringLiteral("Enveloppes"), [&](Canevas& c) {
+        Enveloppes(c, m_jeu.BlocsCli(), *blocs, m_reglages.entete, m_reglages.ini.decalageGuide);
+    });
+}
+
+void TMainForm::imprimeListe(PageCarte& page, const QString& titre, ImpressionListe impression) {
+    const auto blocs = plageAImprimer(page, m_jeu, m_dialogues);
+    if (!blocs)
+        return;
+    const Blocs& store = m_jeu.store(page.sorte());
+    m_impression.apercu(this, titre, [&](Canevas& c) { impression(c, store, *blocs); });
+}
+
+void TMainForm::imprimeInventaire() {
+    const auto blocs = plageAImprimer(m_fenetre->articles(), m_jeu, m_dialogues);
+    if (!blocs)
+        return;
+    // The preview may draw more than once; what the user is told comes from the last drawing.
+    BilanInventaire bilan;
+    m_impression.apercu(this, QStringLiteral("Inventaire des articles"), [&](Canevas& c) {
+        bilan =
+            Inventaire(c, m_jeu.BlocsArt(), *blocs, m_reglages.formatMontant, QDate::currentDate());
+    });
+    if (const QString m = messageInventaire(bilan); !m.isEmpty())
+        m_dialogues.message(m);
 }
 
 void TMainForm::avis(const QString& texte) {

@@ -69,6 +69,12 @@ private:
     void montrePage();
     void aide(PageAide page);
     void imprimeFacture();
+    void imprimeFiche();
+    void imprimeEnveloppe();
+    void imprimeEnveloppes();
+    void imprimeInventaire();
+    using ImpressionListe = void (*)(Canevas&, const Blocs&, const std::vector<int>&);
+    void imprimeListe(PageCarte& page, const QString& titre, ImpressionListe impression);
     void indisponible();
     void dimensionnePanneau();
 

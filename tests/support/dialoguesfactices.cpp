@@ -77,4 +77,13 @@ std::optional<int> DialoguesFactices::choisit(const QString& titre, const QStrin
     return prochainChoix();
 }
 
+std::optional<std::pair<int, int>> DialoguesFactices::plage(int compte) {
+    vus.append(QStringLiteral("plage: 1 à %1").arg(compte));
+    if (plages.empty())
+        return std::nullopt;
+    const std::optional<std::pair<int, int>> r = plages.front();
+    plages.pop_front();
+    return r;
+}
+
 } // namespace zel::test

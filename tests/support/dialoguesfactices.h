@@ -18,6 +18,8 @@ public:
     std::deque<QString> fichiers;         // a null name stands for a cancelled chooser
     std::deque<QString> saisies;          // a null text stands for "Annuler"
     std::deque<std::optional<int>> choix; // for the on-screen lists and the pick lists
+    // The print dialog's pages from and to; nothing stands for "Annuler".
+    std::deque<std::optional<std::pair<int, int>>> plages;
     QStringList vus;
     // The last on-screen list shown and the last pick list's entries.
     TableListe derniereListe;
@@ -33,6 +35,7 @@ public:
     std::optional<int> montreListe(const TableListe& table) override;
     std::optional<int> choisit(const QString& titre, const QStringList& entrees) override;
     std::optional<int> listeFactures(const QStringList& entrees) override;
+    std::optional<std::pair<int, int>> plage(int compte) override;
 
 private:
     static std::optional<QString> prochainTexte(std::deque<QString>& file);

@@ -5,7 +5,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSpinBox>
 #include <QTableWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -114,4 +116,22 @@ TEST(TFactListe, ArrowsMoveTheEntryAndEscapeChoosesNothing) {
     QKeyEvent echap(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(&liste, &echap);
     EXPECT_EQ(liste.entreeChoisie(), std::nullopt);
+}
+
+TEST(TPlage, TheRangeIsTypedWithinOneToTheCountAndStaysInOrder) {
+    zel::ui::TPlage dialogue(12, nullptr);
+    EXPECT_EQ(dialogue.plage(), (std::pair{1, 12}));
+    const struct {
+        const char* de;
+        const char* a;
+        std::pair<int, int> attendu;
+    } cas[] = {{"3", "5", {3, 5}}, {"7", "2", {2, 2}}};
+    for (const auto& c : cas) {
+        for (auto [champ, texte] : {std::pair{dialogue.de(), c.de}, std::pair{dialogue.a(), c.a}}) {
+            champ->selectAll();
+            QTest::keyClicks(champ, s(texte));
+            QTest::keyClick(champ, Qt::Key_Tab);
+        }
+        EXPECT_EQ(dialogue.plage(), c.attendu) << c.de << ".." << c.a;
+    }
 }

@@ -1,12 +1,18 @@
 // Prints read back for real: drawn into a PDF file through the program's printer code, then read
 // with pdftotext and pdfinfo (poppler-utils).
 
+#include "clients/impressionclients.h"
 #include "sales/impressionfacture.h"
+#include "stock/impressionstock.h"
+#include "stock/pagearticles.h"
 #include "support/fichiers.h"
 #include "support/mesurefixe.h"
 #include "ui/impression.h"
 
+#include <QApplication>
+#include <QPrintPreviewWidget>
 #include <QProcess>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -140,4 +146,94 @@ TEST(Impression, TheCommandLinePrintsAStoredDocumentAndTellsItsErrors) {
     const QString aide = lance(programme, {s("--help")}, &code);
     EXPECT_EQ(code, 0);
     EXPECT_TRUE(aide.contains(s("--pdf <fichier clients> <document> <sortie.pdf>")));
+}
+
+namespace {
+
+std::vector<int> tous(int compte) {
+    std::vector<int> blocs;
+    for (int n = 0; n < compte; ++n)
+        blocs.push_back(n);
+    return blocs;
+}
+
+// Block n of a store with the given lines after its tag.
+QStringList bloc(int n, const QStringList& lignes) {
+    const Balises b = Blocs::BalisesBloc(n);
+    return QStringList{b.ouverture} + lignes + QStringList{b.fermeture};
+}
+
+} // namespace
+
+TEST(Impression, TheClientListPrintedToPdfHoldsEveryClientUnderAHeaderOnEveryPage) {
+    test::Dossier dossier;
+    for (const int nombre : {5, 120}) {
+        Blocs clients;
+        for (int n = 0; n < nombre; ++n)
+            clients.ajoute(
+                bloc(n, {s("%1").arg(10001 + n), s("N"), s("N"), s("Client numéro %1").arg(n),
+                         s("%1 rue des Lilas").arg(n), s(""), s("69000"), s("Lyon"), s("France"),
+                         s("04 78 00 %1").arg(n, 4, 10, QChar(u'0'))}));
+        const QString pdf = dossier.chemin(s("clients%1.pdf").arg(nombre));
+        ASSERT_TRUE(
+            ui::Impression::imprimePdf(pdf, [&](Canevas& c) { ImpCli(c, clients, tous(nombre)); }));
+        const QString texte = texteDuPdf(pdf);
+        SCOPED_TRACE(texte.toStdString());
+        for (int n = 0; n < nombre; ++n)
+            EXPECT_EQ(texte.count(s("Client numéro %1 ").arg(n)), 1) << n;
+        EXPECT_TRUE(texte.contains(s("04 78 00 0004")));
+        EXPECT_FALSE(texte.contains(s("France")));
+        const int pages = pagesDuPdf(pdf);
+        EXPECT_EQ(texte.count(s("Nom/Société")), pages) << "the header on every page";
+        EXPECT_EQ(pages > 1, nombre > 40);
+    }
+}
+
+TEST(Impression, TheInventoryPrintedToPdfShowsTheValuesAndTheTotal) {
+    namespace A = ligneArticle;
+    test::Dossier dossier;
+    for (const int nombre : {3, 150}) {
+        Blocs articles;
+        for (int n = 0; n < nombre; ++n) {
+            QStringList lignes(21);
+            lignes[A::Code - 1] = s("%1").arg(10001 + n);
+            lignes[A::Designation - 1] = s("Article numéro %1").arg(n);
+            lignes[A::StockReel - 1] = s("     2,00");
+            lignes[A::PrixAchat - 1] = s("1,50");
+            lignes[A::PrixMoyen - 1] = s("1,25");
+            articles.ajoute(bloc(n, lignes));
+        }
+        const QString pdf = dossier.chemin(s("inventaire%1.pdf").arg(nombre));
+        ASSERT_TRUE(ui::Impression::imprimePdf(pdf, [&](Canevas& c) {
+            Inventaire(c, articles, tous(nombre), s("0.00"), QDate(2026, 12, 6));
+        }));
+        const QString texte = texteDuPdf(pdf);
+        SCOPED_TRACE(texte.toStdString());
+        for (int n = 0; n < nombre; ++n)
+            EXPECT_EQ(texte.count(s("Article numéro %1 ").arg(n)), 1) << n;
+        EXPECT_EQ(texte.count(s("2,50")), nombre);
+        EXPECT_TRUE(texte.contains(s("Total")));
+        EXPECT_TRUE(texte.contains(QString::number(nombre * 2.5, 'f', 2).replace(u'.', u',')));
+        const int pages = pagesDuPdf(pdf);
+        EXPECT_EQ(texte.count(s("Inventaire au 06/12/2026")), pages);
+        EXPECT_EQ(pages > 1, nombre > 60);
+    }
+}
+
+TEST(Impression, ThePreviewShowsALandscapeListInLandscapeAndLeavesThePrinterInPortrait) {
+    Blocs clients;
+    clients.ajoute(bloc(0, {s("10001"), s("N"), s("N"), s("Dupont SA")}));
+    ui::Impression impression;
+    std::optional<QPageLayout::Orientation> vue;
+    QTimer::singleShot(200, [&vue] {
+        QWidget* apercu = QApplication::activeModalWidget();
+        ASSERT_TRUE(apercu);
+        if (auto* pages = apercu->findChild<QPrintPreviewWidget*>())
+            vue = pages->orientation();
+        apercu->close();
+    });
+    impression.apercu(nullptr, s("Liste des clients"),
+                      [&](Canevas& c) { ImpCli(c, clients, {0}); });
+    EXPECT_EQ(vue, QPageLayout::Landscape);
+    EXPECT_EQ(impression.imprimante().pageLayout().orientation(), QPageLayout::Portrait);
 }

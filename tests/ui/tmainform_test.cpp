@@ -250,22 +250,15 @@ TEST_F(Fenetre, CommandsStillToComeSaySo) {
 TEST_F(Fenetre, EveryMenuItemRunsItsOperationOrIsOnTheListStillToCome) {
     const std::span<const Operation> aVenir = zel::operationsAVenir();
     // The operations of the parts not built yet, and only those.
-    const std::vector<Operation> attendues = {Operation::ImpCli,      Operation::ImpFour,
-                                              Operation::ImpArt,      Operation::Inventaire,
-                                              Operation::Enveloppes,  Operation::ImpFiche,
-                                              Operation::ImpEnv,      Operation::Importer,
-                                              Operation::Exporter,    Operation::Copier,
-                                              Operation::Coller,      Operation::Trier,
-                                              Operation::TrierFour,   Operation::TrierArt,
-                                              Operation::NouvCmd,     Operation::SupCmd,
-                                              Operation::ImpCmd,      Operation::ListCmd,
-                                              Operation::SupLigne2,   Operation::ChercheCmd,
-                                              Operation::SetCmd,      Operation::Recalc,
-                                              Operation::EntreeStock, Operation::SortieStock,
-                                              Operation::StatsArt,    Operation::StatsVentes,
-                                              Operation::StatsCli,    Operation::StatsRepresentant,
-                                              Operation::Journal,     Operation::TrTexte,
-                                              Operation::Messages};
+    const std::vector<Operation> attendues = {
+        Operation::Importer,    Operation::Exporter,    Operation::Copier,
+        Operation::Coller,      Operation::Trier,       Operation::TrierFour,
+        Operation::TrierArt,    Operation::NouvCmd,     Operation::SupCmd,
+        Operation::ImpCmd,      Operation::ListCmd,     Operation::SupLigne2,
+        Operation::ChercheCmd,  Operation::SetCmd,      Operation::Recalc,
+        Operation::EntreeStock, Operation::SortieStock, Operation::StatsArt,
+        Operation::StatsVentes, Operation::StatsCli,    Operation::StatsRepresentant,
+        Operation::Journal,     Operation::TrTexte,     Operation::Messages};
     EXPECT_EQ(std::vector<Operation>(aVenir.begin(), aVenir.end()), attendues);
 
     // Any window an operation opens is closed at once, as a user would close it.
@@ -293,6 +286,7 @@ TEST_F(Fenetre, EveryMenuItemRunsItsOperationOrIsOnTheListStillToCome) {
         return Operation::Client;
     };
     fenetre.declenche(Operation::Nouveau, {});
+    fenetre.declenche(Operation::Ajout, {});
     int essayees = 0;
     for (const zel::Menu& m : zel::menus()) {
         for (const zel::ElementMenu& e : m.elements) {
@@ -457,4 +451,60 @@ TEST_F(Fenetre, PageSetUpKeepsTheEnvelopeSettingsOnlyThroughOk) {
     const QList<QByteArray> ini = dossier.lit(s("ZelVente.ini")).split('\n');
     EXPECT_EQ(ini.value(5).trimmed(), "1");
     EXPECT_EQ(ini.value(6).trimmed(), "100");
+}
+
+TEST_F(Fenetre, PrintCommandsAskFirstAndPrintNothingWhenCancelled) {
+    // Any window that opens is noted and closed, as a user would close the preview.
+    QStringList ouvertes;
+    QTimer fermeture;
+    QObject::connect(&fermeture, &QTimer::timeout, [&ouvertes] {
+        if (QWidget* w = QApplication::activeModalWidget()) {
+            ouvertes.append(s(w->metaObject()->className()));
+            w->close();
+        }
+    });
+    fermeture.start(20);
+    const QString inserez = s("confirmation: Insérez une enveloppe dans l'imprimante");
+    const auto lance = [&](Operation operation, Sorte onglet) {
+        fenetre.declenche(onglet == Sorte::Commandes ? Operation::Commande : Operation::Client, {});
+        dialogues.vus.clear();
+        ouvertes.clear();
+        fenetre.declenche(operation, {});
+    };
+
+    lance(Operation::ImpCli, Sorte::Clients);
+    EXPECT_EQ(dialogues.vus, QStringList{s("message: Aucune fiche à imprimer.")}) << "no set open";
+    fenetre.declenche(Operation::Nouveau, {});
+    fenetre.declenche(Operation::Ajout, {});
+
+    dialogues.confirmations = {false};
+    lance(Operation::ImpEnv, Sorte::Clients);
+    EXPECT_EQ(dialogues.vus, QStringList{inserez});
+    EXPECT_TRUE(ouvertes.isEmpty()) << "Annuler prints nothing";
+
+    lance(Operation::ImpCli, Sorte::Clients);
+    EXPECT_EQ(dialogues.vus, QStringList{s("plage: 1 à 1")});
+    EXPECT_TRUE(ouvertes.isEmpty()) << "cancelling the page range prints nothing";
+
+    // The new set's one client is not written yet.
+    dialogues.plages = {std::pair{1, 1}};
+    lance(Operation::Enveloppes, Sorte::Clients);
+    EXPECT_EQ(dialogues.vus.last(),
+              s("message: Aucun client dans ces pages : aucune enveloppe n'est imprimée."));
+    EXPECT_TRUE(ouvertes.isEmpty());
+
+    lance(Operation::ImpEnv, Sorte::Commandes);
+    EXPECT_EQ(dialogues.vus,
+              QStringList{s("message: Cette commande n'est pas encore disponible.")});
+
+    // OK and a range open the preview.
+    dialogues.confirmations = {true};
+    lance(Operation::ImpEnv, Sorte::Clients);
+    dialogues.plages = {std::pair{1, 1}};
+    fenetre.declenche(Operation::ImpCli, {});
+    fenetre.declenche(Operation::ImpFiche, {});
+    EXPECT_EQ(ouvertes, QStringList(3, s("QPrintPreviewDialog")));
+    // The new set has no article to take stock of.
+    fenetre.declenche(Operation::Inventaire, {});
+    EXPECT_EQ(dialogues.vus.last(), s("message: Aucune fiche à imprimer."));
 }

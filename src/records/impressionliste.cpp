@@ -1,0 +1,60 @@
+#include "records/impressionliste.h"
+
+namespace zel {
+
+namespace {
+constexpr double kXRegle = 5;
+constexpr std::array<double, 7> kXNomsAdresses = {5, 55, 105, 155, 175, 225, 255};
+} // namespace
+
+void EnteteListe::dessine(Cadre& cadre) const {
+    for (const TexteFixe& t : textes)
+        cadre.texte(t.x, t.y, t.texte);
+    cadre.ligne(kXRegle, yRegle, xFinRegle, yRegle);
+}
+
+EnteteListe Entete1() {
+    const char16_t* const titres[] = {u"Nom/Société", u"Adresse",   u"Adresse", u"C.P.",
+                                      u"Ville",       u"Téléphone", u"Fax"};
+    EnteteListe e{{}, 5, 300};
+    for (std::size_t i = 0; i < kXNomsAdresses.size(); ++i)
+        e.textes.push_back({kXNomsAdresses[i], 0, QString::fromUtf16(titres[i])});
+    return e;
+}
+
+std::vector<ColonneListe> colonnesNomsAdresses(const std::array<int, 7>& lignes) {
+    std::vector<ColonneListe> colonnes;
+    for (std::size_t i = 0; i < kXNomsAdresses.size(); ++i)
+        colonnes.push_back({kXNomsAdresses[i], lignes[i]});
+    return colonnes;
+}
+
+void imprimeListe(Canevas& canevas, const Blocs& store, const std::vector<int>& blocs,
+                  const EnteteListe& entete, const std::vector<ColonneListe>& colonnes) {
+    Cadre cadre(canevas);
+    cadre.debut(Canevas::Orientation::Paysage);
+    PagesListe pages(cadre, [&entete](Cadre& c) { entete.dessine(c); });
+    for (const int n : blocs) {
+        const QStringList contenu = store.contenuBloc(n);
+        const double y = pages.ligne();
+        for (const ColonneListe& c : colonnes)
+            cadre.texte(c.x, y, ligneBloc(contenu, c.ligne));
+    }
+    cadre.fin();
+}
+
+std::optional<std::vector<int>> plageAImprimer(PageCarte& page, const JeuDocuments& jeu,
+                                               Dialogues& dialogues) {
+    page.EcritFiche();
+    const int compte = jeu.compte(page.sorte());
+    if (compte < 1) {
+        dialogues.message(QStringLiteral("Aucune fiche à imprimer."));
+        return std::nullopt;
+    }
+    const std::optional<std::pair<int, int>> plage = dialogues.plage(compte);
+    if (!plage)
+        return std::nullopt;
+    return blocsDeLaPlage(jeu.store(page.sorte()), compte, plage->first, plage->second);
+}
+
+} // namespace zel

@@ -1,0 +1,184 @@
+#include "stock/impressionstock.h"
+
+#include "records/impressionfiche.h"
+#include "records/impressionliste.h"
+#include "records/montant.h"
+#include "stock/pagearticles.h"
+#include "stock/pagefournisseurs.h"
+
+#include <optional>
+
+namespace zel {
+
+namespace {
+
+namespace A = ligneArticle;
+namespace F = ligneFournisseur;
+
+constexpr int kMemoDescription = 0;
+constexpr int kMemoObservations = 1;
+constexpr double kPremiereLigneInventaire = 15;
+const QString kFormatDate = QStringLiteral("dd/MM/yyyy");
+
+DispositionFiche ficheArticle() {
+    const auto r = [](double y, double x, const char16_t* libelle, double xValeur, int ligne) {
+        return RubriqueFiche{y, x, QString::fromUtf16(libelle), xValeur, ligne};
+    };
+    return {
+        {r(5, 5, u"Code article", 35, A::Code), r(5, 50, u"Famille", 70, A::Famille),
+         r(5, 110, u"Prix d'achat HT", 145, A::PrixAchat),
+         r(10, 5, u"Désignation", 35, A::Designation), r(10, 110, u"P.A.M.P.", 145, A::PrixMoyen),
+         r(15, 5, u"Stock réel", 35, A::StockReel), r(15, 60, u"Stock mini", 80, A::StockMini),
+         r(15, 110, u"Coef. de marge", 145, A::Coefficient),
+         r(20, 5, u"Fournisseur", 35, A::Fournisseur), r(20, 110, u"Prix vente HT", 145, A::PrixHT),
+         r(25, 5, u"Réf. article", 35, A::Reference),
+         r(25, 110, u"Prix vente TTC", 145, A::PrixTTC),
+         r(30, 5, u"Comptz vente", 35, A::CompteVente),
+         r(30, 110, u"Compte achat", 145, A::CompteAchat)},
+        40,
+        75,
+        false,
+        {{kMemoDescription, 50}, {kMemoObservations, 70}}};
+}
+
+DispositionFiche ficheFournisseur() {
+    return {rubriquesTiers({u"Code Four.",
+                            F::Code,
+                            F::Nom,
+                            F::Adresse1,
+                            F::Adresse2,
+                            F::CodePostal,
+                            F::Ville,
+                            F::Pays,
+                            F::Telephone,
+                            F::Fax,
+                            F::Email,
+                            F::Banque,
+                            F::CodeBanque,
+                            F::CodeGuichet,
+                            F::Compte,
+                            F::Rib,
+                            u"Site Web",
+                            F::SiteWeb,
+                            F::Representant,
+                            F::CreditMaxi,
+                            F::TotalDu,
+                            F::Risque,
+                            F::CompteFournisseur}),
+            60,
+            75,
+            false,
+            {{0, 70}}};
+}
+
+EnteteListe Entete4() {
+    const auto t = [](double x, const char16_t* texte) {
+        return TexteFixe{x, 0, QString::fromUtf16(texte)};
+    };
+    return {{t(5, u"Code"), t(20, u"Famille"), t(60, u"Désignation"), t(110, u"Stock"),
+             t(140, u"Mini"), t(160, u"Fournisseur"), t(200, u"Réf."), t(220, u"P Achat"),
+             t(240, u"Pv. HT"), t(260, u"Pv. TTC")},
+            5,
+            300};
+}
+
+EnteteListe Entete5(QDate jour) {
+    const auto t = [](double x, const char16_t* texte) {
+        return TexteFixe{x, 5, QString::fromUtf16(texte)};
+    };
+    return {{{5, 0, QStringLiteral("Inventaire au ") + jour.toString(kFormatDate)},
+             t(5, u"Code"),
+             t(20, u"Famille"),
+             t(50, u"Désignation"),
+             t(120, u"Stock"),
+             t(140, u"Pr. Ac."),
+             t(160, u"PAMP"),
+             t(190, u"Valeur")},
+            10,
+            205};
+}
+
+// A stock or an average price of the inventory: blank counts as 0; nothing when unreadable.
+std::optional<double> quantiteInventaire(const QString& texte) {
+    const QString t = texte.trimmed();
+    return t.isEmpty() ? std::optional<double>(0) : litNombre(t);
+}
+
+} // namespace
+
+void ImpFiche4(Canevas& canevas, const Carte& carte) {
+    imprimeFiche(canevas, carte, ficheArticle());
+}
+
+void ImpFiche3(Canevas& canevas, const Carte& carte) {
+    imprimeFiche(canevas, carte, ficheFournisseur());
+}
+
+void ImpArt(Canevas& canevas, const Blocs& articles, const std::vector<int>& blocs) {
+    imprimeListe(canevas, articles, blocs, Entete4(),
+                 {{5, A::Code},
+                  {20, A::Famille},
+                  {60, A::Designation},
+                  {100, A::StockReel},
+                  {130, A::StockMini},
+                  {150, A::Fournisseur},
+                  {200, A::Reference},
+                  {220, A::PrixAchat},
+                  {240, A::PrixHT},
+                  {260, A::PrixTTC}});
+}
+
+void ImpFour(Canevas& canevas, const Blocs& fournisseurs, const std::vector<int>& blocs) {
+    imprimeListe(canevas, fournisseurs, blocs, Entete1(),
+                 colonnesNomsAdresses({F::Nom, F::Adresse1, F::Adresse2, F::CodePostal, F::Ville,
+                                       F::Telephone, F::Fax}));
+}
+
+BilanInventaire Inventaire(Canevas& canevas, const Blocs& articles, const std::vector<int>& blocs,
+                           const QString& formatMontant, QDate jour) {
+    Cadre cadre(canevas);
+    cadre.debut();
+    cadre.police(9);
+    const EnteteListe entete = Entete5(jour);
+    PagesListe pages(
+        cadre, [&entete](Cadre& c) { entete.dessine(c); }, kPremiereLigneInventaire);
+    BilanInventaire bilan;
+    for (const int n : blocs) {
+        const QStringList contenu = articles.contenuBloc(n);
+        const QString stock = ligneBloc(contenu, A::StockReel);
+        const std::optional<double> s = quantiteInventaire(stock);
+        const std::optional<double> p = quantiteInventaire(ligneBloc(contenu, A::PrixMoyen));
+        const double y = pages.ligne();
+        cadre.texte(5, y, ligneBloc(contenu, A::Code));
+        cadre.texte(20, y, ligneBloc(contenu, A::Famille));
+        cadre.texte(60, y, ligneBloc(contenu, A::Designation));
+        cadre.texte(110, y, stock);
+        cadre.texteDroite(150, y, ligneBloc(contenu, A::PrixAchat).trimmed());
+        cadre.texteDroite(170, y, ligneBloc(contenu, A::PrixMoyen).trimmed());
+        if (s && p) {
+            bilan.total += *s * *p;
+            cadre.texteDroite(200, y, formateMontant(*s * *p, formatMontant));
+        } else {
+            bilan.illisibles.append(
+                (ligneBloc(contenu, A::Code) + u' ' + ligneBloc(contenu, A::Designation).trimmed())
+                    .trimmed());
+        }
+    }
+    const double yRegle = pages.ligne();
+    cadre.ligne(150, yRegle, 205, yRegle);
+    const double yTotal = pages.ligne();
+    cadre.texte(150, yTotal, QStringLiteral("Total"));
+    cadre.texteDroite(200, yTotal, formateMontant(bilan.total, formatMontant));
+    cadre.fin();
+    return bilan;
+}
+
+QString messageInventaire(const BilanInventaire& bilan) {
+    if (bilan.illisibles.isEmpty())
+        return {};
+    return QStringLiteral("Stock ou P.A.Moyen Pond. illisible : ces articles sont imprimés sans "
+                          "valeur et ne comptent pas dans le total de l'inventaire :\n") +
+           bilan.illisibles.join(u'\n');
+}
+
+} // namespace zel
