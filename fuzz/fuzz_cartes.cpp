@@ -42,6 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         JeuDocuments jeu;
         Blocs& store = jeu.store(disposition.sorte);
         store.remplaceTout(lignes);
+        // As a load does: tags in any letter case first written as tags.
+        maintenance::normaliseBalises(store);
         int compte = store.CompteBlocs();
         maintenance::Verif(store, compte);
         maintenance::Doublons(store, compte);
@@ -71,6 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FenetreFiche fenetre(jeu, reglages, dialogues, mesure);
     Blocs& factures = jeu.BlocsFact();
     factures.remplaceTout(lignes);
+    maintenance::normaliseBalises(factures);
     int compte = factures.CompteBlocs();
     maintenance::Verif(factures, compte);
     // One removal keeps all but one of the copies of a block; the copies left would shadow
