@@ -108,7 +108,11 @@ TMainForm::TMainForm(const QString& dossierProgramme, Dialogues* dialogues, QWid
     synchronise();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // The tabs go before the pages they show: a shown window hides its children as it goes,
+    // and their event filters still read their pages.
+    delete takeCentralWidget();
+}
 
 void TMainForm::construitMenus() {
     // Radio marks for the "&Sélection" groups; which item is checked comes from the core.
