@@ -7,6 +7,7 @@
 #include "support/fichiers.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QThread>
 
@@ -59,7 +60,11 @@ Bilan tue(const QString& nom, int blocs, int aleatoires, unsigned graine) {
     Bilan b;
     std::mt19937 alea(graine);
     int g = 1;
+    // The kills fall anywhere within the time a whole save takes, loading included.
+    QElapsedTimer chrono;
+    chrono.start();
     EXPECT_TRUE(sauveEnfant(nom, g, blocs));
+    const int duree = int(chrono.elapsed()) + 1;
     const auto lit = [&] {
         const std::vector<QString> vus = generations(nom);
         const QString ancien = s("GEN") + QString::number(g);
@@ -79,7 +84,7 @@ Bilan tue(const QString& nom, int blocs, int aleatoires, unsigned graine) {
         lit();
     }
     for (int i = 0; i < aleatoires; ++i) {
-        if (!sauveEnfant(nom, g + 1, blocs, 0, int(alea() % 120)))
+        if (!sauveEnfant(nom, g + 1, blocs, 0, int(alea() % unsigned(duree))))
             ++b.tues;
         lit();
     }
