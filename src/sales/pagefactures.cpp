@@ -3,6 +3,8 @@
 #include "records/texte.h"
 #include "store/maintenance.h"
 
+#include <algorithm>
+
 namespace zel {
 namespace {
 
@@ -86,10 +88,14 @@ qint64 PageFactures::Numerof() const {
     return plusHaut + 1;
 }
 
+bool PageFactures::numeroAcceptable(QStringView texte) {
+    return texte.size() <= 9 && std::all_of(texte.begin(), texte.end(), positionNumero);
+}
+
 void PageFactures::saisitNumero(const QString& texte) {
     QString numero = texte.left(9);
     for (QChar& c : numero) {
-        if (!c.isDigit() && c != u'+' && c != u'-')
+        if (!positionNumero(c))
             c = u' ';
     }
     m_document.numero = numero.leftJustified(9, u' ');

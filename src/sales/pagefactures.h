@@ -78,6 +78,11 @@ public:
     void Creer();
     // The number field as typed: nine positions, each a digit, a sign or a blank.
     void saisitNumero(const QString& texte);
+    static bool positionNumero(QChar c) {
+        return c.isDigit() || c == u'+' || c == u'-' || c == u' ';
+    }
+    // Whether a text can stand in the number field, as typed or pasted.
+    static bool numeroAcceptable(QStringView texte);
     // Whether the document can be written: a client code, a number, and a line with a "Réf".
     bool Validef() const;
     // What keeps the document from being written, for the user.

@@ -15,10 +15,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #include <functional>
 #include <type_traits>
@@ -72,6 +72,15 @@ private:
     std::function<void()> m_finDeLigne;
 };
 
+// The number field lets through what the page takes as a number, typed or pasted.
+class ValideNumero : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& texte, int&) const override {
+        return PageFactures::numeroAcceptable(texte) ? Acceptable : Invalid;
+    }
+};
+
 } // namespace
 
 OngletFactures::OngletFactures(PageFactures& page, const ListesChoix& listes, QWidget* parent)
@@ -111,8 +120,7 @@ OngletFactures::OngletFactures(PageFactures& page, const ListesChoix& listes, QW
     m_conditions->setMinimumContentsLength(16);
     m_genre->addItems(PageFactures::genres());
     // Nine positions, each a digit, a sign or a blank.
-    m_numero->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9+\\- ]{0,9}")), m_numero));
+    m_numero->setValidator(new ValideNumero(m_numero));
     connect(m_numero, &QLineEdit::textEdited, this, [this](const QString& t) {
         if (!m_rafraichit)
             m_page.saisitNumero(t);

@@ -284,4 +284,8 @@ TEST(Donnees, NumbersAndCodesPastTheIntegerRange) {
         EXPECT_EQ(page.document().numero.size(), 9) << tape;
     }
     EXPECT_EQ(page.document().numero, s("12 4     "));
+    // The field lets through nine digits, signs or blanks, and nothing else.
+    EXPECT_TRUE(PageFactures::numeroAcceptable(u"-2026 12"));
+    EXPECT_FALSE(PageFactures::numeroAcceptable(u"2026a"));
+    EXPECT_FALSE(PageFactures::numeroAcceptable(u"2026120015"));
 }
