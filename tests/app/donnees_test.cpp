@@ -43,6 +43,16 @@ void tapeFacture(test::Montage& m, const char* client = "10001", const char* ref
     page.finDeLigne(1);
 }
 
+// A client 10001 and an article V4 with 10 in stock, seen from the invoice tab.
+struct SurFactures : test::Montage {
+    PageFactures& page = fenetre.factures();
+
+    SurFactures() {
+        charge(client(0, "10001", "Dupont"), {}, article(0, "V4", "10"));
+        EXPECT_TRUE(fenetre.montre(Sorte::Factures));
+    }
+};
+
 } // namespace
 
 TEST(Donnees, AFieldIsOneLineAndNeverBeginsLikeATag) {
@@ -147,10 +157,8 @@ TEST(Donnees, SaveWritesBackToTheFileOpenedWhateverItsLetterCase) {
 }
 
 TEST(Donnees, ARefusedNewDocumentChangesNothing) {
-    test::Montage m;
-    m.charge(client(0, "10001", "Dupont"), {}, article(0, "V4", "10"));
-    PageFactures& page = m.fenetre.factures();
-    ASSERT_TRUE(m.fenetre.montre(Sorte::Factures));
+    SurFactures m;
+    PageFactures& page = m.page;
     page.Creer();
     tapeFacture(m);
     page.Valider();
@@ -199,10 +207,8 @@ TEST(Donnees, ADocumentThatCannotBeWrittenIsNotValidated) {
         {"10001", "", "une ligne avec une référence"},
     };
     for (const auto& c : cas) {
-        test::Montage m;
-        m.charge(client(0, "10001", "Dupont"), {}, article(0, "V4", "10"));
-        PageFactures& page = m.fenetre.factures();
-        ASSERT_TRUE(m.fenetre.montre(Sorte::Factures));
+        SurFactures m;
+        PageFactures& page = m.page;
         page.Creer();
         tapeFacture(m, c.client, c.ref);
         page.Valider();
@@ -215,10 +221,8 @@ TEST(Donnees, ADocumentThatCannotBeWrittenIsNotValidated) {
 }
 
 TEST(Donnees, ANewRecordNeverWrittenGivesItsNumberToTheNextOne) {
-    test::Montage m;
-    m.charge(client(0, "10001", "Dupont"), {}, article(0, "V4", "10"));
-    PageFactures& page = m.fenetre.factures();
-    ASSERT_TRUE(m.fenetre.montre(Sorte::Factures));
+    SurFactures m;
+    PageFactures& page = m.page;
     page.Creer();
     tapeFacture(m);
     page.Creer(); // left untouched
