@@ -103,14 +103,20 @@ TEST(TParamf, FillsTypesNumbersAndConfirmsWithEnter) {
     EXPECT_EQ(dialogue.result(), QDialog::Accepted) << "Enter confirms like OK";
 }
 
-TEST(TParamf, TheMenuItemAppliesTheDialogAndTheCaptionsFollow) {
+// The main window on a new set, with its "&Paramètres" > "&Facture" item.
+struct MenuFacture : testing::Test {
     test::Dossier dossier;
     test::DialoguesFactices dialogues;
     ui::TMainForm fenetre{dossier.racine(), &dialogues};
-    fenetre.action(bouton(u"Nouveau fichier"))->trigger();
     QAction* parametres = fenetre.action(Cible{s("&Paramètres"), s("&Facture")});
-    ASSERT_TRUE(parametres);
 
+    void SetUp() override {
+        fenetre.action(bouton(u"Nouveau fichier"))->trigger();
+        ASSERT_TRUE(parametres);
+    }
+};
+
+TEST_F(MenuFacture, TheMenuItemAppliesTheDialogAndTheCaptionsFollow) {
     // Escape leaves the settings as they were; OK applies them.
     const auto repond = [](bool ok) {
         QTimer::singleShot(0, [ok] {
@@ -124,7 +130,7 @@ TEST(TParamf, TheMenuItemAppliesTheDialogAndTheCaptionsFollow) {
             devise(*d, "Autre")->click();
             for (QLineEdit* e : d->findChildren<QLineEdit*>()) {
                 if (e->isEnabled() && e->text().isEmpty() && e->parent() != d) {
-                    e->setText(s("Livres"));
+                    QTest::keyClicks(e, s("Livres"));
                     break;
                 }
             }
@@ -142,14 +148,8 @@ TEST(TParamf, TheMenuItemAppliesTheDialogAndTheCaptionsFollow) {
     EXPECT_FALSE(legendes(fenetre).contains(s("Francs")));
 }
 
-TEST(TParamf, AVatRateOfMinusAHundredOrBelowIsRefusedWithAMessage) {
-    test::Dossier dossier;
-    test::DialoguesFactices dialogues;
+TEST_F(MenuFacture, AVatRateOfMinusAHundredOrBelowIsRefusedWithAMessage) {
     {
-        ui::TMainForm fenetre{dossier.racine(), &dialogues};
-        fenetre.action(bouton(u"Nouveau fichier"))->trigger();
-        QAction* parametres = fenetre.action(Cible{s("&Paramètres"), s("&Facture")});
-        ASSERT_TRUE(parametres);
         // The rate is pasted (the keys refuse a minus sign), then OK is clicked; the dialog comes
         // back as it was left after the message, and is left with Annuler.
         QStringList vus;
