@@ -291,6 +291,12 @@ int main() {
     QTemporaryDir dossier;
     const int parSorte = Blocs::kCapacite;
     const QString clients = bench::genereJeu(dossier.path(), parSorte);
+    // ZEL_BENCH_COMMANDES=n: only the orders, n of them (for a profiler).
+    if (const int n = qEnvironmentVariableIntValue("ZEL_BENCH_COMMANDES"); n > 0) {
+        const FiguresCommandes f = mesureCommandes(clients, n);
+        std::printf("%d commandes : %.2f ms (%.3f ms par commande)\n", n, f.saisie, f.saisie / n);
+        return 0;
+    }
     qint64 octetsTotal = 0;
     std::vector<QByteArray> contenus;
     for (const char* ext : kExtensions) {

@@ -115,8 +115,13 @@ void PageDocument::vide() {
     d.numero = m_prochainNumero > kNumeroMaxi
                    ? QString(9, u' ')
                    : QString::number(m_prochainNumero).leftJustified(9, u' ');
-    d.conditions = m_reglages.listes.reglements.value(0);
+    d.conditions = conditions().value(0);
     m_document = std::move(d);
+}
+
+const QStringList& PageDocument::conditions() const {
+    return m_disposition.conditions.isEmpty() ? m_reglages.listes.reglements
+                                              : m_disposition.conditions;
 }
 
 void PageDocument::suitReglages() {
@@ -250,6 +255,8 @@ void PageDocument::Ecrit() {
     // A document typed on the page of an emptied store counts once it is written.
     if (courant() >= compte())
         m_jeu.setCompte(sorte(), courant() + 1);
+    // What is written is in the store: leaving the page writes nothing more.
+    m_jeu.setCarteModifiee(sorte(), false);
 }
 
 bool PageDocument::quitte() {
@@ -287,8 +294,13 @@ bool PageDocument::nouveau(bool avecLigneVide) {
                                 .arg(numero));
         return false;
     }
-    if (avecLigneVide)
+    if (avecLigneVide) {
+        // A line outside any block changes no number.
+        const bool numerosAJour = m_plusHaut >= 0 && m_versionNumeros == s.version();
         s.ajoute({QStringLiteral(" ")});
+        if (numerosAJour)
+            m_versionNumeros = s.version();
+    }
     m_jeu.setCompte(sorte(), n + 1);
     m_jeu.setCourant(sorte(), n);
     m_prochainNumero = numero;

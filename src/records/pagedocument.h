@@ -50,6 +50,8 @@ struct DispositionDocument {
     int ligneTtc;      // "TTCY" or "TTCN"
     // 0 when the validated flag is the fifth character of the price-mode line.
     int ligneValide;
+    // The payment conditions offered, the first preset; none: the settings' list.
+    QStringList conditions;
     // The list entry's block lines after the number.
     std::vector<int> lignesListe;
     // The fields of the client or supplier card the document takes its address from.
@@ -97,6 +99,8 @@ public:
     // The line grid as the view edits it.
     ModeleLignes& modele() { return m_modele; }
     const Totaux& totaux() const { return m_totaux; }
+    // The payment conditions offered in the drop-down, the first preset on a new document.
+    const QStringList& conditions() const;
     int courant() const { return m_jeu.courant(sorte()); }
     int compte() const { return m_jeu.compte(sorte()); }
     bool estModifie() const { return m_jeu.carteModifiee(sorte()); }

@@ -18,6 +18,7 @@ DispositionDocument dispositionFactures() {
             .ligneAdresse1 = L::Adresse1,
             .ligneTtc = L::Ttc,
             .ligneValide = L::Valide,
+            .conditions = {},
             .lignesListe = {L::Date, L::Client, L::Genre, L::Adresse1},
             .ficheNom = LC::Nom,
             .ficheAdresse1 = LC::Adresse1,

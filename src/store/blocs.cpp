@@ -70,9 +70,37 @@ void Blocs::changeLigne(int position, const QString& texte) {
 
 void Blocs::insere(int position, const QStringList& lignes) {
     change();
+    if (position >= taille()) {
+        ajoute(lignes);
+        return;
+    }
     m_lignes.insert(position, lignes.size(), QString());
     std::copy(lignes.begin(), lignes.end(), m_lignes.begin() + position);
-    invalide();
+    if (!m_indexAJour)
+        return;
+    // The index follows: what comes after the new lines moves down, and their tags are added.
+    const int nombre = int(lignes.size());
+    for (int& p : m_premiereOuverture) {
+        if (p >= position)
+            p += nombre;
+    }
+    const auto apres =
+        std::lower_bound(m_ouvertures.begin(), m_ouvertures.end(), position,
+                         [](const LigneOuverture& o, int p) { return o.position < p; });
+    for (auto it = apres; it != m_ouvertures.end(); ++it)
+        it->position += nombre;
+    std::vector<LigneOuverture> nouvelles;
+    for (int i = position; i < position + nombre; ++i) {
+        const QString& ligne = m_lignes[i];
+        if (ligne.startsWith(kDebutBalise))
+            nouvelles.push_back({i, Blocs::numeroBalise(ligne, kDebutBalise.size())});
+        if (const int n = numeroOuverture(ligne); n >= 0) {
+            ++m_nombreOuvertures[n];
+            if (m_premiereOuverture[n] < 0 || m_premiereOuverture[n] > i)
+                m_premiereOuverture[n] = i;
+        }
+    }
+    m_ouvertures.insert(apres, nouvelles.begin(), nouvelles.end());
 }
 
 void Blocs::ajoute(const QStringList& lignes) {
@@ -87,17 +115,37 @@ void Blocs::ajoute(const QStringList& lignes) {
 
 void Blocs::supprime(int position, int nombre) {
     change();
-    // Lines taken from the end leave the index of the lines before them as it was.
-    if (m_indexAJour && position + nombre == taille()) {
-        for (int i = position; i < taille(); ++i) {
+    const int fin = position + nombre;
+    // The index follows the lines removed, unless one of them was the first of several tags of
+    // one number: finding the next one needs the whole store read again.
+    if (m_indexAJour) {
+        for (int i = position; i < fin && m_indexAJour; ++i) {
             const int n = numeroOuverture(m_lignes[i]);
-            if (n >= 0 && m_premiereOuverture[n] >= position)
-                m_premiereOuverture[n] = -1;
+            if (n < 0)
+                continue;
+            --m_nombreOuvertures[n];
+            if (m_premiereOuverture[n] == i) {
+                if (m_nombreOuvertures[n] > 0)
+                    invalide();
+                else
+                    m_premiereOuverture[n] = -1;
+            }
         }
-        while (!m_ouvertures.empty() && m_ouvertures.back().position >= position)
-            m_ouvertures.pop_back();
-    } else {
-        invalide();
+    }
+    if (m_indexAJour) {
+        for (int& p : m_premiereOuverture) {
+            if (p >= fin)
+                p -= nombre;
+        }
+        const auto debut =
+            std::lower_bound(m_ouvertures.begin(), m_ouvertures.end(), position,
+                             [](const LigneOuverture& o, int p) { return o.position < p; });
+        const auto suite =
+            std::lower_bound(debut, m_ouvertures.end(), fin,
+                             [](const LigneOuverture& o, int p) { return o.position < p; });
+        for (auto it = suite; it != m_ouvertures.end(); ++it)
+            it->position -= nombre;
+        m_ouvertures.erase(debut, suite);
     }
     m_lignes.remove(position, nombre);
 }
@@ -108,13 +156,17 @@ void Blocs::indexe(int debut) const {
         if (ligne.startsWith(kDebutBalise))
             m_ouvertures.push_back({i, Blocs::numeroBalise(ligne, kDebutBalise.size())});
         const int n = numeroOuverture(ligne);
-        if (n >= 0 && m_premiereOuverture[n] < 0)
+        if (n < 0)
+            continue;
+        ++m_nombreOuvertures[n];
+        if (m_premiereOuverture[n] < 0)
             m_premiereOuverture[n] = i;
     }
 }
 
 void Blocs::construitIndex() const {
     m_premiereOuverture.assign(kNumerosPossibles, -1);
+    m_nombreOuvertures.assign(kNumerosPossibles, 0);
     m_ouvertures.clear();
     indexe(0);
     m_indexAJour = true;

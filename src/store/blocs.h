@@ -26,8 +26,9 @@ struct Balises {
 // block are allowed and ignored by every reader.
 //
 // The store keeps an index from block number to the line of its first opening tag, rebuilt
-// lazily after a change (lines added or removed at the end, and lines that are not tags changed,
-// keep it), so that finding a block costs nothing and a run over every record is linear. The index
+// as lines are inserted, added and removed (and rebuilt lazily after the rare changes it cannot
+// follow), so that finding a block costs nothing, a run over every record is linear, and
+// writing one record back never reads the whole store. The index
 // answers exactly as a top-down scan would, malformed stores included.
 class Blocs {
 public:
@@ -111,6 +112,8 @@ private:
 
     QStringList m_lignes;
     mutable std::vector<int> m_premiereOuverture;
+    // How many opening tags each number has, so that removing one tells whether another is left.
+    mutable std::vector<int> m_nombreOuvertures;
     mutable std::vector<LigneOuverture> m_ouvertures;
     mutable bool m_indexAJour = false;
     quint64 m_version = 0;

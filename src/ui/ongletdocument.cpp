@@ -110,13 +110,12 @@ LibellesOnglet LibellesOnglet::commandes() {
             true};
 }
 
-OngletDocument::OngletDocument(PageDocument& page, const LibellesOnglet& libelles,
-                               const ListesChoix& listes, QWidget* parent)
-    : QWidget(parent), m_page(page), m_libelles(libelles), m_listes(listes),
-      m_numero(new QLineEdit(this)), m_date(new QDateEdit(this)), m_code(new QLineEdit(this)),
-      m_conditions(new QComboBox(this)), m_genre(new QComboBox(this)),
-      m_ht(new QRadioButton(libelles.ht, this)), m_ttc(new QRadioButton(libelles.ttc, this)),
-      m_grille(new QTableView(this)), m_notes(new QPlainTextEdit(this)), m_statut(new QLabel(this)),
+OngletDocument::OngletDocument(PageDocument& page, const LibellesOnglet& libelles, QWidget* parent)
+    : QWidget(parent), m_page(page), m_libelles(libelles), m_numero(new QLineEdit(this)),
+      m_date(new QDateEdit(this)), m_code(new QLineEdit(this)), m_conditions(new QComboBox(this)),
+      m_genre(new QComboBox(this)), m_ht(new QRadioButton(libelles.ht, this)),
+      m_ttc(new QRadioButton(libelles.ttc, this)), m_grille(new QTableView(this)),
+      m_notes(new QPlainTextEdit(this)), m_statut(new QLabel(this)),
       m_valider(new QPushButton(QStringLiteral("Valider"), this)) {
     const auto change = [this](auto&& affecte) {
         return [this, affecte](const auto& valeur) {
@@ -295,9 +294,9 @@ void OngletDocument::rafraichit() {
     QStringList conditions;
     for (int i = 0; i < m_conditions->count(); ++i)
         conditions.append(m_conditions->itemText(i));
-    if (conditions != m_listes.reglements) {
+    if (conditions != m_page.conditions()) {
         m_conditions->clear();
-        m_conditions->addItems(m_listes.reglements);
+        m_conditions->addItems(m_page.conditions());
     }
     m_conditions->setCurrentText(d.conditions);
     m_genre->setCurrentText(d.genre);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "records/pagedocument.h"
-#include "records/reglages.h"
 
 #include <QWidget>
 
@@ -41,8 +40,7 @@ struct LibellesOnglet {
 class OngletDocument : public QWidget {
     Q_OBJECT
 public:
-    OngletDocument(PageDocument& page, const LibellesOnglet& libelles, const ListesChoix& listes,
-                   QWidget* parent = nullptr);
+    OngletDocument(PageDocument& page, const LibellesOnglet& libelles, QWidget* parent = nullptr);
 
     // Shows the document as the page holds it, the focus on the client or supplier code.
     void montreDocument();
@@ -73,7 +71,6 @@ private:
 
     PageDocument& m_page;
     const LibellesOnglet m_libelles;
-    const ListesChoix& m_listes;
     QLineEdit* m_numero;
     QDateEdit* m_date;
     QLineEdit* m_code;

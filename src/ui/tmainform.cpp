@@ -77,10 +77,10 @@ TMainForm::TMainForm(const QString& dossierProgramme, Dialogues* dialogues, QWid
       m_ongletFournisseurs(
           new OngletFournisseurs(m_fenetre->fournisseurs(), m_reglages.listes, m_fiche)),
       m_ongletArticles(new OngletArticles(m_fenetre->articles(), m_reglages.listes, m_fiche)),
-      m_ongletFactures(new OngletDocument(m_fenetre->factures(), LibellesOnglet::factures(),
-                                          m_reglages.listes, m_fiche)),
-      m_ongletCommandes(new OngletDocument(m_fenetre->commandes(), LibellesOnglet::commandes(),
-                                           m_reglages.listes, m_fiche)),
+      m_ongletFactures(
+          new OngletDocument(m_fenetre->factures(), LibellesOnglet::factures(), m_fiche)),
+      m_ongletCommandes(
+          new OngletDocument(m_fenetre->commandes(), LibellesOnglet::commandes(), m_fiche)),
       m_panneauAide(new QLabel(this)), m_panneauHeure(new QLabel(this)) {
     setWindowTitle(kTitre);
     resize(1024, 700);

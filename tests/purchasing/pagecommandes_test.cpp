@@ -239,6 +239,9 @@ TEST(Commandes, EveryEditMarksTheOrderAndReadingMarksNothing) {
     Montage m;
     m.ouvre(fournisseur(0, "7", "Martin"), article(0, "A", "R1", "Martin", ""));
     m.page.Creer();
+    // Orders offer their own payment conditions, the first preset.
+    EXPECT_EQ(m.page.conditions().size(), 5);
+    EXPECT_EQ(m.d.conditions, s("A réception"));
     m.sauve();
     const std::pair<const char*, std::function<void()>> edits[] = {
         {"number", [&] { m.page.saisitNumero(s("202612009")); }},

@@ -198,7 +198,7 @@ TEST(Blocs, IndexAgreesWithAPlainScanOnRandomStores) {
     std::mt19937 alea(20261206);
     auto tire = [&](int n) { return int(alea() % unsigned(n)); };
 
-    for (int essai = 0; essai < 300; ++essai) {
+    for (int essai = 0; essai < 2000; ++essai) {
         Reference ref;
         const int taille = tire(40);
         for (int i = 0; i < taille; ++i)
@@ -208,7 +208,7 @@ TEST(Blocs, IndexAgreesWithAPlainScanOnRandomStores) {
 
         for (int pas = 0; pas < 25; ++pas) {
             const int n = tire(5);
-            switch (tire(6)) {
+            switch (tire(8)) {
             case 0: {
                 QStringList contenu;
                 for (int i = tire(4); i > 0; --i)
@@ -244,6 +244,26 @@ TEST(Blocs, IndexAgreesWithAPlainScanOnRandomStores) {
                     const int nombre = 1 + tire(int(std::min<qsizetype>(ref.lignes.size(), 6)));
                     ref.lignes.remove(ref.lignes.size() - nombre, nombre);
                     b.supprime(b.taille() - nombre, nombre);
+                }
+                break;
+            case 5: {
+                // Lines inserted anywhere, as a record written back in place.
+                QStringList milieu;
+                for (int i = tire(4); i > 0; --i)
+                    milieu.append(vocabulaire[tire(int(vocabulaire.size()))]);
+                const int p = tire(int(ref.lignes.size()) + 1);
+                for (int i = 0; i < milieu.size(); ++i)
+                    ref.lignes.insert(p + i, milieu[i]);
+                b.insere(p, milieu);
+                break;
+            }
+            case 6:
+                // Lines removed anywhere.
+                if (!ref.lignes.isEmpty()) {
+                    const int p = tire(int(ref.lignes.size()));
+                    const int nombre = 1 + tire(int(ref.lignes.size()) - p);
+                    ref.lignes.remove(p, nombre);
+                    b.supprime(p, nombre);
                 }
                 break;
             default:

@@ -68,8 +68,7 @@ TEST(OngletDocument, WhatIsTypedBeforeEnterCountsInTheTotalsAndTheValidation) {
                          {LA::StockReel, s("20")},
                          {LA::PrixHT, s("6,52")}}));
     m.fenetre.montre(Sorte::Factures);
-    ui::OngletDocument onglet(m.fenetre.factures(), ui::LibellesOnglet::factures(),
-                              m.reglages.listes);
+    ui::OngletDocument onglet(m.fenetre.factures(), ui::LibellesOnglet::factures());
     m.fenetre.factures().Creer();
     onglet.resize(1000, 600);
     onglet.show();
@@ -114,8 +113,7 @@ TEST(OngletDocument, ALineTypedFromAnArticleShowsTheTotals) {
              test::bloc(0, 21,
                         {{LA::Code, s("V4")}, {LA::Designation, s("Vis")}, {LA::PrixHT, s("10")}}));
     m.fenetre.montre(Sorte::Factures);
-    ui::OngletDocument onglet(m.fenetre.factures(), ui::LibellesOnglet::factures(),
-                              m.reglages.listes);
+    ui::OngletDocument onglet(m.fenetre.factures(), ui::LibellesOnglet::factures());
     m.fenetre.factures().Creer();
     onglet.montreDocument();
     QTest::keyClicks(onglet.champCode(), s("10001"));
@@ -154,8 +152,7 @@ TEST(OngletDocument, AValidatedInvoiceIsFrozenAndANewDocumentIsNot) {
                          {L::Valide, s("Y")}},
                         {s("FACTV4\tVis\t1\t10\t\t\t1")}));
     m.fenetre.montre(Sorte::Factures);
-    ui::OngletDocument onglet(m.fenetre.factures(), ui::LibellesOnglet::factures(),
-                              m.reglages.listes);
+    ui::OngletDocument onglet(m.fenetre.factures(), ui::LibellesOnglet::factures());
     onglet.montreDocument();
     QPushButton* valider = bouton(&onglet, "Valider");
     ASSERT_TRUE(valider);
@@ -171,8 +168,7 @@ TEST(OngletDocument, APointTypedInACellAfterTheReferenceIsAComma) {
     test::Montage m;
     m.charge({});
     m.fenetre.montre(Sorte::Factures);
-    ui::OngletDocument onglet(m.fenetre.factures(), ui::LibellesOnglet::factures(),
-                              m.reglages.listes);
+    ui::OngletDocument onglet(m.fenetre.factures(), ui::LibellesOnglet::factures());
     m.fenetre.factures().Creer();
     onglet.montreDocument();
     onglet.show();
@@ -202,8 +198,7 @@ TEST(OngletDocument, AnOrderTypedFromTheSupplierReferenceIsValidatedIntoStock) {
                          {LA::PrixAchat, s("   4,00")},
                          {LA::PrixHT, s("   9,00")}}));
     m.fenetre.montre(Sorte::Commandes);
-    ui::OngletDocument onglet(m.fenetre.commandes(), ui::LibellesOnglet::commandes(),
-                              m.reglages.listes);
+    ui::OngletDocument onglet(m.fenetre.commandes(), ui::LibellesOnglet::commandes());
     m.fenetre.commandes().Creer();
     onglet.resize(1000, 600);
     onglet.show();
