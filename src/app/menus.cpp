@@ -208,7 +208,7 @@ constexpr Operation kAVenir[] = {
     O::Trier,
     O::TrierFour,
     O::TrierArt,
-    // Purchase orders, stock movements and price recalculation.
+    // Purchase orders.
     O::NouvCmd,
     O::SupCmd,
     O::ImpCmd,
@@ -216,9 +216,6 @@ constexpr Operation kAVenir[] = {
     O::SupLigne2,
     O::ChercheCmd,
     O::SetCmd,
-    O::Recalc,
-    O::EntreeStock,
-    O::SortieStock,
     // Statistics and the journal.
     O::StatsArt,
     O::StatsVentes,

@@ -357,6 +357,9 @@ void TMainForm::declenche(Operation operation, Cible origine) {
     case Operation::SupFact:
     case Operation::ListFact:
     case Operation::ChercheFact:
+    case Operation::Recalc:
+    case Operation::EntreeStock:
+    case Operation::SortieStock:
         operationDePage(operation);
         break;
     case Operation::SupLigne1:
@@ -485,9 +488,6 @@ void TMainForm::declenche(Operation operation, Cible origine) {
     case Operation::SupLigne2:
     case Operation::ChercheCmd:
     case Operation::SetCmd:
-    case Operation::Recalc:
-    case Operation::EntreeStock:
-    case Operation::SortieStock:
     case Operation::StatsArt:
     case Operation::StatsVentes:
     case Operation::StatsCli:
