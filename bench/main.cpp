@@ -214,6 +214,25 @@ Impressions mesureImpressions(JeuDocuments& jeu) {
     return f;
 }
 
+// The recalculation of every article's prices, the rates changed before each run so that every
+// run rewrites the prices.
+double mesureRecalcul(JeuDocuments& jeu) {
+    Reglages reglages;
+    test::DialoguesFactices dialogues;
+    const test::MesureFixe largeurs;
+    FenetreFiche fenetre(jeu, reglages, dialogues, largeurs);
+    fenetre.apresOuverture();
+    fenetre.montre(Sorte::Articles);
+    int essai = 0;
+    return mesure([&] {
+        reglages.ini.tauxTva[0] = 19.6 + ++essai;
+        dialogues.confirmations.push_back(true);
+        fenetre.articles().Recalc();
+        if (!dialogues.confirmations.empty() || !jeu.TestModif())
+            qFatal("Recalc");
+    });
+}
+
 void compare(const char* quoi, double petit, double grand) {
     const double rapport = grand / petit;
     std::printf("%-44s %9.2f ms %9.2f ms   %5.2f%s\n", quoi, petit, grand, rapport,
@@ -319,5 +338,10 @@ int main() {
     compare("Inventaire des articles", impPetit.inventaire, impGrand.inventaire);
     std::printf("(liste : %d puis %d pages ; inventaire : %d puis %d pages)\n", impPetit.pagesListe,
                 impGrand.pagesListe, impPetit.pagesInventaire, impGrand.pagesInventaire);
+
+    const double recalculPetit = mesureRecalcul(quart);
+    const double recalculGrand = mesureRecalcul(jeu);
+    std::printf("\n");
+    compare("Recalcul des prix de tous les articles", recalculPetit, recalculGrand);
     return somme == 0 ? 1 : 0;
 }
