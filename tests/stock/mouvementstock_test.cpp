@@ -1,5 +1,5 @@
 #include "stock/mouvementstock.h"
-#include "support/montage.h"
+#include "support/montagearticles.h"
 
 #include <gtest/gtest.h>
 
@@ -12,22 +12,16 @@ QString s(const char* t) {
     return QString::fromUtf8(t);
 }
 
-struct Montage : test::Montage {
-    PageArticles& page = fenetre.articles();
-    Carte& carte = page.carte();
-
-    // One article, the card shown.
+struct Montage : test::MontageArticles {
+    // The article shown and one after it.
     void charge(const char* stock, const char* moyen) {
-        test::Montage::charge({}, {},
-                              test::bloc(0, 21,
-                                         {{L::Code, s("10001")},
-                                          {L::Designation, s("Vis")},
-                                          {L::StockReel, s(stock)},
-                                          {L::PrixMoyen, s(moyen)}}) +
-                                  test::bloc(1, 21, {{L::Code, s("10002")}}));
-        fenetre.montre(Sorte::Articles);
+        MontageArticles::charge(test::bloc(0, 21,
+                                           {{L::Code, s("10001")},
+                                            {L::Designation, s("Vis")},
+                                            {L::StockReel, s(stock)},
+                                            {L::PrixMoyen, s(moyen)}}) +
+                                test::bloc(1, 21, {{L::Code, s("10002")}}));
     }
-    QString champ(int ligne) const { return carte.champ(ligne).trimmed(); }
     void mouvement(MouvementStock sorte) {
         if (sorte == MouvementStock::Entree)
             page.EntreeStock();

@@ -1,4 +1,4 @@
-#include "support/montage.h"
+#include "support/montagearticles.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +13,7 @@ QString s(const char* t) {
     return QString::fromUtf8(t);
 }
 
-struct Montage : test::Montage {
-    PageArticles& page = fenetre.articles();
-    Carte& carte = page.carte();
-
-    void charge(const QStringList& articles) {
-        test::Montage::charge({}, {}, articles);
-        fenetre.montre(Sorte::Articles);
-    }
+struct Montage : test::MontageArticles {
     void recalcule() {
         dialogues.confirmations.push_back(true);
         page.Recalc();
