@@ -124,3 +124,20 @@ TEST(TMouvement, AnEntryTypedInTheRealDialogReachesTheCard) {
     EXPECT_EQ(page.carte().champ(L::PrixMoyen).trimmed(), s("6,50"));
     EXPECT_TRUE(m.jeu.TestModif());
 }
+
+TEST(TMouvement, TheRecalculationAsksInAWarningTitledAvertissement) {
+    ui::DialoguesQt dialogues(nullptr);
+    QString vu;
+    QTimer reponse;
+    QObject::connect(&reponse, &QTimer::timeout, [&] {
+        auto* boite = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!boite)
+            return;
+        reponse.stop();
+        vu = boite->windowTitle();
+        QTest::keyClick(boite, Qt::Key_Escape);
+    });
+    reponse.start(10);
+    EXPECT_FALSE(dialogues.avertissement(s("Recalculer tous les prix ?")));
+    EXPECT_EQ(vu, s("Avertissement"));
+}
