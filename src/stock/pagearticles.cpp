@@ -304,7 +304,10 @@ bool PageArticles::recalculeArticle(Blocs& articles, int ouverture, bool& change
     PrixSuivis p = prixSuivis(fixe, *valeur, litNombre(ligne(L::PrixAchat)), f, ttc);
     // The quantity kept is written again in the format of those computed from it.
     (fixe == L::Coefficient ? p.coefficient : ttc ? p.ttc : p.ht) = *valeur;
-    if (!p.ht || !p.ttc)
+    // A block that lost its closing tag may hold another block's tag among its price lines:
+    // that line is never written over.
+    const auto balise = [&](int l) { return Blocs::commeUneBalise(ligne(l)); };
+    if (!p.ht || !p.ttc || balise(L::Coefficient) || balise(L::PrixHT) || balise(L::PrixTTC))
         return false;
     for (const auto& [l, v] :
          {std::pair{L::Coefficient, p.coefficient}, {L::PrixHT, p.ht}, {L::PrixTTC, p.ttc}}) {

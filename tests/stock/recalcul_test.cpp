@@ -138,6 +138,8 @@ TEST(Recalcul, ArticlesWithoutTheirInputsAreLeftAsTheyAreAndNamed) {
     const Prix tvaInconnue = {"Y", "N", "7", "10", "2", "5", "6", "N"};
     const Prix prixIllisible = {"N", "Y", "1", "10", "2", "5", "6,,", "Y"};
     const Prix bon = {"Y", "N", "1", "10", "2", "", "", "N"};
+    // A block that lost its closing tag, another block's tag among its prices.
+    const Prix balise = {"Y", "N", "1", "10", "2", "", "</BLOC0009>", "N"};
     QStringList courte = test::bloc(3, 5, {{L::Code, s("court")}});
     Montage m;
     const QStringList stock = article(0, sansAchat) + article(1, tvaInconnue) +
@@ -151,6 +153,13 @@ TEST(Recalcul, ArticlesWithoutTheirInputsAreLeftAsTheyAreAndNamed) {
     const QStringList lignes = m.sauve("stk");
     EXPECT_EQ(lignes.mid(0, 3 * 23 + 7), stock.mid(0, 3 * 23 + 7));
     EXPECT_EQ(lignes[3 * 23 + 7 + L::PrixTTC].trimmed(), s("23,92"));
+
+    QStringList ouvert = article(0, balise);
+    ouvert.removeLast();
+    Montage sansFin;
+    sansFin.charge(ouvert + article(9, bon));
+    sansFin.recalcule();
+    EXPECT_EQ(sansFin.jeu.BlocsArt().ligne(L::PrixTTC), s("</BLOC0009>"));
 }
 
 TEST(Recalcul, AnnulerChangesNothingAndTheCardIsWrittenFirst) {
