@@ -93,6 +93,15 @@ QStringList article(std::mt19937& alea, int n) {
     // Prices that the inventory can value.
     l[ligneArticle::PrixAchat - 1] = QStringLiteral("  %1,40").arg(1 + n % 90);
     l[ligneArticle::PrixMoyen - 1] = QStringLiteral("  %1,50").arg(1 + n % 90);
+    // Prices that the recalculation can follow, in both sale modes and with both fixed.
+    const bool ttc = alea() % 2 == 0;
+    l[ligneArticle::VenteHT - 1] = ttc ? QStringLiteral("N") : QStringLiteral("Y");
+    l[ligneArticle::VenteTTC - 1] = ttc ? QStringLiteral("Y") : QStringLiteral("N");
+    l[ligneArticle::Tva - 1] = QString::number(1 + alea() % 3);
+    l[ligneArticle::Coefficient - 1] = QStringLiteral("  1,%1").arg(alea() % 90 + 10);
+    l[ligneArticle::PrixHT - 1] = montant(alea);
+    l[ligneArticle::PrixTTC - 1] = montant(alea);
+    l[ligneArticle::Fixer - 1] = alea() % 2 == 0 ? QStringLiteral("Y") : QStringLiteral("N");
     tagged(l, alea, QStringLiteral("MEMO"), 2);
     tagged(l, alea, QStringLiteral("MOBS"), 2);
     tagged(l, alea, QStringLiteral("DATA"), 5);

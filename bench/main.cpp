@@ -92,6 +92,7 @@ struct Figures {
     double alertes = 0;
     int enAlerte = 0;
     double factures = 0;
+    double recalcul = 0;
 };
 
 // A browse of the page's selection from its first record to its last: the records stopped at.
@@ -106,8 +107,8 @@ int parcourt(PageCarte& page) {
 }
 
 // The pages on a loaded set: a browse of one postal code from its first client to its last,
-// 1000 name searches of clients drawn at random, a browse of the articles in stock alert, and
-// every invoice read with its totals.
+// 1000 name searches of clients drawn at random, a browse of the articles in stock alert,
+// every invoice read with its totals, and every article's prices recalculated.
 Figures mesureClients(JeuDocuments& jeu) {
     Reglages reglages;
     test::DialoguesFactices dialogues;
@@ -151,6 +152,18 @@ Figures mesureClients(JeuDocuments& jeu) {
             }
         },
         3);
+
+    // Every article's prices recalculated, the rates changed before each run so that each run
+    // rewrites them.
+    fenetre.montre(Sorte::Articles);
+    int essai = 0;
+    f.recalcul = mesure([&] {
+        reglages.ini.tauxTva[0] = 19.6 + ++essai;
+        dialogues.confirmations.push_back(true);
+        fenetre.articles().Recalc();
+        if (!dialogues.confirmations.empty() || !jeu.TestModif())
+            qFatal("Recalc");
+    });
     return f;
 }
 
@@ -380,6 +393,7 @@ int main() {
     compare("1000 recherches par nom", petit.recherches, grand.recherches);
     compare("Parcours du stock en alerte", petit.alertes, grand.alertes);
     compare("Lecture de toutes les factures (LitFact)", petit.factures, grand.factures);
+    compare("Recalcul des prix de tous les articles", petit.recalcul, grand.recalcul);
     std::printf("(le parcours s'arrete sur %d puis %d clients, %d puis %d articles en alerte)\n",
                 petit.arrets, grand.arrets, petit.enAlerte, grand.enAlerte);
 

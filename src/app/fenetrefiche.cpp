@@ -185,6 +185,18 @@ bool FenetreFiche::execute(Operation operation) {
             p->RechNum();
         return true;
     }
+    case Operation::EntreeStock:
+    case Operation::SortieStock:
+    case Operation::Recalc:
+        if (!surOnglet(Sorte::Articles))
+            return false;
+        if (operation == Operation::Recalc)
+            m_articles.Recalc();
+        else if (operation == Operation::EntreeStock)
+            m_articles.EntreeStock();
+        else
+            m_articles.SortieStock();
+        return true;
     case Operation::RechTel:
     case Operation::RechContact:
         if (!surOnglet(Sorte::Clients))

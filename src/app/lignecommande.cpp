@@ -63,6 +63,10 @@ bool DialoguesConsole::okAnnuler(const QString& texte) {
     return false;
 }
 
+bool DialoguesConsole::avertissement(const QString& texte) {
+    return okAnnuler(texte);
+}
+
 void DialoguesConsole::message(const QString& texte) {
     ecritErreur(texte);
 }
@@ -92,6 +96,12 @@ std::optional<int> DialoguesConsole::listeDocuments(const QString&, const QStrin
 }
 
 std::optional<std::pair<int, int>> DialoguesConsole::plage(int) {
+    return std::nullopt;
+}
+
+std::optional<SaisieMouvement> DialoguesConsole::mouvementStock(MouvementStock, const QString&,
+                                                                const QString&,
+                                                                const SaisieMouvement&) {
     return std::nullopt;
 }
 

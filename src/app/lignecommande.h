@@ -26,6 +26,7 @@ class DialoguesConsole : public Dialogues {
 public:
     Reponse ouiNonAnnuler(const QString& texte) override;
     bool okAnnuler(const QString& texte) override;
+    bool avertissement(const QString& texte) override;
     void message(const QString& texte) override;
     std::optional<QString> fichierAOuvrir(const QString& filtre) override;
     std::optional<QString> fichierAEnregistrer(const QString& filtre,
@@ -35,6 +36,9 @@ public:
     std::optional<int> choisit(const QString& titre, const QStringList& entrees) override;
     std::optional<int> listeDocuments(const QString& titre, const QStringList& entrees) override;
     std::optional<std::pair<int, int>> plage(int compte) override;
+    std::optional<SaisieMouvement> mouvementStock(MouvementStock sorte, const QString& code,
+                                                  const QString& designation,
+                                                  const SaisieMouvement& initial) override;
 };
 
 // Loads the set of a client file with the checks of every load, without ever writing it, and

@@ -206,10 +206,6 @@ constexpr Operation kAVenir[] = {
     O::Trier,
     O::TrierFour,
     O::TrierArt,
-    // Stock movements and price recalculation.
-    O::Recalc,
-    O::EntreeStock,
-    O::SortieStock,
     // Statistics and the journal.
     O::StatsArt,
     O::StatsVentes,

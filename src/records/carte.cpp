@@ -80,10 +80,14 @@ bool Carte::quitteMontant(int ligne) {
     return true;
 }
 
-void Carte::setMontant(int ligne, double valeur) {
+QString Carte::montantAligne(int ligne, double valeur) const {
     const ChampMontant* c = champMontant(ligne);
     const QString texte = formateMontant(valeur, m_formatMontant);
-    m_champs[ligne - 1] = c ? aligneMontant(texte, c->largeur) : texte;
+    return c ? aligneMontant(texte, c->largeur) : texte;
+}
+
+void Carte::setMontant(int ligne, double valeur) {
+    m_champs[ligne - 1] = montantAligne(ligne, valeur);
 }
 
 void Carte::valideSaisie() {

@@ -90,6 +90,8 @@ public:
     // A computed amount shown in its field, formatted and right-aligned, without marking the
     // card.
     void setMontant(int ligne, double valeur);
+    // The text such an amount is shown with in the field of that line.
+    QString montantAligne(int ligne, double valeur) const;
     // Marks the card changed and the set modified.
     void marque();
     // A field set by the program, which does not mark the card (the next code of a new record).

@@ -51,6 +51,17 @@ struct TableListe {
     std::vector<QStringList> lignes;
 };
 
+// The stock movement dialogs: goods received for an article at a unit price, or goods leaving
+// it.
+enum class MouvementStock { Entree, Sortie };
+
+// The texts typed in a movement dialog's "Quantité" and "Prix unit. H.T." (the exit has no
+// price).
+struct SaisieMouvement {
+    QString quantite;
+    QString prixUnitaire;
+};
+
 // Everything the core asks of the user goes through here; the widgets answer with real dialogs,
 // the tests with scripted answers.
 class Dialogues {
@@ -62,6 +73,8 @@ public:
     virtual Reponse ouiNonAnnuler(const QString& texte) = 0;
     // A warning with OK and Cancel; true for OK.
     virtual bool okAnnuler(const QString& texte) = 0;
+    // A warning titled "Avertissement" with OK and Cancel; true for OK.
+    virtual bool avertissement(const QString& texte) = 0;
     // A message with OK only.
     virtual void message(const QString& texte) = 0;
     // The file chooser; the filter is written "Description (*.ext)|*.ext". Nothing when
@@ -83,6 +96,11 @@ public:
     // The print dialog of the list prints: the pages from and to, 1 to `compte`, a page
     // standing for a record; nothing when the print is cancelled.
     virtual std::optional<std::pair<int, int>> plage(int compte) = 0;
+    // "Entrée de stock" or "Sortie de stock" for the article shown (its code and designation),
+    // opened with the texts given: the texts typed, nothing on "Annuler".
+    virtual std::optional<SaisieMouvement> mouvementStock(MouvementStock sorte, const QString& code,
+                                                          const QString& designation,
+                                                          const SaisieMouvement& initial) = 0;
 };
 
 } // namespace zel

@@ -3,6 +3,8 @@
 #include "records/texte.h"
 #include "stock/pagefournisseurs.h"
 
+#include <utility>
+
 namespace zel {
 namespace {
 
@@ -137,12 +139,38 @@ bool PageArticles::arretTab(int ligne) const {
     }
 }
 
-std::optional<double> PageArticles::facteur() const {
-    const QString choix = carte().champ(L::Tva).trimmed();
-    const qsizetype i = choix.isEmpty() ? 0 : tva().indexOf(choix);
+std::optional<double> facteurTva(QStringView choix, const std::array<double, 3>& taux) {
+    const qsizetype i = choix.isEmpty() ? 0 : PageArticles::tva().indexOf(choix);
     if (i < 0)
         return std::nullopt;
-    return m_reglages.ini.tauxTva[std::size_t(i)] * 0.01 + 1;
+    return taux[std::size_t(i)] * 0.01 + 1;
+}
+
+PrixSuivis prixSuivis(int ligne, double valeur, std::optional<double> achat,
+                      std::optional<double> facteur, bool venteTTC) {
+    PrixSuivis p;
+    if (ligne == L::Coefficient) {
+        if (!achat)
+            return p;
+        const double prix = *achat * valeur;
+        (venteTTC ? p.ttc : p.ht) = prix;
+        if (facteur)
+            (venteTTC ? p.ht : p.ttc) = venteTTC ? prix / *facteur : prix * *facteur;
+        return p;
+    }
+    if (!facteur)
+        return p;
+    if (ligne == L::PrixHT)
+        p.ttc = valeur * *facteur;
+    else
+        p.ht = valeur / *facteur;
+    if (achat && *achat != 0)
+        p.coefficient = valeur / *achat;
+    return p;
+}
+
+std::optional<double> PageArticles::facteur() const {
+    return facteurTva(carte().champ(L::Tva).trimmed(), m_reglages.ini.tauxTva);
 }
 
 std::optional<double> PageArticles::nombre(int ligne) const {
@@ -151,36 +179,15 @@ std::optional<double> PageArticles::nombre(int ligne) const {
 
 void PageArticles::calculePrix(int ligne) {
     // Each result comes from the texts shown; an unusable purchase price or VAT choice, or a
-    // purchase price of zero to divide by, stops the computation where it stands.
-    Carte& c = carte();
-    const std::optional<double> achat = nombre(L::PrixAchat);
-    const std::optional<double> f = facteur();
+    // purchase price of zero to divide by, leaves out what it would give.
     const std::optional<double> saisi = nombre(ligne);
     if (!saisi)
         return;
-    const bool ttc = venteTTC();
-    switch (ligne) {
-    case L::Coefficient:
-        if (!achat)
-            return;
-        c.setMontant(ttc ? L::PrixTTC : L::PrixHT, *achat * *saisi);
-        if (f)
-            c.setMontant(ttc ? L::PrixHT : L::PrixTTC,
-                         ttc ? *achat * *saisi / *f : *achat * *saisi * *f);
-        return;
-    case L::PrixHT:
-    case L::PrixTTC:
-        if (!f)
-            return;
-        if (ligne == L::PrixHT)
-            c.setMontant(L::PrixTTC, *saisi * *f);
-        else
-            c.setMontant(L::PrixHT, *saisi / *f);
-        if (achat && *achat != 0)
-            c.setMontant(L::Coefficient, *saisi / *achat);
-        return;
-    default:
-        return;
+    const PrixSuivis p = prixSuivis(ligne, *saisi, nombre(L::PrixAchat), facteur(), venteTTC());
+    for (const auto& [l, v] :
+         {std::pair{L::Coefficient, p.coefficient}, {L::PrixHT, p.ht}, {L::PrixTTC, p.ttc}}) {
+        if (v)
+            carte().setMontant(l, *v);
     }
 }
 
@@ -206,6 +213,148 @@ bool PageArticles::quitteChamp(int ligne) {
     }
     c.marque();
     return true;
+}
+
+std::optional<double> PageArticles::nombreStock(int ligne) {
+    const QString& texte = carte().champ(ligne);
+    if (texte.trimmed().isEmpty())
+        return 0.0;
+    if (const std::optional<double> v = litNombre(texte))
+        return v;
+    const QString champ =
+        ligne == L::StockReel ? QStringLiteral("Stock réel") : QStringLiteral("P.A.Moyen Pond.");
+    m_dialogues.message(
+        QStringLiteral(
+            "« %1 » n'est pas un nombre valide pour « %2 » : le stock n'est pas modifié.")
+            .arg(texte.trimmed(), champ));
+    return std::nullopt;
+}
+
+bool PageArticles::entreeStock(double quantite, double prixUnitaire) {
+    const std::optional<double> stock = nombreStock(L::StockReel);
+    if (!stock)
+        return false;
+    const std::optional<double> moyen = nombreStock(L::PrixMoyen);
+    if (!moyen)
+        return false;
+    const StockPondere apres = entreePonderee({*stock, *moyen}, quantite, prixUnitaire);
+    carte().setMontant(L::StockReel, apres.stock);
+    carte().setMontant(L::PrixMoyen, apres.moyen);
+    carte().marque();
+    m_stockModifiable = false;
+    return true;
+}
+
+bool PageArticles::sortieStock(double quantite) {
+    // Nothing holds the stock at zero or above: taking out more than is held is recorded too.
+    const std::optional<double> stock = nombreStock(L::StockReel);
+    if (!stock)
+        return false;
+    carte().setMontant(L::StockReel, *stock - quantite);
+    carte().marque();
+    m_stockModifiable = false;
+    return true;
+}
+
+void PageArticles::mouvement(MouvementStock sorte) {
+    // A stock or an average that is not a number is told before anything is typed.
+    const bool entree = sorte == MouvementStock::Entree;
+    if (!nombreStock(L::StockReel) || (entree && !nombreStock(L::PrixMoyen)))
+        return;
+    SaisieMouvement saisie;
+    while (const std::optional<SaisieMouvement> r = m_dialogues.mouvementStock(
+               sorte, carte().champ(L::Code).trimmed(), carte().champ(L::Designation), saisie)) {
+        saisie = *r;
+        const std::variant<QuantitePrix, QString> lu = litMouvement(sorte, saisie);
+        if (const QString* refus = std::get_if<QString>(&lu)) {
+            m_dialogues.message(*refus);
+            continue;
+        }
+        const QuantitePrix& qp = std::get<QuantitePrix>(lu);
+        if (entree)
+            entreeStock(qp.quantite, qp.prixUnitaire);
+        else
+            sortieStock(qp.quantite);
+        return;
+    }
+}
+
+void PageArticles::EntreeStock() {
+    mouvement(MouvementStock::Entree);
+}
+
+void PageArticles::SortieStock() {
+    mouvement(MouvementStock::Sortie);
+}
+
+bool PageArticles::recalculeArticle(Blocs& articles, int ouverture, bool& change) const {
+    const auto ligne = [&](int l) -> const QString& { return articles.ligne(ouverture + l); };
+    // Only the inputs of the relation that the "Fixer" choice keeps are read: the coefficient,
+    // or the sale price of the sale mode.
+    const std::optional<double> f =
+        facteurTva(QStringView(ligne(L::Tva)).trimmed(), m_reglages.ini.tauxTva);
+    const bool ttc = ligne(L::VenteTTC) == u"Y";
+    const int fixe = ligne(L::Fixer) == u"N" ? L::Coefficient : ttc ? L::PrixTTC : L::PrixHT;
+    // As on the card, the quantity kept counts as it is shown, in the amount format.
+    const std::optional<Montant> lu = litMontant(ligne(fixe));
+    const std::optional<double> valeur =
+        lu ? litNombre(formateMontant(*lu, m_reglages.formatMontant)) : std::nullopt;
+    if (!f || !valeur)
+        return false;
+    PrixSuivis p = prixSuivis(fixe, *valeur, litNombre(ligne(L::PrixAchat)), f, ttc);
+    // The quantity kept is written again in the format of those computed from it.
+    (fixe == L::Coefficient ? p.coefficient : ttc ? p.ttc : p.ht) = *valeur;
+    // A block that lost its closing tag may hold another block's tag among its price lines:
+    // that line is never written over.
+    const auto balise = [&](int l) { return Blocs::commeUneBalise(ligne(l)); };
+    if (!p.ht || !p.ttc || balise(L::Coefficient) || balise(L::PrixHT) || balise(L::PrixTTC))
+        return false;
+    for (const auto& [l, v] :
+         {std::pair{L::Coefficient, p.coefficient}, {L::PrixHT, p.ht}, {L::PrixTTC, p.ttc}}) {
+        if (!v)
+            continue;
+        const QString texte = carte().montantAligne(l, *v);
+        if (texte != ligne(l)) {
+            articles.changeLigne(ouverture + l, texte);
+            change = true;
+        }
+    }
+    return true;
+}
+
+void PageArticles::Recalc() {
+    if (!m_dialogues.avertissement(QStringLiteral("Recalculer tous les prix ?")))
+        return;
+    EcritFiche();
+    Blocs& articles = m_jeu.BlocsArt();
+    // The lines are changed in place, so the opening tags stay where they were found.
+    const std::span<const LigneOuverture> vues = articles.ouvertures();
+    const std::vector<LigneOuverture> ouvertures(vues.begin(), vues.end());
+    bool change = false;
+    QStringList laisses;
+    for (const LigneOuverture& o : ouvertures) {
+        if (o.numero < 0)
+            continue;
+        const int lignes = articles.finBloc(o.numero, o.position).fin - o.position - 1;
+        if (lignes >= L::Fixer && recalculeArticle(articles, o.position, change))
+            continue;
+        laisses.append(lignes >= L::Code ? articles.ligne(o.position + L::Code).trimmed()
+                                         : QStringLiteral("fiche %1").arg(o.numero + 1));
+    }
+    if (change)
+        m_jeu.SetSauve();
+    LitFiche();
+    if (laisses.isEmpty())
+        return;
+    constexpr int kCodesNommes = 10;
+    QString codes = QStringList(laisses.mid(0, kCodesNommes)).join(QStringLiteral(", "));
+    if (laisses.size() > kCodesNommes)
+        codes += QStringLiteral(", …");
+    m_dialogues.message(
+        QStringLiteral("Prix non recalculés pour %1 article(s), dont le prix d'achat, le "
+                       "coefficient, le prix de vente fixé ou la TVA est vide ou illisible : %2.")
+            .arg(laisses.size())
+            .arg(codes));
 }
 
 std::optional<QString> PageArticles::choisitParCode() {

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "records/pagecarte.h"
+#include "stock/mouvementstock.h"
+
+#include <array>
 
 namespace zel {
 
@@ -12,6 +15,26 @@ inline constexpr int Code = 1, Famille = 2, Designation = 3, StockReel = 4, Stoc
                      PrixTTC = 16, Fixer = 17, CompteVente = 18, CompteAchat = 19,
                      SaisieLibelle = 20, SaisieMontant = 21;
 } // namespace ligneArticle
+
+// The VAT factor of an article's "TVA" choice, rate × 0.01 + 1: "1", "2" and "3" name the three
+// rates of the settings, and an empty choice the first; nothing for any other text.
+std::optional<double> facteurTva(QStringView choix, const std::array<double, 3>& taux);
+
+// The prices that follow from one price of an article, as the card computes them when that
+// field is left, and as the recalculation of every article does with the field its "Fixer"
+// choice keeps:
+// - the coefficient C on the purchase price P gives P × C as the price of the sale mode (before
+//   tax or tax included), and the other price through the VAT factor;
+// - a sale price gives the other one through the factor, and the coefficient as that price over
+//   P when P is a number other than zero.
+// What cannot be computed (no purchase price for the coefficient, no factor) is left out.
+struct PrixSuivis {
+    std::optional<double> coefficient;
+    std::optional<double> ht;
+    std::optional<double> ttc;
+};
+PrixSuivis prixSuivis(int ligne, double valeur, std::optional<double> achat,
+                      std::optional<double> facteur, bool venteTTC);
 
 // The article browsing modes of the "Sélection" menu: 0 and 1 take every article.
 enum class SelectionArticle { Aucune = 0, Tous = 1, Famille = 2, Fournisseur = 3, Alerte = 4 };
@@ -54,6 +77,22 @@ public:
     // the text is not a number (the user is told, the text stays as typed).
     bool quitteChamp(int ligne);
 
+    // "Entrée stock..." and "Sortie stock...": the dialog for the article shown, then the
+    // movement on the card. "Annuler" changes nothing; a bad quantity or price is told and the
+    // dialog comes back with the texts typed.
+    void EntreeStock();
+    void SortieStock();
+    // Goods received for the article shown, at a unit price, or goods leaving it: "Stock réel"
+    // and, for an entry, "P.A.Moyen Pond." follow (a blank one counting as zero), and the card
+    // is marked changed. False, the user told and nothing changed, when one of them is not a
+    // number.
+    bool entreeStock(double quantite, double prixUnitaire);
+    bool sortieStock(double quantite);
+    // "Recalculer prix des articles": after the user's OK, the card written back, every
+    // article's prices follow its purchase price, its coefficient, its sale mode and the VAT
+    // rates of the settings, in one pass over the store; then the card is read again.
+    void Recalc();
+
     // The pick lists of the invoice lines (by code) and of the order lines (by the supplier's
     // reference): the code or reference chosen, or nothing.
     std::optional<QString> choisitParCode();
@@ -69,6 +108,13 @@ private:
     std::optional<double> nombre(int ligne) const;
     void montre(int ligne, double valeur);
     void calculePrix(int ligne);
+    // The number of a stock line of the card, blank counting as zero; nothing, the user told,
+    // for a text that is not a number.
+    std::optional<double> nombreStock(int ligne);
+    void mouvement(MouvementStock sorte);
+    // Recalculates the article whose opening tag is at `ouverture`; false when its lines give
+    // no prices to compute from.
+    bool recalculeArticle(Blocs& articles, int ouverture, bool& change) const;
 
     SelectionArticle m_selection = SelectionArticle::Aucune;
     QString m_cleFamille;

@@ -1,9 +1,12 @@
 #include "ui/dialoguesqt.h"
 
 #include "ui/dialogueslistes.h"
+#include "ui/tmouvement.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
+
+#include <memory>
 
 namespace zel::ui {
 
@@ -37,7 +40,15 @@ Dialogues::Reponse DialoguesQt::ouiNonAnnuler(const QString& texte) {
 }
 
 bool DialoguesQt::okAnnuler(const QString& texte) {
-    return QMessageBox::warning(m_parent, kTitre, texte, QMessageBox::Ok | QMessageBox::Cancel) ==
+    return okAnnulerTitre(kTitre, texte);
+}
+
+bool DialoguesQt::avertissement(const QString& texte) {
+    return okAnnulerTitre(QStringLiteral("Avertissement"), texte);
+}
+
+bool DialoguesQt::okAnnulerTitre(const QString& titre, const QString& texte) {
+    return QMessageBox::warning(m_parent, titre, texte, QMessageBox::Ok | QMessageBox::Cancel) ==
            QMessageBox::Ok;
 }
 
@@ -89,6 +100,21 @@ std::optional<std::pair<int, int>> DialoguesQt::plage(int compte) {
     if (dialogue.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialogue.plage();
+}
+
+std::optional<SaisieMouvement> DialoguesQt::mouvementStock(MouvementStock sorte,
+                                                           const QString& code,
+                                                           const QString& designation,
+                                                           const SaisieMouvement& initial) {
+    std::unique_ptr<TMouvement> dialogue;
+    if (sorte == MouvementStock::Entree)
+        dialogue = std::make_unique<TEntree>(*this, m_parent);
+    else
+        dialogue = std::make_unique<TSortie>(*this, m_parent);
+    dialogue->Init(code, designation, initial);
+    if (dialogue->exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialogue->Result();
 }
 
 } // namespace zel::ui

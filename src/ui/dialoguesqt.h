@@ -13,6 +13,7 @@ public:
 
     Reponse ouiNonAnnuler(const QString& texte) override;
     bool okAnnuler(const QString& texte) override;
+    bool avertissement(const QString& texte) override;
     void message(const QString& texte) override;
     std::optional<QString> fichierAOuvrir(const QString& filtre) override;
     std::optional<QString> fichierAEnregistrer(const QString& filtre,
@@ -22,8 +23,13 @@ public:
     std::optional<int> choisit(const QString& titre, const QStringList& entrees) override;
     std::optional<int> listeDocuments(const QString& titre, const QStringList& entrees) override;
     std::optional<std::pair<int, int>> plage(int compte) override;
+    std::optional<SaisieMouvement> mouvementStock(MouvementStock sorte, const QString& code,
+                                                  const QString& designation,
+                                                  const SaisieMouvement& initial) override;
 
 private:
+    bool okAnnulerTitre(const QString& titre, const QString& texte);
+
     QWidget* m_parent;
 };
 

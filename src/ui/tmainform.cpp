@@ -390,6 +390,9 @@ void TMainForm::declenche(Operation operation, Cible origine) {
     case Operation::SupCmd:
     case Operation::ListCmd:
     case Operation::ChercheCmd:
+    case Operation::Recalc:
+    case Operation::EntreeStock:
+    case Operation::SortieStock:
         operationDePage(operation);
         break;
     case Operation::SupLigne1:
@@ -518,9 +521,6 @@ void TMainForm::declenche(Operation operation, Cible origine) {
     case Operation::Trier:
     case Operation::TrierFour:
     case Operation::TrierArt:
-    case Operation::Recalc:
-    case Operation::EntreeStock:
-    case Operation::SortieStock:
     case Operation::StatsArt:
     case Operation::StatsVentes:
     case Operation::StatsCli:

@@ -1,4 +1,4 @@
-#include "support/montage.h"
+#include "support/montagearticles.h"
 
 #include <gtest/gtest.h>
 
@@ -15,17 +15,7 @@ QStringList article(int n, const std::map<int, QString>& champs, const QStringLi
     return test::bloc(n, 21, champs, suite);
 }
 
-// The card window on a set, seen from the article tab.
-struct Montage : test::Montage {
-    PageArticles& page = fenetre.articles();
-    Carte& carte = page.carte();
-
-    void charge(const QStringList& articles, const QStringList& fournisseurs = {}) {
-        test::Montage::charge({}, fournisseurs, articles);
-        fenetre.montre(Sorte::Articles);
-    }
-    QString champ(int ligne) const { return carte.champ(ligne).trimmed(); }
-};
+using Montage = test::MontageArticles;
 
 } // namespace
 

@@ -11,13 +11,23 @@ Dialogues::Reponse DialoguesFactices::ouiNonAnnuler(const QString& texte) {
     return r;
 }
 
-bool DialoguesFactices::okAnnuler(const QString& texte) {
-    vus.append(QStringLiteral("confirmation: ") + texte);
+bool DialoguesFactices::prochaineConfirmation() {
     if (confirmations.empty())
         return false;
     const bool r = confirmations.front();
     confirmations.pop_front();
     return r;
+}
+
+bool DialoguesFactices::okAnnuler(const QString& texte) {
+    vus.append(QStringLiteral("confirmation: ") + texte);
+    return prochaineConfirmation();
+}
+
+bool DialoguesFactices::avertissement(const QString& texte) {
+    // Answered from the same queue as the other confirmations.
+    vus.append(QStringLiteral("avertissement: ") + texte);
+    return prochaineConfirmation();
 }
 
 void DialoguesFactices::message(const QString& texte) {
@@ -84,6 +94,21 @@ std::optional<std::pair<int, int>> DialoguesFactices::plage(int compte) {
         return std::nullopt;
     const std::optional<std::pair<int, int>> r = plages.front();
     plages.pop_front();
+    return r;
+}
+
+std::optional<SaisieMouvement> DialoguesFactices::mouvementStock(MouvementStock sorte,
+                                                                 const QString& code,
+                                                                 const QString& designation,
+                                                                 const SaisieMouvement& initial) {
+    vus.append((sorte == MouvementStock::Entree ? QStringLiteral("entrée: ")
+                                                : QStringLiteral("sortie: ")) +
+               code + u' ' + designation + QStringLiteral(" [") + initial.quantite + u'|' +
+               initial.prixUnitaire + u']');
+    if (mouvements.empty())
+        return std::nullopt;
+    const std::optional<SaisieMouvement> r = mouvements.front();
+    mouvements.pop_front();
     return r;
 }
 

@@ -20,6 +20,8 @@ public:
     std::deque<std::optional<int>> choix; // for the on-screen lists and the pick lists
     // The print dialog's pages from and to; nothing stands for "Annuler".
     std::deque<std::optional<std::pair<int, int>>> plages;
+    // The texts typed in the stock movement dialogs; nothing stands for "Annuler".
+    std::deque<std::optional<SaisieMouvement>> mouvements;
     QStringList vus;
     // The last on-screen list shown and the last pick list's entries.
     TableListe derniereListe;
@@ -27,6 +29,7 @@ public:
 
     Reponse ouiNonAnnuler(const QString& texte) override;
     bool okAnnuler(const QString& texte) override;
+    bool avertissement(const QString& texte) override;
     void message(const QString& texte) override;
     std::optional<QString> fichierAOuvrir(const QString& filtre) override;
     std::optional<QString> fichierAEnregistrer(const QString& filtre,
@@ -36,8 +39,12 @@ public:
     std::optional<int> choisit(const QString& titre, const QStringList& entrees) override;
     std::optional<int> listeDocuments(const QString& titre, const QStringList& entrees) override;
     std::optional<std::pair<int, int>> plage(int compte) override;
+    std::optional<SaisieMouvement> mouvementStock(MouvementStock sorte, const QString& code,
+                                                  const QString& designation,
+                                                  const SaisieMouvement& initial) override;
 
 private:
+    bool prochaineConfirmation();
     static std::optional<QString> prochainTexte(std::deque<QString>& file);
     std::optional<int> prochainChoix();
 };

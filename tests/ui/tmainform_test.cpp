@@ -249,14 +249,19 @@ TEST_F(Fenetre, CommandsStillToComeSaySo) {
 TEST_F(Fenetre, EveryMenuItemRunsItsOperationOrIsOnTheListStillToCome) {
     const std::span<const Operation> aVenir = zel::operationsAVenir();
     // The operations of the parts not built yet, and only those.
-    const std::vector<Operation> attendues = {Operation::Importer,    Operation::Exporter,
-                                              Operation::Copier,      Operation::Coller,
-                                              Operation::Trier,       Operation::TrierFour,
-                                              Operation::TrierArt,    Operation::Recalc,
-                                              Operation::EntreeStock, Operation::SortieStock,
-                                              Operation::StatsArt,    Operation::StatsVentes,
-                                              Operation::StatsCli,    Operation::StatsRepresentant,
-                                              Operation::Journal,     Operation::TrTexte,
+    const std::vector<Operation> attendues = {Operation::Importer,
+                                              Operation::Exporter,
+                                              Operation::Copier,
+                                              Operation::Coller,
+                                              Operation::Trier,
+                                              Operation::TrierFour,
+                                              Operation::TrierArt,
+                                              Operation::StatsArt,
+                                              Operation::StatsVentes,
+                                              Operation::StatsCli,
+                                              Operation::StatsRepresentant,
+                                              Operation::Journal,
+                                              Operation::TrTexte,
                                               Operation::Messages};
     EXPECT_EQ(std::vector<Operation>(aVenir.begin(), aVenir.end()), attendues);
 
