@@ -353,6 +353,18 @@ private:
             return;
         if (premier && destination(mot, etoile))
             return;
+        // A character by its number, in the text as in a font's name.
+        if (mot == "uc") {
+            etat().remplacants = borne(n, 0, 16);
+            return;
+        }
+        if (mot == "u") {
+            // A signed 16-bit number: negative values stand for the upper half.
+            const long long code = n < 0 ? n + 65536 : n;
+            emet(code >= 0 && code <= 0xFFFF ? char16_t(code) : u'\uFFFD');
+            m_remplacantsASauter = etat().remplacants;
+            return;
+        }
         switch (etat().destination) {
         case Destination::Polices:
             if (mot == "f") {
@@ -457,13 +469,6 @@ private:
             e.droite = borne(n, -kRetraitMax, kRetraitMax);
         } else if (mot == "ls") {
             e.puce = n > 0;
-        } else if (mot == "uc") {
-            e.remplacants = borne(n, 0, 16);
-        } else if (mot == "u") {
-            // A signed 16-bit number: negative values stand for the upper half.
-            const long long code = n < 0 ? n + 65536 : n;
-            emet(code >= 0 && code <= 0xFFFF ? char16_t(code) : u'\uFFFD');
-            m_remplacantsASauter = e.remplacants;
         }
     }
 

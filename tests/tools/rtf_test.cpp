@@ -30,7 +30,7 @@ Document lettre() {
     const Format times = format(QStringLiteral("Times New Roman"), 20);
     Format gras = times;
     gras.gras = true;
-    Format italique = format(QStringLiteral("Arial"), 28);
+    Format italique = format(QStringLiteral("Ωmega Sans‑Serif"), 28);
     italique.italique = true;
     italique.couleur = 0xC00000;
     Format souligne = times;
@@ -95,7 +95,7 @@ TEST(Rtf, LecteurIndependantRetrouveTexteEtAttributs) {
           "12, rue de l'&Eacute;glise", "<i>", "75001 Paris", "Madame,",
           "voici {le} devis \\ joint", "<u><font color=\"#0000ff\">1 250,00 ", "&euro;",
           "<s> ancien prix</s>", "<div align=\"justify\">", "Premier article", "Second article",
-          "font face=\"Arial\""}) {
+          "<font size=\"4\"><i>"}) {
         EXPECT_TRUE(html.contains(QString::fromUtf8(attendu))) << attendu << "\n"
                                                                << html.toStdString();
     }
