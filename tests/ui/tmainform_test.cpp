@@ -230,7 +230,6 @@ TEST_F(Fenetre, CommandsStillToComeSaySo) {
         const char* message;
     };
     const Cas cas[] = {
-        {"&Outils", "&Messages", "Cette commande n'est pas encore disponible."},
         {"&?", "&Index", "Le fichier d'aide "},
     };
     for (const Cas& c : cas) {
@@ -258,7 +257,7 @@ TEST_F(Fenetre, EveryMenuItemRunsItsOperationOrIsOnTheListStillToCome) {
         Operation::ChercheCmd,  Operation::SetCmd,      Operation::Recalc,
         Operation::EntreeStock, Operation::SortieStock, Operation::StatsArt,
         Operation::StatsVentes, Operation::StatsCli,    Operation::StatsRepresentant,
-        Operation::Journal,     Operation::TrTexte,     Operation::Messages};
+        Operation::Journal};
     EXPECT_EQ(std::vector<Operation>(aVenir.begin(), aVenir.end()), attendues);
 
     // Any window an operation opens is closed at once, as a user would close it.
