@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QProcess>
@@ -210,4 +211,13 @@ TEST_F(Texte, LaLettreSImprimeEnPdf) {
     for (const QString& ligne : entete)
         EXPECT_TRUE(texte.contains(ligne)) << ligne.toStdString();
     EXPECT_TRUE(texte.contains(s("Veuillez agreer nos salutations.")));
+}
+
+TEST(DocumentQt, UnePoliceAbsenteSeRabatSurLaPoliceAEmpattements) {
+    rtf::Format absente;
+    absente.police = s("Police absente du système");
+    EXPECT_EQ(zel::ui::documentqt::formatCaracteres(absente).fontStyleHint(), QFont::Serif);
+    rtf::Format presente;
+    presente.police = QFontDatabase::families().value(0);
+    EXPECT_NE(zel::ui::documentqt::formatCaracteres(presente).fontStyleHint(), QFont::Serif);
 }
