@@ -125,6 +125,12 @@ Resultat encodeLignes(const QStringList& lignes, QByteArray& sortie) {
     return Resultat::succes();
 }
 
+QString avecExtension(const QString& nom, QStringView extension) {
+    const qsizetype dossier = nom.lastIndexOf(u'/') + 1;
+    const qsizetype point = nom.lastIndexOf(u'.');
+    return (point >= dossier ? nom.left(point) : nom) + u'.' + extension.toString();
+}
+
 bool existe(const QString& chemin) {
     const QFileInfo info(chemin);
     return !chemin.isEmpty() && info.exists() && !info.isDir();

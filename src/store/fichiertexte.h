@@ -21,6 +21,10 @@ Resultat encodeLignes(const QStringList& lignes, QByteArray& sortie);
 
 bool existe(const QString& chemin);
 
+// The name with the extension of its file name (not of a folder) replaced, or added when it has
+// none: "/a.b/Dupont.cli" with "oms" gives "/a.b/Dupont.oms".
+QString avecExtension(const QString& nom, QStringView extension);
+
 // The cause of a failed file access as the system gave it (its error number), in French; nothing
 // for a number without a cause of its own here.
 std::optional<QString> causeSysteme(int numero);

@@ -48,9 +48,7 @@ BlocMessages::BlocMessages() : m_lignes{kVide} {
 }
 
 QString BlocMessages::nomFichier(const QString& nomClients) {
-    const qsizetype debutNom = nomClients.lastIndexOf(u'/') + 1;
-    const qsizetype point = nomClients.lastIndexOf(u'.');
-    return (point < debutNom ? nomClients : nomClients.left(point)) + QStringLiteral(".oms");
+    return fichier::avecExtension(nomClients, u"oms");
 }
 
 Resultat BlocMessages::Charge(const QString& nomClients) {

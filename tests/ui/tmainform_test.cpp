@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -244,6 +245,20 @@ TEST_F(Fenetre, CommandsStillToComeSaySo) {
     appuie(fenetre.fiche(), Qt::Key_PageDown);
     EXPECT_EQ(dialogues.vus,
               QStringList{s("message: Cette commande n'est pas encore disponible.")});
+}
+
+TEST_F(Fenetre, TheMessagesNeedASetWithItsFile) {
+    EXPECT_FALSE(action("&Outils", "&Messages")->isEnabled());
+    fenetre.declenche(Operation::Messages, {});
+    EXPECT_TRUE(dialogues.vus.value(0).startsWith(s("message: Les messages se gardent")));
+    // Once the set has its file, in a folder with a dot in its name, the item is on.
+    ASSERT_TRUE(QDir(dossier.racine()).mkdir(s("jean.dupont")));
+    dialogues.fichiers = {dossier.chemin(s("jean.dupont/Dupont"))};
+    fenetre.declenche(Operation::EnregistrerSous, {});
+    EXPECT_TRUE(action("&Outils", "&Messages")->isEnabled());
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    fenetre.declenche(Operation::Messages, {});
+    EXPECT_TRUE(dossier.existe(s("jean.dupont/Dupont.oms")));
 }
 
 TEST_F(Fenetre, EveryMenuItemRunsItsOperationOrIsOnTheListStillToCome) {
