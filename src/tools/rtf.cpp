@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <map>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -126,6 +127,25 @@ int chiffreHexa(char c) {
     return -1;
 }
 
+// The Western European code page, and the other one-byte Windows code pages a font's character
+// set can name; text in any other is read as Western European.
+constexpr int kPageOuest = 1252;
+
+int pageConnue(long long page) {
+    return page == 874 || (page >= 1250 && page <= 1258) ? int(page) : kPageOuest;
+}
+
+int pageDuJeu(long long jeu) {
+    constexpr std::pair<int, int> kJeux[] = {{161, 1253}, {162, 1254}, {163, 1258},
+                                             {177, 1255}, {178, 1256}, {186, 1257},
+                                             {204, 1251}, {222, 874},  {238, 1250}};
+    for (auto [j, page] : kJeux) {
+        if (j == jeu)
+            return page;
+    }
+    return kPageOuest;
+}
+
 int borne(long long n, int bas, int haut) {
     return int(std::clamp<long long>(n, bas, haut));
 }
@@ -208,7 +228,30 @@ private:
         else if (c == ';' && etat().destination == Destination::Couleurs)
             retientCouleur();
         else
-            emet(cp1252::versUnicode(static_cast<unsigned char>(c)));
+            emetOctet(static_cast<unsigned char>(c));
+    }
+
+    // A byte of text in the code page of the font it is written in.
+    void emetOctet(unsigned char octet) {
+        const int page = etat().destination == Destination::Polices
+                             ? m_pagesPolices.value(m_policeEnCours, m_pageDefaut)
+                             : m_pagesPolices.value(etat().police, m_pageDefaut);
+        auto decodeur = m_decodeurs.find(page);
+        if (decodeur == m_decodeurs.end() && page != kPageOuest)
+            decodeur =
+                m_decodeurs
+                    .emplace(page, QStringDecoder(("windows-" + std::to_string(page)).c_str()))
+                    .first;
+        // Without the system's code pages, Western European it is.
+        if (octet < 0x80 || page == kPageOuest || !decodeur->second.isValid()) {
+            emet(cp1252::versUnicode(octet));
+            return;
+        }
+        const QString c =
+            decodeur->second(QByteArrayView(reinterpret_cast<const char*>(&octet), 1));
+        // A byte the code page leaves undefined stands for nothing.
+        if (c.size() == 1)
+            emet(c[0].unicode());
     }
 
     void emet(char16_t c) {
@@ -272,7 +315,7 @@ private:
         if (c == '\'') {
             const int octet = hexa();
             if (octet >= 0 && !remplacant())
-                emet(cp1252::versUnicode(static_cast<unsigned char>(octet)));
+                emetOctet(static_cast<unsigned char>(octet));
             return;
         }
         if (remplacant())
@@ -370,6 +413,11 @@ private:
             if (mot == "f") {
                 m_policeEnCours = int(n);
                 m_nomPolice.clear();
+            } else if (mot == "fcharset" && n != 1) {
+                // Character set 1 is the document's default code page.
+                m_pagesPolices.insert(m_policeEnCours, pageDuJeu(n));
+            } else if (mot == "cpg") {
+                m_pagesPolices.insert(m_policeEnCours, pageConnue(n));
             }
             return;
         case Destination::Couleurs:
@@ -435,6 +483,8 @@ private:
             e.demiPoints = 24;
             e.gras = e.italique = e.souligne = e.barre = false;
             e.couleur = 0;
+        } else if (mot == "ansicpg") {
+            m_pageDefaut = pageConnue(n);
         } else if (mot == "deff") {
             m_policeDefaut = e.police = int(n);
         } else if (mot == "f") {
@@ -483,6 +533,9 @@ private:
     Document m_doc;
     Paragraphe m_courant;
     QHash<int, QString> m_polices;
+    QHash<int, int> m_pagesPolices; // the code page of each font's text
+    int m_pageDefaut = kPageOuest;
+    std::map<int, QStringDecoder> m_decodeurs;
     int m_policeDefaut = 0;
     int m_policeEnCours = 0;
     QString m_nomPolice;

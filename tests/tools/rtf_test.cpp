@@ -131,6 +131,13 @@ TEST(Rtf, FichiersDesTraitementsDeTexteCourants) {
          "x\\ldblquote ok\\rdblquote\\endash\\emdash\\~\\bullet\\par}",
          QStringLiteral("€😀 Ω אx“ok”–—\u00A0•"),
          {false}},
+        {"pages de code des polices",
+         "{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset238 Arial CE;}{\\f1 Arial;}"
+         "{\\f2\\fcharset0 Times;}{\\f3\\fcharset204 Arial \\'c4\\'e0;}}\\f0 \\'9a\\'e8 "
+         "\\f1\\'c4\\'e0 "
+         "\\f2\\'e9\\'80 \\f3\\'98\\par}",
+         QStringLiteral("šč Да é€ "),
+         {false}},
         {"groupes imbriqués",
          "{\\rtf1{\\b gras {\\i gras italique {\\ul tout}} encore}{ simple}\\par}",
          QStringLiteral("gras gras italique tout encore simple"),
