@@ -291,7 +291,8 @@ void TTexte::montre(const std::optional<rtf::Document>& d) {
         return;
     documentqt::vers(*d, *m_texte->document());
     m_texte->moveCursor(QTextCursor::Start);
-    // What was just read or made is no change of the user's.
+    // What was just read or made is no change of the user's, nor one to undo.
+    m_texte->document()->clearUndoRedoStacks();
     m_texte->document()->setModified(false);
     SelectionChange();
 }

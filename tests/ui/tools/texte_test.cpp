@@ -67,6 +67,9 @@ TEST_F(Texte, LEnTeteNEstPasUnChangementEtFermerNeDemandeRien) {
     EXPECT_EQ(fenetre.polices()->currentText(), u"Times New Roman");
     EXPECT_EQ(fenetre.taille()->value(), 10);
     EXPECT_FALSE(fenetre.document().modifie());
+    // Undo has nothing to take back.
+    touche(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(fenetre.texte()->toPlainText(), entete.join(u'\n'));
     clique("Fermer");
     EXPECT_FALSE(fenetre.isVisible());
     EXPECT_TRUE(dialogues.vus.isEmpty());
