@@ -1,6 +1,5 @@
 #include "ui/tools/ttexte.h"
 
-#include "records/dialogues.h"
 #include "ui/impression.h"
 #include "ui/tools/documentqt.h"
 
@@ -40,7 +39,6 @@ constexpr int kHauteurRegle = 22;
 
 Regle::Regle(QWidget* parent) : QWidget(parent) {
     setFixedHeight(kHauteurRegle);
-    setMouseTracking(false);
 }
 
 void Regle::place(const Marqueurs& m) {
@@ -128,9 +126,9 @@ const QString kTimes = QStringLiteral("Times New Roman");
 } // namespace
 
 TTexte::TTexte(QWidget* parent, zel::Dialogues& dialogues, zel::ui::Impression& impression)
-    : QDialog(parent), m_dialogues(dialogues), m_impression(impression), m_doc(dialogues),
-      m_texte(new QTextEdit(this)), m_regle(new zel::ui::Regle(this)),
-      m_polices(new QComboBox(this)), m_taille(new QSpinBox(this)) {
+    : QDialog(parent), m_impression(impression), m_doc(dialogues), m_texte(new QTextEdit(this)),
+      m_regle(new zel::ui::Regle(this)), m_polices(new QComboBox(this)),
+      m_taille(new QSpinBox(this)) {
     setWindowTitle(QStringLiteral("Texte"));
     // The text keeps 6 pixels of margin on each side inside the edit area.
     m_texte->document()->setDocumentMargin(6);

@@ -87,7 +87,6 @@ private:
     void puces(bool oui);
     void retraits(zel::outils::regle::Marqueur m, int gauche, int prise);
 
-    zel::Dialogues& m_dialogues;
     zel::ui::Impression& m_impression;
     zel::outils::TraitementTexte m_doc;
     QStringList m_entete;
