@@ -1,6 +1,6 @@
 # Thin wrapper over CMake: make run, make test, make bench, make fuzz.
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev clang libclang-rt-14-dev qt6-translations-l10n poppler-utils
+            libbenchmark-dev clang libclang-rt-14-dev qt6-translations-l10n poppler-utils unrtf
 JOBS     ?= 2
 BUILD    ?= build
 CMAKE_FLAGS ?=
@@ -47,7 +47,7 @@ bench: deps
 fuzz: deps
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEL_TESTS=OFF -DZEL_UI=OFF -DZEL_FUZZ=ON
 	cmake --build build-fuzz -j$(JOBS)
-	for cible in documents cartes jeu parcours reglages blocnotes recalcul; do \
+	for cible in documents cartes jeu parcours reglages blocnotes recalcul rtf messages; do \
 	  mkdir -p fuzz-corpus/$$cible && \
 	  build-fuzz/fuzz/fuzz_$$cible -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	    fuzz-corpus/$$cible fuzz/seeds/$$cible || exit 1; \

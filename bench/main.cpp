@@ -10,6 +10,7 @@
 #include "store/maintenance.h"
 #include "support/dialoguesfactices.h"
 #include "support/mesurefixe.h"
+#include "tools/rtf.h"
 
 #include <QDir>
 #include <QFile>
@@ -298,6 +299,32 @@ void compare(const char* quoi, double petit, double grand) {
                 rapport <= 6.0 ? "" : "   (croissance plus que lineaire)");
 }
 
+// A letter of so many formatted paragraphs: the times to write it as RTF and to read it back.
+std::pair<double, double> mesureRtf(int paragraphes) {
+    outils::rtf::Document d;
+    outils::rtf::Format gras;
+    gras.police = QStringLiteral("Times New Roman");
+    gras.gras = true;
+    outils::rtf::Format italique = gras;
+    italique.gras = false;
+    italique.italique = true;
+    italique.couleur = 0x0000FF;
+    for (int i = 0; i < paragraphes; ++i) {
+        outils::rtf::Paragraphe p;
+        p.puce = i % 3 == 0;
+        p.ajoute(QStringLiteral("Article %1 : ").arg(i), gras);
+        p.ajoute(QStringLiteral("livré le 7 décembre, 1 250,00 € l'unité, Ω {remise}"), italique);
+        d.paragraphes.push_back(std::move(p));
+    }
+    QByteArray octets;
+    const double ecriture = mesure([&] { octets = outils::rtf::ecrit(d); });
+    const double lecture = mesure([&] {
+        if (outils::rtf::lit(octets) != d)
+            qFatal("RTF");
+    });
+    return {ecriture, lecture};
+}
+
 } // namespace
 
 int main() {
@@ -415,5 +442,10 @@ int main() {
     compare("Sauve du jeu ensuite", cmdPetit.sauve, cmdGrand.sauve);
     compare("Liste des commandes (ListCmd)", cmdPetit.liste, cmdGrand.liste);
     std::printf("(liste : %zu puis %zu entrees)\n", cmdPetit.entrees, cmdGrand.entrees);
+    const auto [ecritPetit, litPetit] = mesureRtf(2500);
+    const auto [ecritGrand, litGrand] = mesureRtf(10000);
+    std::printf("\nLettre en RTF (2500 puis 10000 paragraphes mis en forme) :\n");
+    compare("Ecriture RTF", ecritPetit, ecritGrand);
+    compare("Lecture RTF", litPetit, litGrand);
     return somme == 0 ? 1 : 0;
 }

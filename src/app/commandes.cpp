@@ -36,9 +36,7 @@ QString CommandesDocument::avecExtensionCli(const QString& nom) {
     // A name that already ends in ".cli", in any letter case, is the file the user has.
     if (nom.endsWith(u".cli", Qt::CaseInsensitive))
         return nom;
-    const qsizetype dossier = nom.lastIndexOf(u'/') + 1;
-    const qsizetype point = nom.lastIndexOf(u'.');
-    return (point >= dossier ? nom.left(point) : nom) + QStringLiteral(".cli");
+    return fichier::avecExtension(nom, u"cli");
 }
 
 bool CommandesDocument::invite() {

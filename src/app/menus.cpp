@@ -212,9 +212,6 @@ constexpr Operation kAVenir[] = {
     O::StatsCli,
     O::StatsRepresentant,
     O::Journal,
-    // The word processor and the messages.
-    O::TrTexte,
-    O::Messages,
 };
 
 constexpr BoutonBarre kBarre[] = {

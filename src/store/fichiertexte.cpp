@@ -125,20 +125,31 @@ Resultat encodeLignes(const QStringList& lignes, QByteArray& sortie) {
     return Resultat::succes();
 }
 
+QString avecExtension(const QString& nom, QStringView extension) {
+    const qsizetype dossier = nom.lastIndexOf(u'/') + 1;
+    const qsizetype point = nom.lastIndexOf(u'.');
+    return (point >= dossier ? nom.left(point) : nom) + u'.' + extension.toString();
+}
+
 bool existe(const QString& chemin) {
     const QFileInfo info(chemin);
     return !chemin.isEmpty() && info.exists() && !info.isDir();
 }
 
-Resultat lire(const QString& chemin, QStringList& lignes, qsizetype* coupure) {
+Resultat lireOctets(const QString& chemin, QByteArray& octets) {
     QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly))
-        return Resultat::echec(QStringLiteral("Impossible de lire le fichier %1 :\n%2.")
-                                   .arg(chemin, raisonAppareil(f.error())));
-    const QByteArray octets = f.readAll();
+    if (f.open(QIODevice::ReadOnly))
+        octets = f.readAll();
     if (f.error() != QFileDevice::NoError)
         return Resultat::echec(QStringLiteral("Impossible de lire le fichier %1 :\n%2.")
                                    .arg(chemin, raisonAppareil(f.error())));
+    return Resultat::succes();
+}
+
+Resultat lire(const QString& chemin, QStringList& lignes, qsizetype* coupure) {
+    QByteArray octets;
+    if (Resultat r = lireOctets(chemin, octets); !r)
+        return r;
     lignes = decoupeLignes(octets);
     if (coupure) {
         const qsizetype nul = octets.indexOf('\0');

@@ -21,9 +21,16 @@ Resultat encodeLignes(const QStringList& lignes, QByteArray& sortie);
 
 bool existe(const QString& chemin);
 
+// The name with the extension of its file name (not of a folder) replaced, or added when it has
+// none: "/a.b/Dupont.cli" with "oms" gives "/a.b/Dupont.oms".
+QString avecExtension(const QString& nom, QStringView extension);
+
 // The cause of a failed file access as the system gave it (its error number), in French; nothing
 // for a number without a cause of its own here.
 std::optional<QString> causeSysteme(int numero);
+
+// Reads the bytes of an existing file whole.
+Resultat lireOctets(const QString& chemin, QByteArray& octets);
 
 // Reads the lines of an existing file. A NUL ends the text; when anything but more NULs follows
 // it (not a file padded with zeros), its position is given in `coupure`, else -1.

@@ -22,9 +22,11 @@ const QString kAucuneImprimante =
     QStringLiteral("Aucune imprimante n'est installée sur ce système : les documents s'impriment "
                    "dans un fichier PDF, depuis l'aperçu avant impression.");
 
-void dessine(QPrinter& imprimante, const Impression::Dessin& dessin) {
-    CanevasQt canevas(imprimante);
-    dessin(canevas);
+Impression::DessinQt surCanevas(const Impression::Dessin& dessin) {
+    return [&dessin](QPrinter& imprimante) {
+        CanevasQt canevas(imprimante);
+        dessin(canevas);
+    };
 }
 
 } // namespace
@@ -40,13 +42,17 @@ bool Impression::imprimanteInstallee() {
 }
 
 void Impression::apercu(QWidget* parent, const QString& titre, const Dessin& dessin) {
+    apercuQt(parent, titre, surCanevas(dessin));
+}
+
+void Impression::apercuQt(QWidget* parent, const QString& titre, const DessinQt& dessin) {
     QPrintPreviewDialog apercu(m_imprimante.get(), parent);
     apercu.setWindowTitle(titre);
     // Room for the whole tool bar, "Enregistrer en PDF..." included.
     if (parent)
         apercu.resize(parent->window()->size() * 0.95);
     QObject::connect(&apercu, &QPrintPreviewDialog::paintRequested, &apercu,
-                     [&dessin](QPrinter* p) { dessine(*p, dessin); });
+                     [&dessin](QPrinter* p) { dessin(*p); });
     if (auto* barre = apercu.findChild<QToolBar*>()) {
         QAction* pdf = barre->addAction(QStringLiteral("Enregistrer en PDF..."));
         QObject::connect(pdf, &QAction::triggered, &apercu, [&apercu, &dessin, &titre] {
@@ -57,7 +63,7 @@ void Impression::apercu(QWidget* parent, const QString& titre, const Dessin& des
                 return;
             if (!nom.endsWith(u".pdf", Qt::CaseInsensitive))
                 nom += QStringLiteral(".pdf");
-            if (Resultat r = imprimePdf(nom, dessin); !r)
+            if (Resultat r = imprimePdfQt(nom, dessin); !r)
                 QMessageBox::warning(&apercu, QStringLiteral("Zel Vente"), r.message());
         });
     }
@@ -76,6 +82,10 @@ void Impression::configure(QWidget* parent) {
 }
 
 Resultat Impression::imprimePdf(const QString& fichier, const Dessin& dessin) {
+    return imprimePdfQt(fichier, surCanevas(dessin));
+}
+
+Resultat Impression::imprimePdfQt(const QString& fichier, const DessinQt& dessin) {
     // The file is tried first, so that a refusal is told with its cause.
     QFile essai(fichier);
     const bool existait = essai.exists();
@@ -89,7 +99,7 @@ Resultat Impression::imprimePdf(const QString& fichier, const Dessin& dessin) {
     imprimante.setOutputFormat(QPrinter::PdfFormat);
     imprimante.setPageSize(QPageSize(QPageSize::A4));
     imprimante.setOutputFileName(fichier);
-    dessine(imprimante, dessin);
+    dessin(imprimante);
     if (!QFileInfo::exists(fichier))
         return Resultat::echec(QStringLiteral("Impossible d'écrire le fichier %1")
                                    .arg(QDir::toNativeSeparators(fichier)));

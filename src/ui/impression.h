@@ -18,6 +18,8 @@ namespace zel::ui {
 class Impression {
 public:
     using Dessin = std::function<void(Canevas&)>;
+    // A print that Qt lays out itself on the printer (rich text).
+    using DessinQt = std::function<void(QPrinter&)>;
 
     Impression();
 
@@ -28,6 +30,7 @@ public:
     // The preview of a print, with its own "Enregistrer en PDF..." beside Qt's commands, its
     // pages in the orientation the print was drawn in; the printer is back in portrait after.
     void apercu(QWidget* parent, const QString& titre, const Dessin& dessin);
+    void apercuQt(QWidget* parent, const QString& titre, const DessinQt& dessin);
     // "Configurer imprimante...": the page set-up of the run's printer, or the reason there is
     // none.
     void configure(QWidget* parent);
@@ -35,6 +38,7 @@ public:
     // A print drawn into a PDF file, without a window; the message names the file and the
     // cause when it cannot be written.
     static Resultat imprimePdf(const QString& fichier, const Dessin& dessin);
+    static Resultat imprimePdfQt(const QString& fichier, const DessinQt& dessin);
 
 private:
     std::unique_ptr<QPrinter> m_imprimante;

@@ -19,9 +19,11 @@
 #include "ui/tools/tblocnotes.h"
 #include "ui/tools/tcalendrier.h"
 #include "ui/tools/teurof.h"
+#include "ui/tools/tfichemsg.h"
 #include "ui/tools/thorloge.h"
 #include "ui/tools/tplettre.h"
 #include "ui/tools/tpocket.h"
+#include "ui/tools/ttexte.h"
 #include "ui/tparamf.h"
 #include "ui/tsociete.h"
 
@@ -206,6 +208,8 @@ QLabel* TMainForm::panneau(int n) const {
 }
 
 void TMainForm::synchronise() {
+    // The messages belong to a set that has its file.
+    m_etat.setActif({u"&Outils", u"&Messages"}, !m_jeu.nomDocument().isEmpty());
     for (const auto& [c, a] : m_actions) {
         a->setEnabled(m_etat.actif(c));
         if (a->isCheckable())
@@ -501,6 +505,20 @@ void TMainForm::declenche(Operation operation, Cible origine) {
     case Operation::BlocNotes:
         ouvre<TBlocnotes>(this, m_dossier);
         break;
+    case Operation::TrTexte: {
+        TTexte fenetre(this, m_dialogues, m_impression);
+        fenetre.Setsoc({m_reglages.entete.begin(), m_reglages.entete.begin() + 4});
+        fenetre.exec();
+        break;
+    }
+    case Operation::Messages:
+        if (m_jeu.nomDocument().isEmpty())
+            m_dialogues.message(QStringLiteral("Les messages se gardent à côté d'un fichier "
+                                               "clients : ouvrez-en un ou enregistrez d'abord "
+                                               "celui-ci."));
+        else
+            ouvre<TFicheMsg>(this, m_dialogues, m_jeu.nomDocument());
+        break;
     case Operation::APropos:
         ouvre<TAPropos>(this);
         break;
@@ -526,8 +544,6 @@ void TMainForm::declenche(Operation operation, Cible origine) {
     case Operation::StatsCli:
     case Operation::StatsRepresentant:
     case Operation::Journal:
-    case Operation::TrTexte:
-    case Operation::Messages:
         indisponible();
         break;
     }

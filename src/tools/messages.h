@@ -1,0 +1,76 @@
+#pragma once
+
+#include "store/resultat.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace zel::outils {
+
+// One telephone or visit message: "Pour", "De", "Société", "N° tél.", "Date", "Heure" and
+// "Objet", then the flags "A téléphoné", "Est venu", "A rappeler", "Rappellera" and "URGENT".
+struct Message {
+    static constexpr int kChamps = 7;
+    static constexpr int kDrapeaux = 5;
+    enum Champ { Pour, De, Societe, Telephone, Date, Heure, Objet };
+
+    std::array<QString, kChamps> champs;
+    std::array<bool, kDrapeaux> drapeaux{};
+    bool operator==(const Message&) const = default;
+
+    // A line of the file: each text followed by a TAB, then one letter per flag, "T" when ticked
+    // and "F" when not. The line is read whole; texts after the first lose their leading blanks.
+    static Message depuisLigne(const QString& ligne);
+    QString ligne() const;
+};
+
+// The message pad of a document set, kept in the ".oms" file beside its client file: one line per
+// message, one message shown at a time. It always holds at least one message.
+class BlocMessages {
+public:
+    BlocMessages();
+
+    // The client file's name with the extension of its file name replaced by "oms", whatever
+    // dots the folders hold.
+    static QString nomFichier(const QString& nomClients);
+
+    // Reads the pad when its file exists and shows its last message; an empty file leaves the
+    // one blank message.
+    Resultat Charge(const QString& nomClients);
+    // Stores the message shown and writes the whole pad.
+    Resultat Sauve(const QString& nomClients);
+
+    const Message& affiche() const { return m_affiche; }
+    int indice() const { return m_indice; }
+    int compte() const { return int(m_lignes.size()); }
+
+    // What the user types: a control character (TAB, line break) becomes a blank, so that it
+    // cannot shift the texts of the line.
+    void setChamp(Message::Champ champ, const QString& texte);
+    void setDrapeau(int drapeau, bool coche);
+    // Leaving "Date" or "Heure" empty fills it with the moment given.
+    void completeDate(const QDateTime& maintenant);
+    void completeHeure(const QDateTime& maintenant);
+
+    void precedent();
+    void suivant();
+    void ajoute();
+    // Deletes the message shown; deleting the last one left gives a blank message.
+    void supprime();
+
+    const QStringList& lignes() const { return m_lignes; }
+
+private:
+    void EcritFiche();
+    void LitFiche();
+    void va(int indice);
+
+    QStringList m_lignes;
+    int m_indice = 0;
+    Message m_affiche;
+};
+
+} // namespace zel::outils

@@ -1,0 +1,143 @@
+#include "tools/traitementtexte.h"
+
+#include "records/dialogues.h"
+#include "store/fichiertexte.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace zel::outils {
+
+namespace regle {
+
+namespace {
+
+constexpr int kDecalage = 6;
+
+// Pixels to points, truncated as the ruler always did.
+int points(int pixels) {
+    return pixels * 3 / 4;
+}
+
+int pixels(int points) {
+    return points * 4 / 3;
+}
+
+} // namespace
+
+QString SetupRuler() {
+    return QStringLiteral("\t|").repeated(100);
+}
+
+Marqueurs positions(const Retraits& r, int largeurRegle) {
+    return {pixels(r.premiere) - 4 + kDecalage, pixels(r.gauche + r.premiere) - 4 + kDecalage,
+            (largeurRegle - kDecalage) - pixels(r.droite + kDecalage)};
+}
+
+Retraits depose(const Retraits& avant, Marqueur m, int gauche, int prise,
+                const Marqueurs& avantMarqueurs, int largeurRegle) {
+    Retraits r = avant;
+    switch (m) {
+    case Marqueur::Premiere:
+        r.premiere = std::max(0, points(gauche + prise - kDecalage));
+        r.gauche = points(avantMarqueurs.gauche + prise - kDecalage) - r.premiere;
+        break;
+    case Marqueur::Gauche:
+        r.gauche = points(gauche + prise - kDecalage) - r.premiere;
+        break;
+    case Marqueur::Droite:
+        r.droite = std::max(0, points(largeurRegle - gauche + prise - 2) - 12);
+        break;
+    }
+    r.gauche = std::max(r.gauche, -r.premiere);
+    return r;
+}
+
+Retraits depuis(const rtf::Paragraphe& p) {
+    return {(p.gauche + p.premiereLigne) / 20, -p.premiereLigne / 20, p.droite / 20};
+}
+
+void applique(const Retraits& r, rtf::Paragraphe& p) {
+    p.premiereLigne = -r.gauche * 20;
+    p.gauche = (r.premiere + r.gauche) * 20;
+    p.droite = r.droite * 20;
+}
+
+} // namespace regle
+
+namespace {
+
+const QString kFiltre = QStringLiteral("Fichiers rtf (*.rtf)|*.rtf");
+
+} // namespace
+
+QString TraitementTexte::question() const {
+    return QStringLiteral("Enregistrer changements dans ") + QFileInfo(m_fichier).fileName() +
+           QStringLiteral(" ?");
+}
+
+bool TraitementTexte::laisse(const Source& source) {
+    if (!m_modifie)
+        return true;
+    switch (m_dialogues.ouiNonAnnuler(question())) {
+    case Dialogues::Reponse::Oui:
+        return Enregistre(source);
+    case Dialogues::Reponse::Non:
+        return true;
+    case Dialogues::Reponse::Annuler:
+        break;
+    }
+    return false;
+}
+
+bool TraitementTexte::Enregistre(const Source& source) {
+    if (!m_modifie)
+        return true;
+    std::optional<QString> nom = m_dialogues.fichierAEnregistrer(kFiltre, m_fichier);
+    if (!nom)
+        return false;
+    if (QFileInfo(*nom).suffix().isEmpty())
+        *nom += QStringLiteral(".rtf");
+    if (const Resultat r = fichier::ecrireOctets(*nom, source()); !r) {
+        m_dialogues.message(r.message());
+        return false;
+    }
+    m_fichier = *nom;
+    m_modifie = false;
+    return true;
+}
+
+std::optional<rtf::Document> TraitementTexte::Nouveau(const Source& source,
+                                                      const QStringList& entete,
+                                                      const rtf::Format& format) {
+    if (!laisse(source))
+        return std::nullopt;
+    rtf::Document d;
+    for (const QString& ligne : entete) {
+        rtf::Paragraphe p;
+        p.ajoute(ligne, format);
+        d.paragraphes.push_back(std::move(p));
+    }
+    m_modifie = false;
+    return d;
+}
+
+std::optional<rtf::Document> TraitementTexte::Ouvre(const Source& source,
+                                                    const rtf::Format& format) {
+    if (!laisse(source))
+        return std::nullopt;
+    const std::optional<QString> nom = m_dialogues.fichierAOuvrir(kFiltre);
+    if (!nom)
+        return std::nullopt;
+    QByteArray octets;
+    if (const Resultat r = fichier::lireOctets(*nom, octets); !r) {
+        m_dialogues.message(r.message());
+        return std::nullopt;
+    }
+    m_fichier = *nom;
+    m_modifie = false;
+    return rtf::lit(octets, format);
+}
+
+} // namespace zel::outils
