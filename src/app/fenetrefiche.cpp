@@ -9,7 +9,8 @@ FenetreFiche::FenetreFiche(JeuDocuments& jeu, Reglages& reglages, Dialogues& dia
     : m_jeu(jeu), m_dialogues(dialogues), m_clients(jeu, reglages, dialogues, mesure),
       m_fournisseurs(jeu, reglages, dialogues, mesure),
       m_articles(jeu, reglages, dialogues, mesure),
-      m_factures(jeu, reglages, dialogues, mesure, m_clients, m_articles) {
+      m_factures(jeu, reglages, dialogues, mesure, m_clients, m_articles),
+      m_echanges(jeu, dialogues, m_clients, m_fournisseurs, m_articles, m_factures) {
     m_jeu.setReactions(this);
 }
 
@@ -101,6 +102,22 @@ bool FenetreFiche::execute(Operation operation) {
             m_factures.NouvFact();
         return true;
     }
+    switch (operation) {
+    case Operation::Importer:
+        return m_echanges.Importer(m_onglet);
+    case Operation::Exporter:
+        return m_echanges.Exporter(m_onglet);
+    case Operation::Copier:
+        return m_echanges.Copier(m_onglet);
+    case Operation::Coller:
+        return m_echanges.Coller(m_onglet);
+    case Operation::Trier:
+    case Operation::TrierFour:
+    case Operation::TrierArt:
+        return m_echanges.Trier(m_onglet);
+    default:
+        break;
+    }
     if (m_onglet == Sorte::Factures)
         return executeFacture(operation);
     PageCarte* p = page(m_onglet);
@@ -187,6 +204,12 @@ void FenetreFiche::apresNouveau() {
     m_fournisseurs.SetFour(SelectionFournisseur::Aucune);
     m_articles.SetArt(SelectionArticle::Aucune);
     apresOuverture();
+}
+
+void FenetreFiche::apresImport() {
+    m_clients.SetSel(SelectionClient::Tous);
+    m_fournisseurs.SetFour(SelectionFournisseur::Tous);
+    execute(Operation::Premier);
 }
 
 void FenetreFiche::apresOuverture() {

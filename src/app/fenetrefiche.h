@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/echanges.h"
 #include "app/menus.h"
 #include "clients/pageclients.h"
 #include "sales/pagefactures.h"
@@ -40,6 +41,9 @@ public:
     void apresOuverture();
     // After New: the supplier and article modes cleared, then as after Open.
     void apresNouveau();
+    // After an import, whatever it did: every client and every supplier, and the first record
+    // of the tab shown.
+    void apresImport();
 
     QString verifieStore(Sorte sorte) override;
     void avertit(const QString& texte) override;
@@ -57,6 +61,7 @@ private:
     PageFournisseurs m_fournisseurs;
     PageArticles m_articles;
     PageFactures m_factures;
+    Echanges m_echanges;
     Sorte m_onglet = Sorte::Clients;
 };
 

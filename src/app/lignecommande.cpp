@@ -95,6 +95,10 @@ std::optional<std::pair<int, int>> DialoguesConsole::plage(int) {
     return std::nullopt;
 }
 
+std::optional<int> DialoguesConsole::trie(DialogueTri) {
+    return std::nullopt;
+}
+
 Resultat litDocumentSeul(const QString& fichierClients, const QString& cle, JeuDocuments& jeu,
                          FenetreFiche& fenetre) {
     if (!QFileInfo::exists(fichierClients))

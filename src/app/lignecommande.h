@@ -35,6 +35,9 @@ public:
     std::optional<int> choisit(const QString& titre, const QStringList& entrees) override;
     std::optional<int> listeFactures(const QStringList& entrees) override;
     std::optional<std::pair<int, int>> plage(int compte) override;
+    std::optional<int> trie(DialogueTri d) override;
+    void sablier(bool) override {}
+    void progression(const QString&) override {}
 };
 
 // Loads the set of a client file with the checks of every load, without ever writing it, and

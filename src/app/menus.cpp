@@ -200,14 +200,6 @@ constexpr Menu kMenus[] = {
 };
 
 constexpr Operation kAVenir[] = {
-    // Import, export, copy and paste, sorting.
-    O::Importer,
-    O::Exporter,
-    O::Copier,
-    O::Coller,
-    O::Trier,
-    O::TrierFour,
-    O::TrierArt,
     // Purchase orders, stock movements and price recalculation.
     O::NouvCmd,
     O::SupCmd,

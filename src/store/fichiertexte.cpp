@@ -130,15 +130,20 @@ bool existe(const QString& chemin) {
     return !chemin.isEmpty() && info.exists() && !info.isDir();
 }
 
-Resultat lire(const QString& chemin, QStringList& lignes, qsizetype* coupure) {
+Resultat lireOctets(const QString& chemin, QByteArray& octets) {
     QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly))
+    if (f.open(QIODevice::ReadOnly))
+        octets = f.readAll();
+    if (!f.isOpen() || f.error() != QFileDevice::NoError)
         return Resultat::echec(QStringLiteral("Impossible de lire le fichier %1 :\n%2.")
                                    .arg(chemin, raisonAppareil(f.error())));
-    const QByteArray octets = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        return Resultat::echec(QStringLiteral("Impossible de lire le fichier %1 :\n%2.")
-                                   .arg(chemin, raisonAppareil(f.error())));
+    return Resultat::succes();
+}
+
+Resultat lire(const QString& chemin, QStringList& lignes, qsizetype* coupure) {
+    QByteArray octets;
+    if (Resultat r = lireOctets(chemin, octets); !r)
+        return r;
     lignes = decoupeLignes(octets);
     if (coupure) {
         const qsizetype nul = octets.indexOf('\0');

@@ -25,6 +25,9 @@ bool existe(const QString& chemin);
 // for a number without a cause of its own here.
 std::optional<QString> causeSysteme(int numero);
 
+// Reads the bytes of an existing file whole.
+Resultat lireOctets(const QString& chemin, QByteArray& octets);
+
 // Reads the lines of an existing file. A NUL ends the text; when anything but more NULs follows
 // it (not a file padded with zeros), its position is given in `coupure`, else -1.
 Resultat lire(const QString& chemin, QStringList& lignes, qsizetype* coupure = nullptr);

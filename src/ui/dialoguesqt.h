@@ -22,6 +22,10 @@ public:
     std::optional<int> choisit(const QString& titre, const QStringList& entrees) override;
     std::optional<int> listeFactures(const QStringList& entrees) override;
     std::optional<std::pair<int, int>> plage(int compte) override;
+    std::optional<int> trie(DialogueTri d) override;
+    void sablier(bool oui) override;
+    // Shown in the first panel of the status bar of the window the dialogs belong to.
+    void progression(const QString& texte) override;
 
 private:
     QWidget* m_parent;

@@ -21,6 +21,10 @@ public:
     // The print dialog's pages from and to; nothing stands for "Annuler".
     std::deque<std::optional<std::pair<int, int>>> plages;
     QStringList vus;
+    // The hourglass: how many times it is on now, and the most it was on.
+    int sabliers = 0;
+    int sabliersMaxi = 0;
+    QStringList progressions;
     // The last on-screen list shown and the last pick list's entries.
     TableListe derniereListe;
     QStringList dernieresEntrees;
@@ -36,6 +40,10 @@ public:
     std::optional<int> choisit(const QString& titre, const QStringList& entrees) override;
     std::optional<int> listeFactures(const QStringList& entrees) override;
     std::optional<std::pair<int, int>> plage(int compte) override;
+    // Answered from `choix`.
+    std::optional<int> trie(DialogueTri d) override;
+    void sablier(bool oui) override;
+    void progression(const QString& texte) override;
 
 private:
     static std::optional<QString> prochainTexte(std::deque<QString>& file);

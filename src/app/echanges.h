@@ -1,0 +1,46 @@
+#pragma once
+
+#include "clients/pageclients.h"
+#include "records/echangespage.h"
+#include "records/tampon.h"
+#include "sales/copiefacture.h"
+#include "stock/pagearticles.h"
+#include "stock/pagefournisseurs.h"
+
+#include <optional>
+
+namespace zel {
+
+// The import, export, sort and copy commands of the card window, on the tab shown. Each gives
+// false when the tab shown has no such command.
+class Echanges {
+public:
+    static const QString kFiltreImport;
+    static const QString kFiltreExport;
+
+    Echanges(JeuDocuments& jeu, Dialogues& dialogues, PageClients& clients,
+             PageFournisseurs& fournisseurs, PageArticles& articles, PageFactures& factures);
+
+    // A TAB-separated text file into the store of the tab shown, or a client file of the sister
+    // program (a name ending in ".cli") into the clients; the card shown is written back first.
+    bool Importer(Sorte onglet);
+    // The records of the tab shown to a text file, the card shown written back first.
+    bool Exporter(Sorte onglet);
+    bool Trier(Sorte onglet);
+    bool Copier(Sorte onglet) { return m_tampon.Copier(onglet); }
+    bool Coller(Sorte onglet) { return m_tampon.Coller(onglet); }
+
+private:
+    EchangesPage* page(Sorte onglet);
+    std::optional<QStringList> litImport(const QString& nom);
+
+    JeuDocuments& m_jeu;
+    Dialogues& m_dialogues;
+    EchangesPage m_clients;
+    EchangesPage m_fournisseurs;
+    EchangesPage m_articles;
+    CopieFacture m_factures;
+    TamponCopie m_tampon;
+};
+
+} // namespace zel
