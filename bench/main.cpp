@@ -149,7 +149,7 @@ Figures mesureClients(JeuDocuments& jeu) {
         [&] {
             for (int n = 0; n < jeu.compte(Sorte::Factures); ++n) {
                 jeu.setCourant(Sorte::Factures, n);
-                factures.LitFact();
+                factures.Lit();
             }
         },
         3);

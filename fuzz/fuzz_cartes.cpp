@@ -90,9 +90,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         jeu.setCourant(Sorte::Factures, n);
         QStringList ecrits[3];
         for (QStringList& ecrit : ecrits) {
-            page.LitFact();
+            page.Lit();
             page.marque();
-            page.EcritFact();
+            page.Ecrit();
             ecrit = factures.contenuBloc(n);
         }
         exige(ecrits[2] == ecrits[1]);

@@ -11,15 +11,17 @@ const QString Echanges::kFiltreImport =
 const QString Echanges::kFiltreExport = QStringLiteral("Fichier texte (*.txt)|*.txt");
 
 Echanges::Echanges(JeuDocuments& jeu, Dialogues& dialogues, PageClients& clients,
-                   PageFournisseurs& fournisseurs, PageArticles& articles, PageFactures& factures)
+                   PageFournisseurs& fournisseurs, PageArticles& articles, PageFactures& factures,
+                   PageCommandes& commandes)
     : m_jeu(jeu), m_dialogues(dialogues), m_clients(clients, jeu, dialogues, echangesClients()),
       m_fournisseurs(fournisseurs, jeu, dialogues, echangesFournisseurs()),
       m_articles(articles, jeu, dialogues, echangesArticles(articles)),
-      m_factures(factures, dialogues), m_tampon(dialogues) {
+      m_factures(factures, dialogues), m_commandes(commandes, dialogues), m_tampon(dialogues) {
     m_tampon.inscrit(Sorte::Clients, m_clients);
     m_tampon.inscrit(Sorte::Fournisseurs, m_fournisseurs);
     m_tampon.inscrit(Sorte::Articles, m_articles);
     m_tampon.inscrit(Sorte::Factures, m_factures);
+    m_tampon.inscrit(Sorte::Commandes, m_commandes);
 }
 
 EchangesPage* Echanges::page(Sorte onglet) {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "clients/pageclients.h"
+#include "purchasing/pagecommandes.h"
+#include "records/copiedocument.h"
 #include "records/echangespage.h"
 #include "records/tampon.h"
-#include "sales/copiefacture.h"
+#include "sales/pagefactures.h"
 #include "stock/pagearticles.h"
 #include "stock/pagefournisseurs.h"
 
@@ -19,7 +21,8 @@ public:
     static const QString kFiltreExport;
 
     Echanges(JeuDocuments& jeu, Dialogues& dialogues, PageClients& clients,
-             PageFournisseurs& fournisseurs, PageArticles& articles, PageFactures& factures);
+             PageFournisseurs& fournisseurs, PageArticles& articles, PageFactures& factures,
+             PageCommandes& commandes);
 
     // A TAB-separated text file into the store of the tab shown, or a client file of the sister
     // program (a name ending in ".cli") into the clients; the card shown is written back first.
@@ -39,7 +42,8 @@ private:
     EchangesPage m_clients;
     EchangesPage m_fournisseurs;
     EchangesPage m_articles;
-    CopieFacture m_factures;
+    CopieDocument m_factures;
+    CopieDocument m_commandes;
     TamponCopie m_tampon;
 };
 

@@ -10,7 +10,9 @@ FenetreFiche::FenetreFiche(JeuDocuments& jeu, Reglages& reglages, Dialogues& dia
       m_fournisseurs(jeu, reglages, dialogues, mesure),
       m_articles(jeu, reglages, dialogues, mesure),
       m_factures(jeu, reglages, dialogues, mesure, m_clients, m_articles),
-      m_echanges(jeu, dialogues, m_clients, m_fournisseurs, m_articles, m_factures) {
+      m_commandes(jeu, reglages, dialogues, mesure, m_fournisseurs, m_articles),
+      m_reglages(reglages),
+      m_echanges(jeu, dialogues, m_clients, m_fournisseurs, m_articles, m_factures, m_commandes) {
     m_jeu.setReactions(this);
 }
 
@@ -33,11 +35,25 @@ PageCarte* FenetreFiche::page(Sorte onglet) {
     return nullptr;
 }
 
+PageDocument* FenetreFiche::document(Sorte onglet) {
+    switch (onglet) {
+    case Sorte::Factures:
+        return &m_factures;
+    case Sorte::Commandes:
+        return &m_commandes;
+    case Sorte::Clients:
+    case Sorte::Fournisseurs:
+    case Sorte::Articles:
+        break;
+    }
+    return nullptr;
+}
+
 bool FenetreFiche::montre(Sorte onglet) {
     if (onglet == m_onglet)
         return true;
-    if (m_onglet == Sorte::Factures) {
-        if (!m_factures.quitte())
+    if (PageDocument* quitte = document(m_onglet)) {
+        if (!quitte->quitte())
             return false;
     } else if (PageCarte* quittee = page(m_onglet)) {
         quittee->EcritFiche();
@@ -45,8 +61,8 @@ bool FenetreFiche::montre(Sorte onglet) {
     m_onglet = onglet;
     if (onglet == Sorte::Articles)
         m_articles.InitArt();
-    if (onglet == Sorte::Factures)
-        m_factures.LitFact();
+    if (PageDocument* montre = document(onglet))
+        montre->Lit();
     else if (onglet != Sorte::Clients) {
         if (PageCarte* montree = page(onglet))
             montree->LitFiche();
@@ -73,22 +89,28 @@ std::optional<Pas> pasDe(Operation operation) {
 
 } // namespace
 
-bool FenetreFiche::executeFacture(Operation operation) {
+bool FenetreFiche::executeDocument(PageDocument& page, Operation operation) {
     if (const std::optional<Pas> pas = pasDe(operation)) {
-        m_factures.navigue(*pas);
+        page.navigue(*pas);
         return true;
     }
+    const bool commande = &page == &m_commandes;
     switch (operation) {
     case Operation::Liste:
     case Operation::ListFact:
-        m_factures.ListFact();
+    case Operation::ListCmd:
+        page.Liste();
         return true;
     case Operation::ChercheFact:
-        m_factures.ChercheFact();
+    case Operation::ChercheCmd:
+        page.Cherche();
         return true;
     case Operation::SupFact:
-        if (m_dialogues.okAnnuler(QStringLiteral("Confirmer suppression de la facture ?")))
-            m_factures.SupFact();
+    case Operation::SupCmd:
+        if (m_dialogues.okAnnuler(commande
+                                      ? QStringLiteral("Confirmer suppression de la Commande ?")
+                                      : QStringLiteral("Confirmer suppression de la facture ?")))
+            page.Supprime();
         return true;
     default:
         return false;
@@ -96,11 +118,30 @@ bool FenetreFiche::executeFacture(Operation operation) {
 }
 
 bool FenetreFiche::execute(Operation operation) {
-    // A new invoice is made on the invoice tab, from any tab.
-    if (operation == Operation::NouvFact) {
-        if (montre(Sorte::Factures))
-            m_factures.NouvFact();
+    // A new invoice or order is made on its tab, from any tab; the searches by number and the
+    // lists find their document from any tab too.
+    const auto surSonOnglet = [this](Sorte onglet) {
+        return montre(onglet) ? document(onglet) : nullptr;
+    };
+    switch (operation) {
+    case Operation::NouvFact:
+    case Operation::NouvCmd:
+        if (PageDocument* p =
+                surSonOnglet(operation == Operation::NouvFact ? Sorte::Factures : Sorte::Commandes))
+            p->Nouveau();
         return true;
+    case Operation::ChercheFact:
+    case Operation::ListFact:
+        if (PageDocument* p = surSonOnglet(Sorte::Factures))
+            executeDocument(*p, operation);
+        return true;
+    case Operation::ChercheCmd:
+    case Operation::ListCmd:
+        if (PageDocument* p = surSonOnglet(Sorte::Commandes))
+            executeDocument(*p, operation);
+        return true;
+    default:
+        break;
     }
     switch (operation) {
     case Operation::Importer:
@@ -118,8 +159,8 @@ bool FenetreFiche::execute(Operation operation) {
     default:
         break;
     }
-    if (m_onglet == Sorte::Factures)
-        return executeFacture(operation);
+    if (PageDocument* d = document(m_onglet))
+        return executeDocument(*d, operation);
     PageCarte* p = page(m_onglet);
     if (!p)
         return false;
@@ -187,15 +228,17 @@ bool FenetreFiche::selectionne(const ElementMenu& element) {
         m_articles.SetArt(static_cast<SelectionArticle>(element.mode));
         break;
     case GroupeSelection::Factures:
-        // Only the one-client choice asks something; Annuler leaves every invoice shown.
-        m_factures.SetFact(element.mode == 1);
-        if (m_factures.unClient() != (element.mode == 1))
+    case GroupeSelection::Commandes: {
+        // Only the one-client or one-supplier choice asks something; Annuler keeps the
+        // selection.
+        PageDocument& p = element.groupe == GroupeSelection::Factures
+                              ? static_cast<PageDocument&>(m_factures)
+                              : m_commandes;
+        if (!p.SetSel(element.mode == 1))
             return false;
         break;
-    case GroupeSelection::Commandes:
-        return false;
     }
-    // The order tab has no page to step in yet; its mode is set all the same.
+    }
     execute(Operation::Premier);
     return true;
 }
@@ -247,8 +290,14 @@ void FenetreFiche::avertit(const QString& texte) {
     m_dialogues.message(texte);
 }
 
+void FenetreFiche::ParF(const SaisieParametres& saisie) {
+    saisie.applique(m_reglages);
+    m_factures.suitReglages();
+    m_commandes.suitReglages();
+}
+
 bool FenetreFiche::quittePages() {
-    return m_factures.quitte();
+    return m_factures.quitte() && m_commandes.quitte();
 }
 
 void FenetreFiche::ecritCartes() {
@@ -256,7 +305,8 @@ void FenetreFiche::ecritCartes() {
         if (PageCarte* p = page(sorte))
             p->EcritFiche();
     }
-    m_factures.EcritFact();
+    m_factures.Ecrit();
+    m_commandes.Ecrit();
 }
 
 void FenetreFiche::compacteStore(Sorte sorte) {
@@ -269,7 +319,8 @@ void FenetreFiche::apresChargement() {
         if (PageCarte* p = page(sorte))
             p->LitFiche(sorte != m_onglet);
     }
-    m_factures.ChargeFact();
+    m_factures.Charge();
+    m_commandes.Charge();
 }
 
 } // namespace zel

@@ -3,7 +3,9 @@
 #include "app/echanges.h"
 #include "app/menus.h"
 #include "clients/pageclients.h"
+#include "purchasing/pagecommandes.h"
 #include "sales/pagefactures.h"
+#include "sales/parametresfacture.h"
 #include "stock/pagearticles.h"
 #include "stock/pagefournisseurs.h"
 
@@ -22,13 +24,16 @@ public:
     PageFournisseurs& fournisseurs() { return m_fournisseurs; }
     PageArticles& articles() { return m_articles; }
     PageFactures& factures() { return m_factures; }
+    PageCommandes& commandes() { return m_commandes; }
     // The record page of a tab, or nothing for the tabs without a card.
     PageCarte* page(Sorte onglet);
+    // The document page of a tab, or nothing for the tabs with a card.
+    PageDocument* document(Sorte onglet);
     Sorte onglet() const { return m_onglet; }
 
     // Shows a tab: the card of the tab left is written back first, and the card of the tab
     // shown is read.
-    // False when the invoice shown cannot be left (its changes cannot be written and the user
+    // False when the document shown cannot be left (its changes cannot be written and the user
     // keeps them).
     bool montre(Sorte onglet);
     // Runs a page operation on the tab shown; false when that tab does not offer it yet.
@@ -44,6 +49,10 @@ public:
     // After an import, whatever it did: every client and every supplier, and the first record
     // of the tab shown.
     void apresImport();
+    // "Paramètres de la facture" confirmed: the settings take the dialog's fields, and the
+    // currency captions of invoices and orders follow at once; the amounts are recomputed at
+    // their next computation.
+    void ParF(const SaisieParametres& saisie);
 
     QString verifieStore(Sorte sorte) override;
     void avertit(const QString& texte) override;
@@ -53,7 +62,7 @@ public:
     void apresChargement() override;
 
 private:
-    bool executeFacture(Operation operation);
+    bool executeDocument(PageDocument& page, Operation operation);
 
     JeuDocuments& m_jeu;
     Dialogues& m_dialogues;
@@ -61,6 +70,8 @@ private:
     PageFournisseurs m_fournisseurs;
     PageArticles m_articles;
     PageFactures m_factures;
+    PageCommandes m_commandes;
+    Reglages& m_reglages;
     Echanges m_echanges;
     Sorte m_onglet = Sorte::Clients;
 };

@@ -87,7 +87,7 @@ std::optional<int> DialoguesConsole::choisit(const QString&, const QStringList&)
     return std::nullopt;
 }
 
-std::optional<int> DialoguesConsole::listeFactures(const QStringList&) {
+std::optional<int> DialoguesConsole::listeDocuments(const QString&, const QStringList&) {
     return std::nullopt;
 }
 
@@ -109,7 +109,7 @@ Resultat litDocumentSeul(const QString& fichierClients, const QString& cle, JeuD
     if (!fenetre.montre(Sorte::Factures) || !fenetre.factures().litDocument(cle))
         return Resultat::echec(QStringLiteral("Aucun document %1 dans %2")
                                    .arg(cle, QFileInfo(fichierClients).fileName()));
-    fenetre.factures().Calculef();
+    fenetre.factures().Calcule();
     return Resultat::succes();
 }
 

@@ -113,9 +113,7 @@ constexpr ElementMenu kAchat[] = {
 // A radio item of "&Sélection"; the first of a group opens it with a separator.
 constexpr ElementMenu choix(QStringView libelle, QStringView aide, G groupe, int mode,
                             bool premier = false) {
-    // The orders' selection comes with the order page.
-    const O operation = groupe == G::Commandes ? O::SetCmd : O::Selection;
-    return {libelle, aide, false, operation, {}, false, premier, groupe, mode, true};
+    return {libelle, aide, false, O::Selection, {}, false, premier, groupe, mode, true};
 }
 
 constexpr ElementMenu kSelection[] = {
@@ -200,14 +198,7 @@ constexpr Menu kMenus[] = {
 };
 
 constexpr Operation kAVenir[] = {
-    // Purchase orders, stock movements and price recalculation.
-    O::NouvCmd,
-    O::SupCmd,
-    O::ImpCmd,
-    O::ListCmd,
-    O::SupLigne2,
-    O::ChercheCmd,
-    O::SetCmd,
+    // Stock movements and price recalculation.
     O::Recalc,
     O::EntreeStock,
     O::SortieStock,

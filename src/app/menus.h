@@ -73,7 +73,6 @@ enum class Operation {
     EntreeStock,
     SortieStock,
     Selection,
-    SetCmd,
     TrTexte,
     ImpEnv,
     Messages,

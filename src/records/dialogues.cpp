@@ -26,6 +26,12 @@ DefinitionSaisie definition(Saisie s) {
     case Saisie::ChercheFacture:
         return {QStringLiteral("Chercher facture"), QStringLiteral("Numéro de facture"), false,
                 false};
+    case Saisie::FournisseurCommandes:
+        return {QStringLiteral("Sélectionner commandes"), QStringLiteral("Code fournisseur"), false,
+                false};
+    case Saisie::ChercheCommande:
+        return {QStringLiteral("Chercher Commande"), QStringLiteral("Numéro de commande"), false,
+                false};
     case Saisie::FournisseurArticle:
         return {QStringLiteral("Fournisseur d'articles"), QStringLiteral("Founisseur"), false,
                 false};

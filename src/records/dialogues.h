@@ -20,7 +20,9 @@ enum class Saisie {
     FamilleArticle,
     FournisseurArticle,
     ClientFactures,
-    ChercheFacture
+    ChercheFacture,
+    FournisseurCommandes,
+    ChercheCommande
 };
 
 // What such a dialog shows and lets through: its title, the label of its one field, whether the
@@ -82,7 +84,7 @@ public:
     virtual std::optional<int> choisit(const QString& titre, const QStringList& entrees) = 0;
     // The list of the documents, whose entries the user may move up and down: the entry chosen
     // (its place in the list given), nothing when the list is left with Escape.
-    virtual std::optional<int> listeFactures(const QStringList& entrees) = 0;
+    virtual std::optional<int> listeDocuments(const QString& titre, const QStringList& entrees) = 0;
     // The print dialog of the list prints: the pages from and to, 1 to `compte`, a page
     // standing for a record; nothing when the print is cancelled.
     virtual std::optional<std::pair<int, int>> plage(int compte) = 0;

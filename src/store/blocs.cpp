@@ -45,40 +45,64 @@ Balises Blocs::BalisesBloc(int n) {
 }
 
 void Blocs::remplaceTout(QStringList lignes) {
+    change();
     m_lignes = std::move(lignes);
     invalide();
 }
 
 void Blocs::vide() {
+    change();
     m_lignes.clear();
     invalide();
 }
 
 void Blocs::changeLigne(int position, const QString& texte) {
+    change();
+    // A line that neither was nor becomes tag-like leaves the index as it is.
+    const auto commeOuverture = [](const QString& l) {
+        return l.startsWith(kDebutBalise, Qt::CaseInsensitive);
+    };
+    if (commeOuverture(m_lignes[position]) || commeOuverture(texte))
+        invalide();
     m_lignes[position] = texte;
-    invalide();
 }
 
 void Blocs::insere(int position, const QStringList& lignes) {
+    change();
     m_lignes.insert(position, lignes.size(), QString());
     std::copy(lignes.begin(), lignes.end(), m_lignes.begin() + position);
     invalide();
 }
 
 void Blocs::ajoute(const QStringList& lignes) {
+    change();
+    const int debut = taille();
     m_lignes.append(lignes);
-    invalide();
+    // Lines added at the end are indexed as they come, so that a store written record after
+    // record at its end never rebuilds its index.
+    if (m_indexAJour)
+        indexe(debut);
 }
 
 void Blocs::supprime(int position, int nombre) {
+    change();
+    // Lines taken from the end leave the index of the lines before them as it was.
+    if (m_indexAJour && position + nombre == taille()) {
+        for (int i = position; i < taille(); ++i) {
+            const int n = numeroOuverture(m_lignes[i]);
+            if (n >= 0 && m_premiereOuverture[n] >= position)
+                m_premiereOuverture[n] = -1;
+        }
+        while (!m_ouvertures.empty() && m_ouvertures.back().position >= position)
+            m_ouvertures.pop_back();
+    } else {
+        invalide();
+    }
     m_lignes.remove(position, nombre);
-    invalide();
 }
 
-void Blocs::construitIndex() const {
-    m_premiereOuverture.assign(kNumerosPossibles, -1);
-    m_ouvertures.clear();
-    for (int i = 0; i < int(m_lignes.size()); ++i) {
+void Blocs::indexe(int debut) const {
+    for (int i = debut; i < int(m_lignes.size()); ++i) {
         const QString& ligne = m_lignes[i];
         if (ligne.startsWith(kDebutBalise))
             m_ouvertures.push_back({i, Blocs::numeroBalise(ligne, kDebutBalise.size())});
@@ -86,6 +110,12 @@ void Blocs::construitIndex() const {
         if (n >= 0 && m_premiereOuverture[n] < 0)
             m_premiereOuverture[n] = i;
     }
+}
+
+void Blocs::construitIndex() const {
+    m_premiereOuverture.assign(kNumerosPossibles, -1);
+    m_ouvertures.clear();
+    indexe(0);
     m_indexAJour = true;
 }
 

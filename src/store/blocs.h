@@ -26,8 +26,9 @@ struct Balises {
 // block are allowed and ignored by every reader.
 //
 // The store keeps an index from block number to the line of its first opening tag, rebuilt
-// lazily after a change, so that finding a block costs nothing and a run over every record is
-// linear. The index answers exactly as a top-down scan would, malformed stores included.
+// lazily after a change (lines added or removed at the end, and lines that are not tags changed,
+// keep it), so that finding a block costs nothing and a run over every record is linear. The index
+// answers exactly as a top-down scan would, malformed stores included.
 class Blocs {
 public:
     // A store holds at most this many records, numbered 0000 to 9998.
@@ -52,6 +53,9 @@ public:
     int taille() const { return int(m_lignes.size()); }
     bool estVide() const { return m_lignes.isEmpty(); }
     const QString& ligne(int position) const { return m_lignes[position]; }
+    // Grows with every change of the lines, so that a reader can tell whether what it computed
+    // from them still holds.
+    quint64 version() const { return m_version; }
 
     void remplaceTout(QStringList lignes);
     void vide();
@@ -102,7 +106,10 @@ public:
 
 private:
     void invalide() { m_indexAJour = false; }
+    void change() { ++m_version; }
     void construitIndex() const;
+    // Adds the lines from `debut` to the end to an index that holds the lines before them.
+    void indexe(int debut) const;
     // Removes block n found at ouverture; gives the line where it began.
     int retireBloc(int n, int ouverture);
 
@@ -110,6 +117,7 @@ private:
     mutable std::vector<int> m_premiereOuverture;
     mutable std::vector<LigneOuverture> m_ouvertures;
     mutable bool m_indexAJour = false;
+    quint64 m_version = 0;
 };
 
 } // namespace zel

@@ -142,9 +142,9 @@ TListeChoix::TListeChoix(const QString& titre, const QStringList& entrees, QWidg
     m_liste->setFocus();
 }
 
-TFactListe::TFactListe(const QStringList& entrees, QWidget* parent)
+TListeDocuments::TListeDocuments(const QString& titre, const QStringList& entrees, QWidget* parent)
     : QDialog(parent), m_liste(new QListWidget(this)) {
-    setWindowTitle(QStringLiteral("Liste des factures"));
+    setWindowTitle(titre);
     for (int i = 0; i < entrees.size(); ++i) {
         auto* item = new QListWidgetItem(entrees[i], m_liste);
         item->setData(Qt::UserRole, i);
@@ -171,7 +171,7 @@ TFactListe::TFactListe(const QStringList& entrees, QWidget* parent)
     m_liste->setFocus();
 }
 
-void TFactListe::deplace(int sens) {
+void TListeDocuments::deplace(int sens) {
     const int r = m_liste->currentRow();
     const int vers = r + sens;
     if (r < 0 || vers < 0 || vers >= m_liste->count())
@@ -181,7 +181,7 @@ void TFactListe::deplace(int sens) {
     m_liste->setCurrentRow(vers);
 }
 
-void TFactListe::keyPressEvent(QKeyEvent* evenement) {
+void TListeDocuments::keyPressEvent(QKeyEvent* evenement) {
     if (evenement->key() == Qt::Key_Escape) {
         m_sansChoix = true;
         reject();
@@ -194,7 +194,7 @@ void TFactListe::keyPressEvent(QKeyEvent* evenement) {
     QDialog::keyPressEvent(evenement);
 }
 
-std::optional<int> TFactListe::entreeChoisie() const {
+std::optional<int> TListeDocuments::entreeChoisie() const {
     const QListWidgetItem* item = m_liste->currentItem();
     if (m_sansChoix || !item)
         return std::nullopt;

@@ -61,12 +61,13 @@ private:
     QListWidget* m_liste;
 };
 
-// "Liste des factures": the documents, which the two arrows move up and down within the list.
-// Enter, a double click and "Fermer" keep the entry selected; Escape leaves it without one.
-class TFactListe : public QDialog {
+// "Liste des factures" and "Liste des commandes" (TFactListe, TCmdListe): the documents, which
+// the two arrows move up and down within the list. Enter, a double click and "Fermer" keep the
+// entry selected; Escape leaves it without one.
+class TListeDocuments : public QDialog {
     Q_OBJECT
 public:
-    TFactListe(const QStringList& entrees, QWidget* parent);
+    TListeDocuments(const QString& titre, const QStringList& entrees, QWidget* parent);
     // The place, in the entries given, of the entry selected when the list was closed.
     std::optional<int> entreeChoisie() const;
     QListWidget* liste() const { return m_liste; }

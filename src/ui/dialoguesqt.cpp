@@ -86,8 +86,8 @@ std::optional<int> DialoguesQt::choisit(const QString& titre, const QStringList&
     return liste.entreeChoisie();
 }
 
-std::optional<int> DialoguesQt::listeFactures(const QStringList& entrees) {
-    TFactListe liste(entrees, m_parent);
+std::optional<int> DialoguesQt::listeDocuments(const QString& titre, const QStringList& entrees) {
+    TListeDocuments liste(titre, entrees, m_parent);
     liste.exec();
     return liste.entreeChoisie();
 }

@@ -1,6 +1,6 @@
 #include "ui/sansfenetre.h"
 
-#include "sales/impressionfacture.h"
+#include "records/impressiondocument.h"
 #include "ui/impression.h"
 #include "ui/ongletcarte.h"
 
@@ -37,8 +37,9 @@ int executeSansFenetre(const LigneCommande& ligne, const QString& dossierProgram
     const PageFactures& page = fenetre.factures();
     if (Resultat r = Impression::imprimePdf(ligne.sortie,
                                             [&](Canevas& c) {
-                                                imprimeFacture(c, fenetre.factures().document(),
-                                                               page.totaux(), reglages);
+                                                imprimeDocument(c, page.document(), page.totaux(),
+                                                                reglages,
+                                                                page.disposition().libelleCode);
                                             });
         !r) {
         erreurs << r.message() << Qt::endl;

@@ -3,14 +3,14 @@
 #include "app/demarrage.h"
 #include "app/parametres.h"
 #include "clients/impressionclients.h"
+#include "records/impressiondocument.h"
 #include "records/impressionliste.h"
-#include "sales/impressionfacture.h"
 #include "stock/impressionstock.h"
 #include "ui/dialoguesqt.h"
 #include "ui/fenetresinfo.h"
 #include "ui/ongletarticles.h"
 #include "ui/ongletclients.h"
-#include "ui/ongletfactures.h"
+#include "ui/ongletdocument.h"
 #include "ui/ongletfournisseurs.h"
 #include "ui/taide.h"
 #include "ui/tcombo.h"
@@ -44,6 +44,7 @@ namespace {
 const QString kTitre = QStringLiteral("Zel Vente");
 const QStringView kSelection = u"&Sélection";
 const QStringView kVente = u"&Vente";
+const QStringView kAchat = u"&Achat";
 
 // The tool bar's look: each button as wide as its text, its two margin blanks and 4 pixels, and no
 // gap between buttons.
@@ -76,7 +77,10 @@ TMainForm::TMainForm(const QString& dossierProgramme, Dialogues* dialogues, QWid
       m_ongletFournisseurs(
           new OngletFournisseurs(m_fenetre->fournisseurs(), m_reglages.listes, m_fiche)),
       m_ongletArticles(new OngletArticles(m_fenetre->articles(), m_reglages.listes, m_fiche)),
-      m_ongletFactures(new OngletFactures(m_fenetre->factures(), m_reglages.listes, m_fiche)),
+      m_ongletFactures(new OngletDocument(m_fenetre->factures(), LibellesOnglet::factures(),
+                                          m_reglages.listes, m_fiche)),
+      m_ongletCommandes(new OngletDocument(m_fenetre->commandes(), LibellesOnglet::commandes(),
+                                           m_reglages.listes, m_fiche)),
       m_panneauAide(new QLabel(this)), m_panneauHeure(new QLabel(this)) {
     setWindowTitle(kTitre);
     resize(1024, 700);
@@ -85,12 +89,23 @@ TMainForm::TMainForm(const QString& dossierProgramme, Dialogues* dialogues, QWid
     m_fiche->placePage(Sorte::Fournisseurs, m_ongletFournisseurs);
     m_fiche->placePage(Sorte::Articles, m_ongletArticles);
     m_fiche->placePage(Sorte::Factures, m_ongletFactures);
-    connect(m_ongletFactures, &OngletFactures::grilleActiveChangee, this, [this](bool active) {
-        m_etat.setActif({kVente, u"Supprimer &ligne"}, active);
-        synchronise();
-    });
-    connect(m_ongletFactures, &OngletFactures::imprime, this,
-            [this] { declenche(Operation::ImpFact, bouton(u"Imprimer")); });
+    m_fiche->placePage(Sorte::Commandes, m_ongletCommandes);
+    // "Supprimer ligne" follows the focus of its grid; "Imprimer" prints the document shown.
+    const struct {
+        OngletDocument* onglet;
+        QStringView menu;
+        Operation impression;
+    } documents[] = {{m_ongletFactures, kVente, Operation::ImpFact},
+                     {m_ongletCommandes, kAchat, Operation::ImpCmd}};
+    for (const auto& d : documents) {
+        connect(d.onglet, &OngletDocument::grilleActiveChangee, this,
+                [this, menu = d.menu](bool active) {
+                    m_etat.setActif({menu, u"Supprimer &ligne"}, active);
+                    synchronise();
+                });
+        connect(d.onglet, &OngletDocument::imprime, this,
+                [this, operation = d.impression] { declenche(operation, bouton(u"Imprimer")); });
+    }
     construitMenus();
     construitBarre();
     statusBar()->addWidget(m_panneauAide);
@@ -230,8 +245,22 @@ void TMainForm::montrePage() {
     }
     if (OngletCarte* o = onglet(montre))
         o->montreCarte();
-    else if (montre == Sorte::Factures)
-        m_ongletFactures->montreDocument();
+    else if (OngletDocument* d = ongletDocument(montre))
+        d->montreDocument();
+}
+
+OngletDocument* TMainForm::ongletDocument(Sorte sorte) const {
+    switch (sorte) {
+    case Sorte::Factures:
+        return m_ongletFactures;
+    case Sorte::Commandes:
+        return m_ongletCommandes;
+    case Sorte::Clients:
+    case Sorte::Fournisseurs:
+    case Sorte::Articles:
+        break;
+    }
+    return nullptr;
 }
 
 void TMainForm::apresOuverture(bool nouveau) {
@@ -369,6 +398,10 @@ void TMainForm::declenche(Operation operation, Cible origine) {
     case Operation::SupFact:
     case Operation::ListFact:
     case Operation::ChercheFact:
+    case Operation::NouvCmd:
+    case Operation::SupCmd:
+    case Operation::ListCmd:
+    case Operation::ChercheCmd:
     case Operation::Exporter:
     case Operation::Copier:
     case Operation::Coller:
@@ -382,6 +415,9 @@ void TMainForm::declenche(Operation operation, Cible origine) {
         break;
     case Operation::SupLigne1:
         m_ongletFactures->supprimeLigneCourante();
+        break;
+    case Operation::SupLigne2:
+        m_ongletCommandes->supprimeLigneCourante();
         break;
     case Operation::OuvrirAuto: {
         const bool oui = !m_etat.coche(origine);
@@ -406,8 +442,9 @@ void TMainForm::declenche(Operation operation, Cible origine) {
                 m_dialogues.message(*refus);
                 continue;
             }
-            m_fenetre->factures().ParF(saisie);
+            m_fenetre->ParF(saisie);
             m_ongletFactures->rafraichit();
+            m_ongletCommandes->rafraichit();
             break;
         }
         break;
@@ -435,7 +472,10 @@ void TMainForm::declenche(Operation operation, Cible origine) {
         break;
     }
     case Operation::ImpFact:
-        imprimeFacture();
+        imprimeDocument(Sorte::Factures);
+        break;
+    case Operation::ImpCmd:
+        imprimeDocument(Sorte::Commandes);
         break;
     case Operation::ImpFiche:
         imprimeFiche();
@@ -492,13 +532,6 @@ void TMainForm::declenche(Operation operation, Cible origine) {
         aide(PageAide::Utilisation);
         break;
     // The features still to come, as operationsAVenir() lists them.
-    case Operation::NouvCmd:
-    case Operation::SupCmd:
-    case Operation::ImpCmd:
-    case Operation::ListCmd:
-    case Operation::SupLigne2:
-    case Operation::ChercheCmd:
-    case Operation::SetCmd:
     case Operation::Recalc:
     case Operation::EntreeStock:
     case Operation::SortieStock:
@@ -515,20 +548,22 @@ void TMainForm::declenche(Operation operation, Cible origine) {
     synchronise();
 }
 
-void TMainForm::imprimeFacture() {
+void TMainForm::imprimeDocument(Sorte sorte) {
     // The document as the page shows it, its totals computed from the lines shown.
-    PageFactures& page = m_fenetre->factures();
-    page.Calculef();
-    m_ongletFactures->rafraichit();
-    const DocumentFacture& d = page.document();
-    m_impression.apercu(this, d.genre.trimmed() + u' ' + d.numero.trimmed(),
-                        [&](Canevas& c) { zel::imprimeFacture(c, d, page.totaux(), m_reglages); });
+    PageDocument& page = *m_fenetre->document(sorte);
+    page.Calcule();
+    ongletDocument(sorte)->rafraichit();
+    const Document& d = page.document();
+    m_impression.apercu(this, d.genre.trimmed() + u' ' + d.numero.trimmed(), [&](Canevas& c) {
+        zel::imprimeDocument(c, d, page.totaux(), m_reglages, page.disposition().libelleCode);
+    });
 }
 
 void TMainForm::imprimeFiche() {
     switch (m_fenetre->onglet()) {
     case Sorte::Factures:
-        imprimeFacture();
+    case Sorte::Commandes:
+        imprimeDocument(m_fenetre->onglet());
         return;
     case Sorte::Fournisseurs:
         m_impression.apercu(this, QStringLiteral("Fiche fournisseur"), [this](Canevas& c) {
@@ -540,7 +575,6 @@ void TMainForm::imprimeFiche() {
                             [this](Canevas& c) { ImpFiche4(c, m_fenetre->articles().carte()); });
         return;
     case Sorte::Clients:
-    case Sorte::Commandes:
         break;
     }
     m_impression.apercu(this, QStringLiteral("Fiche client"),
@@ -554,11 +588,9 @@ void TMainForm::imprimeEnveloppe() {
         destinataire = destinataireClient(m_fenetre->clients().carte().Ecrit());
         break;
     case Sorte::Factures:
-        destinataire = m_fenetre->factures().document().adresse;
-        break;
     case Sorte::Commandes:
-        indisponible();
-        return;
+        destinataire = m_fenetre->document(m_fenetre->onglet())->document().adresse;
+        break;
     case Sorte::Fournisseurs:
     case Sorte::Articles:
         m_dialogues.message(

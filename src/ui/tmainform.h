@@ -21,7 +21,7 @@ namespace zel::ui {
 class DialoguesQt;
 class MesureQt;
 class OngletCarte;
-class OngletFactures;
+class OngletDocument;
 class OngletClients;
 enum class PageAide;
 class TFiche;
@@ -39,7 +39,10 @@ public:
 
     TFiche* fiche() const { return m_fiche; }
     OngletClients* ongletClients() const { return m_ongletClients; }
-    OngletFactures* ongletFactures() const { return m_ongletFactures; }
+    OngletDocument* ongletFactures() const { return m_ongletFactures; }
+    OngletDocument* ongletCommandes() const { return m_ongletCommandes; }
+    // The invoice or order tab of a kind, or nothing.
+    OngletDocument* ongletDocument(Sorte sorte) const;
     // The tab widget of a record page, or nothing for the tabs without a card yet.
     OngletCarte* onglet(Sorte sorte) const;
     FenetreFiche& fenetreFiche() { return *m_fenetre; }
@@ -69,7 +72,8 @@ private:
     void operationDePage(Operation operation);
     void montrePage();
     void aide(PageAide page);
-    void imprimeFacture();
+    // The invoice or the order shown, on paper.
+    void imprimeDocument(Sorte sorte);
     void imprimeFiche();
     void imprimeEnveloppe();
     void imprimeEnveloppes();
@@ -92,7 +96,8 @@ private:
     OngletClients* m_ongletClients;
     OngletCarte* m_ongletFournisseurs;
     OngletCarte* m_ongletArticles;
-    OngletFactures* m_ongletFactures;
+    OngletDocument* m_ongletFactures;
+    OngletDocument* m_ongletCommandes;
     std::vector<std::pair<Cible, QAction*>> m_actions;
     QLabel* m_panneauAide;
     QLabel* m_panneauHeure;

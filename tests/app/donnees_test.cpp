@@ -35,7 +35,7 @@ QStringList article(int n, const char* code, const char* stock) {
 void tapeFacture(test::Montage& m, const char* client = "10001", const char* ref = "V4",
                  const char* quantite = "2") {
     PageFactures& page = m.fenetre.factures();
-    page.document().client = s(client);
+    page.document().tiers = s(client);
     LigneDocument& l = page.document().ligne(1);
     l[C::Ref] = s(ref);
     l[C::Quantite] = s(quantite);
@@ -167,9 +167,9 @@ TEST(Donnees, ARefusedNewDocumentChangesNothing) {
     page.Creer();
     page.document().ligne(1)[C::Designation] = s("Sans référence");
     page.finDeLigne(1);
-    const DocumentFacture avant = page.document();
-    page.NouvFact();
-    EXPECT_EQ(page.document().client, avant.client);
+    const Document avant = page.document();
+    page.Nouveau();
+    EXPECT_EQ(page.document().tiers, avant.tiers);
     EXPECT_EQ(page.document().adresse, avant.adresse);
     EXPECT_EQ(page.document().lignesUtilisees, avant.lignesUtilisees);
     page.Creer();
@@ -190,7 +190,7 @@ TEST(Donnees, ANewDocumentRefusedByAFullStoreChangesNothing) {
     PageFactures& page = m.fenetre.factures();
     ASSERT_TRUE(m.fenetre.montre(Sorte::Factures));
     ASSERT_TRUE(page.document().valide);
-    page.NouvFact();
+    page.Nouveau();
     EXPECT_EQ(m.dialogues.vus.last(), s("message: Le fichier est plein"));
     EXPECT_TRUE(page.document().valide);
     EXPECT_EQ(page.document().numero, s("202612001"));
@@ -231,7 +231,7 @@ TEST(Donnees, ANewRecordNeverWrittenGivesItsNumberToTheNextOne) {
     EXPECT_EQ(page.courant(), 1);
     page.navigue(Pas::Premier);
     page.navigue(Pas::Suivant);
-    EXPECT_EQ(page.document().client, s("10001")) << "no empty page between the two";
+    EXPECT_EQ(page.document().tiers, s("10001")) << "no empty page between the two";
     EXPECT_EQ(page.entreesListe().size(), 2);
 
     PageClients& clients = m.fenetre.clients();
@@ -267,7 +267,7 @@ TEST(Donnees, NumbersAndCodesPastTheIntegerRange) {
         test::Montage m;
         m.charge({}, {}, {}, test::bloc(0, 11, {{LF::Numero, s(c.stocke)}, {LF::Valide, s("N")}}));
         PageFactures& page = m.fenetre.factures();
-        EXPECT_EQ(page.Numerof(), c.suivant);
+        EXPECT_EQ(page.Numero(), c.suivant);
         ASSERT_TRUE(m.fenetre.montre(Sorte::Factures));
         page.Creer();
         EXPECT_TRUE(m.dialogues.vus.last().startsWith(s("message: Plus de numéro de facture")))

@@ -366,8 +366,8 @@ TEST(Copie, AnInvoicePastedTakesEveryLineItsKindAndPriceModeAndItsTotals) {
     ASSERT_TRUE(m.fenetre.montre(Sorte::Factures));
     PageFactures& page = m.fenetre.factures();
     page.Creer();
-    DocumentFacture& d = page.document();
-    d.client = s("10001");
+    Document& d = page.document();
+    d.tiers = s("10001");
     d.genre = PageFactures::genres()[1];
     d.ttc = true;
     d.adresse = {s("Dupont"), s("1 rue"), QString(), s("75011 Paris")};
@@ -376,7 +376,7 @@ TEST(Copie, AnInvoicePastedTakesEveryLineItsKindAndPriceModeAndItsTotals) {
                       QString(),       QString(),    s("1")};
     d.lignesUtilisees = 30;
     page.marque();
-    page.EcritFact();
+    page.Ecrit();
     ASSERT_TRUE(m.fenetre.execute(Operation::Copier));
 
     page.Creer();
@@ -385,9 +385,9 @@ TEST(Copie, AnInvoicePastedTakesEveryLineItsKindAndPriceModeAndItsTotals) {
     page.document().lignesUtilisees = 40;
     const QString numero = page.document().numero;
     ASSERT_TRUE(m.fenetre.execute(Operation::Coller));
-    const DocumentFacture& c = page.document();
+    const Document& c = page.document();
     EXPECT_EQ(c.numero, numero);
-    EXPECT_EQ(c.client, s("10001"));
+    EXPECT_EQ(c.tiers, s("10001"));
     EXPECT_EQ(c.genre, PageFactures::genres()[1]);
     EXPECT_TRUE(c.ttc);
     EXPECT_EQ(c.adresse[3], s("75011 Paris"));
@@ -399,9 +399,40 @@ TEST(Copie, AnInvoicePastedTakesEveryLineItsKindAndPriceModeAndItsTotals) {
 
     // A validated document takes nothing.
     page.document().valide = true;
-    page.document().client = s("10009");
+    page.document().tiers = s("10009");
     ASSERT_TRUE(m.fenetre.execute(Operation::Coller));
-    EXPECT_EQ(page.document().client, s("10009"));
+    EXPECT_EQ(page.document().tiers, s("10009"));
     EXPECT_EQ(m.messages().last(),
               s("message: Ce document est validé : il ne peut plus être modifié."));
+}
+
+TEST(Copie, AnOrderPastedIntoAnOrderOfAnotherSetAndNeverIntoAnInvoice) {
+    Montage m;
+    m.charge({}, test::bloc(0, 24, {{LF::Code, s("10001")}, {LF::Nom, s("Durand")}}));
+    ASSERT_TRUE(m.fenetre.montre(Sorte::Commandes));
+    PageCommandes& page = m.fenetre.commandes();
+    page.Creer();
+    Document& d = page.document();
+    d.tiers = s("10001");
+    d.conditions = s("A 30 jours");
+    for (int r = 1; r <= 3; ++r)
+        d.ligne(r) = {s("V%1").arg(r), s("Vis"), s("2"), s("1,50"), QString(), QString(), s("1")};
+    d.lignesUtilisees = 3;
+    ASSERT_TRUE(m.fenetre.execute(Operation::Copier));
+
+    m.jeu.Nouveau();
+    m.charge({});
+    ASSERT_TRUE(m.fenetre.montre(Sorte::Factures));
+    m.dialogues.vus.clear();
+    ASSERT_TRUE(m.fenetre.execute(Operation::Coller));
+    EXPECT_EQ(m.messages(), QStringList{s("message: Rien à coller : aucune fiche n'a été copiée "
+                                          "sur cette page.")});
+    ASSERT_TRUE(m.fenetre.montre(Sorte::Commandes));
+    ASSERT_TRUE(m.fenetre.execute(Operation::Coller));
+    EXPECT_EQ(page.document().tiers, s("10001"));
+    EXPECT_EQ(page.document().conditions, s("A 30 jours"));
+    EXPECT_EQ(page.document().genre, s("Commande"));
+    EXPECT_EQ(page.document().lignesUtilisees, 3);
+    EXPECT_EQ(page.document().ligne(3)[0], s("V3"));
+    EXPECT_EQ(page.totaux().ht.trimmed(), s("9,00"));
 }

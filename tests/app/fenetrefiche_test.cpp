@@ -19,8 +19,8 @@ TEST(FenetreFiche, AnInvoiceSelectionCancelledKeepsTheSelectionAsItWas) {
     const ElementMenu& unClient = *trouve({u"&Sélection", u"&Facture code client..."});
     m.dialogues.saisies = {QString()};
     EXPECT_FALSE(m.fenetre.selectionne(unClient)) << "Annuler";
-    EXPECT_FALSE(m.fenetre.factures().unClient());
+    EXPECT_FALSE(m.fenetre.factures().unTiers());
     m.dialogues.saisies = {s("10001")};
     EXPECT_TRUE(m.fenetre.selectionne(unClient));
-    EXPECT_TRUE(m.fenetre.factures().unClient());
+    EXPECT_TRUE(m.fenetre.factures().unTiers());
 }

@@ -190,8 +190,8 @@ private:
         PageFactures& p = m.fenetre.factures();
         if (!m.fenetre.montre(Sorte::Factures) || p.document().valide)
             return;
-        p.document().client = codeAuHasard(Sorte::Clients);
-        const int rangee = std::min(p.document().lignesUtilisees + 1, DocumentFacture::kLignes);
+        p.document().tiers = codeAuHasard(Sorte::Clients);
+        const int rangee = std::min(p.document().lignesUtilisees + 1, Document::kLignes);
         ModeleLignes& modele = p.modele();
         modele.setData(modele.index(rangee - 1, C::Ref), codeAuHasard(Sorte::Articles));
         modele.setData(modele.index(rangee - 1, C::Quantite), QString::number(tire(5)));
@@ -203,9 +203,9 @@ private:
         PageFactures& p = m.fenetre.factures();
         if (!m.fenetre.montre(Sorte::Factures))
             return;
-        const DocumentFacture avant = p.document();
+        const Document avant = p.document();
         p.Valider();
-        const DocumentFacture& d = p.document();
+        const Document& d = p.document();
         if (avant.valide || !d.valide)
             return;
         ++m_validees;
@@ -213,9 +213,9 @@ private:
         // quantity out of the article named.
         // A full account says so and takes no entry.
         const bool plein = !m.dialogues.vus.filter(s("Le compte est plein")).isEmpty();
-        if (const int client = chercheCode(Sorte::Clients, d.client); client >= 0 && !plein)
+        if (const int client = chercheCode(Sorte::Clients, d.tiers); client >= 0 && !plein)
             ++m_ecritures[cleClient(client)][d.genre + u' ' + d.numero];
-        for (int r = 1; r <= d.lignesUtilisees && r <= DocumentFacture::kLignes; ++r) {
+        for (int r = 1; r <= d.lignesUtilisees && r <= Document::kLignes; ++r) {
             const LigneDocument& l = d.lignes[std::size_t(r - 1)];
             const int a = chercheCode(Sorte::Articles, l[C::Ref]);
             if (a >= 0 && !l[C::Ref].isEmpty())

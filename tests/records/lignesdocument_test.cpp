@@ -50,14 +50,14 @@ TEST(ModeleLignes, PassesQtsModelTesterThroughEditsAndRecomputation) {
     {
         QAbstractItemModelTester testeur(&m.modele,
                                          QAbstractItemModelTester::FailureReportingMode::Warning);
-        EXPECT_EQ(m.modele.rowCount(), DocumentFacture::kLignes);
+        EXPECT_EQ(m.modele.rowCount(), Document::kLignes);
         EXPECT_EQ(m.modele.columnCount(), 7);
         m.ecrit(0, C::Ref, "A1");
         m.ecrit(0, C::Quantite, "2");
         m.ecrit(0, C::Prix, "10");
         m.page.finDeLigne(1);
-        m.page.SupLigne1(1);
-        m.page.LitFact();
+        m.page.SupLigne(1);
+        m.page.Lit();
     }
     qInstallMessageHandler(avant);
     EXPECT_TRUE(rapports().isEmpty()) << rapports().join(u'\n').toStdString();
@@ -92,7 +92,7 @@ TEST(ModeleLignes, ACellChangesTheDocumentOnlyWhenItsTextChanges) {
 
 TEST(ModeleLignes, AValidatedDocumentsCellsAreReadOnly) {
     Montage m;
-    m.page.document().client = s("10001");
+    m.page.document().tiers = s("10001");
     m.ecrit(0, C::Ref, "A1");
     m.ecrit(0, C::Quantite, "1");
     m.page.finDeLigne(1);

@@ -29,7 +29,7 @@ QStringList facture(int n, const char* numero, const char* client, const char* t
 // The card window on a set, seen from the invoice tab.
 struct Montage : test::Montage {
     PageFactures& page = fenetre.factures();
-    DocumentFacture& d = page.document();
+    Document& d = page.document();
 
     // Types a line as the user does: its cells, then Enter.
     void tape(int rangee, const char* ref, const char* quantite, const char* prix) {
@@ -49,7 +49,7 @@ TEST(Factures, NumbersFollowTheMonthAndTheHighestStoredInvoice) {
     m.page.Creer();
     EXPECT_EQ(m.d.numero, s("202612001"));
     EXPECT_EQ(m.page.courant(), 0);
-    m.d.client = s("10001");
+    m.d.tiers = s("10001");
     m.tape(1, "A1", "1", "10");
     m.page.Creer();
     EXPECT_EQ(m.page.courant(), 1);
@@ -67,7 +67,7 @@ TEST(Factures, NumbersFollowTheMonthAndTheHighestStoredInvoice) {
     for (const auto& c : cas) {
         Montage n;
         n.charge({}, {}, {}, c.store);
-        EXPECT_EQ(n.page.Numerof(), c.attendu);
+        EXPECT_EQ(n.page.Numero(), c.attendu);
     }
 }
 
@@ -90,7 +90,7 @@ TEST(Factures, ReadingThePriceModeAndWritingAtTheEnd) {
     EXPECT_EQ(m.d.lignesUtilisees, 2);
     EXPECT_EQ(m.page.totaux().ht, s("20,00"));
     EXPECT_EQ(m.d.notes, QStringList{s("Merci")});
-    m.d.client = s("10009");
+    m.d.tiers = s("10009");
     m.page.marque();
     m.page.navigue(Pas::Suivant);
     const QStringList ecrit = m.sauve("fct");
@@ -113,8 +113,8 @@ TEST(Factures, ValidationPostsToTheExactClientAndTakesStockFromTheExactArticle) 
         test::bloc(0, 25, {{LC::Code, s("12345")}}) + test::bloc(1, 25, {{LC::Code, s("123")}}), {},
         test::bloc(0, 21, {{LA::Code, s("ABC")}, {LA::StockReel, s("  10,00")}}) +
             test::bloc(1, 21, {{LA::Code, s("AB")}, {LA::StockReel, s("  10,00")}}));
-    m.page.NouvFact();
-    m.d.client = s("123");
+    m.page.Nouveau();
+    m.d.tiers = s("123");
     m.tape(1, "ab", "2,5", "10");
 
     m.d.genre = s("Devis    ");
@@ -196,15 +196,17 @@ TEST(Factures, NewSettingsChangeTheCaptionsAtOnceAndTheAmountsAtTheNextComputati
     SaisieParametres p = SaisieParametres::depuis(m.reglages);
     p.devise = 1;
     p.decimales = 0;
-    m.page.ParF(p);
+    p.applique(m.reglages);
+    m.page.suitReglages();
     EXPECT_EQ(m.page.totaux().legende, s("Euros"));
     EXPECT_EQ(m.page.totaux().legendeConvertie, s("Francs"));
     EXPECT_EQ(m.page.totaux().converti, s("119,60"));
-    m.page.Calculef();
+    m.page.Calcule();
     EXPECT_EQ(m.page.totaux().ttc, s("785"));
     p.devise = 2;
     p.nomDevise = s("Livres");
-    m.page.ParF(p);
+    p.applique(m.reglages);
+    m.page.suitReglages();
     EXPECT_EQ(m.page.totaux().legende, s("Livres"));
     EXPECT_TRUE(m.page.totaux().legendeConvertie.isEmpty());
 }
@@ -212,17 +214,17 @@ TEST(Factures, NewSettingsChangeTheCaptionsAtOnceAndTheAmountsAtTheNextComputati
 TEST(Factures, DeletingTheOnlyInvoiceAndBrowsingOneClient) {
     Montage m;
     m.charge({}, {}, {}, facture(0, "NUMF202612001", "10001", ""));
-    m.page.SupFact();
+    m.page.Supprime();
     EXPECT_TRUE(m.jeu.BlocsFact().ouvertures().empty());
     EXPECT_EQ(m.d.numero, s("202612001"));
-    EXPECT_TRUE(m.d.client.isEmpty());
+    EXPECT_TRUE(m.d.tiers.isEmpty());
 
     Montage n;
     n.charge({}, {}, {},
              facture(0, "NUMF202612001", "A", "") + facture(1, "NUMF202612002", "B", "") +
                  facture(2, "NUMF202612003", "A", ""));
     n.dialogues.saisies = {s("A")};
-    n.page.SetFact(true);
+    n.page.SetSel(true);
     n.page.navigue(Pas::Dernier);
     EXPECT_EQ(n.page.courant(), 2);
     n.page.navigue(Pas::Precedent);
@@ -259,15 +261,15 @@ TEST(Factures, LinesFromArticlesClientsPickedAndLinesDeleted) {
     EXPECT_FALSE(m.page.remplitDepuisArticle(3)) << "the line's code is looked up exactly";
 
     m.dialogues.choix = {0};
-    m.page.choisitClient();
-    EXPECT_EQ(m.d.client, s("10001"));
+    m.page.choisitTiers();
+    EXPECT_EQ(m.d.tiers, s("10001"));
     EXPECT_EQ(m.d.adresse, (std::array<QString, 4>{s("Durand"), s(""), s(""), s("69003 Lyon")}));
 
     for (int r = 1; r <= 3; ++r)
         m.d.ligne(r)[C::Quantite] = s("1");
     m.page.finDeLigne(3);
     EXPECT_EQ(m.d.lignesUtilisees, 3);
-    m.page.SupLigne1(1);
+    m.page.SupLigne(1);
     EXPECT_EQ(m.d.lignesUtilisees, 2);
     EXPECT_EQ(m.d.ligne(1)[C::Prix].trimmed(), s("1,79"));
     EXPECT_TRUE(m.d.ligne(3)[C::Ref].isEmpty());
@@ -287,22 +289,22 @@ TEST(ListeFactures, TheListStopsAtAGapAndTheSearchNeedsTheKindLetter) {
                  facture(1, "NUMD202612001", "B", "", {}, "Devis    ") +
                  facture(3, "NUMF202612003", "C", ""));
     m.dialogues.choix = {1};
-    m.page.ListFact();
+    m.page.Liste();
     EXPECT_EQ(m.dialogues.dernieresEntrees,
               QStringList({s("202612001  01/12/2026  A  Facture  "),
                            s("202612001  01/12/2026  B  Devis      ")}));
     EXPECT_EQ(m.page.courant(), 1) << "the quote of the same number";
     m.dialogues.choix = {std::nullopt};
-    m.page.ListFact();
+    m.page.Liste();
     EXPECT_EQ(m.page.courant(), 1) << "Escape leaves the document shown";
 
     m.dialogues.saisies = {s("f202612001"), s("202612001"), QString()};
-    m.page.ChercheFact();
+    m.page.Cherche();
     EXPECT_EQ(m.page.courant(), 0);
     m.page.navigue(Pas::Suivant);
-    m.page.ChercheFact();
+    m.page.Cherche();
     EXPECT_EQ(m.page.courant(), 1) << "a number without its kind letter finds nothing";
-    m.page.ChercheFact();
+    m.page.Cherche();
     EXPECT_EQ(m.page.courant(), 1);
     EXPECT_EQ(m.dialogues.vus.last(), s("saisie: Chercher facture [F]"));
 }

@@ -208,7 +208,7 @@ TEST(Blocs, IndexAgreesWithAPlainScanOnRandomStores) {
 
         for (int pas = 0; pas < 25; ++pas) {
             const int n = tire(5);
-            switch (tire(4)) {
+            switch (tire(6)) {
             case 0: {
                 QStringList contenu;
                 for (int i = tire(4); i > 0; --i)
@@ -229,6 +229,23 @@ TEST(Blocs, IndexAgreesWithAPlainScanOnRandomStores) {
                     b.changeLigne(p, l);
                 }
                 break;
+            case 3: {
+                // Lines added at the end, as a record written back is.
+                QStringList fin;
+                for (int i = tire(5); i > 0; --i)
+                    fin.append(vocabulaire[tire(int(vocabulaire.size()))]);
+                ref.lignes.append(fin);
+                b.ajoute(fin);
+                break;
+            }
+            case 4:
+                // Lines taken from the end, as the last record rewritten.
+                if (!ref.lignes.isEmpty()) {
+                    const int nombre = 1 + tire(int(std::min<qsizetype>(ref.lignes.size(), 6)));
+                    ref.lignes.remove(ref.lignes.size() - nombre, nombre);
+                    b.supprime(b.taille() - nombre, nombre);
+                }
+                break;
             default:
                 break; // lookups only
             }
@@ -236,6 +253,15 @@ TEST(Blocs, IndexAgreesWithAPlainScanOnRandomStores) {
             ASSERT_EQ(b.CompteBlocs(), ref.compte());
             for (int k : {0, 1, 2, 3, 4, 9999})
                 ASSERT_EQ(b.ChercheBloc(k), ref.cherche(k)) << "bloc " << k << " essai " << essai;
+            Blocs frais;
+            frais.remplaceTout(ref.lignes);
+            const auto attendues = frais.ouvertures();
+            const auto vues = b.ouvertures();
+            ASSERT_TRUE(std::equal(vues.begin(), vues.end(), attendues.begin(), attendues.end(),
+                                   [](const zel::LigneOuverture& x, const zel::LigneOuverture& y) {
+                                       return x.position == y.position && x.numero == y.numero;
+                                   }))
+                << "essai " << essai;
         }
     }
 }

@@ -67,8 +67,9 @@ std::optional<int> DialoguesFactices::montreListe(const TableListe& table) {
     return prochainChoix();
 }
 
-std::optional<int> DialoguesFactices::listeFactures(const QStringList& entrees) {
-    vus.append(QStringLiteral("factures"));
+std::optional<int> DialoguesFactices::listeDocuments(const QString& titre,
+                                                     const QStringList& entrees) {
+    vus.append(titre);
     dernieresEntrees = entrees;
     return prochainChoix();
 }

@@ -38,7 +38,7 @@ public:
     std::optional<QString> saisit(Saisie s, const QString& initial) override;
     std::optional<int> montreListe(const TableListe& table) override;
     std::optional<int> choisit(const QString& titre, const QStringList& entrees) override;
-    std::optional<int> listeFactures(const QStringList& entrees) override;
+    std::optional<int> listeDocuments(const QString& titre, const QStringList& entrees) override;
     std::optional<std::pair<int, int>> plage(int compte) override;
     // Answered from `choix`.
     std::optional<int> trie(DialogueTri d) override;

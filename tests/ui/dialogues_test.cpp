@@ -101,10 +101,10 @@ TEST(TListeChoix, DoubleClickChoosesTheEntry) {
     EXPECT_EQ(liste.result(), QDialog::Accepted);
 }
 
-TEST(TFactListe, ArrowsMoveTheEntryAndEscapeChoosesNothing) {
+TEST(TListeDocuments, ArrowsMoveTheEntryAndEscapeChoosesNothing) {
     const QStringList entrees = {QStringLiteral("202612001"), QStringLiteral("202612002"),
                                  QStringLiteral("202612003")};
-    zel::ui::TFactListe liste(entrees, nullptr);
+    zel::ui::TListeDocuments liste(QStringLiteral("Liste des factures"), entrees, nullptr);
     EXPECT_EQ(liste.windowTitle(), QStringLiteral("Liste des factures"));
     liste.liste()->setCurrentRow(2);
     liste.deplace(-1);

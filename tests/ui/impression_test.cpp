@@ -2,7 +2,7 @@
 // with pdftotext and pdfinfo (poppler-utils).
 
 #include "clients/impressionclients.h"
-#include "sales/impressionfacture.h"
+#include "records/impressiondocument.h"
 #include "stock/impressionstock.h"
 #include "stock/pagearticles.h"
 #include "support/fichiers.h"
@@ -74,10 +74,10 @@ TEST(Impression, AnInvoicePrintedToPdfReadsBackWithEveryLineAndItsTotals) {
         s("SARL Zel Vente"), s("12 avenue Foch"), s("69006 Lyon"), s(""), s(""), s(""), s("")};
     test::MesureFixe mesure;
     for (const int lignes : {3, 40}) {
-        DocumentFacture d;
+        Document d;
         d.numero = s("202612001");
         d.date = QDate(2026, 12, 6);
-        d.client = s("10001");
+        d.tiers = s("10001");
         d.genre = s("Facture");
         d.adresse = {s("Dupont SA"), s("1 rue des Lilas"), s(""), s("69000 Lyon")};
         for (int r = 1; r <= lignes; ++r)
@@ -86,8 +86,9 @@ TEST(Impression, AnInvoicePrintedToPdfReadsBackWithEveryLineAndItsTotals) {
         d.lignesUtilisees = lignes;
         const Totaux t = Calculef(d.lignes, d.ttc, reglages, mesure);
         const QString pdf = dossier.chemin(s("facture%1.pdf").arg(lignes));
-        ASSERT_TRUE(ui::Impression::imprimePdf(
-            pdf, [&](Canevas& c) { imprimeFacture(c, d, t, reglages); }));
+        ASSERT_TRUE(ui::Impression::imprimePdf(pdf, [&](Canevas& c) {
+            imprimeDocument(c, d, t, reglages, QStringLiteral("Code client : "));
+        }));
         const QString texte = texteDuPdf(pdf);
         SCOPED_TRACE(texte.toStdString());
         EXPECT_TRUE(texte.contains(s("SARL Zel Vente")));

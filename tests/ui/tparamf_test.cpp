@@ -1,4 +1,4 @@
-#include "ui/ongletfactures.h"
+#include "ui/ongletdocument.h"
 #include "ui/tmainform.h"
 #include "ui/tparamf.h"
 

@@ -1,4 +1,4 @@
-#include "ui/ongletfactures.h"
+#include "ui/ongletdocument.h"
 
 #include "ui/touches.h"
 
@@ -60,7 +60,7 @@ protected:
                 return true;
             }
             if (filtreTouche(editeur, evenement, [colonne](QChar c) {
-                    return std::optional(PageFactures::caractereGrille(c, colonne));
+                    return std::optional(PageDocument::caractereGrille(c, colonne));
                 }))
                 return true;
         }
@@ -72,23 +72,51 @@ private:
     std::function<void()> m_finDeLigne;
 };
 
-// The number field lets through what the page takes as a number, typed or pasted.
-class ValideNumero : public QValidator {
+// A field that lets through what the page's rule takes, typed or pasted.
+class Valide : public QValidator {
 public:
-    using QValidator::QValidator;
+    Valide(bool (*regle)(QStringView), QObject* parent) : QValidator(parent), m_regle(regle) {}
     State validate(QString& texte, int&) const override {
-        return PageFactures::numeroAcceptable(texte) ? Acceptable : Invalid;
+        return m_regle(texte) ? Acceptable : Invalid;
     }
+
+private:
+    bool (*m_regle)(QStringView);
 };
 
 } // namespace
 
-OngletFactures::OngletFactures(PageFactures& page, const ListesChoix& listes, QWidget* parent)
-    : QWidget(parent), m_page(page), m_listes(listes), m_numero(new QLineEdit(this)),
-      m_date(new QDateEdit(this)), m_client(new QLineEdit(this)), m_conditions(new QComboBox(this)),
-      m_genre(new QComboBox(this)), m_ht(new QRadioButton(QStringLiteral("Facture H.T."), this)),
-      m_ttc(new QRadioButton(QStringLiteral("Facture TTC"), this)), m_grille(new QTableView(this)),
-      m_notes(new QPlainTextEdit(this)), m_statut(new QLabel(this)),
+LibellesOnglet LibellesOnglet::factures() {
+    return {QStringLiteral("N° de facture"),
+            QStringLiteral("Code client"),
+            QStringLiteral("Facture H.T."),
+            QStringLiteral("Facture TTC"),
+            QStringLiteral("Coordonnées du client"),
+            QStringLiteral("Facture validée"),
+            QStringLiteral("Facture non validée"),
+            true,
+            false};
+}
+
+LibellesOnglet LibellesOnglet::commandes() {
+    return {QStringLiteral("N° de commande"),
+            QStringLiteral("Code fournisseur"),
+            QStringLiteral("Commande H.T."),
+            QStringLiteral("Commande TTC"),
+            QStringLiteral("Coordonnées du fournisseur"),
+            QStringLiteral("Cmde validée"),
+            QStringLiteral("Cmde non validée"),
+            false,
+            true};
+}
+
+OngletDocument::OngletDocument(PageDocument& page, const LibellesOnglet& libelles,
+                               const ListesChoix& listes, QWidget* parent)
+    : QWidget(parent), m_page(page), m_libelles(libelles), m_listes(listes),
+      m_numero(new QLineEdit(this)), m_date(new QDateEdit(this)), m_code(new QLineEdit(this)),
+      m_conditions(new QComboBox(this)), m_genre(new QComboBox(this)),
+      m_ht(new QRadioButton(libelles.ht, this)), m_ttc(new QRadioButton(libelles.ttc, this)),
+      m_grille(new QTableView(this)), m_notes(new QPlainTextEdit(this)), m_statut(new QLabel(this)),
       m_valider(new QPushButton(QStringLiteral("Valider"), this)) {
     const auto change = [this](auto&& affecte) {
         return [this, affecte](const auto& valeur) {
@@ -111,48 +139,52 @@ OngletFactures::OngletFactures(PageFactures& page, const ListesChoix& listes, QW
     m_numero->setFixedWidth(90);
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    m_client->setMaxLength(5);
-    m_client->setFixedWidth(60);
+    m_code->setMaxLength(5);
+    m_code->setFixedWidth(60);
+    // A supplier code takes digits only, typed or pasted.
+    if (libelles.codeChiffres)
+        m_code->setValidator(new Valide(&PageDocument::codeChiffresAcceptable, m_code));
     for (QComboBox* c : {m_conditions, m_genre}) {
         c->setEditable(true);
         c->setInsertPolicy(QComboBox::NoInsert);
     }
     m_conditions->setMinimumContentsLength(16);
-    m_genre->addItems(PageFactures::genres());
+    m_genre->addItems(page.disposition().genres);
+    m_genre->setVisible(libelles.genres);
     // Nine positions, each a digit, a sign or a blank.
-    m_numero->setValidator(new ValideNumero(m_numero));
+    m_numero->setValidator(new Valide(&PageDocument::numeroAcceptable, m_numero));
     connect(m_numero, &QLineEdit::textEdited, this, [this](const QString& t) {
         if (!m_rafraichit)
             m_page.saisitNumero(t);
     });
     connect(m_date, &QDateEdit::dateChanged, this,
-            change([](DocumentFacture& f, QDate t) { f.date = t; }));
-    connect(m_client, &QLineEdit::textChanged, this,
-            change([](DocumentFacture& f, const QString& t) { f.client = t; }));
+            change([](Document& f, QDate t) { f.date = t; }));
+    connect(m_code, &QLineEdit::textChanged, this,
+            change([](Document& f, const QString& t) { f.tiers = t; }));
     connect(m_conditions, &QComboBox::currentTextChanged, this,
-            change([](DocumentFacture& f, const QString& t) { f.conditions = t; }));
+            change([](Document& f, const QString& t) { f.conditions = t; }));
     connect(m_genre, &QComboBox::currentTextChanged, this,
-            change([](DocumentFacture& f, const QString& t) { f.genre = t; }));
+            change([](Document& f, const QString& t) { f.genre = t; }));
     connect(m_ttc, &QRadioButton::toggled, this,
-            change([](DocumentFacture& f, bool oui) { f.ttc = oui; }));
+            change([](Document& f, bool oui) { f.ttc = oui; }));
     // The amount column's title follows the price mode.
     connect(m_ttc, &QRadioButton::toggled, &m_page.modele(), &ModeleLignes::rafraichi);
 
-    auto* choixClient = new QPushButton(QStringLiteral("..."), this);
-    choixClient->setFixedWidth(28);
-    connect(choixClient, &QPushButton::clicked, this, [this] {
-        m_page.choisitClient();
+    auto* choixTiers = new QPushButton(QStringLiteral("..."), this);
+    choixTiers->setFixedWidth(28);
+    connect(choixTiers, &QPushButton::clicked, this, [this] {
+        m_page.choisitTiers();
         rafraichit();
     });
     auto* entete = new QGridLayout;
-    entete->addWidget(new QLabel(QStringLiteral("N° de facture"), this), 0, 0);
+    entete->addWidget(new QLabel(libelles.numero, this), 0, 0);
     entete->addWidget(new QLabel(QStringLiteral("Date"), this), 0, 1);
-    entete->addWidget(new QLabel(QStringLiteral("Code client"), this), 0, 2);
+    entete->addWidget(new QLabel(libelles.code, this), 0, 2);
     entete->addWidget(new QLabel(QStringLiteral("Conditions de réglement"), this), 0, 4);
     entete->addWidget(m_numero, 1, 0);
     entete->addWidget(m_date, 1, 1);
-    entete->addWidget(m_client, 1, 2);
-    entete->addWidget(choixClient, 1, 3);
+    entete->addWidget(m_code, 1, 2);
+    entete->addWidget(choixTiers, 1, 3);
     entete->addWidget(m_conditions, 1, 4);
     entete->addWidget(m_genre, 1, 5);
     auto* modes = new QHBoxLayout;
@@ -162,13 +194,13 @@ OngletFactures::OngletFactures(PageFactures& page, const ListesChoix& listes, QW
     entete->addWidget(m_statut, 2, 4);
     entete->setColumnStretch(6, 1);
 
-    auto* coordonnees = new QGroupBox(QStringLiteral("Coordonnées du client"), this);
+    auto* coordonnees = new QGroupBox(libelles.coordonnees, this);
     auto* lignesAdresse = new QVBoxLayout(coordonnees);
     for (std::size_t i = 0; i < m_adresse.size(); ++i) {
         m_adresse[i] = new QLineEdit(this);
         lignesAdresse->addWidget(m_adresse[i]);
         connect(m_adresse[i], &QLineEdit::textChanged, this,
-                change([i](DocumentFacture& f, const QString& t) { f.adresse[i] = t; }));
+                change([i](Document& f, const QString& t) { f.adresse[i] = t; }));
     }
     auto* boutons = new QVBoxLayout;
     auto* creer = new QPushButton(QStringLiteral("Créer"), this);
@@ -184,7 +216,7 @@ OngletFactures::OngletFactures(PageFactures& page, const ListesChoix& listes, QW
         m_page.Valider();
         rafraichit();
     });
-    connect(imprimer, &QPushButton::clicked, this, &OngletFactures::imprime);
+    connect(imprimer, &QPushButton::clicked, this, &OngletDocument::imprime);
     auto* haut = new QHBoxLayout;
     haut->addWidget(coordonnees, 1);
     haut->addLayout(boutons);
@@ -197,7 +229,7 @@ OngletFactures::OngletFactures(PageFactures& page, const ListesChoix& listes, QW
     m_grille->setItemDelegate(new DelegueLignes([this] { finDeLigne(); }, m_grille));
     m_grille->installEventFilter(this);
     connect(&m_page.modele(), &QAbstractItemModel::dataChanged, this,
-            &OngletFactures::rafraichitTotaux);
+            &OngletDocument::rafraichitTotaux);
     connect(m_grille, &QTableView::clicked, this, [this](const QModelIndex& index) {
         if (index.column() == C::Designation && m_page.remplitDepuisArticle(index.row() + 1))
             m_grille->setCurrentIndex(index.siblingAtColumn(C::Quantite));
@@ -214,10 +246,10 @@ OngletFactures::OngletFactures(PageFactures& page, const ListesChoix& listes, QW
     });
 
     auto* totaux = new QGridLayout;
-    const QString libelles[] = {QStringLiteral("Total H.T."), QStringLiteral("Total TVA"),
-                                QStringLiteral("TOTAL TTC")};
+    const QString titres[] = {QStringLiteral("Total H.T."), QStringLiteral("Total TVA"),
+                              QStringLiteral("TOTAL TTC")};
     for (int i = 0; i < 3; ++i)
-        totaux->addWidget(new QLabel(libelles[i], this), 0, i);
+        totaux->addWidget(new QLabel(titres[i], this), 0, i);
     for (std::size_t i = 0; i < m_totaux.size(); ++i) {
         m_totaux[i] = new QLabel(this);
         m_totaux[i]->setMinimumWidth(90);
@@ -243,23 +275,23 @@ OngletFactures::OngletFactures(PageFactures& page, const ListesChoix& listes, QW
     rafraichit();
 }
 
-QStringList OngletFactures::totauxAffiches() const {
+QStringList OngletDocument::totauxAffiches() const {
     return {m_totaux[0]->text(), m_totaux[1]->text(), m_totaux[2]->text(), m_totaux[4]->text()};
 }
 
-void OngletFactures::rafraichitTotaux() {
+void OngletDocument::rafraichitTotaux() {
     const Totaux& t = m_page.totaux();
     const QString textes[] = {t.ht, t.tva, t.ttc, t.legende, t.converti, t.legendeConvertie};
     for (std::size_t i = 0; i < m_totaux.size(); ++i)
         m_totaux[i]->setText(textes[i]);
 }
 
-void OngletFactures::rafraichit() {
+void OngletDocument::rafraichit() {
     m_rafraichit = true;
-    const DocumentFacture& d = m_page.document();
+    const Document& d = m_page.document();
     m_numero->setText(d.numero);
     m_date->setDate(d.date);
-    m_client->setText(d.client);
+    m_code->setText(d.tiers);
     QStringList conditions;
     for (int i = 0; i < m_conditions->count(); ++i)
         conditions.append(m_conditions->itemText(i));
@@ -276,35 +308,35 @@ void OngletFactures::rafraichit() {
     if (m_notes->toPlainText() != notes)
         m_notes->setPlainText(notes);
     rafraichitTotaux();
-    m_statut->setText(d.valide ? QStringLiteral("Facture validée")
-                               : QStringLiteral("Facture non validée"));
-    // A validated invoice's lines are frozen.
+    m_statut->setText(d.valide ? m_libelles.valide : m_libelles.nonValide);
+    // A validated document's lines are frozen.
     m_grille->setEnabled(!d.valide);
     m_valider->setEnabled(!d.valide);
     m_rafraichit = false;
 }
 
-void OngletFactures::montreDocument() {
+void OngletDocument::montreDocument() {
     rafraichit();
-    m_client->setFocus();
+    m_code->setFocus();
 }
 
-void OngletFactures::finDeLigne() {
+void OngletDocument::finDeLigne() {
     const QModelIndex courant = m_grille->currentIndex();
-    if (!courant.isValid() || !PageFactures::finitLaLigne(courant.column()))
+    if (!courant.isValid() || !PageDocument::finitLaLigne(courant.column()))
         return;
     const int suivante = m_page.finDeLigne(courant.row() + 1);
     m_grille->setCurrentIndex(m_page.modele().index(suivante - 1, C::Ref));
 }
 
-void OngletFactures::supprimeLigneCourante() {
+void OngletDocument::supprimeLigneCourante() {
     if (!m_grilleActive || !m_grille->currentIndex().isValid())
         return;
-    m_page.SupLigne1(m_grille->currentIndex().row() + 1);
+    m_page.SupLigne(m_grille->currentIndex().row() + 1);
 }
 
-bool OngletFactures::eventFilter(QObject* cible, QEvent* evenement) {
+bool OngletDocument::eventFilter(QObject* cible, QEvent* evenement) {
     const QEvent::Type type = evenement->type();
+
     if (cible == m_grille && (type == QEvent::FocusIn || type == QEvent::FocusOut)) {
         // Opening a menu keeps the grid current, so that "Supprimer ligne" finds its line.
         const Qt::FocusReason raison = static_cast<QFocusEvent*>(evenement)->reason();
@@ -322,7 +354,7 @@ bool OngletFactures::eventFilter(QObject* cible, QEvent* evenement) {
     return QWidget::eventFilter(cible, evenement);
 }
 
-void OngletFactures::resizeEvent(QResizeEvent* evenement) {
+void OngletDocument::resizeEvent(QResizeEvent* evenement) {
     QWidget::resizeEvent(evenement);
     const int largeurs[] = {80, std::max(120, width() - 528), 100, 120, 40, 120, 20};
     for (int c = 0; c < 7; ++c)

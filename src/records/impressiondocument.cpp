@@ -1,4 +1,4 @@
-#include "sales/impressionfacture.h"
+#include "records/impressiondocument.h"
 
 #include <algorithm>
 
@@ -15,12 +15,12 @@ constexpr double kInterligne = 5;
 constexpr int kRangeesParPage = 28;
 constexpr double kFinNotes = 215;
 
-int rangeesImprimees(const DocumentFacture& d) {
-    return std::clamp(d.lignesUtilisees, 0, DocumentFacture::kLignes);
+int rangeesImprimees(const Document& d) {
+    return std::clamp(d.lignesUtilisees, 0, Document::kLignes);
 }
 
 // The rows the last page keeps free for the notes above the totals.
-int rangeesDerniere(const DocumentFacture& d) {
+int rangeesDerniere(const Document& d) {
     const int notes = int(d.notes.size());
     return notes == 0 ? kRangeesParPage : std::max(1, kRangeesParPage - notes - 5);
 }
@@ -64,13 +64,13 @@ void EnTete(Cadre& c, const EnteteSociete& entete) {
 }
 
 // What every page carries: the client's address and the document's identification.
-void identification(Cadre& c, const DocumentFacture& d, int page, int pages) {
+void identification(Cadre& c, const Document& d, const QString& libelleCode, int page, int pages) {
     c.police(10, true);
     for (int i = 0; i < 4; ++i)
         c.texte(116, 60 + 5 * i, d.adresse[std::size_t(i)]);
     c.police(12, true);
     c.texte(116, 84, QStringLiteral("Date ") + d.date.toString(kFormatDate));
-    c.texte(20, 79, QStringLiteral("Code client : ") + d.client);
+    c.texte(20, 79, libelleCode + d.tiers);
     c.texte(20, 84, d.genre + QStringLiteral(" N° ") + d.numero);
     if (pages > 1) {
         c.police(10);
@@ -90,7 +90,7 @@ void rangee(Cadre& c, double y, const LigneDocument& l) {
     c.texte(186, y, l[C::Tva]);
 }
 
-void fin(Cadre& c, const DocumentFacture& d, const Totaux& t) {
+void fin(Cadre& c, const Document& d, const Totaux& t) {
     c.police(10);
     c.texte(20, 273, QStringLiteral("Réglement : ") + d.conditions);
     c.police(12);
@@ -107,7 +107,7 @@ void fin(Cadre& c, const DocumentFacture& d, const Totaux& t) {
 
 } // namespace
 
-int pagesFacture(const DocumentFacture& d) {
+int pagesDocument(const Document& d) {
     const int rangees = rangeesImprimees(d);
     if (rangees <= rangeesDerniere(d))
         return 1;
@@ -115,11 +115,11 @@ int pagesFacture(const DocumentFacture& d) {
     return 1 + (avant + kRangeesParPage - 1) / kRangeesParPage;
 }
 
-void imprimeFacture(Canevas& canevas, const DocumentFacture& d, const Totaux& t,
-                    const Reglages& reglages) {
+void imprimeDocument(Canevas& canevas, const Document& d, const Totaux& t, const Reglages& reglages,
+                     const QString& libelleCode) {
     Cadre c(canevas);
     c.debut();
-    const int pages = pagesFacture(d);
+    const int pages = pagesDocument(d);
     const int rangees = rangeesImprimees(d);
     int r = 0;
     for (int page = 1; page <= pages; ++page) {
@@ -130,7 +130,7 @@ void imprimeFacture(Canevas& canevas, const DocumentFacture& d, const Totaux& t,
             Dessin(c, d.ttc);
         if (mode == 0)
             EnTete(c, reglages.entete);
-        identification(c, d, page, pages);
+        identification(c, d, libelleCode, page, pages);
         const int sur = page == pages ? rangees - r : kRangeesParPage;
         for (int i = 0; i < sur; ++i, ++r)
             rangee(c, kPremiereRangee + kInterligne * i, d.lignes[std::size_t(r)]);

@@ -1,4 +1,4 @@
-#include "sales/impressionfacture.h"
+#include "records/impressiondocument.h"
 
 #include "support/canevasenregistreur.h"
 #include "support/mesurefixe.h"
@@ -17,7 +17,7 @@ QString s(const char* t) {
 struct Facture {
     Reglages reglages;
     test::MesureFixe mesure;
-    DocumentFacture d;
+    Document d;
     Totaux totaux;
 
     explicit Facture(int lignes = 2) {
@@ -25,7 +25,7 @@ struct Facture {
                            s("Fax"),      s("Siret"), s("TVA")};
         d.numero = s("202612001");
         d.date = QDate(2026, 12, 6);
-        d.client = s("10001");
+        d.tiers = s("10001");
         d.genre = s("Facture");
         d.conditions = s("30 jours");
         d.adresse = {s("Dupont"), s("1 rue"), s(""), s("69000 Lyon")};
@@ -42,7 +42,7 @@ struct Facture {
     }
     test::CanevasEnregistreur imprime() {
         test::CanevasEnregistreur canevas;
-        imprimeFacture(canevas, d, totaux, reglages);
+        imprimeDocument(canevas, d, totaux, reglages, QStringLiteral("Code client : "));
         return canevas;
     }
 };
@@ -109,7 +109,7 @@ TEST(ImpressionFacture, ALongDocumentGoesOnFurtherPagesWithEveryLineOnce) {
     Facture f(40);
     const test::CanevasEnregistreur c = f.imprime();
     EXPECT_EQ(c.pages, 2);
-    EXPECT_EQ(pagesFacture(f.d), 2);
+    EXPECT_EQ(pagesDocument(f.d), 2);
     for (int r = 1; r <= 40; ++r) {
         int vues = 0;
         for (const auto& t : c.textes) {
@@ -130,7 +130,7 @@ TEST(ImpressionFacture, ALongDocumentGoesOnFurtherPagesWithEveryLineOnce) {
     // Notes take room on the last page: the lines above them move to another page.
     Facture n(25);
     n.d.notes = {s("a"), s("b"), s("c")};
-    EXPECT_EQ(pagesFacture(n.d), 2);
+    EXPECT_EQ(pagesDocument(n.d), 2);
 }
 
 TEST(ImpressionFacture, ADesignationIsCutAtItsColumn) {

@@ -1,4 +1,4 @@
-#include "ui/ongletfactures.h"
+#include "ui/ongletdocument.h"
 
 #include "support/montage.h"
 
@@ -56,7 +56,7 @@ QPushButton* bouton(QWidget* parent, const char* texte) {
 
 } // namespace
 
-TEST(OngletFactures, WhatIsTypedBeforeEnterCountsInTheTotalsAndTheValidation) {
+TEST(OngletDocument, WhatIsTypedBeforeEnterCountsInTheTotalsAndTheValidation) {
     namespace LA = ligneArticle;
     namespace LC = ligneClient;
     test::Montage m;
@@ -67,14 +67,15 @@ TEST(OngletFactures, WhatIsTypedBeforeEnterCountsInTheTotalsAndTheValidation) {
                          {LA::StockReel, s("20")},
                          {LA::PrixHT, s("6,52")}}));
     m.fenetre.montre(Sorte::Factures);
-    ui::OngletFactures onglet(m.fenetre.factures(), m.reglages.listes);
+    ui::OngletDocument onglet(m.fenetre.factures(), ui::LibellesOnglet::factures(),
+                              m.reglages.listes);
     m.fenetre.factures().Creer();
     onglet.resize(1000, 600);
     onglet.show();
     onglet.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&onglet));
     onglet.montreDocument();
-    QTest::keyClicks(onglet.champClient(), s("10001"));
+    QTest::keyClicks(onglet.champCode(), s("10001"));
 
     QAbstractItemView* grille = onglet.grille();
     const auto cellule = [grille](int rangee, int colonne) {
@@ -105,17 +106,18 @@ TEST(OngletFactures, WhatIsTypedBeforeEnterCountsInTheTotalsAndTheValidation) {
     EXPECT_EQ(m.jeu.BlocsArt().contenuBloc(0).value(LA::StockReel - 1).trimmed(), s("15,00"));
 }
 
-TEST(OngletFactures, ALineTypedFromAnArticleShowsTheTotals) {
+TEST(OngletDocument, ALineTypedFromAnArticleShowsTheTotals) {
     namespace LA = ligneArticle;
     test::Montage m;
     m.charge({}, {},
              test::bloc(0, 21,
                         {{LA::Code, s("V4")}, {LA::Designation, s("Vis")}, {LA::PrixHT, s("10")}}));
     m.fenetre.montre(Sorte::Factures);
-    ui::OngletFactures onglet(m.fenetre.factures(), m.reglages.listes);
+    ui::OngletDocument onglet(m.fenetre.factures(), ui::LibellesOnglet::factures(),
+                              m.reglages.listes);
     m.fenetre.factures().Creer();
     onglet.montreDocument();
-    QTest::keyClicks(onglet.champClient(), s("10001"));
+    QTest::keyClicks(onglet.champCode(), s("10001"));
 
     onglet.resize(1000, 600);
     onglet.show();
@@ -138,7 +140,7 @@ TEST(OngletFactures, ALineTypedFromAnArticleShowsTheTotals) {
     EXPECT_EQ(m.jeu.BlocsFact().contenuBloc(0).value(0), s("NUMF202612001"));
 }
 
-TEST(OngletFactures, AValidatedInvoiceIsFrozenAndANewDocumentIsNot) {
+TEST(OngletDocument, AValidatedInvoiceIsFrozenAndANewDocumentIsNot) {
     namespace L = ligneFacture;
     test::Montage m;
     m.charge({}, {}, {},
@@ -151,7 +153,8 @@ TEST(OngletFactures, AValidatedInvoiceIsFrozenAndANewDocumentIsNot) {
                          {L::Valide, s("Y")}},
                         {s("FACTV4\tVis\t1\t10\t\t\t1")}));
     m.fenetre.montre(Sorte::Factures);
-    ui::OngletFactures onglet(m.fenetre.factures(), m.reglages.listes);
+    ui::OngletDocument onglet(m.fenetre.factures(), ui::LibellesOnglet::factures(),
+                              m.reglages.listes);
     onglet.montreDocument();
     QPushButton* valider = bouton(&onglet, "Valider");
     ASSERT_TRUE(valider);
@@ -163,11 +166,12 @@ TEST(OngletFactures, AValidatedInvoiceIsFrozenAndANewDocumentIsNot) {
     EXPECT_TRUE(valider->isEnabled());
 }
 
-TEST(OngletFactures, APointTypedInACellAfterTheReferenceIsAComma) {
+TEST(OngletDocument, APointTypedInACellAfterTheReferenceIsAComma) {
     test::Montage m;
     m.charge({});
     m.fenetre.montre(Sorte::Factures);
-    ui::OngletFactures onglet(m.fenetre.factures(), m.reglages.listes);
+    ui::OngletDocument onglet(m.fenetre.factures(), ui::LibellesOnglet::factures(),
+                              m.reglages.listes);
     m.fenetre.factures().Creer();
     onglet.montreDocument();
     onglet.show();

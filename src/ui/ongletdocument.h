@@ -1,6 +1,7 @@
 #pragma once
 
-#include "sales/pagefactures.h"
+#include "records/pagedocument.h"
+#include "records/reglages.h"
 
 #include <QWidget>
 
@@ -17,14 +18,33 @@ class QTableView;
 
 namespace zel::ui {
 
-// The invoice tab of the card window: the document's fields, its line grid and its totals,
-// each edit handed back to the page.
-class OngletFactures : public QWidget {
+// The texts that tell the invoice tab from the order tab.
+struct LibellesOnglet {
+    QString numero;
+    QString code;
+    QString ht;
+    QString ttc;
+    QString coordonnees;
+    QString valide;
+    QString nonValide;
+    // The kind of document is chosen in a drop-down (invoices, quotes, credit notes).
+    bool genres;
+    // The code takes digits only (Backspace too); other keys are discarded.
+    bool codeChiffres;
+
+    static LibellesOnglet factures();
+    static LibellesOnglet commandes();
+};
+
+// The invoice or order tab of the card window: the document's fields, its line grid and its
+// totals, each edit handed back to the page.
+class OngletDocument : public QWidget {
     Q_OBJECT
 public:
-    OngletFactures(PageFactures& page, const ListesChoix& listes, QWidget* parent = nullptr);
+    OngletDocument(PageDocument& page, const LibellesOnglet& libelles, const ListesChoix& listes,
+                   QWidget* parent = nullptr);
 
-    // Shows the document as the page holds it, the focus on the client code.
+    // Shows the document as the page holds it, the focus on the client or supplier code.
     void montreDocument();
     void rafraichit();
     // "Supprimer ligne": the grid's current line, while the grid has the focus.
@@ -32,7 +52,7 @@ public:
     bool grilleActive() const { return m_grilleActive; }
 
     QTableView* grille() const { return m_grille; }
-    QLineEdit* champClient() const { return m_client; }
+    QLineEdit* champCode() const { return m_code; }
     // The totals as shown: before tax, VAT, including tax and converted.
     QStringList totauxAffiches() const;
 
@@ -51,11 +71,12 @@ private:
     void finDeLigne();
     void rafraichitTotaux();
 
-    PageFactures& m_page;
+    PageDocument& m_page;
+    const LibellesOnglet m_libelles;
     const ListesChoix& m_listes;
     QLineEdit* m_numero;
     QDateEdit* m_date;
-    QLineEdit* m_client;
+    QLineEdit* m_code;
     QComboBox* m_conditions;
     QComboBox* m_genre;
     QRadioButton* m_ht;

@@ -1,0 +1,559 @@
+#include "records/pagedocument.h"
+
+#include "records/texte.h"
+#include "store/maintenance.h"
+
+#include <algorithm>
+
+namespace zel {
+namespace {
+
+namespace C = colonne;
+
+const QString kMemo = QStringLiteral("MEMO");
+const QString kNum = QStringLiteral("NUM");
+const QString kFormatDate = QStringLiteral("dd/MM/yyyy");
+// Enter moves down a row while fewer lines than this are in use.
+constexpr int kLignesAuClavier = 20;
+constexpr int kLargeurStock = 75;
+
+// Codes compared as the user means them: blanks around ignored, a to z in any case.
+bool memeCode(QStringView a, QStringView b) {
+    return majusculesAZ(a.trimmed()) == majusculesAZ(b.trimmed());
+}
+
+// The first block of a store whose code is the one given, as the user means it.
+int chercheCode(const Blocs& store, QStringView code) {
+    for (const LigneOuverture& o : store.ouvertures()) {
+        if (o.numero >= 0 && memeCode(ligneApres(store, o.position, PageCarte::kLigneCode), code))
+            return o.position;
+    }
+    return -1;
+}
+
+} // namespace
+
+PageDocument::PageDocument(DispositionDocument disposition, JeuDocuments& jeu, Reglages& reglages,
+                           Dialogues& dialogues, const MesureTexte& mesure, PageCarte& tiers,
+                           PageCarte& articles)
+    : m_disposition(std::move(disposition)), m_jeu(jeu), m_reglages(reglages),
+      m_dialogues(dialogues), m_mesure(mesure), m_tiers(tiers), m_articles(articles) {}
+
+int PageDocument::lignesFixes() const {
+    return std::max(m_disposition.ligneTtc, m_disposition.ligneValide);
+}
+
+void PageDocument::Charge() {
+    m_prochainNumero = Numero();
+    Lit();
+}
+
+bool PageDocument::accepte(const QString& texte) {
+    const std::optional<QString> refus = refusChamp(texte);
+    if (refus)
+        m_dialogues.message(*refus);
+    return !refus;
+}
+
+void PageDocument::celluleRefusee(const QString& motif) {
+    m_dialogues.message(motif);
+}
+
+void PageDocument::marque() {
+    m_jeu.setCarteModifiee(sorte(), true);
+    m_jeu.SetSauve();
+}
+
+qint64 PageDocument::numeroDe(QStringView premiereLigne) const {
+    // Only the kind that is validated numbers: a quote does not take an invoice's number.
+    const QString prefixe = genreStocke() ? kNum + m_disposition.genres.front().left(1) : kNum;
+    if (!premiereLigne.startsWith(prefixe))
+        return -1;
+    bool ok = false;
+    const qint64 n = premiereLigne.mid(prefixe.size()).trimmed().toLongLong(&ok);
+    return ok ? n : -1;
+}
+
+qint64 PageDocument::plusHautNumero() const {
+    const Blocs& s = store();
+    if (m_plusHaut >= 0 && m_versionNumeros == s.version())
+        return m_plusHaut;
+    qint64 plusHaut = 0;
+    for (const LigneOuverture& o : s.ouvertures()) {
+        if (o.numero >= 0)
+            plusHaut = std::max(plusHaut, numeroDe(ligneApres(s, o.position, 1)));
+    }
+    m_plusHaut = plusHaut;
+    m_versionNumeros = s.version();
+    return plusHaut;
+}
+
+qint64 PageDocument::Numero() const {
+    const QDate jour = m_aujourdhui();
+    return std::max(jour.year() * 100000LL + jour.month() * 1000LL, plusHautNumero()) + 1;
+}
+
+bool PageDocument::numeroAcceptable(QStringView texte) {
+    return texte.size() <= 9 && std::all_of(texte.begin(), texte.end(), positionNumero);
+}
+
+bool PageDocument::codeChiffresAcceptable(QStringView texte) {
+    return texte.size() <= 5 &&
+           std::all_of(texte.begin(), texte.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+void PageDocument::saisitNumero(const QString& texte) {
+    QString numero = texte.left(9);
+    for (QChar& c : numero) {
+        if (!positionNumero(c))
+            c = u' ';
+    }
+    m_document.numero = numero.leftJustified(9, u' ');
+    marque();
+}
+
+void PageDocument::vide() {
+    Document d;
+    d.date = m_aujourdhui();
+    d.genre = m_disposition.genres.front();
+    // A number past nine digits is never cut short: the document then has no number.
+    d.numero = m_prochainNumero > kNumeroMaxi
+                   ? QString(9, u' ')
+                   : QString::number(m_prochainNumero).leftJustified(9, u' ');
+    d.conditions = m_reglages.listes.reglements.value(0);
+    m_document = std::move(d);
+}
+
+void PageDocument::suitReglages() {
+    metLegendes(m_totaux, m_reglages.ini);
+}
+
+void PageDocument::Calcule() {
+    m_totaux = Calculef(m_document.lignes, m_document.ttc, m_reglages, m_mesure);
+    m_modele.rafraichi();
+}
+
+void PageDocument::Lit() {
+    vide();
+    const DispositionDocument& dd = m_disposition;
+    const Blocs& s = store();
+    const int ouverture = s.ChercheBloc(courant());
+    if (ouverture >= 0) {
+        Document& d = m_document;
+        const int fin = s.finBloc(courant(), ouverture).fin;
+        const auto ligne = [&](int l) {
+            return ouverture + l < fin ? QStringView(s.ligne(ouverture + l)) : QStringView();
+        };
+        if (const QStringView numero = ligne(1).mid(genreStocke() ? 4 : 3).trimmed();
+            !numero.isEmpty())
+            d.numero = numero.toString().leftJustified(9, u' ', true);
+        if (const QDate date = QDate::fromString(ligne(2).toString(), kFormatDate); date.isValid())
+            d.date = date;
+        d.tiers = ligne(3).toString();
+        if (!ligne(4).isEmpty())
+            d.conditions = ligne(4).toString();
+        if (genreStocke() && !ligne(dd.ligneGenre).isEmpty())
+            d.genre = ligne(dd.ligneGenre).toString();
+        for (int i = 0; i < 4; ++i)
+            d.adresse[std::size_t(i)] = ligne(dd.ligneAdresse1 + i).toString();
+        const QStringView mode = ligne(dd.ligneTtc);
+        d.ttc = mode.startsWith(u"TTC") && mode.mid(3, 1) == u"Y";
+        // An order keeps its validation as the fifth character of that line; a line without
+        // it is an order not validated.
+        d.valide = dd.ligneValide > 0 ? ligne(dd.ligneValide) == u"Y" : mode.mid(4, 1) == u"Y";
+        // Every line of the block is read: notes and lines are written back whole.
+        int rangee = 0;
+        for (int p = ouverture + lignesFixes() + 1; p < fin; ++p) {
+            const QString& texte = s.ligne(p);
+            if (texte.startsWith(kMemo)) {
+                d.notes.append(texte.mid(kMemo.size()));
+            } else if (texte.startsWith(dd.prefixeLigne) &&
+                       texte.size() - dd.prefixeLigne.size() >= 10 && rangee < Document::kLignes) {
+                const QStringList cellules = texte.mid(dd.prefixeLigne.size()).split(u'\t');
+                LigneDocument& l = d.lignes[std::size_t(rangee++)];
+                for (int c = 0; c < int(l.size()) && c < cellules.size(); ++c)
+                    l[std::size_t(c)] = cellules[c];
+            }
+        }
+        d.lignesUtilisees = rangee + 1;
+    }
+    Calcule();
+    m_jeu.setCarteModifiee(sorte(), false);
+}
+
+bool PageDocument::complet() const {
+    return manque().isEmpty();
+}
+
+QString PageDocument::manque() const {
+    const Document& d = m_document;
+    QStringList manquants;
+    if (d.tiers.trimmed().isEmpty())
+        manquants.append(m_disposition.manqueTiers);
+    if (d.numero.isEmpty() || d.numero.front() == u' ')
+        manquants.append(QStringLiteral("le numéro"));
+    bool reference = false;
+    for (int r = 1; r <= d.lignesUtilisees && r <= Document::kLignes; ++r)
+        reference = reference || !d.ligne(r)[C::Ref].isEmpty();
+    if (!reference)
+        manquants.append(QStringLiteral("une ligne avec une référence"));
+    return manquants.join(QStringLiteral(", "));
+}
+
+QStringList PageDocument::lignesBloc() const {
+    const DispositionDocument& dd = m_disposition;
+    const Document& d = m_document;
+    QStringList lignes(lignesFixes());
+    lignes[0] = kNum + (genreStocke() ? d.genre.left(1) : QString()) +
+                d.numero.leftJustified(9, u' ', true);
+    lignes[1] = d.date.toString(kFormatDate);
+    lignes[2] = d.tiers;
+    lignes[3] = d.conditions;
+    if (genreStocke())
+        lignes[dd.ligneGenre - 1] = d.genre;
+    for (int i = 0; i < 4; ++i)
+        lignes[dd.ligneAdresse1 - 1 + i] = d.adresse[std::size_t(i)];
+    const QString oui = QStringLiteral("Y"), non = QStringLiteral("N");
+    lignes[dd.ligneTtc - 1] = QStringLiteral("TTC") + (d.ttc ? oui : non);
+    if (dd.ligneValide > 0)
+        lignes[dd.ligneValide - 1] = d.valide ? oui : non;
+    else
+        lignes[dd.ligneTtc - 1] += d.valide ? oui : non;
+    for (int r = 1; r <= d.lignesUtilisees && r <= Document::kLignes; ++r) {
+        const LigneDocument& l = d.ligne(r);
+        const QString ligne = dd.prefixeLigne + QStringList(l.begin(), l.end()).join(u'\t');
+        if (ligne.size() > 12)
+            lignes.append(ligne);
+    }
+    for (const QString& n : d.notes)
+        lignes.append(kMemo + n);
+    return lignes;
+}
+
+void PageDocument::Ecrit() {
+    if (!estModifie() || !complet())
+        return;
+    // A document is never rewritten in place: its old block goes and the new one is appended.
+    Blocs& s = store();
+    const bool numerosAJour = m_plusHaut >= 0 && m_versionNumeros == s.version();
+    const int ouverture = s.ChercheBloc(courant());
+    const qint64 ancien = ouverture < 0 ? -1 : numeroDe(ligneApres(s, ouverture, 1));
+    const QStringList lignes = lignesBloc();
+    s.SupBloc(courant());
+    s.AjouteBloc(courant(), lignes);
+    // The highest number follows what the page writes, so that documents written one after
+    // another never read the whole store again; it is read again when the highest one was
+    // rewritten lower.
+    if (numerosAJour) {
+        const qint64 nouveau = numeroDe(lignes.front());
+        if (ancien >= m_plusHaut && nouveau < ancien)
+            m_plusHaut = -1;
+        else
+            m_plusHaut = std::max(m_plusHaut, nouveau);
+        m_versionNumeros = s.version();
+    }
+    // A document typed on the page of an emptied store counts once it is written.
+    if (courant() >= compte())
+        m_jeu.setCompte(sorte(), courant() + 1);
+}
+
+bool PageDocument::quitte() {
+    if (estModifie() && !complet()) {
+        if (!m_dialogues.okAnnuler(
+                QStringLiteral("Ce document ne peut pas être enregistré : il lui manque %1.\n"
+                               "Abandonner ses modifications ?")
+                    .arg(manque())))
+            return false;
+        m_jeu.setCarteModifiee(sorte(), false);
+        return true;
+    }
+    Ecrit();
+    return true;
+}
+
+bool PageDocument::nouveau(bool avecLigneVide) {
+    if (!quitte())
+        return false;
+    Blocs& s = store();
+    // No complete block fits in fewer lines: the count starts again from none.
+    int n = s.taille() + (avecLigneVide ? 1 : 0) < 12 ? 0 : compte();
+    // A new document left without being written gives its number to this one.
+    if (n > 0 && s.ChercheBloc(n - 1) < 0)
+        --n;
+    if (n > Blocs::kCapacite - 1) {
+        m_dialogues.message(QStringLiteral("Le fichier est plein"));
+        return false;
+    }
+    const qint64 numero = Numero();
+    if (numero > kNumeroMaxi) {
+        m_dialogues.message(QStringLiteral("Plus de numéro %1 libre : le numéro suivant, %2, "
+                                           "dépasse les neuf chiffres du numéro.")
+                                .arg(m_disposition.deDocument)
+                                .arg(numero));
+        return false;
+    }
+    if (avecLigneVide)
+        s.ajoute({QStringLiteral(" ")});
+    m_jeu.setCompte(sorte(), n + 1);
+    m_jeu.setCourant(sorte(), n);
+    m_prochainNumero = numero;
+    Lit();
+    return true;
+}
+
+std::array<QString, 4> PageDocument::adresseDe(const std::function<QString(int)>& champ) const {
+    const DispositionDocument& dd = m_disposition;
+    return {champ(dd.ficheNom), champ(dd.ficheAdresse1), champ(dd.ficheAdresse2),
+            champ(dd.ficheCodePostal) + u' ' + champ(dd.ficheVille)};
+}
+
+bool PageDocument::Nouveau() {
+    if (!nouveau(false))
+        return false;
+    m_unTiers = false;
+    const Carte& fiche = m_tiers.carte();
+    Document& d = m_document;
+    d.tiers = fiche.champ(PageCarte::kLigneCode);
+    d.adresse = adresseDe([&fiche](int l) { return fiche.champ(l); });
+    d.date = m_aujourdhui();
+    d.valide = false;
+    return true;
+}
+
+void PageDocument::Creer() {
+    if (nouveau(true))
+        m_document.lignesUtilisees = 0;
+}
+
+QChar PageDocument::caractereGrille(QChar c, int colonne) {
+    return c == u'.' && colonne > C::Ref ? QChar(u',') : c;
+}
+
+int PageDocument::finDeLigne(int rangee) {
+    Document& d = m_document;
+    const std::vector<LigneDocument> avant = d.lignes;
+    const int utiliseesAvant = d.lignesUtilisees;
+    LigneDocument& l = d.ligne(rangee);
+    if (l[C::Tva].isEmpty())
+        l[C::Tva] = QStringLiteral("1");
+    Calcule();
+    d.lignesUtilisees = std::max(d.lignesUtilisees, rangee);
+    if (d.lignes != avant || d.lignesUtilisees != utiliseesAvant)
+        marque();
+    return d.lignesUtilisees < kLignesAuClavier ? std::min(rangee + 1, Document::kLignes) : rangee;
+}
+
+bool PageDocument::remplitDepuisArticle(int rangee) {
+    if (m_document.valide)
+        return false;
+    LigneDocument& l = m_document.ligne(rangee);
+    const LigneDocument avant = l;
+    QString code = l[C::Ref].trimmed();
+    if (code.isEmpty())
+        code = choisitArticle().value_or(QString());
+    if (code.isEmpty())
+        return false;
+    l[C::Ref] = code;
+    const int ouverture = articleDeLaReference(code);
+    if (ouverture >= 0)
+        remplitLigne(l, ouverture);
+    if (l != avant) {
+        marque();
+        m_modele.rafraichi();
+    }
+    return ouverture >= 0;
+}
+
+void PageDocument::SupLigne(int rangee) {
+    Document& d = m_document;
+    if (rangee < 1 || rangee > d.lignesUtilisees || d.valide)
+        return;
+    for (int r = rangee; r < d.lignesUtilisees && r < Document::kLignes; ++r)
+        d.ligne(r) = d.ligne(r + 1);
+    d.ligne(std::min(d.lignesUtilisees, Document::kLignes)) = {};
+    --d.lignesUtilisees;
+    marque();
+    m_modele.rafraichi();
+}
+
+void PageDocument::choisitTiers() {
+    const std::optional<QString> code =
+        m_tiers.choisit(PageCarte::kLigneCode, m_disposition.ficheNom);
+    if (!code)
+        return;
+    Document& d = m_document;
+    d.tiers = *code;
+    marque();
+    const Blocs& fiches = m_jeu.store(m_tiers.sorte());
+    for (const LigneOuverture& o : fiches.ouvertures()) {
+        if (o.numero >= 0 && ligneApres(fiches, o.position, PageCarte::kLigneCode) == *code) {
+            d.adresse =
+                adresseDe([&](int l) { return ligneApres(fiches, o.position, l).toString(); });
+            return;
+        }
+    }
+}
+
+void PageDocument::poste() {
+    const Document& d = m_document;
+    const DispositionDocument& dd = m_disposition;
+    const Blocs& fiches = m_jeu.store(m_tiers.sorte());
+    // The card whose code is the document's, not one whose code merely begins with it.
+    const int o = d.tiers.trimmed().isEmpty() ? -1 : chercheCode(fiches, d.tiers);
+    if (o < 0) {
+        m_dialogues.message(QStringLiteral("%1 n'a le code %2 : %3 n'est portée à aucun compte.")
+                                .arg(dd.aucunTiers, d.tiers.trimmed(), dd.leDocument));
+        return;
+    }
+    // The card shown keeps the edits typed on it.
+    m_tiers.EcritFiche();
+    m_jeu.setCourant(m_tiers.sorte(), Blocs::numeroBalise(fiches.ligne(o), 5));
+    m_tiers.LitFiche(true);
+    Carte& carte = m_tiers.carte();
+    carte.setDateSaisie(m_aujourdhui());
+    carte.saisit(carte.disposition().ligneSaisieLibelle, d.genre.trimmed() + u' ' + d.numero);
+    carte.saisit(carte.disposition().ligneSaisieMontant, m_totaux.ttc);
+    carte.valideSaisie();
+    m_tiers.EcritFiche();
+}
+
+bool PageDocument::changeStock(int ouverture, int ligneStock, double quantite) {
+    Blocs& s = m_jeu.BlocsArt();
+    if (ouverture + ligneStock >= s.taille())
+        return false;
+    const QStringView texte = ligneApres(s, ouverture, ligneStock).trimmed();
+    // A blank stock is none yet.
+    const std::optional<double> stock =
+        texte.isEmpty() ? std::optional<double>(0) : litNombre(texte);
+    if (!stock)
+        return false;
+    s.changeLigne(
+        ouverture + ligneStock,
+        Rset(formateMontant(*stock + quantite, m_reglages.formatMontant), kLargeurStock, m_mesure));
+    return true;
+}
+
+void PageDocument::Valider() {
+    Document& d = m_document;
+    const DispositionDocument& dd = m_disposition;
+    if (d.valide || d.genre != dd.genres.front())
+        return;
+    if (const QString ce = manque(); !ce.isEmpty()) {
+        m_dialogues.message(QStringLiteral("%1 ne peut pas être validée : il lui manque %2.")
+                                .arg(dd.ceDocument, ce));
+        return;
+    }
+    // A quantity changed without Enter counts as it is shown.
+    Calcule();
+    d.valide = true;
+    marque();
+    Ecrit();
+    poste();
+    // The article card shown is written back first and read again after, so that neither its
+    // edits nor the new stock are lost.
+    m_articles.EcritFiche();
+    const QStringList oublis = mouvementsStock();
+    m_articles.LitFiche(true);
+    if (!oublis.isEmpty())
+        m_dialogues.message(QStringLiteral("Le stock de ces lignes n'a pas changé :\n") +
+                            oublis.join(u'\n'));
+}
+
+void PageDocument::Supprime() {
+    int n = compte();
+    int numero = courant();
+    maintenance::Supprime(store(), n, numero);
+    m_jeu.setCompte(sorte(), n);
+    m_jeu.setCourant(sorte(), numero);
+    m_jeu.SetSauve();
+    m_prochainNumero = Numero();
+    Lit();
+}
+
+QStringList PageDocument::entreesListe() const {
+    const Blocs& s = store();
+    QStringList entrees;
+    // The list relies on the block numbers having no gap, as every deletion renumbers.
+    for (int n = 0;; ++n) {
+        const int o = s.ChercheBloc(n);
+        if (o < 0)
+            break;
+        QStringList parties = {ligneApres(s, o, 1).mid(genreStocke() ? 4 : 3).toString()};
+        for (int l : m_disposition.lignesListe)
+            parties.append(ligneApres(s, o, l).toString());
+        entrees.append(parties.join(QStringLiteral("  ")));
+    }
+    return entrees;
+}
+
+std::optional<int> PageDocument::blocDuNumero(const QString& cle) const {
+    const Blocs& s = store();
+    const QString ligne = kNum + cle;
+    for (const LigneOuverture& o : s.ouvertures()) {
+        if (o.numero >= 0 && ligneApres(s, o.position, 1).compare(ligne, Qt::CaseInsensitive) == 0)
+            return o.numero;
+    }
+    return std::nullopt;
+}
+
+void PageDocument::Liste() {
+    if (!quitte())
+        return;
+    const QStringList entrees = entreesListe();
+    const std::optional<int> choix = m_dialogues.listeDocuments(m_disposition.titreListe, entrees);
+    // Each entry is the block of its number: the one chosen is opened, whatever its number.
+    if (choix && *choix >= 0 && *choix < entrees.size())
+        va(*choix);
+}
+
+bool PageDocument::litDocument(const QString& cle) {
+    const std::optional<int> n = blocDuNumero(cle);
+    if (n)
+        va(*n);
+    return n.has_value();
+}
+
+void PageDocument::Cherche() {
+    // Cancelling searches the preset alone, which finds nothing.
+    const QString cle = m_dialogues.saisit(m_disposition.saisieCherche, m_disposition.presetCherche)
+                            .value_or(m_disposition.presetCherche);
+    // The document shown is written back first: the search then sees the store as it is.
+    if (!quitte())
+        return;
+    litDocument(cle);
+}
+
+bool PageDocument::SetSel(bool unTiers) {
+    if (unTiers) {
+        const std::optional<QString> code =
+            m_dialogues.saisit(m_disposition.saisieFiltre, m_document.tiers);
+        if (!code)
+            return false;
+        m_codeFiltre = *code;
+    }
+    m_unTiers = unTiers;
+    return true;
+}
+
+void PageDocument::va(int numero) {
+    m_jeu.setCourant(sorte(), numero);
+    Lit();
+}
+
+void PageDocument::navigue(Pas pas) {
+    if (!quitte())
+        return;
+    if (m_unTiers) {
+        const QString code = m_codeFiltre;
+        va(pasFiltre(store(), pas, courant(), 3, [&code](QStringView t) {
+               return t == code;
+           }).value_or(courant()));
+        return;
+    }
+    const bool versLaFin = pas == Pas::Suivant || pas == Pas::Dernier;
+    if (versLaFin && compte() < 2)
+        return;
+    va(pasSimple(pas, courant(), compte()));
+}
+
+} // namespace zel

@@ -1,0 +1,248 @@
+#pragma once
+
+#include "records/dialogues.h"
+#include "records/lignesdocument.h"
+#include "records/pagecarte.h"
+#include "records/totaux.h"
+
+#include <QDate>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+namespace zel {
+
+// A document with lines as its page shows it: an invoice, a quote, a credit note or an order.
+struct Document {
+    static constexpr int kLignes = 63;
+
+    QString numero; // nine characters
+    QDate date;
+    // The client's code on a sales document, the supplier's on an order.
+    QString tiers;
+    QString conditions;
+    // "Facture", "Devis    ", "Avoir     " or "Commande".
+    QString genre;
+    bool ttc = false;
+    std::array<QString, 4> adresse;
+    std::vector<LigneDocument> lignes = std::vector<LigneDocument>(kLignes);
+    QStringList notes;
+    bool valide = false;
+    // Rows 1 to this one are written, printed and validated.
+    int lignesUtilisees = 0;
+
+    LigneDocument& ligne(int rangee) { return lignes[std::size_t(rangee - 1)]; }
+    const LigneDocument& ligne(int rangee) const { return lignes[std::size_t(rangee - 1)]; }
+};
+
+// Where a kind of document keeps its fields in its block, counted from the line after the
+// opening tag, and how it speaks of itself.
+struct DispositionDocument {
+    Sorte sorte;
+    // The kinds the page offers, the first being the one that is validated; a kind with a
+    // single kind does not store it, nor its letter after "NUM".
+    QStringList genres;
+    // Before the cells of each line: "FACT" or "CMDE".
+    QString prefixeLigne;
+    int ligneGenre;    // 0 when the kind is not stored
+    int ligneAdresse1; // the first of four
+    int ligneTtc;      // "TTCY" or "TTCN"
+    // 0 when the validated flag is the fifth character of the price-mode line.
+    int ligneValide;
+    // The list entry's block lines after the number.
+    std::vector<int> lignesListe;
+    // The fields of the client or supplier card the document takes its address from.
+    int ficheNom, ficheAdresse1, ficheAdresse2, ficheCodePostal, ficheVille;
+    // "Code client : ", "Code fournisseur : ", before the code on paper.
+    QString libelleCode;
+    // "le code client", "le code fournisseur".
+    QString manqueTiers;
+    // "Aucun client", "Aucun fournisseur".
+    QString aucunTiers;
+    // "la facture", "la commande".
+    QString leDocument;
+    // "Cette facture", "Cette commande".
+    QString ceDocument;
+    // "de facture", "de commande".
+    QString deDocument;
+    QString titreListe;
+    Saisie saisieCherche;
+    // What the search dialog opens with ("F" for the documents that carry a kind letter).
+    QString presetCherche;
+    Saisie saisieFiltre;
+};
+
+// The page of a kind of document with lines, one document at a time out of its store: its
+// numbering, fields, line entry and totals, writing back when the user leaves it, validation
+// posting it to the account of its client or supplier and moving stock, deletion, the list,
+// the search by number and browsing over every document or one client's or supplier's. Invoices
+// and orders are this page with their own disposition, article lookup and stock movement.
+class PageDocument : public SourceLignes {
+public:
+    // The largest number the nine positions of the number field hold.
+    static constexpr qint64 kNumeroMaxi = 999999999;
+    // The store holds three fixed lines after the address lines (price mode and, for the
+    // documents that store it, validation) before the lines.
+    PageDocument(DispositionDocument disposition, JeuDocuments& jeu, Reglages& reglages,
+                 Dialogues& dialogues, const MesureTexte& mesure, PageCarte& tiers,
+                 PageCarte& articles);
+    virtual ~PageDocument() = default;
+    PageDocument(const PageDocument&) = delete;
+    PageDocument& operator=(const PageDocument&) = delete;
+
+    const DispositionDocument& disposition() const { return m_disposition; }
+    Document& document() { return m_document; }
+    const Document& document() const { return m_document; }
+    // The line grid as the view edits it.
+    ModeleLignes& modele() { return m_modele; }
+    const Totaux& totaux() const { return m_totaux; }
+    int courant() const { return m_jeu.courant(sorte()); }
+    int compte() const { return m_jeu.compte(sorte()); }
+    bool estModifie() const { return m_jeu.carteModifiee(sorte()); }
+    // Every edit of the page marks the document changed and the set modified.
+    void marque();
+    // Whether a text typed or pasted into a field of the page can stand as that field; a refused
+    // one is told.
+    bool accepte(const QString& texte);
+
+    std::vector<LigneDocument>& lignesDocument() override { return m_document.lignes; }
+    bool lignesFigees() const override { return m_document.valide; }
+    bool prixTTC() const override { return m_document.ttc; }
+    void celluleEditee(int, int) override { marque(); }
+    void celluleRefusee(const QString& motif) override;
+
+    // The next number (Numerof, Numeroc): year, month and a three-digit sequence, after the
+    // highest number stored; numbers that are not whole numbers are passed over.
+    qint64 Numero() const;
+    // A new document prefilled from the client or supplier card shown, showing every document
+    // (NouvFact, NouvCmd). False when it was refused: nothing changed then.
+    bool Nouveau();
+    // "Créer": a new empty document.
+    void Creer();
+    // The number field as typed: nine positions, each a digit, a sign or a blank.
+    void saisitNumero(const QString& texte);
+    static bool positionNumero(QChar c) {
+        return c.isDigit() || c == u'+' || c == u'-' || c == u' ';
+    }
+    // Whether a text can stand in the number field, as typed or pasted.
+    static bool numeroAcceptable(QStringView texte);
+    // Whether a text can stand in a supplier code field: five digits at most.
+    static bool codeChiffresAcceptable(QStringView texte);
+    // Whether the document can be written (Validef, Validec): a code, a number, and a line
+    // with a "Réf".
+    bool complet() const;
+    // What keeps the document from being written, for the user.
+    QString manque() const;
+    // Writes the document at the end of the store when it was changed and can be written
+    // (EcritFact, EcritCmd).
+    void Ecrit();
+    // Before another document, tab or command takes the page: writes the document back, or,
+    // when its changes cannot be written, asks whether to give them up. False to stay.
+    bool quitte();
+    // Reads the current document (LitFact, LitCmd); an empty page shows the next number.
+    void Lit();
+    // After the set is loaded: the next number is computed and the current document read.
+    void Charge();
+    // The line amounts and the totals (Calculef, Calculec).
+    void Calcule();
+    // The settings confirmed in their dialog: the currency captions follow at once; the
+    // amounts are recomputed at the next computation.
+    void suitReglages();
+
+    // The grid's key rules: "." is typed as "," after the "Réf" column, and Enter ends the
+    // line from the quantity column on.
+    static QChar caractereGrille(QChar c, int colonne);
+    static bool finitLaLigne(int colonne) { return colonne >= colonne::Quantite; }
+    // Enter in the quantity column or after it: the line is ended and the totals recomputed;
+    // gives the row to go on with.
+    int finDeLigne(int rangee);
+    // A click in "Désignation": the line is filled from the article of its "Réf", picked from
+    // the article list when the "Réf" is empty. True when a line was filled.
+    bool remplitDepuisArticle(int rangee);
+    // Deletes a line (SupLigne1, SupLigne2).
+    void SupLigne(int rangee);
+    // "...": the client or supplier picked fills the code and the address.
+    void choisitTiers();
+    // "Valider": refused with a message unless the document can be written; recomputes the
+    // totals, freezes the lines, posts the document to the account of its client or supplier
+    // and moves the stock of its articles.
+    void Valider();
+    // Deletes the document shown (the user has confirmed).
+    void Supprime();
+
+    // The list entries, block 0 on up to the first number without a block.
+    QStringList entreesListe() const;
+    // The list: the document chosen is read.
+    void Liste();
+    // Finds a document by its key ("F202612001" for an invoice, the number for an order), after
+    // writing the one shown back, and reads it.
+    void Cherche();
+    // Reads the document of that key, letter case ignored; false when there is none.
+    bool litDocument(const QString& cle);
+
+    // Every document, or only those of one client or supplier, asked for with the page's code.
+    // False when the question was cancelled: the selection is kept.
+    bool SetSel(bool unTiers);
+    bool unTiers() const { return m_unTiers; }
+    void navigue(Pas pas);
+
+    void setAujourdhui(std::function<QDate()> aujourdhui) { m_aujourdhui = std::move(aujourdhui); }
+
+protected:
+    // The article pick of an empty "Réf" (the article list by code or by supplier reference).
+    virtual std::optional<QString> choisitArticle() = 0;
+    // The article block of a "Réf" as the click in "Désignation" looks it up, or -1.
+    virtual int articleDeLaReference(QStringView reference) const = 0;
+    // The designation and the price the line takes from that article.
+    virtual void remplitLigne(LigneDocument& ligne, int ouverture) const = 0;
+    // The stock of the articles of the validated document. Gives what could not be moved.
+    virtual QStringList mouvementsStock() = 0;
+    // The code of the client or supplier card.
+    const Carte& ficheTiers() const { return m_tiers.carte(); }
+    // Moves the stock of an article block by a quantity; false when its stock is unreadable.
+    bool changeStock(int ouverture, int ligneStock, double quantite);
+    const Blocs& articles() const { return m_jeu.BlocsArt(); }
+    const JeuDocuments& jeu() const { return m_jeu; }
+
+private:
+    Sorte sorte() const { return m_disposition.sorte; }
+    Blocs& store() { return m_jeu.store(sorte()); }
+    const Blocs& store() const { return m_jeu.store(sorte()); }
+    bool genreStocke() const { return m_disposition.ligneGenre > 0; }
+    int lignesFixes() const;
+    void vide();
+    void va(int numero);
+    // False when the command is refused (the document shown is kept, the store is full, no
+    // number is left): nothing has changed then.
+    bool nouveau(bool avecLigneVide);
+    QStringList lignesBloc() const;
+    std::array<QString, 4> adresseDe(const std::function<QString(int)>& champ) const;
+    void poste();
+    // The document whose first line is "NUM" and the key, letter case ignored.
+    std::optional<int> blocDuNumero(const QString& cle) const;
+    // The number of a block's first line when it is of the kind that is numbered, or -1.
+    qint64 numeroDe(QStringView premiereLigne) const;
+    // The highest number stored, read again only when the store changed otherwise than by
+    // this page's own writing.
+    qint64 plusHautNumero() const;
+
+    DispositionDocument m_disposition;
+    JeuDocuments& m_jeu;
+    Reglages& m_reglages;
+    Dialogues& m_dialogues;
+    const MesureTexte& m_mesure;
+    PageCarte& m_tiers;
+    PageCarte& m_articles;
+    Document m_document;
+    ModeleLignes m_modele{*this};
+    Totaux m_totaux;
+    qint64 m_prochainNumero = 0;
+    bool m_unTiers = false;
+    QString m_codeFiltre;
+    std::function<QDate()> m_aujourdhui = &QDate::currentDate;
+    mutable qint64 m_plusHaut = -1;
+    mutable quint64 m_versionNumeros = 0;
+};
+
+} // namespace zel
