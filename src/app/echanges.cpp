@@ -17,6 +17,7 @@ Echanges::Echanges(JeuDocuments& jeu, Dialogues& dialogues, PageClients& clients
       m_fournisseurs(fournisseurs, jeu, dialogues, echangesFournisseurs()),
       m_articles(articles, jeu, dialogues, echangesArticles(articles)),
       m_factures(factures, dialogues), m_commandes(commandes, dialogues), m_tampon(dialogues) {
+    m_pages = {&m_clients, nullptr, &m_fournisseurs, &m_articles, nullptr};
     m_tampon.inscrit(Sorte::Clients, m_clients);
     m_tampon.inscrit(Sorte::Fournisseurs, m_fournisseurs);
     m_tampon.inscrit(Sorte::Articles, m_articles);
@@ -24,19 +25,13 @@ Echanges::Echanges(JeuDocuments& jeu, Dialogues& dialogues, PageClients& clients
     m_tampon.inscrit(Sorte::Commandes, m_commandes);
 }
 
-EchangesPage* Echanges::page(Sorte onglet) {
-    switch (onglet) {
-    case Sorte::Clients:
-        return &m_clients;
-    case Sorte::Fournisseurs:
-        return &m_fournisseurs;
-    case Sorte::Articles:
-        return &m_articles;
-    case Sorte::Factures:
-    case Sorte::Commandes:
-        break;
-    }
-    return nullptr;
+EchangesPage* Echanges::page(Sorte onglet, const QString& verbe) {
+    EchangesPage* p = m_pages[std::size_t(indice(onglet))];
+    if (!p && !verbe.isEmpty())
+        m_dialogues.message(QStringLiteral("Les fiches s'%1 depuis la page des clients, des "
+                                           "fournisseurs ou des articles.")
+                                .arg(verbe));
+    return p;
 }
 
 std::optional<QStringList> Echanges::litImport(const QString& nom) {
@@ -51,12 +46,9 @@ std::optional<QStringList> Echanges::litImport(const QString& nom) {
 }
 
 bool Echanges::Importer(Sorte onglet) {
-    EchangesPage* p = page(onglet);
-    if (!p) {
-        m_dialogues.message(QStringLiteral("Les fiches s'importent depuis la page des clients, "
-                                           "des fournisseurs ou des articles."));
+    EchangesPage* p = page(onglet, QStringLiteral("importent"));
+    if (!p)
         return true;
-    }
     const std::optional<QString> nom = m_dialogues.fichierAOuvrir(kFiltreImport);
     if (!nom)
         return true;
@@ -87,12 +79,9 @@ bool Echanges::Importer(Sorte onglet) {
 }
 
 bool Echanges::Exporter(Sorte onglet) {
-    EchangesPage* p = page(onglet);
-    if (!p) {
-        m_dialogues.message(QStringLiteral("Les fiches s'exportent depuis la page des clients, "
-                                           "des fournisseurs ou des articles."));
+    EchangesPage* p = page(onglet, QStringLiteral("exportent"));
+    if (!p)
         return true;
-    }
     p->page().EcritFiche();
     const std::optional<QString> nom =
         m_dialogues.fichierAEnregistrer(kFiltreExport, QStringLiteral("Export.txt"));
@@ -104,7 +93,7 @@ bool Echanges::Exporter(Sorte onglet) {
 }
 
 bool Echanges::Trier(Sorte onglet) {
-    EchangesPage* p = page(onglet);
+    EchangesPage* p = page(onglet, QString());
     if (!p)
         return false;
     p->Trier();

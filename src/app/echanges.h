@@ -34,7 +34,9 @@ public:
     bool Coller(Sorte onglet) { return m_tampon.Coller(onglet); }
 
 private:
-    EchangesPage* page(Sorte onglet);
+    // The page of a tab, or nothing; without it, the user is told what "Les fiches s'" + verb
+    // from, unless the verb is empty.
+    EchangesPage* page(Sorte onglet, const QString& verbe);
     std::optional<QStringList> litImport(const QString& nom);
 
     JeuDocuments& m_jeu;
@@ -45,6 +47,7 @@ private:
     CopieDocument m_factures;
     CopieDocument m_commandes;
     TamponCopie m_tampon;
+    std::array<EchangesPage*, kNombreSortes> m_pages{};
 };
 
 } // namespace zel
