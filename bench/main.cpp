@@ -273,6 +273,71 @@ FiguresEchanges mesureEchanges(JeuDocuments& jeu, int lignes) {
     return f;
 }
 
+struct FiguresCommandes {
+    double saisie = 0;
+    double sauve = 0;
+    double liste = 0;
+    std::size_t entrees = 0;
+};
+
+// Orders typed one after another as a user does: "Créer", the supplier code, ten lines each
+// ended with Enter, "Valider" (which writes the order, posts it to its supplier and adds its
+// stock), on the full set whose orders are emptied first; then the set saved and the list of
+// every order.
+FiguresCommandes mesureCommandes(const QString& fichierClients, int nombre) {
+    namespace C = colonne;
+    JeuDocuments jeu;
+    if (!jeu.Charge(fichierClients))
+        qFatal("Charge");
+    Reglages reglages;
+    test::DialoguesFactices dialogues;
+    const test::MesureFixe largeurs;
+    FenetreFiche fenetre(jeu, reglages, dialogues, largeurs);
+    fenetre.apresOuverture();
+    jeu.BlocsCmd().vide();
+    jeu.setCompte(Sorte::Commandes, 0);
+    // Each article gets a supplier reference of its own.
+    Blocs& articles = jeu.BlocsArt();
+    std::vector<LigneOuverture> ouvertures(articles.ouvertures().begin(),
+                                           articles.ouvertures().end());
+    for (const LigneOuverture& o : ouvertures)
+        articles.changeLigne(o.position + ligneArticle::Reference,
+                             QStringLiteral("R%1").arg(o.numero));
+    fenetre.montre(Sorte::Commandes);
+    PageCommandes& page = fenetre.commandes();
+    page.Charge();
+    FiguresCommandes f;
+    f.saisie = mesure(
+        [&] {
+            for (int i = 0; i < nombre; ++i) {
+                page.Creer();
+                Document& d = page.document();
+                d.tiers = QString::number(10001 + i % Blocs::kCapacite);
+                for (int r = 1; r <= 10; ++r) {
+                    d.ligne(r)[C::Ref] = QStringLiteral("R%1").arg((i * 10 + r) % Blocs::kCapacite);
+                    d.ligne(r)[C::Quantite] = QStringLiteral("1");
+                    d.ligne(r)[C::Prix] = QStringLiteral("4,00");
+                    page.finDeLigne(r);
+                }
+                page.Valider();
+                if (!d.valide)
+                    qFatal("Valider");
+            }
+        },
+        1);
+    if (jeu.compte(Sorte::Commandes) != nombre)
+        qFatal("compte des commandes");
+    QTemporaryDir copie;
+    f.sauve = mesure(
+        [&] {
+            if (!jeu.Sauve(QDir(copie.path()).filePath(QStringLiteral("Copie.cli"))))
+                qFatal("Sauve");
+        },
+        1);
+    f.liste = mesure([&] { f.entrees = page.entreesListe().size(); });
+    return f;
+}
+
 void compare(const char* quoi, double petit, double grand) {
     const double rapport = grand / petit;
     std::printf("%-44s %9.2f ms %9.2f ms   %5.2f%s\n", quoi, petit, grand, rapport,
@@ -390,5 +455,16 @@ int main() {
     compare("Inventaire des articles", impPetit.inventaire, impGrand.inventaire);
     std::printf("(liste : %d puis %d pages ; inventaire : %d puis %d pages)\n", impPetit.pagesListe,
                 impGrand.pagesListe, impPetit.pagesInventaire, impGrand.pagesInventaire);
+
+    const FiguresCommandes cmdPetit = mesureCommandes(clients, 2500);
+    const FiguresCommandes cmdGrand = mesureCommandes(clients, Blocs::kCapacite);
+    std::printf("\nCommandes saisies une a une (10 lignes, Valider), sur 9999 articles et "
+                "fournisseurs :\n");
+    compare("Creer + 10 lignes + Valider, toutes", cmdPetit.saisie, cmdGrand.saisie);
+    std::printf("%-44s %9.3f ms %9.3f ms\n", "  soit par commande", cmdPetit.saisie / 2500,
+                cmdGrand.saisie / Blocs::kCapacite);
+    compare("Sauve du jeu ensuite", cmdPetit.sauve, cmdGrand.sauve);
+    compare("Liste des commandes (ListCmd)", cmdPetit.liste, cmdGrand.liste);
+    std::printf("(liste : %zu puis %zu entrees)\n", cmdPetit.entrees, cmdGrand.entrees);
     return somme == 0 ? 1 : 0;
 }

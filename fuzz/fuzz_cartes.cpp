@@ -66,36 +66,38 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
 
-    // The same bytes as the invoice store: each document reads, and a document written back
-    // reads again as it was written.
+    // The same bytes as the invoice store and as the order store: each document reads, and a
+    // document written back reads again as it was written.
     JeuDocuments jeu;
     Reglages reglages;
     FenetreFiche fenetre(jeu, reglages, dialogues, mesure);
-    Blocs& factures = jeu.BlocsFact();
-    factures.remplaceTout(lignes);
-    maintenance::normaliseBalises(factures);
-    int compte = factures.CompteBlocs();
-    maintenance::Verif(factures, compte);
-    // One removal keeps all but one of the copies of a block; the copies left would shadow
-    // the document written at the end, so they are removed as later loads would.
-    for (qsizetype avant = -1; avant != factures.taille();) {
-        avant = factures.taille();
-        maintenance::Doublons(factures, compte);
-    }
-    jeu.setCompte(Sorte::Factures, std::max(compte, 1));
-    PageFactures& page = fenetre.factures();
-    for (int n = 0; n < std::min(compte, 4); ++n) {
-        // The first reading computes the amounts from the prices as stored and rewrites the
-        // prices rounded; from the second on, the document no longer changes.
-        jeu.setCourant(Sorte::Factures, n);
-        QStringList ecrits[3];
-        for (QStringList& ecrit : ecrits) {
-            page.Lit();
-            page.marque();
-            page.Ecrit();
-            ecrit = factures.contenuBloc(n);
+    for (Sorte sorte : {Sorte::Factures, Sorte::Commandes}) {
+        Blocs& documents = jeu.store(sorte);
+        documents.remplaceTout(lignes);
+        maintenance::normaliseBalises(documents);
+        int compte = documents.CompteBlocs();
+        maintenance::Verif(documents, compte);
+        // One removal keeps all but one of the copies of a block; the copies left would shadow
+        // the document written at the end, so they are removed as later loads would.
+        for (qsizetype avant = -1; avant != documents.taille();) {
+            avant = documents.taille();
+            maintenance::Doublons(documents, compte);
         }
-        exige(ecrits[2] == ecrits[1]);
+        jeu.setCompte(sorte, std::max(compte, 1));
+        PageDocument& page = *fenetre.document(sorte);
+        for (int n = 0; n < std::min(compte, 4); ++n) {
+            // The first reading computes the amounts from the prices as stored and rewrites the
+            // prices rounded; from the second on, the document no longer changes.
+            jeu.setCourant(sorte, n);
+            QStringList ecrits[3];
+            for (QStringList& ecrit : ecrits) {
+                page.Lit();
+                page.marque();
+                page.Ecrit();
+                ecrit = documents.contenuBloc(n);
+            }
+            exige(ecrits[2] == ecrits[1]);
+        }
     }
     return 0;
 }

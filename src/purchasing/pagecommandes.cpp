@@ -2,7 +2,7 @@
 
 #include "records/texte.h"
 
-#include <QHash>
+#include <algorithm>
 
 namespace zel {
 namespace {
@@ -36,10 +36,6 @@ DispositionDocument dispositionCommandes() {
             .saisieCherche = Saisie::ChercheCommande,
             .presetCherche = QString(),
             .saisieFiltre = Saisie::FournisseurCommandes};
-}
-
-QString cle(QStringView texte) {
-    return majusculesAZ(texte.trimmed());
 }
 
 } // namespace
@@ -81,41 +77,58 @@ QStringList PageCommandes::mouvementsStock() {
     QString nomFournisseur;
     const Blocs& fournisseurs = jeu().store(Sorte::Fournisseurs);
     for (const LigneOuverture& o : fournisseurs.ouvertures()) {
-        if (o.numero >= 0 && cle(ligneApres(fournisseurs, o.position, LF::Code)) == cle(d.tiers)) {
-            nomFournisseur = cle(ligneApres(fournisseurs, o.position, LF::Nom));
+        if (o.numero >= 0 && memeCode(ligneApres(fournisseurs, o.position, LF::Code), d.tiers)) {
+            nomFournisseur = ligneApres(fournisseurs, o.position, LF::Nom).toString();
             break;
         }
     }
-    // Each reference's article, found once for the whole order: the first in store order whose
-    // supplier reference is the line's (letters compared without case), and among those the
-    // first whose supplier is the order's.
-    QHash<QString, int> parReference;
+    const auto duFournisseur = [&](int ouverture) {
+        const QStringView f = ligneApres(store, ouverture, LA::Fournisseur);
+        return !f.trimmed().isEmpty() &&
+               (memeCode(f, d.tiers) || (!nomFournisseur.isEmpty() && memeCode(f, nomFournisseur)));
+    };
+    // Each reference's article, found in one run over the articles for the whole order: the
+    // first in store order whose supplier reference is the line's (letters compared without
+    // case), and among those the first whose supplier is the order's.
+    struct Recherche {
+        QString reference;
+        int ouverture = -1;
+        bool sien = false;
+    };
+    std::vector<Recherche> recherches;
     for (int r = 1; r <= d.lignesUtilisees && r <= Document::kLignes; ++r) {
-        if (!d.ligne(r)[C::Ref].isEmpty())
-            parReference.insert(cle(d.ligne(r)[C::Ref]), -1);
+        const QString& ref = d.ligne(r)[C::Ref];
+        if (!ref.isEmpty() &&
+            std::none_of(recherches.begin(), recherches.end(),
+                         [&](const Recherche& x) { return memeCode(x.reference, ref); }))
+            recherches.push_back({ref});
     }
-    QHash<QString, bool> duFournisseur;
     for (const LigneOuverture& o : store.ouvertures()) {
         if (o.numero < 0)
             continue;
-        const auto trouve = parReference.find(cle(ligneApres(store, o.position, LA::Reference)));
-        if (trouve == parReference.end() || duFournisseur.value(trouve.key()))
-            continue;
-        const QString fournisseur = cle(ligneApres(store, o.position, LA::Fournisseur));
-        const bool sien = !fournisseur.isEmpty() &&
-                          (fournisseur == cle(d.tiers) || fournisseur == nomFournisseur);
-        if (*trouve < 0 || sien) {
-            *trouve = o.position;
-            duFournisseur.insert(trouve.key(), sien);
+        const QStringView reference = ligneApres(store, o.position, LA::Reference);
+        for (Recherche& x : recherches) {
+            if (x.sien || !memeCode(reference, x.reference))
+                continue;
+            const bool sien = duFournisseur(o.position);
+            if (x.ouverture < 0 || sien)
+                x = {x.reference, o.position, sien};
         }
     }
+    const auto article = [&](const QString& ref) {
+        for (const Recherche& x : recherches) {
+            if (memeCode(x.reference, ref))
+                return x.ouverture;
+        }
+        return -1;
+    };
 
     QStringList oublis;
     for (int r = 1; r <= d.lignesUtilisees && r <= Document::kLignes; ++r) {
         const LigneDocument& l = d.ligne(r);
         if (l[C::Ref].isEmpty())
             continue;
-        const int ouverture = parReference.value(cle(l[C::Ref]), -1);
+        const int ouverture = article(l[C::Ref]);
         const std::optional<double> quantite = litNombre(l[C::Quantite]);
         if (ouverture < 0)
             oublis.append(QStringLiteral("%1 : aucun article n'a cette référence").arg(l[C::Ref]));

@@ -17,11 +17,6 @@ const QString kFormatDate = QStringLiteral("dd/MM/yyyy");
 constexpr int kLignesAuClavier = 20;
 constexpr int kLargeurStock = 75;
 
-// Codes compared as the user means them: blanks around ignored, a to z in any case.
-bool memeCode(QStringView a, QStringView b) {
-    return majusculesAZ(a.trimmed()) == majusculesAZ(b.trimmed());
-}
-
 // The first block of a store whose code is the one given, as the user means it.
 int chercheCode(const Blocs& store, QStringView code) {
     for (const LigneOuverture& o : store.ouvertures()) {
@@ -470,18 +465,18 @@ void PageDocument::Supprime() {
     Lit();
 }
 
-QStringList PageDocument::entreesListe() const {
+std::vector<std::pair<int, QString>> PageDocument::entreesListe() const {
     const Blocs& s = store();
-    QStringList entrees;
-    // The list relies on the block numbers having no gap, as every deletion renumbers.
-    for (int n = 0;; ++n) {
+    std::vector<std::pair<int, QString>> entrees;
+    // Every document, across the gaps a hand-edited file may have in its numbers.
+    for (int n = 0; n < Blocs::kNumerosPossibles; ++n) {
         const int o = s.ChercheBloc(n);
         if (o < 0)
-            break;
+            continue;
         QStringList parties = {ligneApres(s, o, 1).mid(genreStocke() ? 4 : 3).toString()};
         for (int l : m_disposition.lignesListe)
             parties.append(ligneApres(s, o, l).toString());
-        entrees.append(parties.join(QStringLiteral("  ")));
+        entrees.emplace_back(n, parties.join(QStringLiteral("  ")));
     }
     return entrees;
 }
@@ -499,11 +494,14 @@ std::optional<int> PageDocument::blocDuNumero(const QString& cle) const {
 void PageDocument::Liste() {
     if (!quitte())
         return;
-    const QStringList entrees = entreesListe();
-    const std::optional<int> choix = m_dialogues.listeDocuments(m_disposition.titreListe, entrees);
-    // Each entry is the block of its number: the one chosen is opened, whatever its number.
-    if (choix && *choix >= 0 && *choix < entrees.size())
-        va(*choix);
+    const std::vector<std::pair<int, QString>> entrees = entreesListe();
+    QStringList textes;
+    for (const auto& e : entrees)
+        textes.append(e.second);
+    const std::optional<int> choix = m_dialogues.listeDocuments(m_disposition.titreListe, textes);
+    // The entry chosen opens its own block, whatever the number written in it.
+    if (choix && *choix >= 0 && *choix < int(entrees.size()))
+        va(entrees[std::size_t(*choix)].first);
 }
 
 bool PageDocument::litDocument(const QString& cle) {

@@ -171,8 +171,8 @@ public:
     // Deletes the document shown (the user has confirmed).
     void Supprime();
 
-    // The list entries, block 0 on up to the first number without a block.
-    QStringList entreesListe() const;
+    // The list entries, one per document in block number order, each with its block number.
+    std::vector<std::pair<int, QString>> entreesListe() const;
     // The list: the document chosen is read.
     void Liste();
     // Finds a document by its key ("F202612001" for an invoice, the number for an order), after

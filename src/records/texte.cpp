@@ -19,6 +19,18 @@ QString majusculesAZ(QStringView texte) {
     return r;
 }
 
+bool memeCode(QStringView a, QStringView b) {
+    a = a.trimmed();
+    b = b.trimmed();
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (majusculeAZ(a[i]) != majusculeAZ(b[i]))
+            return false;
+    }
+    return true;
+}
+
 bool commencePar(QStringView texte, QStringView cleMajuscule) {
     if (texte.size() < cleMajuscule.size())
         return false;

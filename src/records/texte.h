@@ -10,6 +10,10 @@ namespace zel {
 // Upper case for the letters a to z only: accented letters are compared as they are written.
 QString majusculesAZ(QStringView texte);
 
+// Whether two codes are the same as the user means them: blanks around ignored, the letters a to
+// z in any case. Nothing is allocated: it runs over whole stores.
+bool memeCode(QStringView a, QStringView b);
+
 // Whether the text, upper-cased as above, begins with the key (already upper-cased).
 bool commencePar(QStringView texte, QStringView cleMajuscule);
 

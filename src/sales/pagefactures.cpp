@@ -85,10 +85,8 @@ QStringList PageFactures::mouvementsStock() {
         const std::optional<double> quantite = litNombre(l[C::Quantite]);
         if (!quantite)
             continue;
-        const QString cle = majusculesAZ(QStringView(l[C::Ref]).trimmed());
         for (const LigneOuverture& o : store.ouvertures()) {
-            if (o.numero >= 0 &&
-                majusculesAZ(ligneApres(store, o.position, LA::Code).trimmed()) == cle) {
+            if (o.numero >= 0 && memeCode(ligneApres(store, o.position, LA::Code), l[C::Ref])) {
                 changeStock(o.position, LA::StockReel, -*quantite);
                 break;
             }

@@ -282,17 +282,21 @@ TEST(Factures, LinesFromArticlesClientsPickedAndLinesDeleted) {
     EXPECT_EQ(m.page.finDeLigne(20), 20);
 }
 
-TEST(ListeFactures, TheListStopsAtAGapAndTheSearchNeedsTheKindLetter) {
+TEST(ListeFactures, TheListShowsEveryDocumentAcrossGapsAndTheSearchNeedsTheKindLetter) {
     Montage m;
     m.charge({}, {}, {},
              facture(0, "NUMF202612001", "A", "") +
                  facture(1, "NUMD202612001", "B", "", {}, "Devis    ") +
                  facture(3, "NUMF202612003", "C", ""));
-    m.dialogues.choix = {1};
+    m.dialogues.choix = {2};
     m.page.Liste();
     EXPECT_EQ(m.dialogues.dernieresEntrees,
               QStringList({s("202612001  01/12/2026  A  Facture  "),
-                           s("202612001  01/12/2026  B  Devis      ")}));
+                           s("202612001  01/12/2026  B  Devis      "),
+                           s("202612003  01/12/2026  C  Facture  ")}));
+    EXPECT_EQ(m.page.courant(), 3) << "the entry after the gap opens its own block";
+    m.dialogues.choix = {1};
+    m.page.Liste();
     EXPECT_EQ(m.page.courant(), 1) << "the quote of the same number";
     m.dialogues.choix = {std::nullopt};
     m.page.Liste();

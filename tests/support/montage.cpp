@@ -20,7 +20,8 @@ Montage::Montage() {
         if (PageCarte* p = fenetre.page(sorte))
             p->setAujourdhui([] { return QDate(2026, 12, 6); });
     }
-    fenetre.factures().setAujourdhui([] { return QDate(2026, 12, 6); });
+    for (PageDocument* d : {fenetre.document(Sorte::Factures), fenetre.document(Sorte::Commandes)})
+        d->setAujourdhui([] { return QDate(2026, 12, 6); });
 }
 
 QString Montage::nom(const char* extension) const {
@@ -28,9 +29,13 @@ QString Montage::nom(const char* extension) const {
 }
 
 void Montage::charge(const QStringList& clients, const QStringList& fournisseurs,
-                     const QStringList& articles, const QStringList& factures) {
-    const std::pair<const char*, const QStringList*> fichiers[] = {
-        {"cli", &clients}, {"frs", &fournisseurs}, {"stk", &articles}, {"fct", &factures}};
+                     const QStringList& articles, const QStringList& factures,
+                     const QStringList& commandes) {
+    const std::pair<const char*, const QStringList*> fichiers[] = {{"cli", &clients},
+                                                                   {"frs", &fournisseurs},
+                                                                   {"stk", &articles},
+                                                                   {"fct", &factures},
+                                                                   {"cmd", &commandes}};
     for (const auto& [extension, lignes] : fichiers) {
         QByteArray octets;
         ASSERT_TRUE(fichier::encodeLignes(*lignes, octets));

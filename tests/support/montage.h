@@ -28,7 +28,8 @@ struct Montage {
     QString nom(const char* extension = "cli") const;
     // Writes the client file and the given companions, then opens the set.
     void charge(const QStringList& clients, const QStringList& fournisseurs = {},
-                const QStringList& articles = {}, const QStringList& factures = {});
+                const QStringList& articles = {}, const QStringList& factures = {},
+                const QStringList& commandes = {});
     // Saves the set and reads back the file of a kind.
     QStringList sauve(const char* extension = "cli");
     QStringList relit(const char* extension) const;

@@ -7,6 +7,7 @@
 #include "stock/pagearticles.h"
 #include "support/fichiers.h"
 #include "support/mesurefixe.h"
+#include "support/montage.h"
 #include "ui/impression.h"
 
 #include <QApplication>
@@ -99,6 +100,36 @@ TEST(Impression, AnInvoicePrintedToPdfReadsBackWithEveryLineAndItsTotals) {
         EXPECT_TRUE(texte.contains(t.ttc + s(" Francs")));
         EXPECT_EQ(pagesDuPdf(pdf), lignes == 3 ? 1 : 2);
     }
+}
+
+TEST(Impression, AnOrderPrintedToPdfReadsBackWithItsSupplierLinesAndTotals) {
+    namespace LF = ligneFournisseur;
+    test::Montage m;
+    m.reglages.entete = {s("SARL Zel Vente"), s(""), s(""), s(""), s(""), s(""), s("")};
+    m.charge({}, test::bloc(0, 24, {{LF::Code, s("7")}, {LF::Nom, s("Martin SA")}}));
+    m.fenetre.montre(Sorte::Fournisseurs);
+    m.fenetre.execute(Operation::NouvCmd);
+    PageCommandes& page = m.fenetre.commandes();
+    Document& d = page.document();
+    d.ttc = true;
+    for (int r = 1; r <= 3; ++r) {
+        d.ligne(r) = {s("R-%1").arg(r), s("Fourniture %1").arg(r), s("2"), s("12"), {}, {}, {}};
+        page.finDeLigne(r);
+    }
+    const QString pdf = m.dossier.chemin(s("commande.pdf"));
+    ASSERT_TRUE(ui::Impression::imprimePdf(pdf, [&](Canevas& c) {
+        imprimeDocument(c, d, page.totaux(), m.reglages, page.disposition().libelleCode);
+    }));
+    const QString texte = texteDuPdf(pdf);
+    SCOPED_TRACE(texte.toStdString());
+    EXPECT_TRUE(texte.contains(s("Commande N° 202612001")));
+    EXPECT_TRUE(texte.contains(s("Code fournisseur : 7")));
+    EXPECT_TRUE(texte.contains(s("Martin SA")));
+    EXPECT_TRUE(texte.contains(s("Montant TTC")));
+    for (int r = 1; r <= 3; ++r)
+        EXPECT_EQ(texte.count(s("Fourniture %1").arg(r)), 1) << r;
+    EXPECT_TRUE(texte.contains(s("72,00 Francs")));
+    EXPECT_EQ(pagesDuPdf(pdf), 1);
 }
 
 TEST(Impression, TheCommandLinePrintsAStoredDocumentAndTellsItsErrors) {

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -186,4 +187,54 @@ TEST(OngletDocument, APointTypedInACellAfterTheReferenceIsAComma) {
         EXPECT_EQ(editeur->text(), s(attendu));
         QTest::keyClick(editeur, Qt::Key_Escape);
     }
+}
+
+TEST(OngletDocument, AnOrderTypedFromTheSupplierReferenceIsValidatedIntoStock) {
+    namespace LA = ligneArticle;
+    namespace LF = ligneFournisseur;
+    test::Montage m;
+    m.charge({}, test::bloc(0, 24, {{LF::Code, s("7")}, {LF::Nom, s("Martin")}}),
+             test::bloc(0, 21,
+                        {{LA::Code, s("A1")},
+                         {LA::Designation, s("Vis inox")},
+                         {LA::StockReel, s("   2,00")},
+                         {LA::Reference, s("R-12")},
+                         {LA::PrixAchat, s("   4,00")},
+                         {LA::PrixHT, s("   9,00")}}));
+    m.fenetre.montre(Sorte::Commandes);
+    ui::OngletDocument onglet(m.fenetre.commandes(), ui::LibellesOnglet::commandes(),
+                              m.reglages.listes);
+    m.fenetre.commandes().Creer();
+    onglet.resize(1000, 600);
+    onglet.show();
+    onglet.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&onglet));
+    onglet.montreDocument();
+    // A supplier code takes digits only.
+    QTest::keyClicks(onglet.champCode(), s("7x"));
+    EXPECT_EQ(onglet.champCode()->text(), s("7"));
+
+    QAbstractItemView* grille = onglet.grille();
+    const auto cellule = [grille](int rangee, int colonne) {
+        return grille->model()->index(rangee, colonne).data().toString().trimmed();
+    };
+    clique(grille, 0, C::Ref);
+    QTest::keyClicks(grille, s("R"));
+    QTest::keyClicks(editeurOuvert(grille), s("-12"));
+    clique(grille, 0, C::Designation);
+    EXPECT_EQ(cellule(0, C::Designation), s("Vis inox"));
+    EXPECT_EQ(cellule(0, C::Prix), s("4,00")) << "the purchase price";
+    tape(grille, "3.5");
+    EXPECT_EQ(cellule(0, C::Montant), s("14,00"));
+    EXPECT_EQ(onglet.totauxAffiches().front(), s("14,00"));
+
+    QTest::mouseClick(bouton(&onglet, "Valider"), Qt::LeftButton);
+    EXPECT_EQ(m.jeu.BlocsArt().contenuBloc(0).value(LA::StockReel - 1).trimmed(), s("5,50"));
+    EXPECT_EQ(m.jeu.BlocsFour().contenuBloc(0).filter(s("Commande 202612001")).size(), 1);
+    EXPECT_FALSE(bouton(&onglet, "Valider")->isEnabled());
+    EXPECT_FALSE(grille->isEnabled());
+    bool statut = false;
+    for (const QLabel* l : onglet.findChildren<QLabel*>())
+        statut = statut || l->text() == s("Cmde validée");
+    EXPECT_TRUE(statut);
 }
