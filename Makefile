@@ -47,7 +47,7 @@ bench: deps
 fuzz: deps
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEL_TESTS=OFF -DZEL_UI=OFF -DZEL_FUZZ=ON
 	cmake --build build-fuzz -j$(JOBS)
-	for cible in documents cartes jeu parcours reglages blocnotes recalcul rtf messages; do \
+	for cible in documents cartes jeu parcours reglages blocnotes recalcul rtf messages import; do \
 	  mkdir -p fuzz-corpus/$$cible && \
 	  build-fuzz/fuzz/fuzz_$$cible -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	    fuzz-corpus/$$cible fuzz/seeds/$$cible || exit 1; \

@@ -6,6 +6,7 @@
 #include "clients/impressionclients.h"
 #include "records/cadre.h"
 #include "stock/impressionstock.h"
+#include "store/fichiertexte.h"
 #include "store/jeudocuments.h"
 #include "store/maintenance.h"
 #include "support/dialoguesfactices.h"
@@ -19,6 +20,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <numeric>
@@ -228,6 +230,63 @@ Impressions mesureImpressions(JeuDocuments& jeu) {
     return f;
 }
 
+struct FiguresEchanges {
+    double import = 0;
+    double lecture = 0;
+    double tri = 0;
+};
+
+// An import of `lignes` client lines into an empty set (against reading and cutting the same
+// file), and the sort by name of the clients of a loaded set, shuffled first by a sort by town.
+FiguresEchanges mesureEchanges(JeuDocuments& jeu, int lignes) {
+    FiguresEchanges f;
+    QTemporaryDir dossier;
+    const QString nom = QDir(dossier.path()).filePath(QStringLiteral("import.txt"));
+    {
+        QByteArray octets;
+        for (int n = 0; n < lignes; ++n)
+            octets += QStringLiteral("Client %1\t%2 rue de la Gare\t\t75011\tParis\t01020304\t\r\n")
+                          .arg(n)
+                          .arg(n % 100)
+                          .toLatin1();
+        QFile f(nom);
+        if (!f.open(QIODevice::WriteOnly) || f.write(octets) != octets.size())
+            qFatal("import");
+    }
+    f.lecture = mesure([&] {
+        QStringList l;
+        if (!fichier::lire(nom, l) || l.size() != lignes)
+            qFatal("lecture");
+    });
+    Reglages reglages;
+    test::DialoguesFactices dialogues;
+    const test::MesureFixe largeurs;
+    {
+        JeuDocuments vide;
+        FenetreFiche fenetre(vide, reglages, dialogues, largeurs);
+        f.import = mesure([&] {
+            vide.Nouveau();
+            dialogues.fichiers = {nom};
+            fenetre.execute(Operation::Importer);
+        });
+        if (vide.compte(Sorte::Clients) != std::min(lignes, Importation::kCompteMaxi))
+            qFatal("Importer");
+    }
+    FenetreFiche fenetre(jeu, reglages, dialogues, largeurs);
+    fenetre.apresOuverture();
+    dialogues.choix = {2};
+    fenetre.execute(Operation::Trier);
+    const QStringList melange = jeu.BlocsCli().lignes();
+    f.tri = mesure([&] {
+        jeu.BlocsCli().remplaceTout(melange);
+        dialogues.choix = {0};
+        fenetre.execute(Operation::Trier);
+    });
+    if (jeu.BlocsCli().contenuBloc(0).value(ligneClient::Nom - 1) != QStringLiteral("Client 0000"))
+        qFatal("Trier");
+    return f;
+}
+
 struct FiguresCommandes {
     double saisie = 0;
     double sauve = 0;
@@ -423,6 +482,18 @@ int main() {
     compare("Recalcul des prix de tous les articles", petit.recalcul, grand.recalcul);
     std::printf("(le parcours s'arrete sur %d puis %d clients, %d puis %d articles en alerte)\n",
                 petit.arrets, grand.arrets, petit.enAlerte, grand.enAlerte);
+
+    const FiguresEchanges echPetit = mesureEchanges(quart, 2500);
+    const FiguresEchanges echGrand = mesureEchanges(jeu, 9998);
+    std::printf("\nImport, export et tri :\n");
+    compare("Import de lignes clients (Importer)", echPetit.import, echGrand.import);
+    compare("  lecture seule du meme fichier", echPetit.lecture, echGrand.lecture);
+    compare("Tri des clients par nom (Trier)", echPetit.tri, echGrand.tri);
+    std::printf("(cibles a 9999 : import sous 200 ms, tri sous 300 ms%s%s ; un tri n log n "
+                "grandit d'environ %.1f fois)\n",
+                echGrand.import < 200 ? "" : ", import AU-DESSUS",
+                echGrand.tri < 300 ? "" : ", tri AU-DESSUS",
+                9999 * std::log2(9999.0) / (2500 * std::log2(2500.0)));
 
     const Impressions impPetit = mesureImpressions(quart);
     const Impressions impGrand = mesureImpressions(jeu);

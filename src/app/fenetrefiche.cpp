@@ -11,7 +11,8 @@ FenetreFiche::FenetreFiche(JeuDocuments& jeu, Reglages& reglages, Dialogues& dia
       m_articles(jeu, reglages, dialogues, mesure),
       m_factures(jeu, reglages, dialogues, mesure, m_clients, m_articles),
       m_commandes(jeu, reglages, dialogues, mesure, m_fournisseurs, m_articles),
-      m_reglages(reglages) {
+      m_reglages(reglages),
+      m_echanges(jeu, dialogues, m_clients, m_fournisseurs, m_articles, m_factures, m_commandes) {
     m_jeu.setReactions(this);
 }
 
@@ -142,6 +143,22 @@ bool FenetreFiche::execute(Operation operation) {
     default:
         break;
     }
+    switch (operation) {
+    case Operation::Importer:
+        return m_echanges.Importer(m_onglet);
+    case Operation::Exporter:
+        return m_echanges.Exporter(m_onglet);
+    case Operation::Copier:
+        return m_echanges.Copier(m_onglet);
+    case Operation::Coller:
+        return m_echanges.Coller(m_onglet);
+    case Operation::Trier:
+    case Operation::TrierFour:
+    case Operation::TrierArt:
+        return m_echanges.Trier(m_onglet);
+    default:
+        break;
+    }
     if (PageDocument* d = document(m_onglet))
         return executeDocument(*d, operation);
     PageCarte* p = page(m_onglet);
@@ -242,6 +259,12 @@ void FenetreFiche::apresNouveau() {
     m_fournisseurs.SetFour(SelectionFournisseur::Aucune);
     m_articles.SetArt(SelectionArticle::Aucune);
     apresOuverture();
+}
+
+void FenetreFiche::apresImport() {
+    m_clients.SetSel(SelectionClient::Tous);
+    m_fournisseurs.SetFour(SelectionFournisseur::Tous);
+    execute(Operation::Premier);
 }
 
 void FenetreFiche::apresOuverture() {

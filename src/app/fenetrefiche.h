@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/echanges.h"
 #include "app/menus.h"
 #include "clients/pageclients.h"
 #include "purchasing/pagecommandes.h"
@@ -45,6 +46,9 @@ public:
     void apresOuverture();
     // After New: the supplier and article modes cleared, then as after Open.
     void apresNouveau();
+    // After an import, whatever it did: every client and every supplier, and the first record
+    // of the tab shown.
+    void apresImport();
     // "Paramètres de la facture" confirmed: the settings take the dialog's fields, and the
     // currency captions of invoices and orders follow at once; the amounts are recomputed at
     // their next computation.
@@ -68,6 +72,7 @@ private:
     PageFactures m_factures;
     PageCommandes m_commandes;
     Reglages& m_reglages;
+    Echanges m_echanges;
     Sorte m_onglet = Sorte::Clients;
 };
 

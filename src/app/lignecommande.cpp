@@ -105,6 +105,10 @@ std::optional<SaisieMouvement> DialoguesConsole::mouvementStock(MouvementStock, 
     return std::nullopt;
 }
 
+std::optional<int> DialoguesConsole::trie(DialogueTri) {
+    return std::nullopt;
+}
+
 Resultat litDocumentSeul(const QString& fichierClients, const QString& cle, JeuDocuments& jeu,
                          FenetreFiche& fenetre) {
     if (!QFileInfo::exists(fichierClients))

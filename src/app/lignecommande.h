@@ -39,6 +39,9 @@ public:
     std::optional<SaisieMouvement> mouvementStock(MouvementStock sorte, const QString& code,
                                                   const QString& designation,
                                                   const SaisieMouvement& initial) override;
+    std::optional<int> trie(DialogueTri d) override;
+    void sablier(bool) override {}
+    void progression(const QString&) override {}
 };
 
 // Loads the set of a client file with the checks of every load, without ever writing it, and

@@ -198,20 +198,8 @@ constexpr Menu kMenus[] = {
 };
 
 constexpr Operation kAVenir[] = {
-    // Import, export, copy and paste, sorting.
-    O::Importer,
-    O::Exporter,
-    O::Copier,
-    O::Coller,
-    O::Trier,
-    O::TrierFour,
-    O::TrierArt,
     // Statistics and the journal.
-    O::StatsArt,
-    O::StatsVentes,
-    O::StatsCli,
-    O::StatsRepresentant,
-    O::Journal,
+    O::StatsArt, O::StatsVentes, O::StatsCli, O::StatsRepresentant, O::Journal,
 };
 
 constexpr BoutonBarre kBarre[] = {

@@ -45,4 +45,16 @@ bool caractereAccepte(Saisie s, QChar c) {
     return (c >= u'0' && c <= u'9') || c == u'\b' || c == u'\t';
 }
 
+QStringList choixTri(DialogueTri d) {
+    switch (d) {
+    case DialogueTri::TTri:
+        return {QStringLiteral("Nom/ société"), QStringLiteral("Code postal"),
+                QStringLiteral("Ville")};
+    case DialogueTri::TTri4:
+        return {QStringLiteral("Désignation"), QStringLiteral("Code aricle"),
+                QStringLiteral("Référence")};
+    }
+    return {};
+}
+
 } // namespace zel

@@ -37,6 +37,11 @@ DefinitionSaisie definition(Saisie s);
 // Whether a typed character goes into the dialog's field.
 bool caractereAccepte(Saisie s, QChar c);
 
+// The two sort dialogs: the clients' and suppliers' (`TTri`) and the articles' (`TTri4`).
+enum class DialogueTri { TTri, TTri4 };
+// The choices of "Trier par", in order; the first is preselected.
+QStringList choixTri(DialogueTri d);
+
 // A column of an on-screen list: its title and width in pixels (0 hides it).
 struct Colonne {
     QString titre;
@@ -101,6 +106,23 @@ public:
     virtual std::optional<SaisieMouvement> mouvementStock(MouvementStock sorte, const QString& code,
                                                           const QString& designation,
                                                           const SaisieMouvement& initial) = 0;
+    // A sort dialog: the index of the choice, nothing for "Anuler".
+    virtual std::optional<int> trie(DialogueTri d) = 0;
+    // The hourglass cursor of a long run, on and off, and how far the run has got.
+    virtual void sablier(bool oui) = 0;
+    virtual void progression(const QString& texte) = 0;
+};
+
+// The hourglass for the life of the object: off again however the run ends.
+class Sablier {
+public:
+    explicit Sablier(Dialogues& dialogues) : m_dialogues(dialogues) { m_dialogues.sablier(true); }
+    ~Sablier() { m_dialogues.sablier(false); }
+    Sablier(const Sablier&) = delete;
+    Sablier& operator=(const Sablier&) = delete;
+
+private:
+    Dialogues& m_dialogues;
 };
 
 } // namespace zel

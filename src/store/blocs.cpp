@@ -11,17 +11,16 @@ bool estChiffre(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
-// The block number of a line shaped like an opening tag in any letter case, or -1.
-int numeroOuverture(const QString& ligne) {
+} // namespace
+
+int Blocs::numeroOuverture(QStringView ligne) {
     if (ligne.size() != 10 || ligne[9] != u'>')
         return -1;
-    const int n = Blocs::numeroBalise(ligne, kDebutBalise.size());
-    if (n < 0 || QStringView(ligne).left(5).compare(kDebutBalise, Qt::CaseInsensitive) != 0)
+    const int n = numeroBalise(ligne, kDebutBalise.size());
+    if (n < 0 || ligne.left(5).compare(kDebutBalise, Qt::CaseInsensitive) != 0)
         return -1;
     return n;
 }
-
-} // namespace
 
 int Blocs::numeroBalise(QStringView ligne, qsizetype prefixe) {
     if (ligne.size() < prefixe + 4)

@@ -44,6 +44,11 @@ public:
     // The number in the four characters after a tag's prefix ("<BLOC" or "</BLOC"), or -1 when
     // they are not four digits.
     static int numeroBalise(QStringView ligne, qsizetype prefixe);
+    // The number of a line shaped like a whole opening tag ("<BLOC0027>") in any letter case,
+    // or -1.
+    static int numeroOuverture(QStringView ligne);
+    // Block n with the given lines between its tags, as the writers put it in the store.
+    static QStringList encadre(int n, const QStringList& contenu);
 
     const QStringList& lignes() const { return m_lignes; }
     int taille() const { return int(m_lignes.size()); }
@@ -108,7 +113,6 @@ private:
     void indexe(int debut) const;
     // Removes block n found at ouverture; gives the line where it began.
     int retireBloc(int n, int ouverture);
-    static QStringList encadre(int n, const QStringList& contenu);
 
     QStringList m_lignes;
     mutable std::vector<int> m_premiereOuverture;

@@ -140,7 +140,7 @@ Resultat lireOctets(const QString& chemin, QByteArray& octets) {
     QFile f(chemin);
     if (f.open(QIODevice::ReadOnly))
         octets = f.readAll();
-    if (f.error() != QFileDevice::NoError)
+    if (!f.isOpen() || f.error() != QFileDevice::NoError)
         return Resultat::echec(QStringLiteral("Impossible de lire le fichier %1 :\n%2.")
                                    .arg(chemin, raisonAppareil(f.error())));
     return Resultat::succes();

@@ -2,9 +2,12 @@
 
 #include "ui/dialogueslistes.h"
 #include "ui/tmouvement.h"
+#include "ui/ttri.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QStatusTipEvent>
 
 #include <memory>
 
@@ -14,9 +17,14 @@ namespace {
 
 const QString kTitre = QStringLiteral("Zel Vente");
 
-// "Fichier clients (*.cli)|*.cli" becomes Qt's "Fichier clients (*.cli)".
+// "Fichier texte (*.txt)|*.txt|Fichier clients (*.cli)|*.cli" becomes Qt's
+// "Fichier texte (*.txt);;Fichier clients (*.cli)": the descriptions, which name their patterns.
 QString filtreQt(const QString& filtre) {
-    return filtre.section(u'|', 0, 0);
+    const QStringList morceaux = filtre.split(u'|');
+    QStringList descriptions;
+    for (qsizetype i = 0; i < morceaux.size(); i += 2)
+        descriptions.append(morceaux[i]);
+    return descriptions.join(QStringLiteral(";;"));
 }
 
 std::optional<QString> choisi(const QString& nom) {
@@ -115,6 +123,29 @@ std::optional<SaisieMouvement> DialoguesQt::mouvementStock(MouvementStock sorte,
     if (dialogue->exec() != QDialog::Accepted)
         return std::nullopt;
     return dialogue->Result();
+}
+
+std::optional<int> DialoguesQt::trie(DialogueTri d) {
+    TTri dialogue(d, m_parent);
+    if (dialogue.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialogue.Result();
+}
+
+void DialoguesQt::sablier(bool oui) {
+    if (oui)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void DialoguesQt::progression(const QString& texte) {
+    if (!m_parent)
+        return;
+    QStatusTipEvent evenement(texte);
+    QCoreApplication::sendEvent(m_parent, &evenement);
+    // The panel is drawn now; what the user does waits for the end of the run.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 } // namespace zel::ui

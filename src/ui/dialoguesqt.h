@@ -26,6 +26,10 @@ public:
     std::optional<SaisieMouvement> mouvementStock(MouvementStock sorte, const QString& code,
                                                   const QString& designation,
                                                   const SaisieMouvement& initial) override;
+    std::optional<int> trie(DialogueTri d) override;
+    void sablier(bool oui) override;
+    // Shown in the first panel of the status bar of the window the dialogs belong to.
+    void progression(const QString& texte) override;
 
 private:
     bool okAnnulerTitre(const QString& titre, const QString& texte);

@@ -281,6 +281,18 @@ void TMainForm::apresOuverture(bool nouveau) {
     majTitre();
 }
 
+void TMainForm::importe() {
+    operationDePage(Operation::Importer);
+    // Whatever the import did, the document commands are enabled as after opening a set, every
+    // client and every supplier are shown, and the first record of the tab.
+    m_fenetre->apresImport();
+    m_etat.appliqueJeu(Sorte::Clients);
+    m_etat.appliqueJeu(m_fenetre->onglet());
+    m_etat.choisit({kSelection, u"&Tous les clients"});
+    m_etat.choisit({kSelection, u"Tous les fo&urnisseurs"});
+    montrePage();
+}
+
 void TMainForm::majTitre() {
     const QString document = m_jeu.titre();
     setWindowTitle(document.isEmpty()
@@ -397,7 +409,16 @@ void TMainForm::declenche(Operation operation, Cible origine) {
     case Operation::Recalc:
     case Operation::EntreeStock:
     case Operation::SortieStock:
+    case Operation::Exporter:
+    case Operation::Copier:
+    case Operation::Coller:
+    case Operation::Trier:
+    case Operation::TrierFour:
+    case Operation::TrierArt:
         operationDePage(operation);
+        break;
+    case Operation::Importer:
+        importe();
         break;
     case Operation::SupLigne1:
         m_ongletFactures->supprimeLigneCourante();
@@ -532,13 +553,6 @@ void TMainForm::declenche(Operation operation, Cible origine) {
         aide(PageAide::Utilisation);
         break;
     // The features still to come, as operationsAVenir() lists them.
-    case Operation::Importer:
-    case Operation::Exporter:
-    case Operation::Copier:
-    case Operation::Coller:
-    case Operation::Trier:
-    case Operation::TrierFour:
-    case Operation::TrierArt:
     case Operation::StatsArt:
     case Operation::StatsVentes:
     case Operation::StatsCli:

@@ -66,6 +66,7 @@ private:
     void montreOnglet(Sorte onglet);
     // After New (nouveau) and Open: the client tab, and every client and supplier chosen.
     void apresOuverture(bool nouveau);
+    void importe();
     void majTitre();
     void premiereApparition();
     void operationDePage(Operation operation);

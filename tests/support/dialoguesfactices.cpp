@@ -1,5 +1,7 @@
 #include "support/dialoguesfactices.h"
 
+#include <algorithm>
+
 namespace zel::test {
 
 Dialogues::Reponse DialoguesFactices::ouiNonAnnuler(const QString& texte) {
@@ -110,6 +112,20 @@ std::optional<SaisieMouvement> DialoguesFactices::mouvementStock(MouvementStock 
     const std::optional<SaisieMouvement> r = mouvements.front();
     mouvements.pop_front();
     return r;
+}
+
+std::optional<int> DialoguesFactices::trie(DialogueTri d) {
+    vus.append(QStringLiteral("tri: ") + choixTri(d).join(u'/'));
+    return prochainChoix();
+}
+
+void DialoguesFactices::sablier(bool oui) {
+    sabliers += oui ? 1 : -1;
+    sabliersMaxi = std::max(sabliersMaxi, sabliers);
+}
+
+void DialoguesFactices::progression(const QString& texte) {
+    progressions.append(texte);
 }
 
 } // namespace zel::test

@@ -23,6 +23,10 @@ public:
     // The texts typed in the stock movement dialogs; nothing stands for "Annuler".
     std::deque<std::optional<SaisieMouvement>> mouvements;
     QStringList vus;
+    // The hourglass: how many times it is on now, and the most it was on.
+    int sabliers = 0;
+    int sabliersMaxi = 0;
+    QStringList progressions;
     // The last on-screen list shown and the last pick list's entries.
     TableListe derniereListe;
     QStringList dernieresEntrees;
@@ -42,6 +46,10 @@ public:
     std::optional<SaisieMouvement> mouvementStock(MouvementStock sorte, const QString& code,
                                                   const QString& designation,
                                                   const SaisieMouvement& initial) override;
+    // Answered from `choix`.
+    std::optional<int> trie(DialogueTri d) override;
+    void sablier(bool oui) override;
+    void progression(const QString& texte) override;
 
 private:
     bool prochaineConfirmation();
