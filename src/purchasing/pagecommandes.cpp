@@ -136,6 +136,8 @@ QStringList PageCommandes::mouvementsStock() {
         const std::optional<double> quantite = litNombre(l[C::Quantite]);
         if (ouverture < 0)
             oublis.append(QStringLiteral("%1 : aucun article n'a cette référence").arg(l[C::Ref]));
+        else if (l[C::Quantite].trimmed().isEmpty())
+            oublis.append(QStringLiteral("%1 : la ligne n'a pas de quantité").arg(l[C::Ref]));
         else if (!quantite)
             oublis.append(QStringLiteral("%1 : la quantité « %2 » n'est pas un nombre")
                               .arg(l[C::Ref], l[C::Quantite].trimmed()));

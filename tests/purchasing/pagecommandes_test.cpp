@@ -157,6 +157,8 @@ TEST(Commandes, ValidationPostsToTheExactSupplierAndAddsStockToTheExactArticle) 
     m.tape(1, "R-12", "2,5", "4");
     m.tape(2, "Z9", "1", "4");
     m.tape(3, "INCONNU", "1", "4");
+    m.tape(4, "Z9", "", "4");
+    m.tape(5, "Z9", "deux", "4");
     m.page.Valider();
     EXPECT_TRUE(m.d.valide);
 
@@ -166,7 +168,9 @@ TEST(Commandes, ValidationPostsToTheExactSupplierAndAddsStockToTheExactArticle) 
     EXPECT_EQ(stock(articles, 2), s("1,00")) << "R-120 is not R-12";
     EXPECT_EQ(stock(articles, 3), s("6,00"));
     EXPECT_EQ(m.dialogues.vus.last(), s("message: Le stock de ces lignes n'a pas changé :\n"
-                                        "INCONNU : aucun article n'a cette référence"));
+                                        "INCONNU : aucun article n'a cette référence\n"
+                                        "Z9 : la ligne n'a pas de quantité\n"
+                                        "Z9 : la quantité « deux » n'est pas un nombre"));
 
     const Blocs& fournisseurs = m.jeu.BlocsFour();
     EXPECT_EQ(fournisseurs.contenuBloc(0).size(), 24) << "supplier 12345 is not 123";
