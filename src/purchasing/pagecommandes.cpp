@@ -25,6 +25,11 @@ DispositionDocument dispositionCommandes() {
                            QStringLiteral("Réglement à 90 jours"),
                            QStringLiteral("En votre aimable réglement")},
             .lignesListe = {L::Date, L::Fournisseur, L::Adresse1, L::Adresse1 + 1},
+            // An order is bought at the purchase price, whatever its price mode.
+            .articleReference = LA::Reference,
+            .articleDesignation = LA::Designation,
+            .articlePrixHT = LA::PrixAchat,
+            .articlePrixTTC = LA::PrixAchat,
             .ficheNom = LF::Nom,
             .ficheAdresse1 = LF::Adresse1,
             .ficheAdresse2 = LF::Adresse2,
@@ -48,30 +53,8 @@ PageCommandes::PageCommandes(JeuDocuments& jeu, Reglages& reglages, Dialogues& d
                              const MesureTexte& mesure, PageFournisseurs& fournisseurs,
                              PageArticles& articles)
     : PageDocument(dispositionCommandes(), jeu, reglages, dialogues, mesure, fournisseurs,
-                   articles),
-      m_articles(articles) {
+                   articles) {
     Charge();
-}
-
-std::optional<QString> PageCommandes::choisitArticle() {
-    return m_articles.choisitParReference();
-}
-
-int PageCommandes::articleDeLaReference(QStringView reference) const {
-    // The article whose supplier reference is the "Réf" exactly.
-    const Blocs& store = articles();
-    for (const LigneOuverture& o : store.ouvertures()) {
-        if (o.numero >= 0 && ligneApres(store, o.position, LA::Reference) == reference)
-            return o.position;
-    }
-    return -1;
-}
-
-void PageCommandes::remplitLigne(LigneDocument& ligne, int ouverture) const {
-    // An order is bought at the purchase price, whatever its price mode.
-    const Blocs& store = articles();
-    ligne[C::Designation] = ligneApres(store, ouverture, LA::Designation).toString();
-    ligne[C::Prix] = ligneApres(store, ouverture, LA::PrixAchat).trimmed().toString();
 }
 
 QStringList PageCommandes::mouvementsStock() {

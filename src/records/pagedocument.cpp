@@ -357,13 +357,28 @@ bool PageDocument::remplitDepuisArticle(int rangee) {
     const LigneDocument avant = l;
     QString code = l[C::Ref].trimmed();
     if (code.isEmpty())
-        code = choisitArticle().value_or(QString());
+        code = m_articles.choisit(m_disposition.articleReference, m_disposition.articleDesignation)
+                   .value_or(QString());
     if (code.isEmpty())
         return false;
     l[C::Ref] = code;
-    const int ouverture = articleDeLaReference(code);
-    if (ouverture >= 0)
-        remplitLigne(l, ouverture);
+    // The article whose reference is the "Réf" exactly gives its designation and price.
+    const DispositionDocument& dd = m_disposition;
+    const Blocs& store = articles();
+    int ouverture = -1;
+    for (const LigneOuverture& o : store.ouvertures()) {
+        if (o.numero >= 0 && ligneApres(store, o.position, dd.articleReference) == code) {
+            ouverture = o.position;
+            break;
+        }
+    }
+    if (ouverture >= 0) {
+        l[C::Designation] = ligneApres(store, ouverture, dd.articleDesignation).toString();
+        l[C::Prix] =
+            ligneApres(store, ouverture, m_document.ttc ? dd.articlePrixTTC : dd.articlePrixHT)
+                .trimmed()
+                .toString();
+    }
     if (l != avant) {
         marque();
         m_modele.rafraichi();

@@ -54,6 +54,9 @@ struct DispositionDocument {
     QStringList conditions;
     // The list entry's block lines after the number.
     std::vector<int> lignesListe;
+    // The article line a line's "Réf" names (the code, or the supplier's reference), the line
+    // its designation comes from, and the price lines it takes in each price mode.
+    int articleReference, articleDesignation, articlePrixHT, articlePrixTTC;
     // The fields of the client or supplier card the document takes its address from.
     int ficheNom, ficheAdresse1, ficheAdresse2, ficheCodePostal, ficheVille;
     // "Code client : ", "Code fournisseur : ", before the code on paper.
@@ -194,12 +197,6 @@ public:
     void setAujourdhui(std::function<QDate()> aujourdhui) { m_aujourdhui = std::move(aujourdhui); }
 
 protected:
-    // The article pick of an empty "Réf" (the article list by code or by supplier reference).
-    virtual std::optional<QString> choisitArticle() = 0;
-    // The article block of a "Réf" as the click in "Désignation" looks it up, or -1.
-    virtual int articleDeLaReference(QStringView reference) const = 0;
-    // The designation and the price the line takes from that article.
-    virtual void remplitLigne(LigneDocument& ligne, int ouverture) const = 0;
     // The stock of the articles of the validated document. Gives what could not be moved.
     virtual QStringList mouvementsStock() = 0;
     // The code of the client or supplier card.

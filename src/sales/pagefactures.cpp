@@ -20,6 +20,10 @@ DispositionDocument dispositionFactures() {
             .ligneValide = L::Valide,
             .conditions = {},
             .lignesListe = {L::Date, L::Client, L::Genre, L::Adresse1},
+            .articleReference = LA::Code,
+            .articleDesignation = LA::Designation,
+            .articlePrixHT = LA::PrixHT,
+            .articlePrixTTC = LA::PrixTTC,
             .ficheNom = LC::Nom,
             .ficheAdresse1 = LC::Adresse1,
             .ficheAdresse2 = LC::Adresse2,
@@ -41,8 +45,7 @@ DispositionDocument dispositionFactures() {
 
 PageFactures::PageFactures(JeuDocuments& jeu, Reglages& reglages, Dialogues& dialogues,
                            const MesureTexte& mesure, PageClients& clients, PageArticles& articles)
-    : PageDocument(dispositionFactures(), jeu, reglages, dialogues, mesure, clients, articles),
-      m_articles(articles) {
+    : PageDocument(dispositionFactures(), jeu, reglages, dialogues, mesure, clients, articles) {
     Charge();
 }
 
@@ -50,28 +53,6 @@ const QStringList& PageFactures::genres() {
     static const QStringList liste = {QStringLiteral("Facture"), QStringLiteral("Devis    "),
                                       QStringLiteral("Avoir     ")};
     return liste;
-}
-
-std::optional<QString> PageFactures::choisitArticle() {
-    return m_articles.choisitParCode();
-}
-
-int PageFactures::articleDeLaReference(QStringView reference) const {
-    // The article whose code is the "Réf" exactly.
-    const Blocs& store = articles();
-    for (const LigneOuverture& o : store.ouvertures()) {
-        if (o.numero >= 0 && ligneApres(store, o.position, LA::Code) == reference)
-            return o.position;
-    }
-    return -1;
-}
-
-void PageFactures::remplitLigne(LigneDocument& ligne, int ouverture) const {
-    const Blocs& store = articles();
-    ligne[C::Designation] = ligneApres(store, ouverture, LA::Designation).toString();
-    ligne[C::Prix] = ligneApres(store, ouverture, document().ttc ? LA::PrixTTC : LA::PrixHT)
-                         .trimmed()
-                         .toString();
 }
 
 QStringList PageFactures::mouvementsStock() {

@@ -24,13 +24,7 @@ public:
     static const QStringList& genres();
 
 protected:
-    std::optional<QString> choisitArticle() override;
-    int articleDeLaReference(QStringView reference) const override;
-    void remplitLigne(LigneDocument& ligne, int ouverture) const override;
     QStringList mouvementsStock() override;
-
-private:
-    PageArticles& m_articles;
 };
 
 } // namespace zel

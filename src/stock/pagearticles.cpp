@@ -357,12 +357,4 @@ void PageArticles::Recalc() {
             .arg(codes));
 }
 
-std::optional<QString> PageArticles::choisitParCode() {
-    return choisit(L::Code, L::Designation);
-}
-
-std::optional<QString> PageArticles::choisitParReference() {
-    return choisit(L::Reference, L::Designation);
-}
-
 } // namespace zel

@@ -93,11 +93,6 @@ public:
     // rates of the settings, in one pass over the store; then the card is read again.
     void Recalc();
 
-    // The pick lists of the invoice lines (by code) and of the order lines (by the supplier's
-    // reference): the code or reference chosen, or nothing.
-    std::optional<QString> choisitParCode();
-    std::optional<QString> choisitParReference();
-
 protected:
     std::optional<int> pasSelection(Pas pas) const override;
     void apresLecture() override;

@@ -31,13 +31,8 @@ struct Montage : test::Montage {
     PageFactures& page = fenetre.factures();
     Document& d = page.document();
 
-    // Types a line as the user does: its cells, then Enter.
     void tape(int rangee, const char* ref, const char* quantite, const char* prix) {
-        LigneDocument& l = d.ligne(rangee);
-        l[C::Ref] = s(ref);
-        l[C::Quantite] = s(quantite);
-        l[C::Prix] = s(prix);
-        page.finDeLigne(rangee);
+        test::tapeLigne(page, rangee, ref, quantite, prix);
     }
 };
 

@@ -227,11 +227,11 @@ TEST(ListesArticles, PickListsGiveTheCodeOrReferenceCutAtTheFirstBlank) {
         article(1,
                 {{L::Code, s("B7")}, {L::Designation, s("Clou")}, {L::Reference, s("R-9 bis")}}));
     m.dialogues.choix = {0, 1, 0, std::nullopt};
-    EXPECT_EQ(m.page.choisitParCode(), s("A"));
+    EXPECT_EQ(m.page.choisit(L::Code, L::Designation), s("A"));
     EXPECT_EQ(m.dialogues.dernieresEntrees, QStringList({s("A 12 Vis"), s("B7 Clou")}));
-    EXPECT_EQ(m.page.choisitParReference(), s("R-9"));
-    EXPECT_EQ(m.page.choisitParReference(), s(""));
-    EXPECT_EQ(m.page.choisitParCode(), std::nullopt);
+    EXPECT_EQ(m.page.choisit(L::Reference, L::Designation), s("R-9"));
+    EXPECT_EQ(m.page.choisit(L::Reference, L::Designation), s(""));
+    EXPECT_EQ(m.page.choisit(L::Code, L::Designation), std::nullopt);
 
     m.dialogues.choix = {1};
     m.page.Liste();

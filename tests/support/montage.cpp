@@ -15,6 +15,15 @@ QStringList bloc(int n, int fixes, const std::map<int, QString>& champs, const Q
     return lignes + suite + QStringList{Blocs::BalisesBloc(n).fermeture};
 }
 
+void tapeLigne(PageDocument& page, int rangee, const char* ref, const char* quantite,
+               const char* prix) {
+    LigneDocument& l = page.document().ligne(rangee);
+    l[colonne::Ref] = QString::fromUtf8(ref);
+    l[colonne::Quantite] = QString::fromUtf8(quantite);
+    l[colonne::Prix] = QString::fromUtf8(prix);
+    page.finDeLigne(rangee);
+}
+
 Montage::Montage() {
     for (Sorte sorte : kToutesSortes) {
         if (PageCarte* p = fenetre.page(sorte))

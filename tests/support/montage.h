@@ -13,6 +13,10 @@ namespace zel::test {
 QStringList bloc(int n, int fixes, const std::map<int, QString>& champs,
                  const QStringList& suite = {});
 
+// Types a line of the document shown as the user does: its cells, then Enter.
+void tapeLigne(PageDocument& page, int rangee, const char* ref, const char* quantite,
+               const char* prix);
+
 // A document set on real files in a temporary folder, with the card window on top of it.
 struct Montage {
     Dossier dossier;
