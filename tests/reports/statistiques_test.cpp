@@ -1,5 +1,7 @@
+#include "reports/grille.h"
 #include "reports/journal.h"
 #include "reports/statistiques.h"
+#include "support/canevasenregistreur.h"
 #include "support/montage.h"
 
 #include <gtest/gtest.h>
@@ -185,4 +187,52 @@ TEST(Journal, AnEmptySetGivesNoLineAndTodayForItsRange) {
     EXPECT_EQ(j.du, QDate(2026, 12, 6));
     EXPECT_EQ(j.au, QDate(2026, 12, 6));
     EXPECT_EQ(compteVentes(m.jeu), s("707000"));
+}
+
+TEST(Grille, EveryRowIsPrintedUnderTheHeaderAndNoPageHoldsTheHeaderAlone) {
+    Tableau t = tableauJournal({});
+    for (int i = 0; i < 120; ++i)
+        t.rangees.push_back({s("VT"), s("05/03/2001"), s("411000"), s("Facture %1").arg(i),
+                             s("119,60"), QString()});
+    // A 72-dpi page has fewer dots than the grid has pixels: the columns still spread.
+    for (const double unites : {72 / 25.4, 600 / 25.4}) {
+        test::CanevasEnregistreur c(unites);
+        imprimeGrille(c, t, QDate(2026, 12, 6));
+        EXPECT_EQ(c.documents, 1);
+        EXPECT_EQ(c.documentsFinis, 1);
+        const QStringList textes = c.seulementTextes();
+        EXPECT_EQ(textes.count(s("Imprimé le 06/12/2026")), c.pages);
+        EXPECT_EQ(textes.count(s("Libellé")), c.pages);
+        for (int i = 0; i < 120; ++i)
+            EXPECT_EQ(textes.count(s("Facture %1").arg(i)), 1);
+        // The last text of every page is a row, never the title row.
+        for (int p = 1; p < c.pages; ++p) {
+            const auto dernier = std::find_if(
+                c.textes.rbegin(), c.textes.rend(),
+                [p](const test::CanevasEnregistreur::Texte& x) { return x.page == p; });
+            ASSERT_NE(dernier, c.textes.rend());
+            EXPECT_NE(dernier->texte, s("Crédit"));
+        }
+        const auto* debit = c.trouve(s("Débit"));
+        const auto* compte = c.trouve(s("Compte"));
+        ASSERT_TRUE(debit && compte);
+        EXPECT_GT(debit->x, compte->x);
+        EXPECT_GT(c.pages, 1);
+    }
+}
+
+TEST(Journal, TheExportWritesOneLinePerRowShownOrNothingWhenCancelled) {
+    test::Dossier dossier;
+    test::DialoguesFactices dialogues;
+    const std::vector<Ecriture> e = {
+        {QDate(2001, 3, 5), s("VT"), s("411000"), s("Facture 1"), s("119,60"), QString()},
+        {QDate(2001, 3, 5), s("VT"), s("707000"), s("Facture 1"), QString(), s("100,00")}};
+    dialogues.fichiers = {QString()};
+    exporteJournal(dialogues, e);
+    EXPECT_FALSE(dossier.existe(s("Journal.txt")));
+    dialogues.fichiers = {dossier.chemin(s("Journal"))};
+    exporteJournal(dialogues, e);
+    EXPECT_EQ(dossier.lit(s("Journal.txt")),
+              QByteArray("VT\t05/03/2001\t411000\tFacture 1\t119,60\t\r\n"
+                         "VT\t05/03/2001\t707000\tFacture 1\t\t100,00\r\n"));
 }
