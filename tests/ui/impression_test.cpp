@@ -3,6 +3,8 @@
 
 #include "clients/impressionclients.h"
 #include "records/impressiondocument.h"
+#include "reports/grille.h"
+#include "reports/statistiques.h"
 #include "stock/impressionstock.h"
 #include "stock/pagearticles.h"
 #include "support/fichiers.h"
@@ -268,4 +270,23 @@ TEST(Impression, ThePreviewShowsALandscapeListInLandscapeAndLeavesThePrinterInPo
                       [&](Canevas& c) { ImpCli(c, clients, {0}); });
     EXPECT_EQ(vue, QPageLayout::Landscape);
     EXPECT_EQ(impression.imprimante().pageLayout().orientation(), QPageLayout::Portrait);
+}
+
+TEST(Impression, AStatisticsTablePrintedToPdfHoldsItsTitlesAndRows) {
+    test::Montage m;
+    m.charge({}, {}, {},
+             {s("<BLOC0000>"), s("NUMF202612001"), s("06/12/2026"), s("10001"), s(""), s("Facture"),
+              s("Dupont SA"), s(""), s(""), s(""), s("TTCN"), s("N"),
+              s("FACTR1\tArticle\t2\t10\t\t\t1"), s("</BLOC0000>")});
+    const Tableau t = StatsVentes(m.jeu, m.reglages);
+    const QString pdf = m.dossier.chemin(s("stats.pdf"));
+    ASSERT_TRUE(ui::Impression::imprimePdf(
+        pdf, [&](Canevas& c) { imprimeGrille(c, t, QDate(2026, 12, 6)); }));
+    const QString texte = texteDuPdf(pdf);
+    EXPECT_TRUE(texte.contains(s("Imprimé le 06/12/2026"))) << texte.toStdString();
+    EXPECT_TRUE(texte.contains(s("C.A. H.T.")));
+    EXPECT_TRUE(texte.contains(s("Décembre 2026")));
+    EXPECT_TRUE(texte.contains(s("20,00")));
+    EXPECT_TRUE(texte.contains(s("23,92")));
+    EXPECT_EQ(pagesDuPdf(pdf), 1);
 }
