@@ -290,3 +290,49 @@ TEST(Impression, AStatisticsTablePrintedToPdfHoldsItsTitlesAndRows) {
     EXPECT_TRUE(texte.contains(s("23,92")));
     EXPECT_EQ(pagesDuPdf(pdf), 1);
 }
+
+TEST(Impression, TheCommandLineWritesTheJournalAndTheStatisticsWithoutChangingTheSet) {
+    test::Dossier dossier;
+    dossier.ecrit(s("t.cli"), {});
+    dossier.ecrit(s("t.fct"), crlf(factureStockee(3)));
+    const QByteArray avant = dossier.lit(s("t.fct"));
+    const QString programme = s(ZEL_PROGRAMME);
+    int code = -1;
+    QString erreurs;
+    lance(programme, {s("--journal"), dossier.chemin(s("t.cli")), dossier.chemin(s("j.txt"))},
+          &code, &erreurs, dossier.racine());
+    EXPECT_EQ(code, 0) << erreurs.toStdString();
+    EXPECT_EQ(dossier.lit(s("j.txt")),
+              QByteArray("VT\t06/12/2026\t411000\tFacture 202612001\t71,76\t\r\n"
+                         "VT\t06/12/2026\t707000\tFacture 202612001\t\t60,00\r\n"
+                         "VT\t06/12/2026\t445700\tFacture 202612001\t\t11,76\r\n"));
+    const QString ventes =
+        lance(programme, {s("--statistiques"), s("ventes"), dossier.chemin(s("t.cli"))}, &code,
+              &erreurs, dossier.racine());
+    EXPECT_EQ(code, 0) << erreurs.toStdString();
+    EXPECT_EQ(ventes, s("Décembre 2026\t60,00\t71,76\n"));
+    const QString articles =
+        lance(programme, {s("--statistiques"), s("articles"), dossier.chemin(s("t.cli"))}, &code,
+              &erreurs, dossier.racine());
+    EXPECT_EQ(articles, s("R1\t\t\t2\nR2\t\t\t2\nR3\t\t\t2\n"));
+    EXPECT_EQ(dossier.lit(s("t.fct")), avant) << "the set is only read";
+
+    const struct {
+        QStringList arguments;
+        int code;
+        const char* message;
+    } erreursAttendues[] = {
+        {{s("--journal"), dossier.chemin(s("absent.cli")), s("j.txt")},
+         1,
+         "Le fichier n'existe pas"},
+        {{s("--journal"), dossier.chemin(s("t.cli"))}, 2, "--journal attend deux arguments"},
+        {{s("--statistiques"), s("mois"), dossier.chemin(s("t.cli"))},
+         2,
+         "--statistiques attend articles"},
+    };
+    for (const auto& c : erreursAttendues) {
+        lance(programme, c.arguments, &code, &erreurs, dossier.racine());
+        EXPECT_EQ(code, c.code) << c.message;
+        EXPECT_TRUE(erreurs.contains(s(c.message))) << erreurs.toStdString();
+    }
+}
