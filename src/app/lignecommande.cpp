@@ -9,50 +9,52 @@
 
 namespace zel {
 
+namespace {
+
+LigneCommande erreurLigne(const QString& message) {
+    LigneCommande l;
+    l.action = LigneCommande::Action::Erreur;
+    l.erreur = message;
+    return l;
+}
+
+} // namespace
+
 LigneCommande LigneCommande::analyse(const QStringList& arguments) {
     LigneCommande l;
     if (arguments.isEmpty())
         return l;
     const QString& premier = arguments.front();
+    static const QStringList statistiques = {QStringLiteral("articles"), QStringLiteral("ventes"),
+                                             QStringLiteral("clients"),
+                                             QStringLiteral("representants")};
     if (premier == u"--help" || premier == u"-h") {
         l.action = Action::Aide;
     } else if (premier == u"--pdf") {
-        if (arguments.size() != 4) {
-            l.action = Action::Erreur;
-            l.erreur = QStringLiteral("--pdf attend trois arguments : le fichier clients, le "
-                                      "document (par exemple F202612001) et le fichier PDF.");
-            return l;
-        }
+        if (arguments.size() != 4)
+            return erreurLigne(QStringLiteral("--pdf attend trois arguments : le fichier clients, "
+                                              "le document (par exemple F202612001) et le fichier "
+                                              "PDF."));
         l.action = Action::Pdf;
         l.fichierClients = arguments[1];
         l.document = arguments[2];
         l.sortie = arguments[3];
     } else if (premier == u"--journal") {
-        if (arguments.size() != 3) {
-            l.action = Action::Erreur;
-            l.erreur = QStringLiteral("--journal attend deux arguments : le fichier clients et "
-                                      "le fichier texte à écrire.");
-            return l;
-        }
+        if (arguments.size() != 3)
+            return erreurLigne(QStringLiteral("--journal attend deux arguments : le fichier "
+                                              "clients et le fichier texte à écrire."));
         l.action = Action::Journal;
         l.fichierClients = arguments[1];
         l.sortie = arguments[2];
     } else if (premier == u"--statistiques") {
-        static const QStringList sortes = {QStringLiteral("articles"), QStringLiteral("ventes"),
-                                           QStringLiteral("clients"),
-                                           QStringLiteral("representants")};
-        if (arguments.size() != 3 || !sortes.contains(arguments[1])) {
-            l.action = Action::Erreur;
-            l.erreur = QStringLiteral("--statistiques attend articles, ventes, clients ou "
-                                      "representants, puis le fichier clients.");
-            return l;
-        }
+        if (arguments.size() != 3 || !statistiques.contains(arguments[1]))
+            return erreurLigne(QStringLiteral("--statistiques attend articles, ventes, clients ou "
+                                              "representants, puis le fichier clients."));
         l.action = Action::Statistiques;
         l.statistique = arguments[1];
         l.fichierClients = arguments[2];
     } else {
-        l.action = Action::Erreur;
-        l.erreur = QStringLiteral("Option inconnue : %1").arg(premier);
+        return erreurLigne(QStringLiteral("Option inconnue : %1").arg(premier));
     }
     return l;
 }

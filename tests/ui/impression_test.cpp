@@ -41,6 +41,16 @@ QString lance(const QString& programme, const QStringList& arguments, int* code 
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+// The program run with the arguments fails with the exit code and says the message.
+void verifieErreur(const test::Dossier& dossier, const QStringList& arguments, int attendu,
+                   const char* message) {
+    int code = -1;
+    QString erreurs;
+    lance(QString::fromUtf8(ZEL_PROGRAMME), arguments, &code, &erreurs, dossier.racine());
+    EXPECT_EQ(code, attendu) << message;
+    EXPECT_TRUE(erreurs.contains(QString::fromUtf8(message))) << erreurs.toStdString();
+}
+
 QString texteDuPdf(const QString& pdf) {
     return lance(s("pdftotext"), {s("-layout"), pdf, s("-")});
 }
@@ -172,11 +182,8 @@ TEST(Impression, TheCommandLinePrintsAStoredDocumentAndTellsItsErrors) {
         {{s("--pdf"), s("t.cli")}, 2, "--pdf attend trois arguments"},
         {{s("--imprime")}, 2, "Option inconnue : --imprime"},
     };
-    for (const auto& c : erreursAttendues) {
-        lance(programme, c.arguments, &code, &erreurs, dossier.racine());
-        EXPECT_EQ(code, c.code) << c.message;
-        EXPECT_TRUE(erreurs.contains(s(c.message))) << erreurs.toStdString();
-    }
+    for (const auto& c : erreursAttendues)
+        verifieErreur(dossier, c.arguments, c.code, c.message);
     const QString aide = lance(programme, {s("--help")}, &code);
     EXPECT_EQ(code, 0);
     EXPECT_TRUE(aide.contains(s("--pdf <fichier clients> <document> <sortie.pdf>")));
@@ -330,9 +337,6 @@ TEST(Impression, TheCommandLineWritesTheJournalAndTheStatisticsWithoutChangingTh
          2,
          "--statistiques attend articles"},
     };
-    for (const auto& c : erreursAttendues) {
-        lance(programme, c.arguments, &code, &erreurs, dossier.racine());
-        EXPECT_EQ(code, c.code) << c.message;
-        EXPECT_TRUE(erreurs.contains(s(c.message))) << erreurs.toStdString();
-    }
+    for (const auto& c : erreursAttendues)
+        verifieErreur(dossier, c.arguments, c.code, c.message);
 }
