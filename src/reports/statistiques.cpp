@@ -50,18 +50,21 @@ QString moisEnLettres(const QDate& date) {
 
 Tableau StatsArt(const JeuDocuments& jeu, const Reglages& reglages) {
     Groupes<double> groupes;
-    chaqueDocument(jeu, reglages, [&](const DocumentCalcule& dc) {
-        if (estDevis(dc.document))
-            return;
-        for (int r = 1; r < dc.document.lignesUtilisees; ++r) {
-            const LigneDocument& l = dc.document.ligne(r);
-            const QString code = l[colonne::Ref].trimmed();
-            if (code.isEmpty())
-                continue;
-            if (const std::optional<double> q = litNombre(l[colonne::Quantite].trimmed()))
-                groupes[code] += *q;
-        }
-    });
+    chaqueDocument(
+        jeu, reglages,
+        [&](const DocumentCalcule& dc) {
+            if (estDevis(dc.document))
+                return;
+            for (int r = 1; r < dc.document.lignesUtilisees; ++r) {
+                const LigneDocument& l = dc.document.ligne(r);
+                const QString code = l[colonne::Ref].trimmed();
+                if (code.isEmpty())
+                    continue;
+                if (const std::optional<double> q = litNombre(l[colonne::Quantite].trimmed()))
+                    groupes[code] += *q;
+            }
+        },
+        Totalise::Non);
     const Blocs& articles = jeu.store(Sorte::Articles);
     const QHash<QString, QString> designations = champParCode(articles, ligneArticle::Designation);
     const QHash<QString, QString> familles = champParCode(articles, ligneArticle::Famille);

@@ -16,7 +16,7 @@ struct SansAlignement : MesureTexte {
 } // namespace
 
 void chaqueDocument(const JeuDocuments& jeu, const Reglages& reglages,
-                    const std::function<void(const DocumentCalcule&)>& action) {
+                    const std::function<void(const DocumentCalcule&)>& action, Totalise totalise) {
     static const SansAlignement sansAlignement;
     const DispositionDocument disposition = dispositionFactures();
     const Blocs& store = jeu.store(Sorte::Factures);
@@ -25,7 +25,8 @@ void chaqueDocument(const JeuDocuments& jeu, const Reglages& reglages,
         dc.document.genre = disposition.genres.front();
         if (!litBloc(store, n, disposition, dc.document))
             continue;
-        dc.totaux = Calculef(dc.document.lignes, dc.document.ttc, reglages, sansAlignement);
+        if (totalise == Totalise::Oui)
+            dc.totaux = Calculef(dc.document.lignes, dc.document.ttc, reglages, sansAlignement);
         action(dc);
     }
 }

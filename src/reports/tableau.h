@@ -33,9 +33,12 @@ struct DocumentCalcule {
 };
 
 // Every sales document of the set in block number order, each read straight from its block
-// through the store's index and totalled as its page totals it; the invoice page is not touched.
+// through the store's index and, unless only its lines are wanted, totalled as its page totals
+// it; the invoice page is not touched.
+enum class Totalise { Oui, Non };
 void chaqueDocument(const JeuDocuments& jeu, const Reglages& reglages,
-                    const std::function<void(const DocumentCalcule&)>& action);
+                    const std::function<void(const DocumentCalcule&)>& action,
+                    Totalise totalise = Totalise::Oui);
 
 // Whether a document is a quote, which is no sale.
 bool estDevis(const Document& d);
