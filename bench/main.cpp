@@ -5,6 +5,8 @@
 #include "app/fenetrefiche.h"
 #include "clients/impressionclients.h"
 #include "records/cadre.h"
+#include "reports/journal.h"
+#include "reports/statistiques.h"
 #include "stock/impressionstock.h"
 #include "store/fichiertexte.h"
 #include "store/jeudocuments.h"
@@ -19,6 +21,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -386,6 +389,22 @@ std::pair<double, double> mesureRtf(int paragraphes) {
 
 } // namespace
 
+// The four statistics and the journal, each reading every document from its block.
+std::array<double, 5> mesureStatistiques(const JeuDocuments& jeu) {
+    const Reglages reglages;
+    std::size_t rangees = 0;
+    std::array<double, 5> f{};
+    std::size_t i = 0;
+    for (Tableau (*calcul)(const JeuDocuments&, const Reglages&) :
+         {&StatsArt, &StatsVentes, &StatsCli, &StatsRepresentant})
+        f[i++] = mesure([&] { rangees += calcul(jeu, reglages).rangees.size(); }, 3);
+    f[4] =
+        mesure([&] { rangees += journal(jeu, reglages, QDate(2026, 12, 6)).ecritures.size(); }, 3);
+    if (rangees == 0)
+        qFatal("Statistiques");
+    return f;
+}
+
 int main() {
     QTemporaryDir dossier;
     const int parSorte = Blocs::kCapacite;
@@ -482,6 +501,15 @@ int main() {
     compare("Recalcul des prix de tous les articles", petit.recalcul, grand.recalcul);
     std::printf("(le parcours s'arrete sur %d puis %d clients, %d puis %d articles en alerte)\n",
                 petit.arrets, grand.arrets, petit.enAlerte, grand.enAlerte);
+
+    const std::array<double, 5> statsPetit = mesureStatistiques(quart);
+    const std::array<double, 5> statsGrand = mesureStatistiques(jeu);
+    std::printf("\nStatistiques et journal, chaque document lu de son bloc (cible : moins de "
+                "150 ms a 9999) :\n");
+    const char* noms[] = {"Statistiques articles", "Statistiques ventes", "Statistiques clients",
+                          "Statistiques representants", "Journal comptable"};
+    for (std::size_t i = 0; i < statsPetit.size(); ++i)
+        compare(noms[i], statsPetit[i], statsGrand[i]);
 
     const FiguresEchanges echPetit = mesureEchanges(quart, 2500);
     const FiguresEchanges echGrand = mesureEchanges(jeu, 9998);

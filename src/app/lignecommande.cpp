@@ -1,31 +1,60 @@
 #include "app/lignecommande.h"
 
+#include "reports/journal.h"
+#include "reports/statistiques.h"
+#include "store/fichiertexte.h"
+
 #include <QFileInfo>
 #include <QTextStream>
 
 namespace zel {
+
+namespace {
+
+LigneCommande erreurLigne(const QString& message) {
+    LigneCommande l;
+    l.action = LigneCommande::Action::Erreur;
+    l.erreur = message;
+    return l;
+}
+
+} // namespace
 
 LigneCommande LigneCommande::analyse(const QStringList& arguments) {
     LigneCommande l;
     if (arguments.isEmpty())
         return l;
     const QString& premier = arguments.front();
+    static const QStringList statistiques = {QStringLiteral("articles"), QStringLiteral("ventes"),
+                                             QStringLiteral("clients"),
+                                             QStringLiteral("representants")};
     if (premier == u"--help" || premier == u"-h") {
         l.action = Action::Aide;
     } else if (premier == u"--pdf") {
-        if (arguments.size() != 4) {
-            l.action = Action::Erreur;
-            l.erreur = QStringLiteral("--pdf attend trois arguments : le fichier clients, le "
-                                      "document (par exemple F202612001) et le fichier PDF.");
-            return l;
-        }
+        if (arguments.size() != 4)
+            return erreurLigne(QStringLiteral("--pdf attend trois arguments : le fichier clients, "
+                                              "le document (par exemple F202612001) et le fichier "
+                                              "PDF."));
         l.action = Action::Pdf;
         l.fichierClients = arguments[1];
         l.document = arguments[2];
         l.sortie = arguments[3];
+    } else if (premier == u"--journal") {
+        if (arguments.size() != 3)
+            return erreurLigne(QStringLiteral("--journal attend deux arguments : le fichier "
+                                              "clients et le fichier texte à écrire."));
+        l.action = Action::Journal;
+        l.fichierClients = arguments[1];
+        l.sortie = arguments[2];
+    } else if (premier == u"--statistiques") {
+        if (arguments.size() != 3 || !statistiques.contains(arguments[1]))
+            return erreurLigne(QStringLiteral("--statistiques attend articles, ventes, clients ou "
+                                              "representants, puis le fichier clients."));
+        l.action = Action::Statistiques;
+        l.statistique = arguments[1];
+        l.fichierClients = arguments[2];
     } else {
-        l.action = Action::Erreur;
-        l.erreur = QStringLiteral("Option inconnue : %1").arg(premier);
+        return erreurLigne(QStringLiteral("Option inconnue : %1").arg(premier));
     }
     return l;
 }
@@ -41,6 +70,10 @@ QString LigneCommande::aide() {
         "        imprime la facture, le devis ou l'avoir désigné par la lettre de son genre\n"
         "        et son numéro (par exemple F202612001) dans un fichier PDF, sans fenêtre ;\n"
         "        le jeu de documents est lu sans être modifié.\n"
+        "  --journal <fichier clients> <sortie.txt>\n"
+        "        écrit tout le journal des ventes en texte séparé par des tabulations.\n"
+        "  --statistiques articles|ventes|clients|representants <fichier clients>\n"
+        "        écrit la statistique demandée sur la sortie standard, une ligne par rangée.\n"
         "  --help\n"
         "        affiche cette aide.\n");
 }
@@ -120,6 +153,26 @@ Resultat litDocumentSeul(const QString& fichierClients, const QString& cle, JeuD
         return Resultat::echec(QStringLiteral("Aucun document %1 dans %2")
                                    .arg(cle, QFileInfo(fichierClients).fileName()));
     fenetre.factures().Calcule();
+    return Resultat::succes();
+}
+
+Resultat executeRapport(const LigneCommande& ligne, const Reglages& reglages, QTextStream& sortie) {
+    if (!QFileInfo::exists(ligne.fichierClients))
+        return Resultat::echec(
+            QStringLiteral("Le fichier n'existe pas :\n%1").arg(ligne.fichierClients));
+    JeuDocuments jeu;
+    if (Resultat r = jeu.Charge(ligne.fichierClients); !r)
+        return r;
+    if (ligne.action == LigneCommande::Action::Journal)
+        return fichier::ecrire(
+            ligne.sortie, lignesExport(journal(jeu, reglages, QDate::currentDate()).ecritures));
+    using Calcul = Tableau (*)(const JeuDocuments&, const Reglages&);
+    const Calcul calcul = ligne.statistique == u"articles"  ? &StatsArt
+                          : ligne.statistique == u"ventes"  ? &StatsVentes
+                          : ligne.statistique == u"clients" ? &StatsCli
+                                                            : &StatsRepresentant;
+    for (const QStringList& rangee : calcul(jeu, reglages).rangees)
+        sortie << rangee.join(u'\t') << '\n';
     return Resultat::succes();
 }
 

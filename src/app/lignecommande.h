@@ -3,16 +3,19 @@
 #include "app/fenetrefiche.h"
 
 #include <QStringList>
+#include <QTextStream>
 
 namespace zel {
 
 // What the program is asked to do from its command line.
 struct LigneCommande {
-    enum class Action { Fenetre, Aide, Pdf, Erreur };
+    enum class Action { Fenetre, Aide, Pdf, Journal, Statistiques, Erreur };
     Action action = Action::Fenetre;
     QString fichierClients;
     QString document; // kind letter and number: F202612001
     QString sortie;
+    // "articles", "ventes", "clients" or "representants".
+    QString statistique;
     QString erreur;
 
     // The arguments after the program's name.
@@ -48,5 +51,10 @@ public:
 // reads the document of the key on the invoice page, its totals computed.
 Resultat litDocumentSeul(const QString& fichierClients, const QString& cle, JeuDocuments& jeu,
                          FenetreFiche& fenetre);
+
+// --journal: the whole journal written to the output file as the journal window exports it;
+// --statistiques: the table asked written to `sortie`, one row a line, cells joined by TAB. The
+// set is only read.
+Resultat executeRapport(const LigneCommande& ligne, const Reglages& reglages, QTextStream& sortie);
 
 } // namespace zel

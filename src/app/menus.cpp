@@ -1,5 +1,7 @@
 #include "app/menus.h"
 
+#include <array>
+
 namespace zel {
 
 namespace {
@@ -197,10 +199,7 @@ constexpr Menu kMenus[] = {
     {u"&?", kAide},
 };
 
-constexpr Operation kAVenir[] = {
-    // Statistics and the journal.
-    O::StatsArt, O::StatsVentes, O::StatsCli, O::StatsRepresentant, O::Journal,
-};
+constexpr std::array<Operation, 0> kAVenir{};
 
 constexpr BoutonBarre kBarre[] = {
     {u"Nouveau fichier", true, O::Nouveau},

@@ -28,6 +28,53 @@ int chercheCode(const Blocs& store, QStringView code) {
 
 } // namespace
 
+int lignesFixes(const DispositionDocument& dd) {
+    return std::max(dd.ligneTtc, dd.ligneValide);
+}
+
+bool litBloc(const Blocs& s, int n, const DispositionDocument& dd, Document& d) {
+    const int ouverture = s.ChercheBloc(n);
+    if (ouverture < 0)
+        return false;
+    const int fin = s.finBloc(n, ouverture).fin;
+    const auto ligne = [&](int l) {
+        return ouverture + l < fin ? QStringView(s.ligne(ouverture + l)) : QStringView();
+    };
+    if (const QStringView numero = ligne(1).mid(dd.ligneGenre > 0 ? 4 : 3).trimmed();
+        !numero.isEmpty())
+        d.numero = numero.toString().leftJustified(9, u' ', true);
+    if (const QDate date = QDate::fromString(ligne(2).toString(), kFormatDate); date.isValid())
+        d.date = date;
+    d.tiers = ligne(3).toString();
+    if (!ligne(4).isEmpty())
+        d.conditions = ligne(4).toString();
+    if (dd.ligneGenre > 0 && !ligne(dd.ligneGenre).isEmpty())
+        d.genre = ligne(dd.ligneGenre).toString();
+    for (int i = 0; i < 4; ++i)
+        d.adresse[std::size_t(i)] = ligne(dd.ligneAdresse1 + i).toString();
+    const QStringView mode = ligne(dd.ligneTtc);
+    d.ttc = mode.startsWith(u"TTC") && mode.mid(3, 1) == u"Y";
+    // An order keeps its validation as the fifth character of that line; a line without
+    // it is an order not validated.
+    d.valide = dd.ligneValide > 0 ? ligne(dd.ligneValide) == u"Y" : mode.mid(4, 1) == u"Y";
+    // Every line of the block is read: notes and lines are written back whole.
+    int rangee = 0;
+    for (int p = ouverture + lignesFixes(dd) + 1; p < fin; ++p) {
+        const QString& texte = s.ligne(p);
+        if (texte.startsWith(kMemo)) {
+            d.notes.append(texte.mid(kMemo.size()));
+        } else if (texte.startsWith(dd.prefixeLigne) &&
+                   texte.size() - dd.prefixeLigne.size() >= 10 && rangee < Document::kLignes) {
+            const QStringList cellules = texte.mid(dd.prefixeLigne.size()).split(u'\t');
+            LigneDocument& l = d.lignes[std::size_t(rangee++)];
+            for (int c = 0; c < int(l.size()) && c < cellules.size(); ++c)
+                l[std::size_t(c)] = cellules[c];
+        }
+    }
+    d.lignesUtilisees = rangee + 1;
+    return true;
+}
+
 PageDocument::PageDocument(DispositionDocument disposition, JeuDocuments& jeu, Reglages& reglages,
                            Dialogues& dialogues, const MesureTexte& mesure, PageCarte& tiers,
                            PageCarte& articles)
@@ -35,7 +82,7 @@ PageDocument::PageDocument(DispositionDocument disposition, JeuDocuments& jeu, R
       m_dialogues(dialogues), m_mesure(mesure), m_tiers(tiers), m_articles(articles) {}
 
 int PageDocument::lignesFixes() const {
-    return std::max(m_disposition.ligneTtc, m_disposition.ligneValide);
+    return zel::lignesFixes(m_disposition);
 }
 
 void PageDocument::Charge() {
@@ -135,48 +182,7 @@ void PageDocument::Calcule() {
 
 void PageDocument::Lit() {
     vide();
-    const DispositionDocument& dd = m_disposition;
-    const Blocs& s = store();
-    const int ouverture = s.ChercheBloc(courant());
-    if (ouverture >= 0) {
-        Document& d = m_document;
-        const int fin = s.finBloc(courant(), ouverture).fin;
-        const auto ligne = [&](int l) {
-            return ouverture + l < fin ? QStringView(s.ligne(ouverture + l)) : QStringView();
-        };
-        if (const QStringView numero = ligne(1).mid(genreStocke() ? 4 : 3).trimmed();
-            !numero.isEmpty())
-            d.numero = numero.toString().leftJustified(9, u' ', true);
-        if (const QDate date = QDate::fromString(ligne(2).toString(), kFormatDate); date.isValid())
-            d.date = date;
-        d.tiers = ligne(3).toString();
-        if (!ligne(4).isEmpty())
-            d.conditions = ligne(4).toString();
-        if (genreStocke() && !ligne(dd.ligneGenre).isEmpty())
-            d.genre = ligne(dd.ligneGenre).toString();
-        for (int i = 0; i < 4; ++i)
-            d.adresse[std::size_t(i)] = ligne(dd.ligneAdresse1 + i).toString();
-        const QStringView mode = ligne(dd.ligneTtc);
-        d.ttc = mode.startsWith(u"TTC") && mode.mid(3, 1) == u"Y";
-        // An order keeps its validation as the fifth character of that line; a line without
-        // it is an order not validated.
-        d.valide = dd.ligneValide > 0 ? ligne(dd.ligneValide) == u"Y" : mode.mid(4, 1) == u"Y";
-        // Every line of the block is read: notes and lines are written back whole.
-        int rangee = 0;
-        for (int p = ouverture + lignesFixes() + 1; p < fin; ++p) {
-            const QString& texte = s.ligne(p);
-            if (texte.startsWith(kMemo)) {
-                d.notes.append(texte.mid(kMemo.size()));
-            } else if (texte.startsWith(dd.prefixeLigne) &&
-                       texte.size() - dd.prefixeLigne.size() >= 10 && rangee < Document::kLignes) {
-                const QStringList cellules = texte.mid(dd.prefixeLigne.size()).split(u'\t');
-                LigneDocument& l = d.lignes[std::size_t(rangee++)];
-                for (int c = 0; c < int(l.size()) && c < cellules.size(); ++c)
-                    l[std::size_t(c)] = cellules[c];
-            }
-        }
-        d.lignesUtilisees = rangee + 1;
-    }
+    litBloc(store(), courant(), m_disposition, m_document);
     Calcule();
     m_jeu.setCarteModifiee(sorte(), false);
 }

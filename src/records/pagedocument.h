@@ -78,6 +78,14 @@ struct DispositionDocument {
     Saisie saisieFiltre;
 };
 
+// The field lines before the lines of a document: price mode and, for the documents that store
+// it, validation come last.
+int lignesFixes(const DispositionDocument& disposition);
+
+// Reads block n of a store of documents so laid out into `d`: the fields the block holds replace
+// the document's, and its lines and notes are read whole. False when there is no block n.
+bool litBloc(const Blocs& store, int n, const DispositionDocument& disposition, Document& d);
+
 // The page of a kind of document with lines, one document at a time out of its store: its
 // numbering, fields, line entry and totals, writing back when the user leaves it, validation
 // posting it to the account of its client or supplier and moving stock, deletion, the list,

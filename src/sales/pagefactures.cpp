@@ -3,7 +3,6 @@
 #include "records/texte.h"
 
 namespace zel {
-namespace {
 
 namespace L = ligneFacture;
 namespace LA = ligneArticle;
@@ -40,8 +39,6 @@ DispositionDocument dispositionFactures() {
             .presetCherche = QStringLiteral("F"),
             .saisieFiltre = Saisie::ClientFactures};
 }
-
-} // namespace
 
 PageFactures::PageFactures(JeuDocuments& jeu, Reglages& reglages, Dialogues& dialogues,
                            const MesureTexte& mesure, PageClients& clients, PageArticles& articles)

@@ -12,6 +12,9 @@ inline constexpr int Numero = 1, Date = 2, Client = 3, Conditions = 4, Genre = 5
                      Ttc = 10, Valide = 11;
 } // namespace ligneFacture
 
+// Where a sales document keeps its fields and lines, and how the page speaks of it.
+DispositionDocument dispositionFactures();
+
 // The invoice tab: one invoice, quote or credit note at a time out of the invoice store. Its
 // lines name articles by their code, take the sale price of the document's price mode, and a
 // validated invoice is posted to its client's account and takes its quantities out of stock.

@@ -21,11 +21,21 @@ int executeSansFenetre(const LigneCommande& ligne, const QString& dossierProgram
         erreurs << ligne.erreur << Qt::endl << LigneCommande::aide();
         return 2;
     case LigneCommande::Action::Pdf:
+    case LigneCommande::Action::Journal:
+    case LigneCommande::Action::Statistiques:
         break;
     }
     Reglages reglages;
     for (const QString& e : reglages.chargeAuDemarrage(dossierProgramme))
         erreurs << e << Qt::endl;
+    if (ligne.action != LigneCommande::Action::Pdf) {
+        QTextStream sortie(stdout);
+        if (Resultat r = executeRapport(ligne, reglages, sortie); !r) {
+            erreurs << r.message() << Qt::endl;
+            return 1;
+        }
+        return 0;
+    }
     JeuDocuments jeu;
     DialoguesConsole dialogues;
     MesureQt mesure(QApplication::font());

@@ -5,6 +5,7 @@
 #include "clients/impressionclients.h"
 #include "records/impressiondocument.h"
 #include "records/impressionliste.h"
+#include "reports/statistiques.h"
 #include "stock/impressionstock.h"
 #include "ui/dialoguesqt.h"
 #include "ui/fenetresinfo.h"
@@ -26,6 +27,7 @@
 #include "ui/tools/ttexte.h"
 #include "ui/tparamf.h"
 #include "ui/tsociete.h"
+#include "ui/ttableau.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -552,16 +554,31 @@ void TMainForm::declenche(Operation operation, Cible origine) {
     case Operation::AideUtiliser:
         aide(PageAide::Utilisation);
         break;
-    // The features still to come, as operationsAVenir() lists them.
     case Operation::StatsArt:
+        statistiques(&StatsArt);
+        break;
     case Operation::StatsVentes:
+        statistiques(&StatsVentes);
+        break;
     case Operation::StatsCli:
+        statistiques(&StatsCli);
+        break;
     case Operation::StatsRepresentant:
+        statistiques(&StatsRepresentant);
+        break;
     case Operation::Journal:
-        indisponible();
+        m_fenetre->factures().Ecrit();
+        ouvre<TCompta>(journal(m_jeu, m_reglages, QDate::currentDate()), m_impression, m_dialogues,
+                       this);
         break;
     }
     synchronise();
+}
+
+void TMainForm::statistiques(Tableau (*calcul)(const JeuDocuments&, const Reglages&)) {
+    // The invoice being typed counts as it was last written; the page is left as it is.
+    m_fenetre->factures().Ecrit();
+    ouvre<TTableau>(calcul(m_jeu, m_reglages), m_impression, this);
 }
 
 void TMainForm::imprimeDocument(Sorte sorte) {

@@ -4,6 +4,7 @@
 #include "app/fenetrefiche.h"
 #include "app/menus.h"
 #include "records/reglages.h"
+#include "reports/tableau.h"
 #include "store/jeudocuments.h"
 #include "ui/impression.h"
 
@@ -81,6 +82,8 @@ private:
     using ImpressionListe = void (*)(Canevas&, const Blocs&, const std::vector<int>&);
     void imprimeListe(PageCarte& page, const QString& titre, ImpressionListe impression);
     void indisponible();
+    // A statistic computed and shown in its window.
+    void statistiques(Tableau (*calcul)(const JeuDocuments&, const Reglages&));
     void dimensionnePanneau();
 
     QString m_dossier;

@@ -3,6 +3,8 @@
 
 #include "clients/impressionclients.h"
 #include "records/impressiondocument.h"
+#include "reports/grille.h"
+#include "reports/statistiques.h"
 #include "stock/impressionstock.h"
 #include "stock/pagearticles.h"
 #include "support/fichiers.h"
@@ -37,6 +39,16 @@ QString lance(const QString& programme, const QStringList& arguments, int* code 
     if (erreurs)
         *erreurs = QString::fromUtf8(p.readAllStandardError());
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The program run with the arguments fails with the exit code and says the message.
+void verifieErreur(const test::Dossier& dossier, const QStringList& arguments, int attendu,
+                   const char* message) {
+    int code = -1;
+    QString erreurs;
+    lance(QString::fromUtf8(ZEL_PROGRAMME), arguments, &code, &erreurs, dossier.racine());
+    EXPECT_EQ(code, attendu) << message;
+    EXPECT_TRUE(erreurs.contains(QString::fromUtf8(message))) << erreurs.toStdString();
 }
 
 QString texteDuPdf(const QString& pdf) {
@@ -170,11 +182,8 @@ TEST(Impression, TheCommandLinePrintsAStoredDocumentAndTellsItsErrors) {
         {{s("--pdf"), s("t.cli")}, 2, "--pdf attend trois arguments"},
         {{s("--imprime")}, 2, "Option inconnue : --imprime"},
     };
-    for (const auto& c : erreursAttendues) {
-        lance(programme, c.arguments, &code, &erreurs, dossier.racine());
-        EXPECT_EQ(code, c.code) << c.message;
-        EXPECT_TRUE(erreurs.contains(s(c.message))) << erreurs.toStdString();
-    }
+    for (const auto& c : erreursAttendues)
+        verifieErreur(dossier, c.arguments, c.code, c.message);
     const QString aide = lance(programme, {s("--help")}, &code);
     EXPECT_EQ(code, 0);
     EXPECT_TRUE(aide.contains(s("--pdf <fichier clients> <document> <sortie.pdf>")));
@@ -268,4 +277,66 @@ TEST(Impression, ThePreviewShowsALandscapeListInLandscapeAndLeavesThePrinterInPo
                       [&](Canevas& c) { ImpCli(c, clients, {0}); });
     EXPECT_EQ(vue, QPageLayout::Landscape);
     EXPECT_EQ(impression.imprimante().pageLayout().orientation(), QPageLayout::Portrait);
+}
+
+TEST(Impression, AStatisticsTablePrintedToPdfHoldsItsTitlesAndRows) {
+    test::Montage m;
+    m.charge({}, {}, {},
+             {s("<BLOC0000>"), s("NUMF202612001"), s("06/12/2026"), s("10001"), s(""), s("Facture"),
+              s("Dupont SA"), s(""), s(""), s(""), s("TTCN"), s("N"),
+              s("FACTR1\tArticle\t2\t10\t\t\t1"), s("</BLOC0000>")});
+    const Tableau t = StatsVentes(m.jeu, m.reglages);
+    const QString pdf = m.dossier.chemin(s("stats.pdf"));
+    ASSERT_TRUE(ui::Impression::imprimePdf(
+        pdf, [&](Canevas& c) { imprimeGrille(c, t, QDate(2026, 12, 6)); }));
+    const QString texte = texteDuPdf(pdf);
+    EXPECT_TRUE(texte.contains(s("Imprimé le 06/12/2026"))) << texte.toStdString();
+    EXPECT_TRUE(texte.contains(s("C.A. H.T.")));
+    EXPECT_TRUE(texte.contains(s("Décembre 2026")));
+    EXPECT_TRUE(texte.contains(s("20,00")));
+    EXPECT_TRUE(texte.contains(s("23,92")));
+    EXPECT_EQ(pagesDuPdf(pdf), 1);
+}
+
+TEST(Impression, TheCommandLineWritesTheJournalAndTheStatisticsWithoutChangingTheSet) {
+    test::Dossier dossier;
+    dossier.ecrit(s("t.cli"), {});
+    dossier.ecrit(s("t.fct"), crlf(factureStockee(3)));
+    const QByteArray avant = dossier.lit(s("t.fct"));
+    const QString programme = s(ZEL_PROGRAMME);
+    int code = -1;
+    QString erreurs;
+    lance(programme, {s("--journal"), dossier.chemin(s("t.cli")), dossier.chemin(s("j.txt"))},
+          &code, &erreurs, dossier.racine());
+    EXPECT_EQ(code, 0) << erreurs.toStdString();
+    EXPECT_EQ(dossier.lit(s("j.txt")),
+              QByteArray("VT\t06/12/2026\t411000\tFacture 202612001\t71,76\t\r\n"
+                         "VT\t06/12/2026\t707000\tFacture 202612001\t\t60,00\r\n"
+                         "VT\t06/12/2026\t445700\tFacture 202612001\t\t11,76\r\n"));
+    const QString ventes =
+        lance(programme, {s("--statistiques"), s("ventes"), dossier.chemin(s("t.cli"))}, &code,
+              &erreurs, dossier.racine());
+    EXPECT_EQ(code, 0) << erreurs.toStdString();
+    EXPECT_EQ(ventes, s("Décembre 2026\t60,00\t71,76\n"));
+    const QString articles =
+        lance(programme, {s("--statistiques"), s("articles"), dossier.chemin(s("t.cli"))}, &code,
+              &erreurs, dossier.racine());
+    EXPECT_EQ(articles, s("R1\t\t\t2\nR2\t\t\t2\nR3\t\t\t2\n"));
+    EXPECT_EQ(dossier.lit(s("t.fct")), avant) << "the set is only read";
+
+    const struct {
+        QStringList arguments;
+        int code;
+        const char* message;
+    } erreursAttendues[] = {
+        {{s("--journal"), dossier.chemin(s("absent.cli")), s("j.txt")},
+         1,
+         "Le fichier n'existe pas"},
+        {{s("--journal"), dossier.chemin(s("t.cli"))}, 2, "--journal attend deux arguments"},
+        {{s("--statistiques"), s("mois"), dossier.chemin(s("t.cli"))},
+         2,
+         "--statistiques attend articles"},
+    };
+    for (const auto& c : erreursAttendues)
+        verifieErreur(dossier, c.arguments, c.code, c.message);
 }

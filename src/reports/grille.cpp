@@ -1,0 +1,117 @@
+#include "reports/grille.h"
+
+#include "records/cadre.h"
+#include "store/fichiertexte.h"
+
+namespace zel {
+namespace {
+
+constexpr std::uint32_t kGris = 0xC0C0C0;
+constexpr std::uint32_t kBlanc = 0xFFFFFF;
+// A row is one and a half times a line of 10-point text, 4 mm.
+constexpr double kRangeeMm = 6;
+
+class Grille {
+public:
+    Grille(Canevas& c, const Tableau& t, const QDate& aujourdhui)
+        : m_c(c), m_t(t), m_tampon(QStringLiteral("Imprimé le ") +
+                                   aujourdhui.toString(QStringLiteral("dd/MM/yyyy"))) {}
+
+    void imprime() {
+        Cadre cadre(m_c);
+        cadre.debut();
+        const int w = m_c.largeurPage();
+        const int h = m_c.hauteurPage();
+        m_gauche = w / 25;
+        m_haut = h / 25;
+        m_droite = w - m_gauche;
+        m_bas = h - m_haut;
+        m_hauteur = std::max(1, int(cadre.pasV() * kRangeeMm));
+        int largeurEcran = m_t.largeurOrdinal;
+        for (const ColonneTableau& col : m_t.colonnes)
+            largeurEcran += col.largeur;
+        // A real number: a whole one is 0 when the page has fewer dots than the screen.
+        const double echelle = double(m_droite - m_gauche) / std::max(1, largeurEcran);
+        int somme = m_t.largeurOrdinal;
+        m_x = {m_gauche};
+        for (const ColonneTableau& col : m_t.colonnes) {
+            m_x.push_back(m_gauche + int(somme * echelle));
+            somme += col.largeur;
+        }
+        entete();
+        for (std::size_t r = 0; r < m_t.rangees.size(); ++r) {
+            if (m_y + m_hauteur > m_bas) {
+                fermePage();
+                m_c.nouvellePage();
+                entete();
+            }
+            rangee(QString::number(r + 1), m_t.rangees[r]);
+        }
+        fermePage();
+        cadre.fin();
+    }
+
+private:
+    void entete() {
+        m_c.police(QStringLiteral("Arial"), 10, true, false);
+        m_c.texte(m_droite - m_c.largeurTexte(m_tampon), m_haut, m_tampon);
+        m_y = m_haut + m_hauteur;
+        m_c.couleurPinceau(kGris);
+        m_c.rectangle(m_gauche, m_y, m_droite, m_y + m_hauteur);
+        m_c.deplace(m_gauche, m_y);
+        m_c.ligneVers(m_droite, m_y);
+        QStringList titres;
+        for (const ColonneTableau& col : m_t.colonnes)
+            titres.append(col.titre);
+        rangee(QString(), titres);
+        m_c.police(QStringLiteral("Arial"), 10, false, false);
+        m_c.couleurPinceau(kBlanc);
+    }
+
+    void rangee(const QString& ordinal, const QStringList& cellules) {
+        m_c.texte(m_x[0] + 10, m_y + 10, ordinal);
+        for (std::size_t c = 0; c < m_t.colonnes.size(); ++c) {
+            const QString& texte = cellules.value(qsizetype(c));
+            const int fin = c + 1 < m_t.colonnes.size() ? m_x[c + 2] : m_droite;
+            const int x =
+                m_t.colonnes[c].aDroite ? fin - 10 - m_c.largeurTexte(texte) : m_x[c + 1] + 10;
+            m_c.texte(x, m_y + 10, texte);
+        }
+        m_y += m_hauteur;
+        m_c.deplace(m_gauche, m_y);
+        m_c.ligneVers(m_droite, m_y);
+    }
+
+    void fermePage() {
+        for (const int x : m_x) {
+            m_c.deplace(x, m_haut + m_hauteur);
+            m_c.ligneVers(x, m_y);
+        }
+        m_c.deplace(m_droite, m_haut + m_hauteur);
+        m_c.ligneVers(m_droite, m_y);
+    }
+
+    Canevas& m_c;
+    const Tableau& m_t;
+    QString m_tampon;
+    int m_gauche = 0, m_haut = 0, m_droite = 0, m_bas = 0, m_hauteur = 1, m_y = 0;
+    std::vector<int> m_x;
+};
+
+} // namespace
+
+void imprimeGrille(Canevas& canevas, const Tableau& tableau, const QDate& aujourdhui) {
+    Grille(canevas, tableau, aujourdhui).imprime();
+}
+
+void exporteJournal(Dialogues& dialogues, const std::vector<Ecriture>& ecritures) {
+    const std::optional<QString> nom = dialogues.fichierAEnregistrer(
+        QStringLiteral("Format texte + tabulations (*.txt)|*.txt"), QStringLiteral("Journal.txt"));
+    if (!nom || nom->isEmpty())
+        return;
+    if (Resultat r = fichier::ecrire(fichier::avecExtension(*nom, u"txt"), lignesExport(ecritures));
+        !r)
+        dialogues.message(r.message());
+}
+
+} // namespace zel

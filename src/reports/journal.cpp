@@ -1,0 +1,101 @@
+#include "reports/journal.h"
+
+#include "clients/pageclients.h"
+#include "records/parcours.h"
+#include "stock/pagearticles.h"
+
+#include <algorithm>
+
+namespace zel {
+namespace {
+
+const QString kVentes = QStringLiteral("VT");
+const QString kTvaCollectee = QStringLiteral("445700");
+const QString kFormatDate = QStringLiteral("dd/MM/yyyy");
+
+} // namespace
+
+QString compteVentes(const JeuDocuments& jeu) {
+    const Blocs& articles = jeu.store(Sorte::Articles);
+    for (const LigneOuverture& o : articles.ouvertures()) {
+        const QStringView vente = ligneApres(articles, o.position, ligneArticle::CompteVente);
+        if (!vente.isEmpty() &&
+            !ligneApres(articles, o.position, ligneArticle::CompteAchat).isEmpty())
+            return vente.toString();
+    }
+    return QStringLiteral("707000");
+}
+
+Journal journal(const JeuDocuments& jeu, const Reglages& reglages, const QDate& aujourdhui) {
+    const QString ventes = compteVentes(jeu);
+    const QHash<QString, QString> comptesClients =
+        champParCode(jeu.store(Sorte::Clients), ligneClient::CompteClient);
+    Journal j;
+    chaqueDocument(jeu, reglages, [&](const DocumentCalcule& dc) {
+        const Document& d = dc.document;
+        if (estDevis(d) || !(estAvoir(d) || d.genre.startsWith(u'F')))
+            return;
+        QString client = comptesClients.value(d.tiers);
+        if (client.isEmpty())
+            client = QStringLiteral("411000");
+        const QString libelle = d.genre.trimmed() + u' ' + d.numero.trimmed();
+        const Totaux& t = dc.totaux;
+        const auto ligne = [&](const QString& compte, const QString& debit, const QString& credit) {
+            j.ecritures.push_back({d.date, kVentes, compte, libelle, debit, credit});
+        };
+        if (estAvoir(d)) {
+            ligne(ventes, t.ht, {});
+            ligne(kTvaCollectee, t.tva, {});
+            ligne(client, {}, t.ttc);
+        } else {
+            ligne(client, t.ttc, {});
+            ligne(ventes, {}, t.ht);
+            ligne(kTvaCollectee, {}, t.tva);
+        }
+        if (d.date.isValid()) {
+            j.du = j.du.isValid() ? std::min(j.du, d.date) : d.date;
+            j.au = j.au.isValid() ? std::max(j.au, d.date) : d.date;
+        }
+    });
+    if (!j.du.isValid()) {
+        j.du = aujourdhui;
+        j.au = aujourdhui;
+    }
+    return j;
+}
+
+std::vector<Ecriture> entre(const std::vector<Ecriture>& ecritures, const QDate& du,
+                            const QDate& au) {
+    std::vector<Ecriture> choisies;
+    std::ranges::copy_if(ecritures, std::back_inserter(choisies),
+                         [&](const Ecriture& e) { return e.date >= du && e.date <= au; });
+    return choisies;
+}
+
+Tableau tableauJournal(const std::vector<Ecriture>& ecritures) {
+    Tableau t{.legende = QStringLiteral("Journal des Achats / Ventes"),
+              .titreImpression = QStringLiteral("Statistiques ventes au "),
+              .largeurOrdinal = 44,
+              .colonnes = {{QStringLiteral("Jn"), 30, false},
+                           {QStringLiteral("Date"), 80, false},
+                           {QStringLiteral("Compte"), 70, false},
+                           {QStringLiteral("Libellé"), 170, false},
+                           {QStringLiteral("Débit"), 108, true},
+                           {QStringLiteral("Crédit"), 110, true}},
+              .rangees = {}};
+    t.rangees.reserve(ecritures.size());
+    for (const Ecriture& e : ecritures)
+        t.rangees.push_back(
+            {e.journal, e.date.toString(kFormatDate), e.compte, e.libelle, e.debit, e.credit});
+    return t;
+}
+
+QStringList lignesExport(const std::vector<Ecriture>& ecritures) {
+    QStringList lignes;
+    lignes.reserve(qsizetype(ecritures.size()));
+    for (const QStringList& r : tableauJournal(ecritures).rangees)
+        lignes.append(r.join(u'\t'));
+    return lignes;
+}
+
+} // namespace zel

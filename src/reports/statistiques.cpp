@@ -1,0 +1,160 @@
+#include "reports/statistiques.h"
+
+#include "clients/pageclients.h"
+#include "stock/pagearticles.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace zel {
+namespace {
+
+// Groups in the order they were first met, found by their exact key.
+template <typename Groupe> class Groupes {
+public:
+    Groupe& operator[](const QString& cle) {
+        const auto [it, nouveau] = m_index.try_emplace(cle, m_groupes.size());
+        if (nouveau)
+            m_groupes.emplace_back(cle, Groupe{});
+        return m_groupes[it->second].second;
+    }
+    std::vector<std::pair<QString, Groupe>>& liste() { return m_groupes; }
+
+private:
+    std::unordered_map<QString, std::size_t> m_index;
+    std::vector<std::pair<QString, Groupe>> m_groupes;
+};
+
+// The rows sorted by their whole text, first cell first, letter case ignored.
+void trie(std::vector<QStringList>& rangees) {
+    std::ranges::stable_sort(rangees, [](const QStringList& a, const QStringList& b) {
+        return QString::compare(a.join(u'\t'), b.join(u'\t'), Qt::CaseInsensitive) < 0;
+    });
+}
+
+QString quantite(double q) {
+    return QString::number(q, 'g', 15).replace(u'.', u',');
+}
+
+} // namespace
+
+QString moisEnLettres(const QDate& date) {
+    static const std::array<const char*, 12> noms = {
+        "Janvier", "Février", "Mars",      "Avril",   "Mai",      "Juin",
+        "Juillet", "Août",    "Septembre", "Octobre", "Novembre", "Décembre"};
+    if (!date.isValid())
+        return QStringLiteral("Sans date");
+    return QString::fromUtf8(noms[std::size_t(date.month() - 1)]) + u' ' +
+           QString::number(date.year());
+}
+
+Tableau StatsArt(const JeuDocuments& jeu, const Reglages& reglages) {
+    Groupes<double> groupes;
+    chaqueDocument(
+        jeu, reglages,
+        [&](const DocumentCalcule& dc) {
+            if (estDevis(dc.document))
+                return;
+            for (int r = 1; r < dc.document.lignesUtilisees; ++r) {
+                const LigneDocument& l = dc.document.ligne(r);
+                const QString code = l[colonne::Ref].trimmed();
+                if (code.isEmpty())
+                    continue;
+                if (const std::optional<double> q = litNombre(l[colonne::Quantite].trimmed()))
+                    groupes[code] += *q;
+            }
+        },
+        Totalise::Non);
+    const Blocs& articles = jeu.store(Sorte::Articles);
+    const QHash<QString, QString> designations = champParCode(articles, ligneArticle::Designation);
+    const QHash<QString, QString> familles = champParCode(articles, ligneArticle::Famille);
+    Tableau t{.legende = QStringLiteral("Statistiques articles"),
+              .titreImpression = QStringLiteral("Statistiques articles au "),
+              .largeurOrdinal = 64,
+              .colonnes = {{QStringLiteral("Code"), 64, false},
+                           {QStringLiteral("Désignation"), 174, false},
+                           {QStringLiteral("Famille"), 126, false},
+                           {QStringLiteral("Quantité"), 80, true}},
+              .rangees = {}};
+    for (const auto& [code, q] : groupes.liste())
+        t.rangees.push_back({code, designations.value(code), familles.value(code), quantite(q)});
+    trie(t.rangees);
+    return t;
+}
+
+Tableau StatsVentes(const JeuDocuments& jeu, const Reglages& reglages) {
+    struct Sommes {
+        double ht = 0;
+        double ttc = 0;
+    };
+    Groupes<Sommes> groupes;
+    chaqueDocument(jeu, reglages, [&](const DocumentCalcule& dc) {
+        if (estDevis(dc.document))
+            return;
+        Sommes& s = groupes[moisEnLettres(dc.document.date)];
+        s.ht += valeurMontant(dc.totaux.ht);
+        s.ttc += valeurMontant(dc.totaux.ttc);
+    });
+    Tableau t{.legende = QStringLiteral("Statistiques sur les ventes"),
+              .titreImpression = QStringLiteral("Statistiques ventes au "),
+              .largeurOrdinal = 64,
+              .colonnes = {{QStringLiteral("Mois"), 188, false},
+                           {QStringLiteral("C.A. H.T."), 126, true},
+                           {QStringLiteral("C.A. TTC"), 126, true}},
+              .rangees = {}};
+    const QString& f = reglages.formatMontant;
+    for (const auto& [mois, s] : groupes.liste())
+        t.rangees.push_back({mois, formateMontant(s.ht, f), formateMontant(s.ttc, f)});
+    return t;
+}
+
+Tableau StatsCli(const JeuDocuments& jeu, const Reglages& reglages) {
+    struct Client {
+        QString nom;
+        double ht = 0;
+    };
+    Groupes<Client> groupes;
+    chaqueDocument(jeu, reglages, [&](const DocumentCalcule& dc) {
+        if (estDevis(dc.document))
+            return;
+        Client& c = groupes[dc.document.tiers];
+        c.nom = dc.document.adresse[0];
+        c.ht += valeurMontant(dc.totaux.ht);
+    });
+    Tableau t{.legende = QStringLiteral("Statistiques sur les clients"),
+              .titreImpression = QStringLiteral("Statistiques ventes au "),
+              .largeurOrdinal = 64,
+              .colonnes = {{QStringLiteral("Code"), 63, false},
+                           {QStringLiteral("Nom"), 294, false},
+                           {QStringLiteral("C.A. HT"), 85, true}},
+              .rangees = {}};
+    for (const auto& [code, c] : groupes.liste())
+        t.rangees.push_back({code, c.nom, formateMontant(c.ht, reglages.formatMontant)});
+    trie(t.rangees);
+    return t;
+}
+
+Tableau StatsRepresentant(const JeuDocuments& jeu, const Reglages& reglages) {
+    const QHash<QString, QString> representants =
+        champParCode(jeu.store(Sorte::Clients), ligneClient::Representant);
+    Groupes<double> groupes;
+    chaqueDocument(jeu, reglages, [&](const DocumentCalcule& dc) {
+        if (estDevis(dc.document))
+            return;
+        const QString representant = representants.value(dc.document.tiers);
+        if (!representant.isEmpty())
+            groupes[representant] += valeurMontant(dc.totaux.ht);
+    });
+    Tableau t{.legende = QStringLiteral("Statistiques sur les représentants"),
+              .titreImpression = QStringLiteral("Statistiques ventes au "),
+              .largeurOrdinal = 64,
+              .colonnes = {{QStringLiteral("Représentant"), 313, false},
+                           {QStringLiteral("C.A. HT"), 92, true}},
+              .rangees = {}};
+    for (const auto& [nom, ht] : groupes.liste())
+        t.rangees.push_back({nom, formateMontant(ht, reglages.formatMontant)});
+    trie(t.rangees);
+    return t;
+}
+
+} // namespace zel

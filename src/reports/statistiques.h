@@ -1,0 +1,27 @@
+#pragma once
+
+#include "reports/tableau.h"
+
+namespace zel {
+
+// The sales statistics, recomputed at each command from every invoice and credit note of the
+// set (quotes are no sales). Groups match their key exactly; sums are numbers, written with
+// the amount format, or as a plain number for quantities, only in the table.
+
+// Quantities sold per article code, with the article's designation and family; sorted by code,
+// letter case ignored.
+Tableau StatsArt(const JeuDocuments& jeu, const Reglages& reglages);
+// Turnover before tax and including tax per month of the document date, in order of first
+// appearance.
+Tableau StatsVentes(const JeuDocuments& jeu, const Reglages& reglages);
+// Turnover before tax per client code, with the name of the last document read; sorted by code,
+// letter case ignored.
+Tableau StatsCli(const JeuDocuments& jeu, const Reglages& reglages);
+// Turnover before tax per representative of the document's client; a client without a card or
+// without a representative counts nowhere. Sorted by name, letter case ignored.
+Tableau StatsRepresentant(const JeuDocuments& jeu, const Reglages& reglages);
+
+// "Décembre 2026": the month in French, whatever the system's language.
+QString moisEnLettres(const QDate& date);
+
+} // namespace zel

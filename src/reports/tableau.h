@@ -1,0 +1,55 @@
+#pragma once
+
+#include "records/pagedocument.h"
+
+#include <functional>
+#include <vector>
+
+namespace zel {
+
+// A column of a result table after the ordinal: its title, its width in pixels on screen and
+// whether its title and texts are right-aligned.
+struct ColonneTableau {
+    QString titre;
+    int largeur = 0;
+    bool aDroite = false;
+};
+
+// A result of the statistics or the journal as a window shows and prints it: the window's
+// caption, the print title (before today's date), the ordinal column's width, the columns and
+// the rows of texts, one per column.
+struct Tableau {
+    QString legende;
+    QString titreImpression;
+    int largeurOrdinal = 64;
+    std::vector<ColonneTableau> colonnes;
+    std::vector<QStringList> rangees;
+};
+
+// A sales document of the invoice store as its page shows it, with its totals.
+struct DocumentCalcule {
+    Document document;
+    Totaux totaux;
+};
+
+// Every sales document of the set in block number order, each read straight from its block
+// through the store's index and, unless only its lines are wanted, totalled as its page totals
+// it; the invoice page is not touched.
+enum class Totalise { Oui, Non };
+void chaqueDocument(const JeuDocuments& jeu, const Reglages& reglages,
+                    const std::function<void(const DocumentCalcule&)>& action,
+                    Totalise totalise = Totalise::Oui);
+
+// Whether a document is a quote, which is no sale.
+bool estDevis(const Document& d);
+// Whether a document is a credit note.
+bool estAvoir(const Document& d);
+
+// An amount as the totals show it, as a number (an empty text, a zero with no decimals, is 0).
+double valeurMontant(const QString& texte);
+
+// For each code of line 1 of a store's blocks, the first block from the top with that code
+// exactly: the given field line of that block.
+QHash<QString, QString> champParCode(const Blocs& store, int ligne);
+
+} // namespace zel

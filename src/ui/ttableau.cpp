@@ -1,0 +1,116 @@
+#include "ui/ttableau.h"
+
+#include <QDateEdit>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace zel::ui {
+
+void ModeleTableau::change(Tableau tableau) {
+    beginResetModel();
+    m_tableau = std::move(tableau);
+    endResetModel();
+}
+
+int ModeleTableau::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_tableau.rangees.size());
+}
+
+int ModeleTableau::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_tableau.colonnes.size()) + 1;
+}
+
+QVariant ModeleTableau::data(const QModelIndex& index, int role) const {
+    const int c = index.column();
+    if (role == Qt::TextAlignmentRole && c > 0 && m_tableau.colonnes[std::size_t(c - 1)].aDroite)
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole)
+        return {};
+    if (c == 0)
+        return index.row() + 1;
+    return m_tableau.rangees[std::size_t(index.row())].value(c - 1);
+}
+
+QVariant ModeleTableau::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section == 0)
+        return {};
+    const ColonneTableau& col = m_tableau.colonnes[std::size_t(section - 1)];
+    if (role == Qt::DisplayRole)
+        return col.titre;
+    if (role == Qt::TextAlignmentRole && col.aDroite)
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    return {};
+}
+
+TTableau::TTableau(Tableau tableau, Impression& impression, QWidget* parent)
+    : QDialog(parent), m_impression(impression), m_modele(new ModeleTableau(this)),
+      m_vue(new QTableView(this)), m_barre(new QToolBar(this)) {
+    setWindowTitle(tableau.legende);
+    QAction* imprimer = m_barre->addAction(QStringLiteral("Imprimer"), this, &TTableau::imprime);
+    imprimer->setToolTip(QStringLiteral("Imprimer"));
+    QAction* fermer = m_barre->addAction(QStringLiteral("Fermer"), this, &QDialog::accept);
+    fermer->setToolTip(QStringLiteral("Fermer"));
+    m_vue->setModel(m_modele);
+    m_vue->verticalHeader()->hide();
+    m_vue->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_vue->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    auto* mise = new QVBoxLayout(this);
+    mise->addWidget(m_barre);
+    mise->addWidget(m_vue);
+    montre(std::move(tableau));
+    int largeur = 0;
+    for (int c = 0; c < m_modele->columnCount(); ++c)
+        largeur += m_vue->columnWidth(c);
+    resize(largeur + 60, 480);
+}
+
+void TTableau::montre(Tableau tableau) {
+    m_modele->change(std::move(tableau));
+    const Tableau& t = m_modele->tableau();
+    m_vue->setColumnWidth(0, t.largeurOrdinal);
+    for (std::size_t c = 0; c < t.colonnes.size(); ++c)
+        m_vue->setColumnWidth(int(c) + 1, t.colonnes[c].largeur);
+}
+
+void TTableau::imprime() {
+    const Tableau& t = m_modele->tableau();
+    const QDate aujourdhui = QDate::currentDate();
+    m_impression.apercu(this, t.titreImpression + aujourdhui.toString(QStringLiteral("dd/MM/yyyy")),
+                        [&](Canevas& c) { imprimeGrille(c, t, aujourdhui); });
+}
+
+TCompta::TCompta(Journal journal, Impression& impression, Dialogues& dialogues, QWidget* parent)
+    : TTableau(tableauJournal({}), impression, parent), m_journal(std::move(journal)),
+      m_dialogues(dialogues), m_du(new QDateEdit(m_journal.du, this)),
+      m_au(new QDateEdit(m_journal.au, this)) {
+    QAction* exporter = barre()->addAction(QStringLiteral("Exporter"), this, &TCompta::exporte);
+    exporter->setToolTip(QStringLiteral("Exporter"));
+    barre()->addSeparator();
+    barre()->addWidget(new QLabel(QStringLiteral(" Du "), this));
+    barre()->addWidget(m_du);
+    barre()->addWidget(new QLabel(QStringLiteral(" Au "), this));
+    barre()->addWidget(m_au);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    barre()->addWidget(ok);
+    connect(ok, &QPushButton::clicked, this, &TCompta::remplit);
+    for (QDateEdit* d : {m_du, m_au}) {
+        d->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+        d->setCalendarPopup(true);
+    }
+    remplit();
+}
+
+void TCompta::remplit() {
+    m_montrees = entre(m_journal.ecritures, m_du->date(), m_au->date());
+    montre(tableauJournal(m_montrees));
+}
+
+void TCompta::exporte() {
+    exporteJournal(m_dialogues, m_montrees);
+}
+
+} // namespace zel::ui

@@ -1,0 +1,238 @@
+#include "reports/grille.h"
+#include "reports/journal.h"
+#include "reports/statistiques.h"
+#include "support/canevasenregistreur.h"
+#include "support/montage.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace zel;
+namespace L = ligneFacture;
+
+QString s(const char* t) {
+    return QString::fromUtf8(t);
+}
+
+// A line of a stored document: "Réf", designation, quantity, price, no discount, VAT code 1.
+QString ligne(const char* ref, const char* quantite, const char* prix) {
+    return s("FACT%1\tArticle\t%2\t%3\t\t\t1").arg(s(ref), s(quantite), s(prix));
+}
+
+struct Doc {
+    const char* numero;
+    const char* date;
+    const char* client;
+    const char* genre;
+    QStringList lignes;
+    const char* nom = "";
+};
+
+QStringList factures(const std::vector<Doc>& docs) {
+    QStringList lignes;
+    for (int n = 0; n < int(docs.size()); ++n) {
+        const Doc& d = docs[std::size_t(n)];
+        lignes += test::bloc(n, 11,
+                             {{L::Numero, s("NUM%1%2").arg(s(d.genre).left(1), s(d.numero))},
+                              {L::Date, s(d.date)},
+                              {L::Client, s(d.client)},
+                              {L::Genre, s(d.genre)},
+                              {L::Adresse1, s(d.nom)},
+                              {L::Ttc, s("TTCN")},
+                              {L::Valide, s("N")}},
+                             d.lignes);
+    }
+    return lignes;
+}
+
+QStringList client(int n, const char* code, const char* representant, const char* compte = "") {
+    return test::bloc(n, 25,
+                      {{ligneClient::Code, s(code)},
+                       {ligneClient::Representant, s(representant)},
+                       {ligneClient::CompteClient, s(compte)}});
+}
+
+QStringList article(int n, const char* code, const char* designation, const char* famille,
+                    const char* vente = "", const char* achat = "") {
+    return test::bloc(n, 21,
+                      {{ligneArticle::Code, s(code)},
+                       {ligneArticle::Designation, s(designation)},
+                       {ligneArticle::Famille, s(famille)},
+                       {ligneArticle::CompteVente, s(vente)},
+                       {ligneArticle::CompteAchat, s(achat)}});
+}
+
+std::vector<QStringList> rangees(std::initializer_list<QStringList> r) {
+    return r;
+}
+
+} // namespace
+
+TEST(Statistiques, ArticlesMatchTheirCodeExactlyAndLeaveQuotesOut) {
+    test::Montage m;
+    m.charge(client(0, "1", ""), {},
+             article(0, "ABC", "Vis", "Quincaillerie") + article(1, "ABCD", "Boulon", "Quinc."),
+             factures({{"202612001",
+                        "01/12/2026",
+                        "1",
+                        "Facture",
+                        {ligne("ABCD", "2", "1"), ligne("ABC", "3", "1"), ligne("", "9", "1")}},
+                       {"202612002", "02/12/2026", "1", "Devis    ", {ligne("ABC", "100", "1")}},
+                       {"202612003",
+                        "03/12/2026",
+                        "1",
+                        "Avoir     ",
+                        {ligne("abc", "1,5", "1"), ligne("ABC", "-1", "1")}}}));
+    const Tableau t = StatsArt(m.jeu, m.reglages);
+    EXPECT_EQ(t.rangees, rangees({{s("abc"), QString(), QString(), s("1,5")},
+                                  {s("ABC"), s("Vis"), s("Quincaillerie"), s("2")},
+                                  {s("ABCD"), s("Boulon"), s("Quinc."), s("2")}}));
+    EXPECT_EQ(t.legende, s("Statistiques articles"));
+}
+
+TEST(Statistiques, MonthsAddNumbersAndWriteThemWithTheAmountFormat) {
+    const struct {
+        const char* format;
+        std::vector<QStringList> attendu;
+    } cas[] = {
+        {"0.00",
+         {{s("Décembre 2026"), s("150,50"), s("180,00")},
+          {s("Janvier 2027"), s("0,00"), s("0,00")}}},
+        // With no decimals a zero is an empty text, and the sums go on from numbers.
+        {"#",
+         {{s("Décembre 2026"), s("151"), s("180")}, {s("Janvier 2027"), QString(), QString()}}},
+    };
+    for (const auto& c : cas) {
+        test::Montage m;
+        m.reglages.formatMontant = s(c.format);
+        m.charge(client(0, "1", ""), {}, {},
+                 factures({{"202612001", "01/12/2026", "1", "Facture", {ligne("A", "1", "100")}},
+                           {"202701001", "04/01/2027", "1", "Avoir     ", {ligne("A", "0", "5")}},
+                           {"202612002", "31/12/2026", "1", "Facture", {ligne("A", "1", "50,5")}},
+                           {"202612003", "15/12/2026", "1", "Devis    ", {ligne("A", "9", "9")}}}));
+        m.reglages.formatMontant = s(c.format);
+        EXPECT_EQ(StatsVentes(m.jeu, m.reglages).rangees, c.attendu) << c.format;
+    }
+}
+
+TEST(Statistiques, ClientsAndRepresentativesMatchExactlyAndTheInvoicePageIsLeftAlone) {
+    test::Montage m;
+    m.charge(
+        client(0, "12345", "Jean-Pierre") + client(1, "12", "Jean") + client(2, "7", "") +
+            client(3, "12", "Paul"),
+        {}, {},
+        factures(
+            {{"202612001", "01/12/2026", "12345", "Facture", {ligne("A", "1", "10")}, "Durand"},
+             {"202612002", "01/12/2026", "12", "Facture", {ligne("A", "1", "20")}, "Dupont"},
+             {"202612003", "01/12/2026", "7", "Facture", {ligne("A", "1", "40")}, "Martin"},
+             {"202612004", "02/12/2026", "12", "Avoir     ", {ligne("A", "1", "1")}, "Dupont SA"},
+             {"202612005", "02/12/2026", "99", "Facture", {ligne("A", "1", "5")}}}));
+    PageFactures& page = m.fenetre.factures();
+    page.document().tiers = s("en cours");
+    const int courant = page.courant();
+
+    EXPECT_EQ(StatsCli(m.jeu, m.reglages).rangees, rangees({{s("12"), s("Dupont SA"), s("21,00")},
+                                                            {s("12345"), s("Durand"), s("10,00")},
+                                                            {s("7"), s("Martin"), s("40,00")},
+                                                            {s("99"), QString(), s("5,00")}}));
+    EXPECT_EQ(StatsRepresentant(m.jeu, m.reglages).rangees,
+              rangees({{s("Jean"), s("21,00")}, {s("Jean-Pierre"), s("10,00")}}));
+    EXPECT_EQ(page.document().tiers, s("en cours"));
+    EXPECT_EQ(page.courant(), courant);
+}
+
+TEST(Journal, EachDocumentBalancesOnItsOwnClientAccountInThePrimaryCurrency) {
+    for (const int devise : {0, 1}) {
+        test::Montage m;
+        m.charge(client(0, "1", "", "411DUP") + client(1, "2", ""), {},
+                 article(0, "A", "", "", "706", "") + article(1, "B", "", "", "707100", "607100"),
+                 factures({{"200103001", "05/03/2001", "1", "Facture", {ligne("A", "1", "100")}},
+                           {"200102001", "01/02/2001", "2", "Avoir     ", {ligne("A", "1", "10")}},
+                           {"200103002", "06/03/2001", "1", "Devis    ", {ligne("A", "1", "5")}}}));
+        m.reglages.ini.modeDevise = devise;
+        const Journal j = journal(m.jeu, m.reglages, QDate(2026, 12, 6));
+        EXPECT_EQ(tableauJournal(j.ecritures).rangees,
+                  rangees({{s("VT"), s("05/03/2001"), s("411DUP"), s("Facture 200103001"),
+                            s("119,60"), QString()},
+                           {s("VT"), s("05/03/2001"), s("707100"), s("Facture 200103001"),
+                            QString(), s("100,00")},
+                           {s("VT"), s("05/03/2001"), s("445700"), s("Facture 200103001"),
+                            QString(), s("19,60")},
+                           {s("VT"), s("01/02/2001"), s("707100"), s("Avoir 200102001"), s("10,00"),
+                            QString()},
+                           {s("VT"), s("01/02/2001"), s("445700"), s("Avoir 200102001"), s("1,96"),
+                            QString()},
+                           {s("VT"), s("01/02/2001"), s("411000"), s("Avoir 200102001"), QString(),
+                            s("11,96")}}))
+            << devise;
+        // The back-dated credit note opens the range.
+        EXPECT_EQ(j.du, QDate(2001, 2, 1));
+        EXPECT_EQ(j.au, QDate(2001, 3, 5));
+        EXPECT_EQ(entre(j.ecritures, QDate(2001, 3, 1), QDate(2001, 3, 31)).size(), 3U);
+        EXPECT_TRUE(entre(j.ecritures, j.au, j.du).empty());
+        const QStringList texte = lignesExport(entre(j.ecritures, j.du, j.au));
+        ASSERT_EQ(texte.size(), 6);
+        EXPECT_EQ(texte[0], s("VT\t05/03/2001\t411DUP\tFacture 200103001\t119,60\t"));
+        EXPECT_EQ(texte[0].count(u'\t'), 5);
+    }
+}
+
+TEST(Journal, AnEmptySetGivesNoLineAndTodayForItsRange) {
+    test::Montage m;
+    m.charge(client(0, "1", ""), {}, {},
+             factures({{"202612001", "01/12/2026", "1", "Devis    ", {ligne("A", "1", "5")}}}));
+    const Journal j = journal(m.jeu, m.reglages, QDate(2026, 12, 6));
+    EXPECT_TRUE(j.ecritures.empty());
+    EXPECT_EQ(j.du, QDate(2026, 12, 6));
+    EXPECT_EQ(j.au, QDate(2026, 12, 6));
+    EXPECT_EQ(compteVentes(m.jeu), s("707000"));
+}
+
+TEST(Grille, EveryRowIsPrintedUnderTheHeaderAndNoPageHoldsTheHeaderAlone) {
+    Tableau t = tableauJournal({});
+    for (int i = 0; i < 120; ++i)
+        t.rangees.push_back({s("VT"), s("05/03/2001"), s("411000"), s("Facture %1").arg(i),
+                             s("119,60"), QString()});
+    // A 72-dpi page has fewer dots than the grid has pixels: the columns still spread.
+    for (const double unites : {72 / 25.4, 600 / 25.4}) {
+        test::CanevasEnregistreur c(unites);
+        imprimeGrille(c, t, QDate(2026, 12, 6));
+        EXPECT_EQ(c.documents, 1);
+        EXPECT_EQ(c.documentsFinis, 1);
+        const QStringList textes = c.seulementTextes();
+        EXPECT_EQ(textes.count(s("Imprimé le 06/12/2026")), c.pages);
+        EXPECT_EQ(textes.count(s("Libellé")), c.pages);
+        for (int i = 0; i < 120; ++i)
+            EXPECT_EQ(textes.count(s("Facture %1").arg(i)), 1);
+        // The last text of every page is a row, never the title row.
+        for (int p = 1; p < c.pages; ++p) {
+            const auto dernier = std::find_if(
+                c.textes.rbegin(), c.textes.rend(),
+                [p](const test::CanevasEnregistreur::Texte& x) { return x.page == p; });
+            ASSERT_NE(dernier, c.textes.rend());
+            EXPECT_NE(dernier->texte, s("Crédit"));
+        }
+        const auto* debit = c.trouve(s("Débit"));
+        const auto* compte = c.trouve(s("Compte"));
+        ASSERT_TRUE(debit && compte);
+        EXPECT_GT(debit->x, compte->x);
+        EXPECT_GT(c.pages, 1);
+    }
+}
+
+TEST(Journal, TheExportWritesOneLinePerRowShownOrNothingWhenCancelled) {
+    test::Dossier dossier;
+    test::DialoguesFactices dialogues;
+    const std::vector<Ecriture> e = {
+        {QDate(2001, 3, 5), s("VT"), s("411000"), s("Facture 1"), s("119,60"), QString()},
+        {QDate(2001, 3, 5), s("VT"), s("707000"), s("Facture 1"), QString(), s("100,00")}};
+    dialogues.fichiers = {QString()};
+    exporteJournal(dialogues, e);
+    EXPECT_FALSE(dossier.existe(s("Journal.txt")));
+    dialogues.fichiers = {dossier.chemin(s("Journal"))};
+    exporteJournal(dialogues, e);
+    EXPECT_EQ(dossier.lit(s("Journal.txt")),
+              QByteArray("VT\t05/03/2001\t411000\tFacture 1\t119,60\t\r\n"
+                         "VT\t05/03/2001\t707000\tFacture 1\t\t100,00\r\n"));
+}

@@ -1,0 +1,73 @@
+#include "support/dialoguesfactices.h"
+#include "support/fichiers.h"
+#include "ui/ttableau.h"
+
+#include <QDateEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace zel;
+
+QString s(const char* t) {
+    return QString::fromUtf8(t);
+}
+
+Ecriture ecriture(const QDate& date, const char* libelle) {
+    return {date, s("VT"), s("411000"), s(libelle), s("119,60"), QString()};
+}
+
+void tapeDate(QDateEdit* champ, const char* texte) {
+    champ->setFocus();
+    QTest::keyClick(champ, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(champ, s(texte));
+}
+
+QToolButton* bouton(QWidget& fenetre, const char* texte) {
+    for (QToolButton* b : fenetre.findChildren<QToolButton*>()) {
+        if (b->text() == s(texte))
+            return b;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TEST(TCompta, TheRangeTypedShowsItsLinesOnOkAndTheExportWritesThem) {
+    test::Dossier dossier;
+    test::DialoguesFactices dialogues;
+    ui::Impression impression;
+    Journal j{{ecriture(QDate(2001, 2, 1), "Avoir 1"), ecriture(QDate(2001, 3, 5), "Facture 2"),
+               ecriture(QDate(2001, 3, 5), "Facture 3")},
+              QDate(2001, 2, 1),
+              QDate(2001, 3, 5)};
+    ui::TCompta fenetre(j, impression, dialogues, nullptr);
+    fenetre.show();
+    EXPECT_EQ(fenetre.windowTitle(), s("Journal des Achats / Ventes"));
+    EXPECT_EQ(fenetre.vue()->model()->rowCount(), 3);
+
+    tapeDate(fenetre.du(), "01/03/2001");
+    EXPECT_EQ(fenetre.vue()->model()->rowCount(), 3) << "nothing changes before OK";
+    QTest::mouseClick(fenetre.findChild<QPushButton*>(), Qt::LeftButton);
+    EXPECT_EQ(fenetre.du()->date(), QDate(2001, 3, 1));
+    ASSERT_EQ(fenetre.vue()->model()->rowCount(), 2);
+    EXPECT_EQ(fenetre.vue()->model()->index(1, 4).data().toString(), s("Facture 3"));
+    EXPECT_EQ(fenetre.vue()->model()->index(1, 0).data().toInt(), 2);
+
+    dialogues.fichiers = {dossier.chemin(s("Journal.txt"))};
+    QToolButton* exporter = bouton(fenetre, "Exporter");
+    ASSERT_TRUE(exporter);
+    QTest::mouseClick(exporter, Qt::LeftButton);
+    EXPECT_EQ(dossier.lit(s("Journal.txt")).count("\r\n"), 2);
+
+    // A start after the end shows no line.
+    tapeDate(fenetre.du(), "01/04/2001");
+    QTest::mouseClick(fenetre.findChild<QPushButton*>(), Qt::LeftButton);
+    EXPECT_EQ(fenetre.vue()->model()->rowCount(), 0);
+}
