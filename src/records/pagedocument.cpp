@@ -139,6 +139,18 @@ bool PageDocument::numeroAcceptable(QStringView texte) {
     return texte.size() <= 9 && std::all_of(texte.begin(), texte.end(), positionNumero);
 }
 
+void PageDocument::saisitNotes(const QString& texte) {
+    QStringList notes = texte.isEmpty() ? QStringList() : texte.split(u'\n');
+    for (QString& note : notes) {
+        for (QChar& c : note) {
+            if (c.unicode() < 0x20 || c.category() == QChar::Other_Control)
+                c = u' ';
+        }
+    }
+    m_document.notes = notes;
+    marque();
+}
+
 bool PageDocument::codeChiffresAcceptable(QStringView texte) {
     return texte.size() <= 5 &&
            std::all_of(texte.begin(), texte.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });

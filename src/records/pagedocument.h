@@ -137,6 +137,9 @@ public:
     void Creer();
     // The number field as typed: nine positions, each a digit, a sign or a blank.
     void saisitNumero(const QString& texte);
+    // The notes as typed, one note a line; a TAB or another control character in a line is
+    // kept as a blank, so that each note stays one line of the block.
+    void saisitNotes(const QString& texte);
     static bool positionNumero(QChar c) {
         return c.isDigit() || c == u'+' || c == u'-' || c == u' ';
     }

@@ -239,9 +239,7 @@ OngletDocument::OngletDocument(PageDocument& page, const LibellesOnglet& libelle
     connect(m_notes, &QPlainTextEdit::textChanged, this, [this] {
         if (m_rafraichit)
             return;
-        const QString texte = m_notes->toPlainText();
-        m_page.document().notes = texte.isEmpty() ? QStringList() : texte.split(u'\n');
-        m_page.marque();
+        m_page.saisitNotes(m_notes->toPlainText());
     });
 
     auto* totaux = new QGridLayout;

@@ -275,6 +275,9 @@ TEST(Commandes, EveryEditMarksTheOrderAndReadingMarksNothing) {
     m.d.ligne(4)[C::Ref] = s("R1");
     m.page.remplitDepuisArticle(4);
     EXPECT_EQ(m.d.ligne(4)[C::Prix], s("4,00")) << "the purchase price whatever the mode";
+    // A note typed with a TAB or a carriage return stays one line of the block.
+    m.page.saisitNotes(s("Livrer\tle matin\r\nQuai 2"));
+    EXPECT_EQ(m.d.notes, QStringList({s("Livrer le matin "), s("Quai 2")}));
     EXPECT_TRUE(PageDocument::codeChiffresAcceptable(s("12345")));
     EXPECT_FALSE(PageDocument::codeChiffresAcceptable(s("12a")));
     EXPECT_FALSE(PageDocument::codeChiffresAcceptable(s("123456")));
