@@ -78,6 +78,22 @@ QByteArray crlf(const QStringList& lignes) {
     return (lignes.join(s("\r\n")) + s("\r\n")).toLatin1();
 }
 
+// The program run on a set of three stored invoices, and the invoice file as it was written.
+class LigneDeCommande : public ::testing::Test {
+protected:
+    LigneDeCommande() {
+        dossier.ecrit(s("t.cli"), {});
+        dossier.ecrit(s("t.fct"), crlf(factureStockee(3)));
+        avant = dossier.lit(s("t.fct"));
+    }
+
+    test::Dossier dossier;
+    QByteArray avant;
+    const QString programme = s(ZEL_PROGRAMME);
+    int code = -1;
+    QString erreurs;
+};
+
 } // namespace
 
 TEST(Impression, AnInvoicePrintedToPdfReadsBackWithEveryLineAndItsTotals) {
@@ -144,14 +160,7 @@ TEST(Impression, AnOrderPrintedToPdfReadsBackWithItsSupplierLinesAndTotals) {
     EXPECT_EQ(pagesDuPdf(pdf), 1);
 }
 
-TEST(Impression, TheCommandLinePrintsAStoredDocumentAndTellsItsErrors) {
-    test::Dossier dossier;
-    dossier.ecrit(s("t.cli"), {});
-    dossier.ecrit(s("t.fct"), crlf(factureStockee(3)));
-    const QByteArray avant = dossier.lit(s("t.fct"));
-    const QString programme = s(ZEL_PROGRAMME);
-    int code = -1;
-    QString erreurs;
+TEST_F(LigneDeCommande, PrintsAStoredDocumentAndTellsItsErrors) {
     lance(
         programme,
         {s("--pdf"), dossier.chemin(s("t.cli")), s("f202612001"), dossier.chemin(s("sortie.pdf"))},
@@ -298,14 +307,7 @@ TEST(Impression, AStatisticsTablePrintedToPdfHoldsItsTitlesAndRows) {
     EXPECT_EQ(pagesDuPdf(pdf), 1);
 }
 
-TEST(Impression, TheCommandLineWritesTheJournalAndTheStatisticsWithoutChangingTheSet) {
-    test::Dossier dossier;
-    dossier.ecrit(s("t.cli"), {});
-    dossier.ecrit(s("t.fct"), crlf(factureStockee(3)));
-    const QByteArray avant = dossier.lit(s("t.fct"));
-    const QString programme = s(ZEL_PROGRAMME);
-    int code = -1;
-    QString erreurs;
+TEST_F(LigneDeCommande, WritesTheJournalAndTheStatisticsWithoutChangingTheSet) {
     lance(programme, {s("--journal"), dossier.chemin(s("t.cli")), dossier.chemin(s("j.txt"))},
           &code, &erreurs, dossier.racine());
     EXPECT_EQ(code, 0) << erreurs.toStdString();
