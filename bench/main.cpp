@@ -415,6 +415,15 @@ int main() {
         std::printf("%d commandes : %.2f ms (%.3f ms par commande)\n", n, f.saisie, f.saisie / n);
         return 0;
     }
+    // ZEL_BENCH_STATISTIQUES=1: only the statistics and the journal on the full set.
+    if (qEnvironmentVariableIntValue("ZEL_BENCH_STATISTIQUES") > 0) {
+        JeuDocuments jeu;
+        if (!jeu.Charge(clients))
+            qFatal("Charge");
+        for (double f : mesureStatistiques(jeu))
+            std::printf("%.2f ms\n", f);
+        return 0;
+    }
     qint64 octetsTotal = 0;
     std::vector<QByteArray> contenus;
     for (const char* ext : kExtensions) {

@@ -2,7 +2,9 @@
 
 #include <QLocale>
 
+#include <charconv>
 #include <cmath>
+#include <string>
 
 namespace zel {
 namespace {
@@ -76,14 +78,37 @@ std::optional<Montant> litMontant(QStringView texte) {
 }
 
 std::optional<double> litNombre(QStringView texte) {
-    const std::optional<Montant> m = litMontant(texte);
-    if (!m)
+    // The same rules as litMontant, read without building texts: amounts are read by the
+    // hundred thousand in the statistics.
+    QStringView t = texte.trimmed();
+    const bool negatif = t.startsWith(u'-');
+    if (negatif || t.startsWith(u'+'))
+        t = t.mid(1);
+    std::string chiffres;
+    chiffres.reserve(std::size_t(t.size()) + 3);
+    bool virgule = false;
+    for (const QChar c : t) {
+        if (c == u',' && !virgule) {
+            virgule = true;
+            chiffres += '.';
+        } else if (estChiffre(c)) {
+            chiffres += char(c.unicode());
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (chiffres.empty() || chiffres == ".")
         return std::nullopt;
-    bool ok = false;
-    const double v = (m->entiers + u'.' + m->decimales + u'0').toDouble(&ok);
-    if (!ok || !std::isfinite(v))
+    if (chiffres.front() == '.')
+        chiffres.insert(chiffres.begin(), '0');
+    if (chiffres.back() == '.')
+        chiffres += '0';
+    double v = 0;
+    const auto [fin, erreur] = std::from_chars(chiffres.data(), chiffres.data() + chiffres.size(),
+                                               v, std::chars_format::fixed);
+    if (erreur != std::errc() || fin != chiffres.data() + chiffres.size() || !std::isfinite(v))
         return std::nullopt;
-    return m->negatif ? -v : v;
+    return negatif ? -v : v;
 }
 
 std::optional<QChar> toucheNombre(QChar c) {

@@ -26,7 +26,32 @@ int chercheCode(const Blocs& store, QStringView code) {
     return -1;
 }
 
+// A field set to a text of its block, its room kept for the next document read into it.
+void pose(QString& champ, QStringView texte) {
+    champ.resize(0);
+    champ.append(texte);
+}
+
 } // namespace
+
+QDate litDate(QStringView texte) {
+    // The written form, read by hand: the general reader is slow for a hundred thousand dates.
+    const auto chiffres = [&](qsizetype debut, qsizetype nombre) {
+        int v = 0;
+        for (qsizetype i = debut; i < debut + nombre; ++i) {
+            if (texte[i] < u'0' || texte[i] > u'9')
+                return -1;
+            v = v * 10 + (texte[i].unicode() - u'0');
+        }
+        return v;
+    };
+    if (texte.size() == 10 && texte[2] == u'/' && texte[5] == u'/') {
+        const int jour = chiffres(0, 2), mois = chiffres(3, 2), annee = chiffres(6, 4);
+        if (jour >= 0 && mois >= 0 && annee > 0)
+            return QDate(annee, mois, jour);
+    }
+    return QDate::fromString(texte.toString(), kFormatDate);
+}
 
 int lignesFixes(const DispositionDocument& dd) {
     return std::max(dd.ligneTtc, dd.ligneValide);
@@ -43,15 +68,15 @@ bool litBloc(const Blocs& s, int n, const DispositionDocument& dd, Document& d) 
     if (const QStringView numero = ligne(1).mid(dd.ligneGenre > 0 ? 4 : 3).trimmed();
         !numero.isEmpty())
         d.numero = numero.toString().leftJustified(9, u' ', true);
-    if (const QDate date = QDate::fromString(ligne(2).toString(), kFormatDate); date.isValid())
+    if (const QDate date = litDate(ligne(2)); date.isValid())
         d.date = date;
-    d.tiers = ligne(3).toString();
+    pose(d.tiers, ligne(3));
     if (!ligne(4).isEmpty())
-        d.conditions = ligne(4).toString();
+        pose(d.conditions, ligne(4));
     if (dd.ligneGenre > 0 && !ligne(dd.ligneGenre).isEmpty())
-        d.genre = ligne(dd.ligneGenre).toString();
+        pose(d.genre, ligne(dd.ligneGenre));
     for (int i = 0; i < 4; ++i)
-        d.adresse[std::size_t(i)] = ligne(dd.ligneAdresse1 + i).toString();
+        pose(d.adresse[std::size_t(i)], ligne(dd.ligneAdresse1 + i));
     const QStringView mode = ligne(dd.ligneTtc);
     d.ttc = mode.startsWith(u"TTC") && mode.mid(3, 1) == u"Y";
     // An order keeps its validation as the fifth character of that line; a line without
@@ -60,17 +85,24 @@ bool litBloc(const Blocs& s, int n, const DispositionDocument& dd, Document& d) 
     // Every line of the block is read: notes and lines are written back whole.
     int rangee = 0;
     for (int p = ouverture + lignesFixes(dd) + 1; p < fin; ++p) {
-        const QString& texte = s.ligne(p);
+        const QStringView texte = s.ligne(p);
         if (texte.startsWith(kMemo)) {
-            d.notes.append(texte.mid(kMemo.size()));
+            d.notes.append(texte.mid(kMemo.size()).toString());
         } else if (texte.startsWith(dd.prefixeLigne) &&
                    texte.size() - dd.prefixeLigne.size() >= 10 && rangee < Document::kLignes) {
-            const QStringList cellules = texte.mid(dd.prefixeLigne.size()).split(u'\t');
             LigneDocument& l = d.lignes[std::size_t(rangee++)];
-            for (int c = 0; c < int(l.size()) && c < cellules.size(); ++c)
-                l[std::size_t(c)] = cellules[c];
+            QStringView reste = texte.mid(dd.prefixeLigne.size());
+            for (QString& cellule : l) {
+                const qsizetype tab = reste.indexOf(u'\t');
+                pose(cellule, reste.left(tab));
+                reste = tab < 0 ? QStringView() : reste.mid(tab + 1);
+            }
         }
     }
+    // Rows a document read before into the same model are emptied.
+    for (int r = rangee; r < d.lignesUtilisees - 1 && r < Document::kLignes; ++r)
+        for (QString& cellule : d.lignes[std::size_t(r)])
+            pose(cellule, {});
     d.lignesUtilisees = rangee + 1;
     return true;
 }

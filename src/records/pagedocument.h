@@ -78,12 +78,16 @@ struct DispositionDocument {
     Saisie saisieFiltre;
 };
 
+// A date as documents write it, "dd/MM/yyyy"; an invalid date for any other text.
+QDate litDate(QStringView texte);
+
 // The field lines before the lines of a document: price mode and, for the documents that store
 // it, validation come last.
 int lignesFixes(const DispositionDocument& disposition);
 
 // Reads block n of a store of documents so laid out into `d`: the fields the block holds replace
-// the document's, and its lines and notes are read whole. False when there is no block n.
+// the document's, its lines and notes are read whole (notes added to the document's) and the
+// rows after its lines are emptied. False when there is no block n.
 bool litBloc(const Blocs& store, int n, const DispositionDocument& disposition, Document& d);
 
 // The page of a kind of document with lines, one document at a time out of its store: its

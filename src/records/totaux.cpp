@@ -6,52 +6,87 @@ namespace {
 constexpr int kLargeurQuantite = 80;
 constexpr int kLargeurMontant = 90;
 
-// The amount of a line counts in the base of its VAT code, 1 to 3; nothing when the code was
-// not read.
-struct Ligne {
-    double montant = 0;
+// What a line's cells give. Each step needs the ones before it: the first text that is not a
+// number ends them. The amount counts in the base of its VAT code, 1 to 3; nowhere when the code
+// was not read.
+struct LigneLue {
+    // The quantity and the price were read: the line's cells are rewritten.
+    bool prixLu = false;
+    double prix = 0;
     int code = 0;
+    double montant = 0;
 };
 
-Ligne calculeLigne(LigneDocument& cellules, const QString& format, const MesureTexte& mesure) {
+LigneLue litLigne(const LigneDocument& cellules) {
     namespace C = colonne;
-    Ligne l;
-    const QString quantiteTexte = cellules[C::Quantite].trimmed();
-    const QString prixTexte = cellules[C::Prix].trimmed();
+    LigneLue l;
     double quantite = 0;
-    double prix = 0;
     double remise = 0;
-    // Each step needs the ones before it: the first text that is not a number ends them.
     [&] {
-        const std::optional<double> q = litNombre(quantiteTexte);
+        const std::optional<double> q = litNombre(cellules[C::Quantite]);
         if (!q)
             return;
         quantite = *q;
-        if (!prixTexte.isEmpty()) {
+        if (const QStringView prixTexte = QStringView(cellules[C::Prix]).trimmed();
+            !prixTexte.isEmpty()) {
             const std::optional<double> p = litNombre(prixTexte);
             if (!p)
                 return;
-            prix = *p;
+            l.prix = *p;
         }
-        cellules[C::Prix] = Rset(formateMontant(prix, format), kLargeurMontant, mesure);
-        cellules[C::Quantite] = Rset(quantiteTexte, kLargeurQuantite, mesure);
-        if (cellules[C::Tva].isEmpty())
-            cellules[C::Tva] = QStringLiteral("1");
+        l.prixLu = true;
+        // An empty code is code 1.
+        const QStringView codeTexte = cellules[C::Tva].isEmpty()
+                                          ? QStringView(u"1")
+                                          : QStringView(cellules[C::Tva]).trimmed();
         bool ok = false;
-        const int code = cellules[C::Tva].trimmed().toInt(&ok);
+        const int code = codeTexte.toInt(&ok);
         if (!ok)
             return;
         l.code = code < 1 || code > 3 ? 1 : code;
-        const QString remiseTexte = cellules[C::Remise].trimmed();
-        if (!remiseTexte.isEmpty()) {
-            if (const std::optional<double> r = litNombre(remiseTexte))
-                remise = *r;
-        }
+        if (const QStringView remiseTexte = QStringView(cellules[C::Remise]).trimmed();
+            !remiseTexte.isEmpty())
+            remise = litNombre(remiseTexte).value_or(0);
     }();
-    const double brut = quantite * prix;
+    const double brut = quantite * l.prix;
     l.montant = brut - brut * remise * 0.01;
-    cellules[C::Montant] = Rset(formateMontant(l.montant, format), kLargeurMontant, mesure);
     return l;
+}
+
+// The three VAT bases of a document's lines (the amounts of each code added up), each line with
+// a quantity handed on with what it gave once it is counted.
+template <typename Lignes, typename Ensuite>
+std::array<double, 3> bases(Lignes& lignes, Ensuite ensuite) {
+    std::array<double, 3> b{};
+    for (auto& cellules : lignes) {
+        if (QStringView(cellules[colonne::Quantite]).trimmed().isEmpty())
+            continue;
+        const LigneLue l = litLigne(cellules);
+        if (l.code > 0)
+            b[std::size_t(l.code - 1)] += l.montant;
+        ensuite(cellules, l);
+    }
+    return b;
+}
+
+// In prices including tax, the VAT is taken out of each base; otherwise it is added at each
+// rate.
+Sommes sommesDesBases(const std::array<double, 3>& bases, bool modeTTC, const ValeursIni& v) {
+    std::array<double, 3> tva{};
+    Sommes s;
+    if (modeTTC) {
+        for (std::size_t i = 0; i < 3; ++i)
+            tva[i] = bases[i] - bases[i] / (v.tauxTva[i] * 0.01 + 1);
+        s.ht = bases[0] + bases[1] + bases[2] - tva[0] - tva[1] - tva[2];
+        s.ttc = bases[0] + bases[1] + bases[2];
+    } else {
+        for (std::size_t i = 0; i < 3; ++i)
+            tva[i] = bases[i] * v.tauxTva[i] * 0.01;
+        s.ht = (bases[0] + bases[1]) + bases[2];
+        s.ttc = bases[0] + bases[1] + bases[2] + tva[0] + tva[1] + tva[2];
+    }
+    s.tva = (tva[0] + tva[1]) + tva[2];
+    return s;
 }
 
 } // namespace
@@ -60,43 +95,40 @@ QString titreMontant(bool modeTTC) {
     return modeTTC ? QStringLiteral("Montant TTC") : QStringLiteral("Montant H.T.");
 }
 
-Totaux Calculef(std::vector<LigneDocument>& lignes, bool modeTTC, const Reglages& reglages,
-                const MesureTexte& mesure) {
+Sommes sommesDocument(const std::vector<LigneDocument>& lignes, bool modeTTC, const ValeursIni& v) {
+    return sommesDesBases(bases(lignes, [](const LigneDocument&, const LigneLue&) {}), modeTTC, v);
+}
+
+Totaux totauxDe(const Sommes& s, const Reglages& reglages) {
     const QString& format = reglages.formatMontant;
     const ValeursIni& v = reglages.ini;
-    std::array<double, 3> bases{};
-    for (LigneDocument& cellules : lignes) {
-        if (cellules[colonne::Quantite].trimmed().isEmpty())
-            continue;
-        const Ligne l = calculeLigne(cellules, format, mesure);
-        if (l.code > 0)
-            bases[std::size_t(l.code - 1)] += l.montant;
-    }
-    std::array<double, 3> tva{};
-    double ht = 0;
-    double ttc = 0;
-    if (modeTTC) {
-        for (std::size_t i = 0; i < 3; ++i)
-            tva[i] = bases[i] - bases[i] / (v.tauxTva[i] * 0.01 + 1);
-        ht = bases[0] + bases[1] + bases[2] - tva[0] - tva[1] - tva[2];
-        ttc = bases[0] + bases[1] + bases[2];
-    } else {
-        for (std::size_t i = 0; i < 3; ++i)
-            tva[i] = bases[i] * v.tauxTva[i] * 0.01;
-        ht = (bases[0] + bases[1]) + bases[2];
-        ttc = bases[0] + bases[1] + bases[2] + tva[0] + tva[1] + tva[2];
-    }
     Totaux t;
-    t.ht = formateMontant(ht, format);
-    t.tva = formateMontant((tva[0] + tva[1]) + tva[2], format);
-    t.ttc = formateMontant(ttc, format);
+    t.ht = formateMontant(s.ht, format);
+    t.tva = formateMontant(s.tva, format);
+    t.ttc = formateMontant(s.ttc, format);
     metLegendes(t, v);
     if (v.modeDevise == 1)
-        t.converti = formateMontant(ttc * v.tauxEuro, format);
+        t.converti = formateMontant(s.ttc * v.tauxEuro, format);
     // Francs: a rate of zero gives no converted amount rather than a division by zero.
     else if (v.modeDevise != 2 && v.tauxEuro != 0)
-        t.converti = formateMontant(ttc / v.tauxEuro, format);
+        t.converti = formateMontant(s.ttc / v.tauxEuro, format);
     return t;
+}
+
+Totaux Calculef(std::vector<LigneDocument>& lignes, bool modeTTC, const Reglages& reglages,
+                const MesureTexte& mesure) {
+    namespace C = colonne;
+    const QString& format = reglages.formatMontant;
+    const std::array<double, 3> b = bases(lignes, [&](LigneDocument& cellules, const LigneLue& l) {
+        if (l.prixLu) {
+            cellules[C::Prix] = Rset(formateMontant(l.prix, format), kLargeurMontant, mesure);
+            cellules[C::Quantite] = Rset(cellules[C::Quantite].trimmed(), kLargeurQuantite, mesure);
+            if (cellules[C::Tva].isEmpty())
+                cellules[C::Tva] = QStringLiteral("1");
+        }
+        cellules[C::Montant] = Rset(formateMontant(l.montant, format), kLargeurMontant, mesure);
+    });
+    return totauxDe(sommesDesBases(b, modeTTC, reglages.ini), reglages);
 }
 
 void metLegendes(Totaux& totaux, const ValeursIni& v) {

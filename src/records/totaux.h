@@ -29,6 +29,19 @@ struct Totaux {
 // The title of the amount column in each price mode.
 QString titreMontant(bool modeTTC);
 
+// A document's totals as numbers, before they are shown: before tax, the VAT and including tax,
+// in the document's currency.
+struct Sommes {
+    double ht = 0;
+    double tva = 0;
+    double ttc = 0;
+};
+
+// The totals of lines as Calculef computes them, read from the cells without rewriting them.
+Sommes sommesDocument(const std::vector<LigneDocument>& lignes, bool modeTTC, const ValeursIni& v);
+// The totals as they are shown, with the converted amount and the captions.
+Totaux totauxDe(const Sommes& sommes, const Reglages& reglages);
+
 // Computes the line amounts and the totals of a document whose prices exclude tax, or include
 // it. Each line with a quantity has its quantity, price and amount cells rewritten (formatted
 // and right-aligned) and an empty VAT code set to 1; the first number of a line that cannot be

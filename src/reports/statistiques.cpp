@@ -60,7 +60,7 @@ Tableau StatsArt(const JeuDocuments& jeu, const Reglages& reglages) {
                 const QString code = l[colonne::Ref].trimmed();
                 if (code.isEmpty())
                     continue;
-                if (const std::optional<double> q = litNombre(l[colonne::Quantite].trimmed()))
+                if (const std::optional<double> q = litNombre(l[colonne::Quantite]))
                     groupes[code] += *q;
             }
         },

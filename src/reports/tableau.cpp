@@ -3,30 +3,25 @@
 #include "records/parcours.h"
 #include "sales/pagefactures.h"
 
-#include <limits>
-
 namespace zel {
-namespace {
-
-// The totals are read as numbers: their texts are not aligned for a column.
-struct SansAlignement : MesureTexte {
-    int largeur(const QString&) const override { return std::numeric_limits<int>::max(); }
-};
-
-} // namespace
-
 void chaqueDocument(const JeuDocuments& jeu, const Reglages& reglages,
                     const std::function<void(const DocumentCalcule&)>& action, Totalise totalise) {
-    static const SansAlignement sansAlignement;
     const DispositionDocument disposition = dispositionFactures();
     const Blocs& store = jeu.store(Sorte::Factures);
+    // One model read into again and again: its cells keep their room from one document to the
+    // next.
+    DocumentCalcule dc;
     for (int n = 0; n < jeu.compte(Sorte::Factures); ++n) {
-        DocumentCalcule dc;
-        dc.document.genre = disposition.genres.front();
-        if (!litBloc(store, n, disposition, dc.document))
+        Document& d = dc.document;
+        d.numero.clear();
+        d.date = QDate();
+        d.conditions.clear();
+        d.genre = disposition.genres.front();
+        d.notes.clear();
+        if (!litBloc(store, n, disposition, d))
             continue;
         if (totalise == Totalise::Oui)
-            dc.totaux = Calculef(dc.document.lignes, dc.document.ttc, reglages, sansAlignement);
+            dc.totaux = totauxDe(sommesDocument(d.lignes, d.ttc, reglages.ini), reglages);
         action(dc);
     }
 }

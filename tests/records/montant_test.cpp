@@ -53,6 +53,23 @@ TEST(Montant, ComputedValuesAreRoundedAsTheyAreWritten) {
     EXPECT_EQ(formateMontant(1e-7, u"#"), s(""));
 }
 
+TEST(Montant, NumbersAreReadByTheAmountRules) {
+    const struct {
+        const char* texte;
+        std::optional<double> attendu;
+    } cas[] = {
+        {"12,5", 12.5}, {"  -3,25 ", -3.25}, {"+4", 4.0},   {",5", 0.5}, {"-,5", -0.5},
+        {"7,", 7.0},    {"007", 7.0},        {"0,1", 0.1},  {"", {}},    {",", {}},
+        {"-", {}},      {"1.5", {}},         {"1,2,3", {}}, {"1e5", {}}, {"1 2", {}},
+        {"++1", {}},    {"\xd9\xa3", {}},    {"0x10", {}},
+    };
+    for (const auto& c : cas)
+        EXPECT_EQ(zel::litNombre(s(c.texte)), c.attendu) << c.texte;
+    // Past what a double holds, nothing; a very long amount is read whole.
+    EXPECT_FALSE(zel::litNombre(QString(400, u'9')));
+    EXPECT_EQ(zel::litNombre(u'1' + QString(300, u'0') + u',' + QString(300, u'0')), 1e300);
+}
+
 TEST(Montant, TextsThatAreNotAmountsAreRefusedNamingTheField) {
     for (const char* t : {"1,2,3", "12a", ",", "-", "1.5", "1 2", "++1"})
         EXPECT_FALSE(litMontant(s(t))) << t;

@@ -236,3 +236,31 @@ TEST(Journal, TheExportWritesOneLinePerRowShownOrNothingWhenCancelled) {
               QByteArray("VT\t05/03/2001\t411000\tFacture 1\t119,60\t\r\n"
                          "VT\t05/03/2001\t707000\tFacture 1\t\t100,00\r\n"));
 }
+
+TEST(Statistiques, ADocumentReadAfterALongerOneTakesNothingOfIt) {
+    test::Montage m;
+    QStringList fct =
+        factures({{"202612001",
+                   "01/12/2026",
+                   "1",
+                   "Avoir     ",
+                   {ligne("A", "1", "1"), ligne("B", "2", "1"), ligne("C", "3", "1")}},
+                  {"202612002", "02/12/2026", "1", "", {ligne("A", "5", "1")}}});
+    m.charge(client(0, "1", ""), {}, {}, fct);
+    EXPECT_EQ(
+        StatsArt(m.jeu, m.reglages).rangees,
+        rangees({{s("A"), {}, {}, s("6")}, {s("B"), {}, {}, s("2")}, {s("C"), {}, {}, s("3")}}));
+    // The second document stores no kind: it is an invoice, not the credit note read before.
+    const Journal j = journal(m.jeu, m.reglages, QDate(2026, 12, 7));
+    ASSERT_EQ(j.ecritures.size(), 6u);
+    EXPECT_EQ(j.ecritures[3].compte, s("411000"));
+    EXPECT_EQ(j.ecritures[3].debit, s("5,98"));
+}
+
+TEST(Documents, DatesAreReadAsTheGeneralReaderReadsThem) {
+    for (const char* t : {"07/12/2026", "29/02/2024", "29/02/2026", "31/04/2026", "00/12/2026",
+                          "07/13/2026", "07/12/0000", "7/12/2026", "07-12-2026", "07/12/26",
+                          " 07/12/2026", "07/12/2026 ", "", "0a/12/2026", "01/01/0001"}) {
+        EXPECT_EQ(litDate(s(t)), QDate::fromString(s(t), s("dd/MM/yyyy"))) << t;
+    }
+}
