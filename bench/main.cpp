@@ -392,14 +392,15 @@ std::pair<double, double> mesureRtf(int paragraphes) {
 // The four statistics and the journal, each reading every document from its block.
 std::array<double, 5> mesureStatistiques(const JeuDocuments& jeu) {
     const Reglages reglages;
+    test::DialoguesFactices dialogues;
     std::size_t rangees = 0;
     std::array<double, 5> f{};
     std::size_t i = 0;
-    for (Tableau (*calcul)(const JeuDocuments&, const Reglages&) :
-         {&StatsArt, &StatsVentes, &StatsCli, &StatsRepresentant})
-        f[i++] = mesure([&] { rangees += calcul(jeu, reglages).rangees.size(); }, 3);
-    f[4] =
-        mesure([&] { rangees += journal(jeu, reglages, QDate(2026, 12, 6)).ecritures.size(); }, 3);
+    for (Statistique calcul : {&StatsArt, &StatsVentes, &StatsCli, &StatsRepresentant})
+        f[i++] = mesure([&] { rangees += calcul(jeu, reglages, dialogues).rangees.size(); }, 3);
+    f[4] = mesure(
+        [&] { rangees += journal(jeu, reglages, dialogues, QDate(2026, 12, 6)).ecritures.size(); },
+        3);
     if (rangees == 0)
         qFatal("Statistiques");
     return f;

@@ -163,15 +163,16 @@ Resultat executeRapport(const LigneCommande& ligne, const Reglages& reglages, QT
     JeuDocuments jeu;
     if (Resultat r = jeu.Charge(ligne.fichierClients); !r)
         return r;
+    DialoguesConsole console;
     if (ligne.action == LigneCommande::Action::Journal)
         return fichier::ecrire(
-            ligne.sortie, lignesExport(journal(jeu, reglages, QDate::currentDate()).ecritures));
-    using Calcul = Tableau (*)(const JeuDocuments&, const Reglages&);
-    const Calcul calcul = ligne.statistique == u"articles"  ? &StatsArt
-                          : ligne.statistique == u"ventes"  ? &StatsVentes
-                          : ligne.statistique == u"clients" ? &StatsCli
-                                                            : &StatsRepresentant;
-    for (const QStringList& rangee : calcul(jeu, reglages).rangees)
+            ligne.sortie,
+            lignesExport(journal(jeu, reglages, console, QDate::currentDate()).ecritures));
+    const Statistique calcul = ligne.statistique == u"articles"  ? &StatsArt
+                               : ligne.statistique == u"ventes"  ? &StatsVentes
+                               : ligne.statistique == u"clients" ? &StatsCli
+                                                                 : &StatsRepresentant;
+    for (const QStringList& rangee : calcul(jeu, reglages, console).rangees)
         sortie << rangee.join(u'\t') << '\n';
     return Resultat::succes();
 }

@@ -26,12 +26,13 @@ QString compteVentes(const JeuDocuments& jeu) {
     return QStringLiteral("707000");
 }
 
-Journal journal(const JeuDocuments& jeu, const Reglages& reglages, const QDate& aujourdhui) {
+Journal journal(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues,
+                const QDate& aujourdhui) {
     const QString ventes = compteVentes(jeu);
     const QHash<QString, QString> comptesClients =
         champParCode(jeu.store(Sorte::Clients), ligneClient::CompteClient);
     Journal j;
-    chaqueDocument(jeu, reglages, [&](const DocumentCalcule& dc) {
+    chaqueDocument(jeu, reglages, dialogues, [&](const DocumentCalcule& dc) {
         const Document& d = dc.document;
         if (estDevis(d) || !(estAvoir(d) || d.genre.startsWith(u'F')))
             return;

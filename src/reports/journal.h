@@ -33,7 +33,8 @@ QString compteVentes(const JeuDocuments& jeu);
 // including tax and credits the sales account with the amount before tax and "445700" with the
 // VAT; a credit note reverses the same accounts (debits sales and "445700", credits the
 // client). Quotes give no line.
-Journal journal(const JeuDocuments& jeu, const Reglages& reglages, const QDate& aujourdhui);
+Journal journal(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues,
+                const QDate& aujourdhui);
 
 // The lines dated from `du` to `au` included, in the journal's order.
 std::vector<Ecriture> entre(const std::vector<Ecriture>& ecritures, const QDate& du,

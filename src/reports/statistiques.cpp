@@ -48,10 +48,10 @@ QString moisEnLettres(const QDate& date) {
            QString::number(date.year());
 }
 
-Tableau StatsArt(const JeuDocuments& jeu, const Reglages& reglages) {
+Tableau StatsArt(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues) {
     Groupes<double> groupes;
     chaqueDocument(
-        jeu, reglages,
+        jeu, reglages, dialogues,
         [&](const DocumentCalcule& dc) {
             if (estDevis(dc.document))
                 return;
@@ -82,13 +82,13 @@ Tableau StatsArt(const JeuDocuments& jeu, const Reglages& reglages) {
     return t;
 }
 
-Tableau StatsVentes(const JeuDocuments& jeu, const Reglages& reglages) {
+Tableau StatsVentes(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues) {
     struct Sommes {
         double ht = 0;
         double ttc = 0;
     };
     Groupes<Sommes> groupes;
-    chaqueDocument(jeu, reglages, [&](const DocumentCalcule& dc) {
+    chaqueDocument(jeu, reglages, dialogues, [&](const DocumentCalcule& dc) {
         if (estDevis(dc.document))
             return;
         Sommes& s = groupes[moisEnLettres(dc.document.date)];
@@ -108,13 +108,13 @@ Tableau StatsVentes(const JeuDocuments& jeu, const Reglages& reglages) {
     return t;
 }
 
-Tableau StatsCli(const JeuDocuments& jeu, const Reglages& reglages) {
+Tableau StatsCli(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues) {
     struct Client {
         QString nom;
         double ht = 0;
     };
     Groupes<Client> groupes;
-    chaqueDocument(jeu, reglages, [&](const DocumentCalcule& dc) {
+    chaqueDocument(jeu, reglages, dialogues, [&](const DocumentCalcule& dc) {
         if (estDevis(dc.document))
             return;
         Client& c = groupes[dc.document.tiers];
@@ -134,11 +134,11 @@ Tableau StatsCli(const JeuDocuments& jeu, const Reglages& reglages) {
     return t;
 }
 
-Tableau StatsRepresentant(const JeuDocuments& jeu, const Reglages& reglages) {
+Tableau StatsRepresentant(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues) {
     const QHash<QString, QString> representants =
         champParCode(jeu.store(Sorte::Clients), ligneClient::Representant);
     Groupes<double> groupes;
-    chaqueDocument(jeu, reglages, [&](const DocumentCalcule& dc) {
+    chaqueDocument(jeu, reglages, dialogues, [&](const DocumentCalcule& dc) {
         if (estDevis(dc.document))
             return;
         const QString representant = representants.value(dc.document.tiers);

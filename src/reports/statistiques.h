@@ -8,18 +8,20 @@ namespace zel {
 // set (quotes are no sales). Groups match their key exactly; sums are numbers, written with
 // the amount format, or as a plain number for quantities, only in the table.
 
+using Statistique = Tableau (*)(const JeuDocuments&, const Reglages&, Dialogues&);
+
 // Quantities sold per article code, with the article's designation and family; sorted by code,
 // letter case ignored.
-Tableau StatsArt(const JeuDocuments& jeu, const Reglages& reglages);
+Tableau StatsArt(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues);
 // Turnover before tax and including tax per month of the document date, in order of first
 // appearance.
-Tableau StatsVentes(const JeuDocuments& jeu, const Reglages& reglages);
+Tableau StatsVentes(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues);
 // Turnover before tax per client code, with the name of the last document read; sorted by code,
 // letter case ignored.
-Tableau StatsCli(const JeuDocuments& jeu, const Reglages& reglages);
+Tableau StatsCli(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues);
 // Turnover before tax per representative of the document's client; a client without a card or
 // without a representative counts nowhere. Sorted by name, letter case ignored.
-Tableau StatsRepresentant(const JeuDocuments& jeu, const Reglages& reglages);
+Tableau StatsRepresentant(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues);
 
 // "Décembre 2026": the month in French, whatever the system's language.
 QString moisEnLettres(const QDate& date);

@@ -4,14 +4,38 @@
 #include "sales/pagefactures.h"
 
 namespace zel {
-void chaqueDocument(const JeuDocuments& jeu, const Reglages& reglages,
+namespace {
+
+// The hourglass and the status panel for the life of a run, emptied however it ends.
+class Avancement {
+public:
+    explicit Avancement(Dialogues& dialogues) : m_dialogues(dialogues), m_sablier(dialogues) {}
+    ~Avancement() { m_dialogues.progression(QString()); }
+    Avancement(const Avancement&) = delete;
+    Avancement& operator=(const Avancement&) = delete;
+
+    void document(int n) {
+        if (n % 1000 == 0)
+            m_dialogues.progression(QStringLiteral("Facture %1").arg(n));
+    }
+
+private:
+    Dialogues& m_dialogues;
+    const Sablier m_sablier;
+};
+
+} // namespace
+
+void chaqueDocument(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues,
                     const std::function<void(const DocumentCalcule&)>& action, Totalise totalise) {
+    Avancement avancement(dialogues);
     const DispositionDocument disposition = dispositionFactures();
     const Blocs& store = jeu.store(Sorte::Factures);
     // One model read into again and again: its cells keep their room from one document to the
     // next.
     DocumentCalcule dc;
     for (int n = 0; n < jeu.compte(Sorte::Factures); ++n) {
+        avancement.document(n);
         Document& d = dc.document;
         d.numero.clear();
         d.date = QDate();

@@ -5,7 +5,6 @@
 #include "clients/impressionclients.h"
 #include "records/impressiondocument.h"
 #include "records/impressionliste.h"
-#include "reports/statistiques.h"
 #include "stock/impressionstock.h"
 #include "ui/dialoguesqt.h"
 #include "ui/fenetresinfo.h"
@@ -568,17 +567,17 @@ void TMainForm::declenche(Operation operation, Cible origine) {
         break;
     case Operation::Journal:
         m_fenetre->factures().Ecrit();
-        ouvre<TCompta>(journal(m_jeu, m_reglages, QDate::currentDate()), m_impression, m_dialogues,
-                       this);
+        ouvre<TCompta>(journal(m_jeu, m_reglages, m_dialogues, QDate::currentDate()), m_impression,
+                       m_dialogues, this);
         break;
     }
     synchronise();
 }
 
-void TMainForm::statistiques(Tableau (*calcul)(const JeuDocuments&, const Reglages&)) {
+void TMainForm::statistiques(Statistique calcul) {
     // The invoice being typed counts as it was last written; the page is left as it is.
     m_fenetre->factures().Ecrit();
-    ouvre<TTableau>(calcul(m_jeu, m_reglages), m_impression, this);
+    ouvre<TTableau>(calcul(m_jeu, m_reglages, m_dialogues), m_impression, this);
 }
 
 void TMainForm::imprimeDocument(Sorte sorte) {

@@ -4,7 +4,7 @@
 #include "app/fenetrefiche.h"
 #include "app/menus.h"
 #include "records/reglages.h"
-#include "reports/tableau.h"
+#include "reports/statistiques.h"
 #include "store/jeudocuments.h"
 #include "ui/impression.h"
 
@@ -83,7 +83,7 @@ private:
     void imprimeListe(PageCarte& page, const QString& titre, ImpressionListe impression);
     void indisponible();
     // A statistic computed and shown in its window.
-    void statistiques(Tableau (*calcul)(const JeuDocuments&, const Reglages&));
+    void statistiques(Statistique calcul);
     void dimensionnePanneau();
 
     QString m_dossier;

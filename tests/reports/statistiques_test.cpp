@@ -84,11 +84,15 @@ TEST(Statistiques, ArticlesMatchTheirCodeExactlyAndLeaveQuotesOut) {
                         "1",
                         "Avoir     ",
                         {ligne("abc", "1,5", "1"), ligne("ABC", "-1", "1")}}}));
-    const Tableau t = StatsArt(m.jeu, m.reglages);
+    const Tableau t = StatsArt(m.jeu, m.reglages, m.dialogues);
     EXPECT_EQ(t.rangees, rangees({{s("abc"), QString(), QString(), s("1,5")},
                                   {s("ABC"), s("Vis"), s("Quincaillerie"), s("2")},
                                   {s("ABCD"), s("Boulon"), s("Quinc."), s("2")}}));
     EXPECT_EQ(t.legende, s("Statistiques articles"));
+    // The hourglass and the status panel while it runs, both gone at the end.
+    EXPECT_EQ(m.dialogues.progressions, QStringList({s("Facture 0"), QString()}));
+    EXPECT_EQ(m.dialogues.sabliers, 0);
+    EXPECT_EQ(m.dialogues.sabliersMaxi, 1);
 }
 
 TEST(Statistiques, MonthsAddNumbersAndWriteThemWithTheAmountFormat) {
@@ -112,7 +116,7 @@ TEST(Statistiques, MonthsAddNumbersAndWriteThemWithTheAmountFormat) {
                            {"202612002", "31/12/2026", "1", "Facture", {ligne("A", "1", "50,5")}},
                            {"202612003", "15/12/2026", "1", "Devis    ", {ligne("A", "9", "9")}}}));
         m.reglages.formatMontant = s(c.format);
-        EXPECT_EQ(StatsVentes(m.jeu, m.reglages).rangees, c.attendu) << c.format;
+        EXPECT_EQ(StatsVentes(m.jeu, m.reglages, m.dialogues).rangees, c.attendu) << c.format;
     }
 }
 
@@ -132,11 +136,12 @@ TEST(Statistiques, ClientsAndRepresentativesMatchExactlyAndTheInvoicePageIsLeftA
     page.document().tiers = s("en cours");
     const int courant = page.courant();
 
-    EXPECT_EQ(StatsCli(m.jeu, m.reglages).rangees, rangees({{s("12"), s("Dupont SA"), s("21,00")},
-                                                            {s("12345"), s("Durand"), s("10,00")},
-                                                            {s("7"), s("Martin"), s("40,00")},
-                                                            {s("99"), QString(), s("5,00")}}));
-    EXPECT_EQ(StatsRepresentant(m.jeu, m.reglages).rangees,
+    EXPECT_EQ(StatsCli(m.jeu, m.reglages, m.dialogues).rangees,
+              rangees({{s("12"), s("Dupont SA"), s("21,00")},
+                       {s("12345"), s("Durand"), s("10,00")},
+                       {s("7"), s("Martin"), s("40,00")},
+                       {s("99"), QString(), s("5,00")}}));
+    EXPECT_EQ(StatsRepresentant(m.jeu, m.reglages, m.dialogues).rangees,
               rangees({{s("Jean"), s("21,00")}, {s("Jean-Pierre"), s("10,00")}}));
     EXPECT_EQ(page.document().tiers, s("en cours"));
     EXPECT_EQ(page.courant(), courant);
@@ -151,7 +156,7 @@ TEST(Journal, EachDocumentBalancesOnItsOwnClientAccountInThePrimaryCurrency) {
                            {"200102001", "01/02/2001", "2", "Avoir     ", {ligne("A", "1", "10")}},
                            {"200103002", "06/03/2001", "1", "Devis    ", {ligne("A", "1", "5")}}}));
         m.reglages.ini.modeDevise = devise;
-        const Journal j = journal(m.jeu, m.reglages, QDate(2026, 12, 6));
+        const Journal j = journal(m.jeu, m.reglages, m.dialogues, QDate(2026, 12, 6));
         EXPECT_EQ(tableauJournal(j.ecritures).rangees,
                   rangees({{s("VT"), s("05/03/2001"), s("411DUP"), s("Facture 200103001"),
                             s("119,60"), QString()},
@@ -182,7 +187,7 @@ TEST(Journal, AnEmptySetGivesNoLineAndTodayForItsRange) {
     test::Montage m;
     m.charge(client(0, "1", ""), {}, {},
              factures({{"202612001", "01/12/2026", "1", "Devis    ", {ligne("A", "1", "5")}}}));
-    const Journal j = journal(m.jeu, m.reglages, QDate(2026, 12, 6));
+    const Journal j = journal(m.jeu, m.reglages, m.dialogues, QDate(2026, 12, 6));
     EXPECT_TRUE(j.ecritures.empty());
     EXPECT_EQ(j.du, QDate(2026, 12, 6));
     EXPECT_EQ(j.au, QDate(2026, 12, 6));
@@ -248,10 +253,10 @@ TEST(Statistiques, ADocumentReadAfterALongerOneTakesNothingOfIt) {
                   {"202612002", "02/12/2026", "1", "", {ligne("A", "5", "1")}}});
     m.charge(client(0, "1", ""), {}, {}, fct);
     EXPECT_EQ(
-        StatsArt(m.jeu, m.reglages).rangees,
+        StatsArt(m.jeu, m.reglages, m.dialogues).rangees,
         rangees({{s("A"), {}, {}, s("6")}, {s("B"), {}, {}, s("2")}, {s("C"), {}, {}, s("3")}}));
     // The second document stores no kind: it is an invoice, not the credit note read before.
-    const Journal j = journal(m.jeu, m.reglages, QDate(2026, 12, 7));
+    const Journal j = journal(m.jeu, m.reglages, m.dialogues, QDate(2026, 12, 7));
     ASSERT_EQ(j.ecritures.size(), 6u);
     EXPECT_EQ(j.ecritures[3].compte, s("411000"));
     EXPECT_EQ(j.ecritures[3].debit, s("5,98"));

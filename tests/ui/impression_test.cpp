@@ -294,7 +294,7 @@ TEST(Impression, AStatisticsTablePrintedToPdfHoldsItsTitlesAndRows) {
              {s("<BLOC0000>"), s("NUMF202612001"), s("06/12/2026"), s("10001"), s(""), s("Facture"),
               s("Dupont SA"), s(""), s(""), s(""), s("TTCN"), s("N"),
               s("FACTR1\tArticle\t2\t10\t\t\t1"), s("</BLOC0000>")});
-    const Tableau t = StatsVentes(m.jeu, m.reglages);
+    const Tableau t = StatsVentes(m.jeu, m.reglages, m.dialogues);
     const QString pdf = m.dossier.chemin(s("stats.pdf"));
     ASSERT_TRUE(ui::Impression::imprimePdf(
         pdf, [&](Canevas& c) { imprimeGrille(c, t, QDate(2026, 12, 6)); }));
