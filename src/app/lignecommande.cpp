@@ -1,9 +1,11 @@
 #include "app/lignecommande.h"
 
+#include "reports/fec.h"
 #include "reports/journal.h"
 #include "reports/statistiques.h"
 #include "store/fichiertexte.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -46,6 +48,15 @@ LigneCommande LigneCommande::analyse(const QStringList& arguments) {
         l.action = Action::Journal;
         l.fichierClients = arguments[1];
         l.sortie = arguments[2];
+    } else if (premier == u"--fec") {
+        if (arguments.size() != 3 && arguments.size() != 4)
+            return erreurLigne(QStringLiteral("--fec attend le fichier clients, le dossier où "
+                                              "écrire le fichier des écritures et, s'il n'est pas "
+                                              "dans les réglages, le numéro SIREN."));
+        l.action = Action::Fec;
+        l.fichierClients = arguments[1];
+        l.sortie = arguments[2];
+        l.siren = arguments.value(3);
     } else if (premier == u"--statistiques") {
         if (arguments.size() != 3 || !statistiques.contains(arguments[1]))
             return erreurLigne(QStringLiteral("--statistiques attend articles, ventes, clients ou "
@@ -72,6 +83,10 @@ QString LigneCommande::aide() {
         "        le jeu de documents est lu sans être modifié.\n"
         "  --journal <fichier clients> <sortie.txt>\n"
         "        écrit tout le journal des ventes en texte séparé par des tabulations.\n"
+        "  --fec <fichier clients> <dossier> [SIREN]\n"
+        "        écrit le journal au format du fichier des écritures comptables dans le\n"
+        "        dossier, sous le nom SIREN, FEC et la date de clôture ; le SIREN est celui\n"
+        "        des réglages quand il n'est pas donné.\n"
         "  --statistiques articles|ventes|clients|representants <fichier clients>\n"
         "        écrit la statistique demandée sur la sortie standard, une ligne par rangée.\n"
         "  --help\n"
@@ -156,6 +171,32 @@ Resultat litDocumentSeul(const QString& fichierClients, const QString& cle, JeuD
     return Resultat::succes();
 }
 
+namespace {
+
+// The FEC file of the whole journal, in the folder asked, its name written on the output.
+Resultat ecritFec(const LigneCommande& ligne, const Reglages& reglages, const JeuDocuments& jeu,
+                  Dialogues& console, QTextStream& sortie) {
+    const std::optional<QString> siren =
+        litSiren(ligne.siren.isEmpty() ? reglages.ini.siren : ligne.siren);
+    if (!siren)
+        return Resultat::echec(
+            ligne.siren.isEmpty()
+                ? QStringLiteral("Le numéro SIREN de l'entreprise n'est pas dans les réglages : "
+                                 "donnez-le après le dossier.")
+                : QStringLiteral("« %1 » n'est pas un numéro SIREN : il compte 9 chiffres.")
+                      .arg(ligne.siren));
+    if (!QFileInfo(ligne.sortie).isDir())
+        return Resultat::echec(QStringLiteral("Le dossier n'existe pas :\n%1").arg(ligne.sortie));
+    const Journal j = journal(jeu, reglages, console, QDate::currentDate());
+    const QString chemin = QDir(ligne.sortie).filePath(nomFec(*siren, j.au));
+    if (Resultat r = fichier::ecrire(chemin, lignesFec(entre(j.ecritures, j.du, j.au))); !r)
+        return r;
+    sortie << chemin << '\n';
+    return Resultat::succes();
+}
+
+} // namespace
+
 Resultat executeRapport(const LigneCommande& ligne, const Reglages& reglages, QTextStream& sortie) {
     if (!QFileInfo::exists(ligne.fichierClients))
         return Resultat::echec(
@@ -168,12 +209,14 @@ Resultat executeRapport(const LigneCommande& ligne, const Reglages& reglages, QT
         return fichier::ecrire(
             ligne.sortie,
             lignesExport(journal(jeu, reglages, console, QDate::currentDate()).ecritures));
+    if (ligne.action == LigneCommande::Action::Fec)
+        return ecritFec(ligne, reglages, jeu, console, sortie);
     const Statistique calcul = ligne.statistique == u"articles"  ? &StatsArt
                                : ligne.statistique == u"ventes"  ? &StatsVentes
                                : ligne.statistique == u"clients" ? &StatsCli
                                                                  : &StatsRepresentant;
     for (const QStringList& rangee : calcul(jeu, reglages, console).rangees)
-        sortie << rangee.join(u'\t') << '\n';
+        sortie << ligneTabulee(rangee) << '\n';
     return Resultat::succes();
 }
 

@@ -9,13 +9,15 @@ namespace zel {
 
 // What the program is asked to do from its command line.
 struct LigneCommande {
-    enum class Action { Fenetre, Aide, Pdf, Journal, Statistiques, Erreur };
+    enum class Action { Fenetre, Aide, Pdf, Journal, Fec, Statistiques, Erreur };
     Action action = Action::Fenetre;
     QString fichierClients;
     QString document; // kind letter and number: F202612001
     QString sortie;
     // "articles", "ventes", "clients" or "representants".
     QString statistique;
+    // The SIREN given for the FEC file, or none: the settings' one.
+    QString siren;
     QString erreur;
 
     // The arguments after the program's name.
@@ -53,6 +55,7 @@ Resultat litDocumentSeul(const QString& fichierClients, const QString& cle, JeuD
                          FenetreFiche& fenetre);
 
 // --journal: the whole journal written to the output file as the journal window exports it;
+// --fec: the whole journal as the FEC file in the folder given, its path written to `sortie`;
 // --statistiques: the table asked written to `sortie`, one row a line, cells joined by TAB. The
 // set is only read.
 Resultat executeRapport(const LigneCommande& ligne, const Reglages& reglages, QTextStream& sortie);

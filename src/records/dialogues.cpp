@@ -32,6 +32,9 @@ DefinitionSaisie definition(Saisie s) {
     case Saisie::ChercheCommande:
         return {QStringLiteral("Chercher Commande"), QStringLiteral("Numéro de commande"), false,
                 false};
+    case Saisie::Siren:
+        return {QStringLiteral("Fichier des écritures comptables"),
+                QStringLiteral("SIREN de l'entreprise (9 chiffres)"), true, false};
     case Saisie::FournisseurArticle:
         return {QStringLiteral("Fournisseur d'articles"), QStringLiteral("Founisseur"), false,
                 false};

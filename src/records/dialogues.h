@@ -22,7 +22,8 @@ enum class Saisie {
     ClientFactures,
     ChercheFacture,
     FournisseurCommandes,
-    ChercheCommande
+    ChercheCommande,
+    Siren
 };
 
 // What such a dialog shows and lets through: its title, the label of its one field, whether the

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 #include <cmath>
 #include <cstdio>
 
@@ -103,6 +105,11 @@ public:
             valeur = defaut;
         }
         return lu;
+    }
+    // A line older files do not have: nothing is told when it is missing.
+    void facultatif(QString& valeur) {
+        if (m_position < m_lignes.size())
+            valeur = m_lignes[m_position++];
     }
     bool entier(int& valeur, int minimum, int maximum, int defaut) {
         return borne(entier(valeur), valeur, minimum, maximum, defaut);
@@ -209,18 +216,23 @@ Resultat Reglages::litIni(const QStringList& lignes) {
     const auto tva = [&r](double& taux, double defaut) {
         return r.borne(r.tva(taux), taux, -99.99, 1000.0, defaut);
     };
-    (void)(r.borne(r.reel(v.tauxEuro), v.tauxEuro, 0.0, 1e6, d.tauxEuro) && r.reserve(v.reserve2) &&
-           r.texte(v.dernierDocument) && r.entier(v.ouvertureAuto, 0, 1, d.ouvertureAuto) &&
-           r.entier(v.miseEnPage) &&
-           r.entier(v.orientationEnveloppe, 0, 1, d.orientationEnveloppe) &&
-           r.entier(v.decalageGuide, 0, 300, d.decalageGuide) && r.reserve(v.reserves8a11[0]) &&
-           r.reserve(v.reserves8a11[1]) && r.reserve(v.reserves8a11[2]) &&
-           r.reserve(v.reserves8a11[3]) &&
-           r.entier(v.modeSelectionClient, 0, 5, d.modeSelectionClient) &&
-           r.texte(v.cleCodePostal) && r.texte(v.cleVille) && tva(v.tauxTva[0], d.tauxTva[0]) &&
-           tva(v.tauxTva[1], d.tauxTva[1]) && tva(v.tauxTva[2], d.tauxTva[2]) &&
-           r.entier(v.modeDevise, 0, 2, d.modeDevise) && r.entier(v.decimales, 0, 9, d.decimales) &&
-           r.texte(v.nomDevise));
+    const bool complet =
+        (r.borne(r.reel(v.tauxEuro), v.tauxEuro, 0.0, 1e6, d.tauxEuro) && r.reserve(v.reserve2) &&
+         r.texte(v.dernierDocument) && r.entier(v.ouvertureAuto, 0, 1, d.ouvertureAuto) &&
+         r.entier(v.miseEnPage) && r.entier(v.orientationEnveloppe, 0, 1, d.orientationEnveloppe) &&
+         r.entier(v.decalageGuide, 0, 300, d.decalageGuide) && r.reserve(v.reserves8a11[0]) &&
+         r.reserve(v.reserves8a11[1]) && r.reserve(v.reserves8a11[2]) &&
+         r.reserve(v.reserves8a11[3]) &&
+         r.entier(v.modeSelectionClient, 0, 5, d.modeSelectionClient) && r.texte(v.cleCodePostal) &&
+         r.texte(v.cleVille) && tva(v.tauxTva[0], d.tauxTva[0]) &&
+         tva(v.tauxTva[1], d.tauxTva[1]) && tva(v.tauxTva[2], d.tauxTva[2]) &&
+         r.entier(v.modeDevise, 0, 2, d.modeDevise) && r.entier(v.decimales, 0, 9, d.decimales) &&
+         r.texte(v.nomDevise));
+    if (complet) {
+        r.facultatif(v.siren);
+        // A SIREN that is not one is asked again when it is needed.
+        v.siren = litSiren(v.siren).value_or(QString());
+    }
     if (const auto format = formatPourDecimales(v.decimales))
         formatMontant = *format;
     if (v.ouvertureAuto != 1)
@@ -231,26 +243,38 @@ Resultat Reglages::litIni(const QStringList& lignes) {
 QStringList Reglages::lignesIni(const QString& document) const {
     const ValeursIni& v = ini;
     const auto n = [](int i) { return QString::number(i); };
-    return {formateReel(v.tauxEuro),
-            v.reserve2,
-            document,
-            n(v.ouvertureAuto),
-            n(v.miseEnPage),
-            n(v.orientationEnveloppe),
-            n(v.decalageGuide),
-            v.reserves8a11[0],
-            v.reserves8a11[1],
-            v.reserves8a11[2],
-            v.reserves8a11[3],
-            n(v.modeSelectionClient),
-            v.cleCodePostal,
-            v.cleVille,
-            formateReel(v.tauxTva[0]),
-            formateReel(v.tauxTva[1]),
-            formateReel(v.tauxTva[2]),
-            n(v.modeDevise),
-            n(v.decimales),
-            v.nomDevise};
+    QStringList lignes = {formateReel(v.tauxEuro),
+                          v.reserve2,
+                          document,
+                          n(v.ouvertureAuto),
+                          n(v.miseEnPage),
+                          n(v.orientationEnveloppe),
+                          n(v.decalageGuide),
+                          v.reserves8a11[0],
+                          v.reserves8a11[1],
+                          v.reserves8a11[2],
+                          v.reserves8a11[3],
+                          n(v.modeSelectionClient),
+                          v.cleCodePostal,
+                          v.cleVille,
+                          formateReel(v.tauxTva[0]),
+                          formateReel(v.tauxTva[1]),
+                          formateReel(v.tauxTva[2]),
+                          n(v.modeDevise),
+                          n(v.decimales),
+                          v.nomDevise};
+    if (!v.siren.isEmpty())
+        lignes.append(v.siren);
+    return lignes;
+}
+
+std::optional<QString> litSiren(const QString& texte) {
+    QString chiffres = texte;
+    chiffres.remove(u' ');
+    if (chiffres.size() != 9 ||
+        !std::ranges::all_of(chiffres, [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return std::nullopt;
+    return chiffres;
 }
 
 DemarrageIni Reglages::GetIni() const {

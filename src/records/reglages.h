@@ -34,6 +34,9 @@ struct ValeursIni {
     int modeDevise = 0;                            // 18: 0 francs, 1 euros, 2 other currency
     int decimales = 2;                             // 19: 0, 1 or 2
     QString nomDevise;                             // 20: the other currency's name
+    // 21, written only once known: the company's SIREN, nine digits, named in the file of its
+    // accounting entries.
+    QString siren;
 
     bool operator==(const ValeursIni&) const = default;
 };
@@ -66,6 +69,9 @@ QString formateReel(double valeur);
 // Whether prices can be taken out of a VAT rate: its factor 1 + rate / 100 is above zero, so a
 // rate of -100 % or below is refused wherever it comes from.
 bool tauxTvaAccepte(double taux);
+
+// A SIREN as typed, blanks allowed between its digits: its nine digits, or nothing.
+std::optional<QString> litSiren(const QString& texte);
 
 // The amount pattern of a number of decimals ("#", "0.0" or "0.00"), or nothing for another
 // number, which leaves the pattern as it was.

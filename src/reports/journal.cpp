@@ -32,6 +32,7 @@ Journal journal(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& di
     const QHash<QString, QString> comptesClients =
         champParCode(jeu.store(Sorte::Clients), ligneClient::CompteClient);
     Journal j;
+    int document = 0;
     chaqueDocument(jeu, reglages, dialogues, [&](const DocumentCalcule& dc) {
         const Document& d = dc.document;
         if (estDevis(d) || !(estAvoir(d) || d.genre.startsWith(u'F')))
@@ -39,17 +40,33 @@ Journal journal(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& di
         QString client = comptesClients.value(d.tiers);
         if (client.isEmpty())
             client = QStringLiteral("411000");
-        const QString libelle = d.genre.trimmed() + u' ' + d.numero.trimmed();
+        const QString piece = d.numero.trimmed();
+        const QString libelle = d.genre.trimmed() + u' ' + piece;
         const Totaux& t = dc.totaux;
+        ++document;
         const auto ligne = [&](const QString& compte, const QString& debit, const QString& credit) {
-            j.ecritures.push_back({d.date, kVentes, compte, libelle, debit, credit});
+            j.ecritures.push_back({.date = d.date,
+                                   .journal = kVentes,
+                                   .compte = compte,
+                                   .libelle = libelle,
+                                   .debit = debit,
+                                   .credit = credit,
+                                   .piece = piece,
+                                   .document = document,
+                                   .tiers = {},
+                                   .nomTiers = {}});
+        };
+        const auto ligneClient = [&](const QString& debit, const QString& credit) {
+            ligne(client, debit, credit);
+            j.ecritures.back().tiers = d.tiers.trimmed();
+            j.ecritures.back().nomTiers = d.adresse[0].trimmed();
         };
         if (estAvoir(d)) {
             ligne(ventes, t.ht, {});
             ligne(kTvaCollectee, t.tva, {});
-            ligne(client, {}, t.ttc);
+            ligneClient({}, t.ttc);
         } else {
-            ligne(client, t.ttc, {});
+            ligneClient(t.ttc, {});
             ligne(ventes, {}, t.ht);
             ligne(kTvaCollectee, {}, t.tva);
         }
@@ -91,11 +108,21 @@ Tableau tableauJournal(const std::vector<Ecriture>& ecritures) {
     return t;
 }
 
+QString ligneTabulee(QStringList champs) {
+    for (QString& champ : champs) {
+        for (QChar& c : champ) {
+            if (c.category() == QChar::Other_Control)
+                c = u' ';
+        }
+    }
+    return champs.join(u'\t');
+}
+
 QStringList lignesExport(const std::vector<Ecriture>& ecritures) {
     QStringList lignes;
     lignes.reserve(qsizetype(ecritures.size()));
     for (const QStringList& r : tableauJournal(ecritures).rangees)
-        lignes.append(r.join(u'\t'));
+        lignes.append(ligneTabulee(r));
     return lignes;
 }
 

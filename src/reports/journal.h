@@ -14,6 +14,12 @@ struct Ecriture {
     // side is empty.
     QString debit;
     QString credit;
+    // The document's number, and its 1-based order among the journal's documents.
+    QString piece;
+    int document = 0;
+    // On the client's line: the client's code and name.
+    QString tiers;
+    QString nomTiers;
 };
 
 // The sales journal of every invoice and credit note, three lines each in block number order,
@@ -42,6 +48,10 @@ std::vector<Ecriture> entre(const std::vector<Ecriture>& ecritures, const QDate&
 
 // The window's table of those lines.
 Tableau tableauJournal(const std::vector<Ecriture>& ecritures);
+
+// Fields joined by TAB into one line of a text file, a TAB or any control character a field
+// holds written as a blank.
+QString ligneTabulee(QStringList champs);
 
 // The text file for the accountant: one line per journal line with the journal, the date, the
 // account, the label, the debit and the credit, joined by TAB.

@@ -22,6 +22,7 @@ int executeSansFenetre(const LigneCommande& ligne, const QString& dossierProgram
         return 2;
     case LigneCommande::Action::Pdf:
     case LigneCommande::Action::Journal:
+    case LigneCommande::Action::Fec:
     case LigneCommande::Action::Statistiques:
         break;
     }

@@ -568,7 +568,7 @@ void TMainForm::declenche(Operation operation, Cible origine) {
     case Operation::Journal:
         m_fenetre->factures().Ecrit();
         ouvre<TCompta>(journal(m_jeu, m_reglages, m_dialogues, QDate::currentDate()), m_impression,
-                       m_dialogues, this);
+                       m_dialogues, m_reglages, this);
         break;
     }
     synchronise();

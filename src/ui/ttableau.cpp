@@ -1,5 +1,7 @@
 #include "ui/ttableau.h"
 
+#include "reports/fec.h"
+
 #include <QDateEdit>
 #include <QHeaderView>
 #include <QLabel>
@@ -83,12 +85,15 @@ void TTableau::imprime() {
                         [&](Canevas& c) { imprimeGrille(c, t, aujourdhui); });
 }
 
-TCompta::TCompta(Journal journal, Impression& impression, Dialogues& dialogues, QWidget* parent)
+TCompta::TCompta(Journal journal, Impression& impression, Dialogues& dialogues, Reglages& reglages,
+                 QWidget* parent)
     : TTableau(tableauJournal({}), impression, parent), m_journal(std::move(journal)),
-      m_dialogues(dialogues), m_du(new QDateEdit(m_journal.du, this)),
+      m_dialogues(dialogues), m_reglages(reglages), m_du(new QDateEdit(m_journal.du, this)),
       m_au(new QDateEdit(m_journal.au, this)) {
     QAction* exporter = barre()->addAction(QStringLiteral("Exporter"), this, &TCompta::exporte);
     exporter->setToolTip(QStringLiteral("Exporter"));
+    QAction* fec = barre()->addAction(QStringLiteral("Exporter FEC"), this, &TCompta::exporteFec);
+    fec->setToolTip(QStringLiteral("Fichier des écritures comptables, clos à la date « Au »"));
     barre()->addSeparator();
     barre()->addWidget(new QLabel(QStringLiteral(" Du "), this));
     barre()->addWidget(m_du);
@@ -111,6 +116,10 @@ void TCompta::remplit() {
 
 void TCompta::exporte() {
     exporteJournal(m_dialogues, m_montrees);
+}
+
+void TCompta::exporteFec() {
+    zel::exporteFec(m_dialogues, m_reglages, m_montrees, m_au->date());
 }
 
 } // namespace zel::ui

@@ -52,21 +52,24 @@ private:
 };
 
 // The journal window (TCompta): the lines between "Du" and "Au", shown again on "OK", printed,
-// and exported for the accountant.
+// and exported for the accountant as a text file or as the FEC file closed at "Au".
 class TCompta : public TTableau {
     Q_OBJECT
 public:
-    TCompta(Journal journal, Impression& impression, Dialogues& dialogues, QWidget* parent);
+    TCompta(Journal journal, Impression& impression, Dialogues& dialogues, Reglages& reglages,
+            QWidget* parent);
 
     QDateEdit* du() const { return m_du; }
     QDateEdit* au() const { return m_au; }
     // "OK": the lines of the range chosen.
     void remplit();
     void exporte();
+    void exporteFec();
 
 private:
     Journal m_journal;
     Dialogues& m_dialogues;
+    Reglages& m_reglages;
     std::vector<Ecriture> m_montrees;
     QDateEdit* m_du;
     QDateEdit* m_au;

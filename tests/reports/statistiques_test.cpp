@@ -229,9 +229,18 @@ TEST(Grille, EveryRowIsPrintedUnderTheHeaderAndNoPageHoldsTheHeaderAlone) {
 TEST(Journal, TheExportWritesOneLinePerRowShownOrNothingWhenCancelled) {
     test::Dossier dossier;
     test::DialoguesFactices dialogues;
-    const std::vector<Ecriture> e = {
-        {QDate(2001, 3, 5), s("VT"), s("411000"), s("Facture 1"), s("119,60"), QString()},
-        {QDate(2001, 3, 5), s("VT"), s("707000"), s("Facture 1"), QString(), s("100,00")}};
+    const std::vector<Ecriture> e = {{QDate(2001, 3, 5), s("VT"), s("411000"), s("Facture\t1"),
+                                      s("119,60"), QString(), s("1"), 1, s("12"), s("Dupont")},
+                                     {QDate(2001, 3, 5),
+                                      s("VT"),
+                                      s("707000"),
+                                      s("Facture 1"),
+                                      QString(),
+                                      s("100,00"),
+                                      s("1"),
+                                      1,
+                                      {},
+                                      {}}};
     dialogues.fichiers = {QString()};
     exporteJournal(dialogues, e);
     EXPECT_FALSE(dossier.existe(s("Journal.txt")));

@@ -324,6 +324,17 @@ TEST_F(LigneDeCommande, WritesTheJournalAndTheStatisticsWithoutChangingTheSet) {
         lance(programme, {s("--statistiques"), s("articles"), dossier.chemin(s("t.cli"))}, &code,
               &erreurs, dossier.racine());
     EXPECT_EQ(articles, s("R1\t\t\t2\nR2\t\t\t2\nR3\t\t\t2\n"));
+    const QString fec = lance(
+        programme, {s("--fec"), dossier.chemin(s("t.cli")), dossier.racine(), s("123 456 789")},
+        &code, &erreurs, dossier.racine());
+    EXPECT_EQ(code, 0) << erreurs.toStdString();
+    EXPECT_EQ(fec, dossier.chemin(s("123456789FEC20261206.txt")) + u'\n');
+    const QList<QByteArray> lignesFec = dossier.lit(s("123456789FEC20261206.txt")).split('\n');
+    ASSERT_EQ(lignesFec.size(), 5);
+    EXPECT_EQ(lignesFec[1],
+              QByteArray("VT\tJournal des ventes\t1\t20261206\t411000\tClients\t10001\tDupont SA\t"
+                         "202612001\t20261206\tFacture 202612001\t71,76\t0,00\t\t\t"
+                         "20261206\t\t\r"));
     EXPECT_EQ(dossier.lit(s("t.fct")), avant) << "the set is only read";
 
     const struct {
@@ -338,6 +349,15 @@ TEST_F(LigneDeCommande, WritesTheJournalAndTheStatisticsWithoutChangingTheSet) {
         {{s("--statistiques"), s("mois"), dossier.chemin(s("t.cli"))},
          2,
          "--statistiques attend articles"},
+        {{s("--fec"), dossier.chemin(s("t.cli")), dossier.racine()},
+         1,
+         "Le numéro SIREN de l'entreprise n'est pas dans les réglages"},
+        {{s("--fec"), dossier.chemin(s("t.cli")), dossier.racine(), s("1234")},
+         1,
+         "« 1234 » n'est pas un numéro SIREN"},
+        {{s("--fec"), dossier.chemin(s("t.cli")), dossier.chemin(s("absent")), s("123456789")},
+         1,
+         "Le dossier n'existe pas"},
     };
     for (const auto& c : erreursAttendues)
         verifieErreur(dossier, c.arguments, c.code, c.message);

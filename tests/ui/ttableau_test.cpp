@@ -20,7 +20,7 @@ QString s(const char* t) {
 }
 
 Ecriture ecriture(const QDate& date, const char* libelle) {
-    return {date, s("VT"), s("411000"), s(libelle), s("119,60"), QString()};
+    return {date, s("VT"), s("411000"), s(libelle), s("119,60"), QString(), {}, 0, {}, {}};
 }
 
 void tapeDate(QDateEdit* champ, const char* texte) {
@@ -47,7 +47,8 @@ TEST(TCompta, TheRangeTypedShowsItsLinesOnOkAndTheExportWritesThem) {
                ecriture(QDate(2001, 3, 5), "Facture 3")},
               QDate(2001, 2, 1),
               QDate(2001, 3, 5)};
-    ui::TCompta fenetre(j, impression, dialogues, nullptr);
+    Reglages reglages;
+    ui::TCompta fenetre(j, impression, dialogues, reglages, nullptr);
     fenetre.show();
     EXPECT_EQ(fenetre.windowTitle(), s("Journal des Achats / Ventes"));
     EXPECT_EQ(fenetre.vue()->model()->rowCount(), 3);
@@ -65,6 +66,13 @@ TEST(TCompta, TheRangeTypedShowsItsLinesOnOkAndTheExportWritesThem) {
     ASSERT_TRUE(exporter);
     QTest::mouseClick(exporter, Qt::LeftButton);
     EXPECT_EQ(dossier.lit(s("Journal.txt")).count("\r\n"), 2);
+
+    // The FEC file of the same lines, closed at "Au", its SIREN asked the first time.
+    dialogues.saisies = {s("552100554")};
+    dialogues.fichiers = {dossier.chemin(s("552100554FEC20010305.txt"))};
+    QTest::mouseClick(bouton(fenetre, "Exporter FEC"), Qt::LeftButton);
+    EXPECT_EQ(reglages.ini.siren, s("552100554"));
+    EXPECT_EQ(dossier.lit(s("552100554FEC20010305.txt")).count("\r\n"), 3);
 
     // A start after the end shows no line.
     tapeDate(fenetre.du(), "01/04/2001");
