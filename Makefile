@@ -1,6 +1,7 @@
 # Thin wrapper over CMake: make run, make test, make bench, make fuzz.
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev clang libclang-rt-14-dev qt6-translations-l10n poppler-utils unrtf
+            libbenchmark-dev clang libclang-rt-14-dev qt6-translations-l10n qt6-charts-dev \
+            poppler-utils unrtf
 JOBS     ?= 2
 BUILD    ?= build
 CMAKE_FLAGS ?=

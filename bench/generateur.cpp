@@ -1,6 +1,7 @@
 #include "generateur.h"
 
 #include "clients/pageclients.h"
+#include "sales/pagefactures.h"
 #include "stock/pagearticles.h"
 #include "store/blocs.h"
 #include "store/fichiertexte.h"
@@ -56,6 +57,12 @@ QStringList client(std::mt19937& alea, int n) {
     l[ligneClient::Nom - 1] = QStringLiteral("Client %1").arg(n, 4, 10, QLatin1Char('0'));
     l[ligneClient::CodePostal - 1] = QLatin1String(ville[0]);
     l[ligneClient::Ville - 1] = QLatin1String(ville[1]);
+    static const char* const representants[] = {"Jean",   "Jean-Pierre", "Marie",  "Paul",
+                                                "Sophie", "Luc",         "Claire", ""};
+    l[ligneClient::Representant - 1] = QLatin1String(representants[alea() % 8]);
+    l[ligneClient::CompteClient - 1] =
+        alea() % 2 == 0 ? QString()
+                        : QStringLiteral("411%1").arg(n % 1000, 3, 10, QLatin1Char('0'));
     tagged(l, alea, QStringLiteral("MEMO"), 3);
     tagged(l, alea, QStringLiteral("DATA"), 8);
     return l;
@@ -64,6 +71,30 @@ QStringList client(std::mt19937& alea, int n) {
 QStringList document(std::mt19937& alea, int n, const QString& prefixe) {
     QStringList l = fixes(alea, 11, n);
     l[0] = QStringLiteral("NUM2026%1").arg(n % 1000 + 12000, 5, 10, QLatin1Char('0'));
+    if (prefixe == u"FACT") {
+        // An invoice as the page writes it, dated over two years, of one of the clients; one
+        // document in ten is a credit note and one in ten a quote.
+        namespace L = ligneFacture;
+        const int mois = int(alea() % 24);
+        const int tirage = int(alea() % 10);
+        const QString genre = tirage == 0   ? QStringLiteral("Avoir     ")
+                              : tirage == 1 ? QStringLiteral("Devis    ")
+                                            : QStringLiteral("Facture");
+        l[L::Numero - 1] = QStringLiteral("NUM%1%2%3")
+                               .arg(genre.front())
+                               .arg(2025 + mois / 12)
+                               .arg((mois % 12 + 1) * 1000 + n % 1000, 5, 10, QLatin1Char('0'));
+        l[L::Date - 1] = QStringLiteral("%1/%2/%3")
+                             .arg(1 + alea() % 28, 2, 10, QLatin1Char('0'))
+                             .arg(mois % 12 + 1, 2, 10, QLatin1Char('0'))
+                             .arg(2025 + mois / 12);
+        const int client = int(alea() % 9999);
+        l[L::Client - 1] = QString::number(10001 + client);
+        l[L::Genre - 1] = genre;
+        l[L::Adresse1 - 1] = QStringLiteral("Client %1").arg(client, 4, 10, QLatin1Char('0'));
+        l[L::Ttc - 1] = alea() % 4 == 0 ? QStringLiteral("TTCY") : QStringLiteral("TTCN");
+        l[L::Valide - 1] = QStringLiteral("N");
+    }
     const int lignes = 10 + int(alea() % 11);
     for (int i = 0; i < lignes; ++i)
         l.append(prefixe + QStringLiteral("%1\tArticle %2\t%3\t%4\t0\t%5\t1")

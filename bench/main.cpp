@@ -407,6 +407,11 @@ std::array<double, 5> mesureStatistiques(const JeuDocuments& jeu) {
 }
 
 int main() {
+    // ZEL_BENCH_JEU=folder: only writes the full generated set there ("Bench.cli"), to try it.
+    if (const QString garde = qEnvironmentVariable("ZEL_BENCH_JEU"); !garde.isEmpty()) {
+        std::printf("%s\n", qPrintable(bench::genereJeu(garde, Blocs::kCapacite)));
+        return 0;
+    }
     QTemporaryDir dossier;
     const int parSorte = Blocs::kCapacite;
     const QString clients = bench::genereJeu(dossier.path(), parSorte);

@@ -1,6 +1,7 @@
 #include "reports/grille.h"
 
 #include "records/cadre.h"
+#include "reports/histogramme.h"
 #include "store/fichiertexte.h"
 
 namespace zel {
@@ -10,6 +11,7 @@ constexpr std::uint32_t kGris = 0xC0C0C0;
 constexpr std::uint32_t kBlanc = 0xFFFFFF;
 // A row is one and a half times a line of 10-point text, 4 mm.
 constexpr double kRangeeMm = 6;
+constexpr double kBarresMm = 90;
 
 class Grille {
 public:
@@ -48,13 +50,33 @@ public:
             rangee(QString::number(r + 1), m_t.rangees[r]);
         }
         fermePage();
+        barres(cadre);
         cadre.fin();
     }
 
 private:
-    void entete() {
+    // The chart after the table, below its last row when it fits there, else on a page of its
+    // own under the date stamp.
+    void barres(const Cadre& cadre) {
+        if (m_t.barres.empty())
+            return;
+        const int hauteur = std::min(m_bas - m_haut - m_hauteur, int(cadre.pasV() * kBarresMm));
+        int haut = m_y + 2 * m_hauteur;
+        if (haut + hauteur > m_bas) {
+            m_c.nouvellePage();
+            tampon();
+            haut = m_haut + 2 * m_hauteur;
+        }
+        imprimeBarres(m_c, m_t.titreBarres, m_t.barres, {m_gauche, haut, m_droite, haut + hauteur});
+    }
+
+    void tampon() {
         m_c.police(QStringLiteral("Arial"), 10, true, false);
         m_c.texte(m_droite - m_c.largeurTexte(m_tampon), m_haut, m_tampon);
+    }
+
+    void entete() {
+        tampon();
         m_y = m_haut + m_hauteur;
         m_c.couleurPinceau(kGris);
         m_c.rectangle(m_gauche, m_y, m_droite, m_y + m_hauteur);

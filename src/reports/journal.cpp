@@ -100,7 +100,9 @@ Tableau tableauJournal(const std::vector<Ecriture>& ecritures) {
                            {QStringLiteral("Libellé"), 170, false},
                            {QStringLiteral("Débit"), 108, true},
                            {QStringLiteral("Crédit"), 110, true}},
-              .rangees = {}};
+              .rangees = {},
+              .titreBarres = {},
+              .barres = {}};
     t.rangees.reserve(ecritures.size());
     for (const Ecriture& e : ecritures)
         t.rangees.push_back(

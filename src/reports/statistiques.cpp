@@ -4,6 +4,7 @@
 #include "stock/pagearticles.h"
 
 #include <algorithm>
+#include <limits>
 #include <unordered_map>
 
 namespace zel {
@@ -48,6 +49,16 @@ QString moisEnLettres(const QDate& date) {
            QString::number(date.year());
 }
 
+QString moisAbrege(const QDate& date) {
+    static const std::array<const char*, 12> noms = {"janv.", "févr.", "mars",  "avr.",
+                                                     "mai",   "juin",  "juil.", "août",
+                                                     "sept.", "oct.",  "nov.",  "déc."};
+    if (!date.isValid())
+        return QStringLiteral("sans date");
+    return QString::fromUtf8(noms[std::size_t(date.month() - 1)]) + u' ' +
+           QString::number(date.year());
+}
+
 Tableau StatsArt(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues) {
     Groupes<double> groupes;
     chaqueDocument(
@@ -75,7 +86,9 @@ Tableau StatsArt(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& d
                            {QStringLiteral("Désignation"), 174, false},
                            {QStringLiteral("Famille"), 126, false},
                            {QStringLiteral("Quantité"), 80, true}},
-              .rangees = {}};
+              .rangees = {},
+              .titreBarres = {},
+              .barres = {}};
     for (const auto& [code, q] : groupes.liste())
         t.rangees.push_back({code, designations.value(code), familles.value(code), quantite(q)});
     trie(t.rangees);
@@ -83,17 +96,19 @@ Tableau StatsArt(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& d
 }
 
 Tableau StatsVentes(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues) {
-    struct Sommes {
+    struct Mois {
+        QDate date;
         double ht = 0;
         double ttc = 0;
     };
-    Groupes<Sommes> groupes;
+    Groupes<Mois> groupes;
     chaqueDocument(jeu, reglages, dialogues, [&](const DocumentCalcule& dc) {
         if (estDevis(dc.document))
             return;
-        Sommes& s = groupes[moisEnLettres(dc.document.date)];
-        s.ht += valeurMontant(dc.totaux.ht);
-        s.ttc += valeurMontant(dc.totaux.ttc);
+        Mois& m = groupes[moisEnLettres(dc.document.date)];
+        m.date = dc.document.date;
+        m.ht += valeurMontant(dc.totaux.ht);
+        m.ttc += valeurMontant(dc.totaux.ttc);
     });
     Tableau t{.legende = QStringLiteral("Statistiques sur les ventes"),
               .titreImpression = QStringLiteral("Statistiques ventes au "),
@@ -101,10 +116,21 @@ Tableau StatsVentes(const JeuDocuments& jeu, const Reglages& reglages, Dialogues
               .colonnes = {{QStringLiteral("Mois"), 188, false},
                            {QStringLiteral("C.A. H.T."), 126, true},
                            {QStringLiteral("C.A. TTC"), 126, true}},
-              .rangees = {}};
+              .rangees = {},
+              .titreBarres = {},
+              .barres = {}};
     const QString& f = reglages.formatMontant;
-    for (const auto& [mois, s] : groupes.liste())
-        t.rangees.push_back({mois, formateMontant(s.ht, f), formateMontant(s.ttc, f)});
+    t.titreBarres = QStringLiteral("Chiffre d'affaires H.T. par mois");
+    for (const auto& [mois, m] : groupes.liste())
+        t.rangees.push_back({mois, formateMontant(m.ht, f), formateMontant(m.ttc, f)});
+    // The chart runs in calendar order, documents without a date last.
+    std::vector<std::pair<QString, Mois>>& liste = groupes.liste();
+    std::ranges::stable_sort(liste, {}, [](const std::pair<QString, Mois>& g) {
+        const QDate& d = g.second.date;
+        return d.isValid() ? d.year() * 12 + d.month() : std::numeric_limits<int>::max();
+    });
+    for (const auto& [mois, m] : liste)
+        t.barres.push_back({moisAbrege(m.date), m.ht, formateMontant(m.ht, f)});
     return t;
 }
 
@@ -127,7 +153,9 @@ Tableau StatsCli(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& d
               .colonnes = {{QStringLiteral("Code"), 63, false},
                            {QStringLiteral("Nom"), 294, false},
                            {QStringLiteral("C.A. HT"), 85, true}},
-              .rangees = {}};
+              .rangees = {},
+              .titreBarres = {},
+              .barres = {}};
     for (const auto& [code, c] : groupes.liste())
         t.rangees.push_back({code, c.nom, formateMontant(c.ht, reglages.formatMontant)});
     trie(t.rangees);
@@ -150,7 +178,9 @@ Tableau StatsRepresentant(const JeuDocuments& jeu, const Reglages& reglages, Dia
               .largeurOrdinal = 64,
               .colonnes = {{QStringLiteral("Représentant"), 313, false},
                            {QStringLiteral("C.A. HT"), 92, true}},
-              .rangees = {}};
+              .rangees = {},
+              .titreBarres = {},
+              .barres = {}};
     for (const auto& [nom, ht] : groupes.liste())
         t.rangees.push_back({nom, formateMontant(ht, reglages.formatMontant)});
     trie(t.rangees);

@@ -14,7 +14,7 @@ using Statistique = Tableau (*)(const JeuDocuments&, const Reglages&, Dialogues&
 // letter case ignored.
 Tableau StatsArt(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues);
 // Turnover before tax and including tax per month of the document date, in order of first
-// appearance.
+// appearance, with a bar chart of the turnover before tax in calendar order.
 Tableau StatsVentes(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues);
 // Turnover before tax per client code, with the name of the last document read; sorted by code,
 // letter case ignored.
@@ -25,5 +25,7 @@ Tableau StatsRepresentant(const JeuDocuments& jeu, const Reglages& reglages, Dia
 
 // "Décembre 2026": the month in French, whatever the system's language.
 QString moisEnLettres(const QDate& date);
+// "déc. 2026": the month shortened as French writes it, for the chart's labels.
+QString moisAbrege(const QDate& date);
 
 } // namespace zel

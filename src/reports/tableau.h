@@ -15,15 +15,26 @@ struct ColonneTableau {
     bool aDroite = false;
 };
 
+// A bar of the chart beside a table: its label, its value and the value's text as the table
+// shows it.
+struct Barre {
+    QString libelle;
+    double valeur = 0;
+    QString texte;
+};
+
 // A result of the statistics or the journal as a window shows and prints it: the window's
 // caption, the print title (before today's date), the ordinal column's width, the columns and
-// the rows of texts, one per column.
+// the rows of texts, one per column; and, for some, a bar chart with its title, shown beside the
+// table and printed after it.
 struct Tableau {
     QString legende;
     QString titreImpression;
     int largeurOrdinal = 64;
     std::vector<ColonneTableau> colonnes;
     std::vector<QStringList> rangees;
+    QString titreBarres;
+    std::vector<Barre> barres;
 };
 
 // A sales document of the invoice store as its page shows it, with its totals.

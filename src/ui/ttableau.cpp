@@ -2,13 +2,20 @@
 
 #include "reports/fec.h"
 
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
 #include <QDateEdit>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 namespace zel::ui {
 
@@ -48,6 +55,45 @@ QVariant ModeleTableau::headerData(int section, Qt::Orientation orientation, int
     return {};
 }
 
+namespace {
+
+// The bar chart of a table: one bar per value, the labels under them, the value axis at the left.
+QChartView* graphiqueDe(const Tableau& t, QWidget* parent) {
+    auto* barres = new QBarSet(t.colonnes.size() > 1 ? t.colonnes[1].titre : QString());
+    QStringList libelles;
+    double bas = 0;
+    double haut = 0;
+    for (const Barre& b : t.barres) {
+        barres->append(b.valeur);
+        libelles.append(b.libelle);
+        bas = std::min(bas, b.valeur);
+        haut = std::max(haut, b.valeur);
+    }
+    auto* serie = new QBarSeries;
+    serie->append(barres);
+    auto* graphique = new QChart;
+    graphique->addSeries(serie);
+    graphique->setTitle(t.titreBarres);
+    graphique->legend()->hide();
+    auto* mois = new QBarCategoryAxis;
+    mois->append(libelles);
+    mois->setLabelsAngle(-60);
+    graphique->addAxis(mois, Qt::AlignBottom);
+    serie->attachAxis(mois);
+    auto* valeurs = new QValueAxis;
+    valeurs->setRange(bas, haut > bas ? haut : bas + 1);
+    valeurs->setLabelFormat(QStringLiteral("%.0f"));
+    valeurs->applyNiceNumbers();
+    graphique->addAxis(valeurs, Qt::AlignLeft);
+    serie->attachAxis(valeurs);
+    auto* vue = new QChartView(graphique, parent);
+    vue->setRenderHint(QPainter::Antialiasing);
+    vue->setMinimumSize(420, 320);
+    return vue;
+}
+
+} // namespace
+
 TTableau::TTableau(Tableau tableau, Impression& impression, QWidget* parent)
     : QDialog(parent), m_impression(impression), m_modele(new ModeleTableau(this)),
       m_vue(new QTableView(this)), m_barre(new QToolBar(this)) {
@@ -62,9 +108,16 @@ TTableau::TTableau(Tableau tableau, Impression& impression, QWidget* parent)
     m_vue->setEditTriggers(QAbstractItemView::NoEditTriggers);
     auto* mise = new QVBoxLayout(this);
     mise->addWidget(m_barre);
-    mise->addWidget(m_vue);
-    montre(std::move(tableau));
+    auto* cote = new QHBoxLayout;
+    mise->addLayout(cote);
+    cote->addWidget(m_vue);
     int largeur = 0;
+    if (!tableau.barres.empty()) {
+        m_graphique = graphiqueDe(tableau, this);
+        cote->addWidget(m_graphique, 1);
+        largeur += 520;
+    }
+    montre(std::move(tableau));
     for (int c = 0; c < m_modele->columnCount(); ++c)
         largeur += m_vue->columnWidth(c);
     resize(largeur + 60, 480);

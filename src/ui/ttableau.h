@@ -6,6 +6,7 @@
 #include <QAbstractTableModel>
 #include <QDialog>
 
+class QChartView;
 class QDateEdit;
 class QTableView;
 class QToolBar;
@@ -30,13 +31,16 @@ private:
 };
 
 // The window of a statistics result (TStatsA, TStatsV, TStatsC, TStatsR): the table with its
-// columns at their widths, "Imprimer" through the print preview and "Fermer".
+// columns at their widths, its bar chart beside it when it has one, "Imprimer" through the print
+// preview and "Fermer".
 class TTableau : public QDialog {
     Q_OBJECT
 public:
     TTableau(Tableau tableau, Impression& impression, QWidget* parent);
 
     QTableView* vue() const { return m_vue; }
+    // The chart beside the table, or none.
+    QChartView* graphique() const { return m_graphique; }
     const ModeleTableau& modele() const { return *m_modele; }
     void imprime();
 
@@ -49,6 +53,7 @@ private:
     ModeleTableau* m_modele;
     QTableView* m_vue;
     QToolBar* m_barre;
+    QChartView* m_graphique = nullptr;
 };
 
 // The journal window (TCompta): the lines between "Du" and "Au", shown again on "OK", printed,

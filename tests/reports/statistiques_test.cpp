@@ -278,3 +278,69 @@ TEST(Documents, DatesAreReadAsTheGeneralReaderReadsThem) {
         EXPECT_EQ(litDate(s(t)), QDate::fromString(s(t), s("dd/MM/yyyy"))) << t;
     }
 }
+
+TEST(Grille, TheMonthlyChartFollowsTheTableWithOneBarAMonth) {
+    test::Montage m;
+    m.charge(client(0, "1", ""), {}, {},
+             factures({{"202612001", "01/12/2026", "1", "Facture", {ligne("A", "1", "50")}},
+                       {"202611001", "03/11/2026", "1", "Facture", {ligne("A", "1", "100")}},
+                       {"202701001", "04/01/2027", "1", "Avoir     ", {ligne("A", "-1", "20")}}}));
+    const Tableau t = StatsVentes(m.jeu, m.reglages, m.dialogues);
+    ASSERT_EQ(t.barres.size(), 3u);
+    // The table in order of first appearance, the chart in calendar order.
+    EXPECT_EQ(t.rangees[0][0], s("Décembre 2026"));
+    EXPECT_EQ(t.barres[0].libelle, s("nov. 2026"));
+    EXPECT_EQ(t.barres[1].libelle, s("déc. 2026"));
+    EXPECT_EQ(t.barres[2].texte, s("-20,00"));
+    EXPECT_EQ(t.barres[2].valeur, -20.0);
+
+    test::CanevasEnregistreur c;
+    imprimeGrille(c, t, QDate(2026, 12, 6));
+    const QStringList textes = c.seulementTextes();
+    const auto titre = std::ranges::find(textes, s("Chiffre d'affaires H.T. par mois"));
+    ASSERT_NE(titre, textes.end());
+    EXPECT_GT(titre - textes.begin(), textes.indexOf(s("Janvier 2027"))) << "after the table";
+    for (const char* mot : {"nov.", "déc.", "janv.", "2026", "2027", "100,00", "50,00", "-20,00"})
+        EXPECT_TRUE(textes.contains(s(mot))) << mot;
+    std::vector<test::CanevasEnregistreur::Regle> barres;
+    for (const auto& p : c.pleins) {
+        if (p.couleur != 0xC0C0C0 && p.couleur != 0xFFFFFF)
+            barres.push_back(p.cote);
+    }
+    ASSERT_EQ(barres.size(), 3u);
+    // Heights follow the values; the credit note's bar hangs from the zero line the others
+    // stand on.
+    const auto hauteur = [](const auto& b) { return b.y2 - b.y1; };
+    EXPECT_NEAR(double(hauteur(barres[0])) / hauteur(barres[1]), 2.0, 0.05);
+    EXPECT_NEAR(double(hauteur(barres[0])) / hauteur(barres[2]), 5.0, 0.2);
+    EXPECT_EQ(barres[0].y2, barres[1].y2);
+    EXPECT_EQ(barres[2].y1, barres[0].y2);
+    EXPECT_LT(barres[0].x2, barres[1].x1);
+}
+
+TEST(Grille, ManyMonthsKeepTheirLabelsApartAndAChartWithoutRoomTakesANewPage) {
+    Tableau t = tableauJournal({});
+    t.titreBarres = s("Chiffre d'affaires H.T. par mois");
+    for (int i = 0; i < 60; ++i)
+        t.barres.push_back({s("sept. %1").arg(2000 + i), double(i), s("%1,00").arg(i)});
+    for (int i = 0; i < 38; ++i)
+        t.rangees.push_back({s("VT"), {}, {}, {}, {}, {}});
+    test::CanevasEnregistreur c;
+    imprimeGrille(c, t, QDate(2026, 12, 6));
+    const QStringList textes = c.seulementTextes();
+    EXPECT_EQ(textes.count(s("Imprimé le 06/12/2026")), c.pages);
+    const auto premier = c.trouve(s("Chiffre d'affaires H.T. par mois"));
+    ASSERT_TRUE(premier);
+    EXPECT_EQ(c.pages, 2);
+    EXPECT_EQ(premier->page, 2);
+    // Labels written are never closer than their width.
+    std::vector<int> x;
+    for (const auto& texte : c.textes) {
+        if (texte.texte.startsWith(s("sept.")))
+            x.push_back(texte.x);
+    }
+    ASSERT_GT(x.size(), 1u);
+    EXPECT_LT(x.size(), 60u);
+    for (std::size_t i = 1; i < x.size(); ++i)
+        EXPECT_GE(x[i] - x[i - 1], 50) << i;
+}

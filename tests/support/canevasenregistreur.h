@@ -32,8 +32,15 @@ public:
 
     explicit CanevasEnregistreur(double unitesParMm = 4.72) : m_unitesParMm(unitesParMm) {}
 
+    // A filled rectangle with the brush's colour.
+    struct Plein {
+        Regle cote;
+        std::uint32_t couleur;
+    };
+
     std::vector<Texte> textes;
     std::vector<Regle> regles;
+    std::vector<Plein> pleins;
     int lignes = 0;
     int rectangles = 0;
     int pages = 0;
@@ -111,10 +118,14 @@ public:
         regles.push_back({pages, m_x, m_y, x, y});
     }
     void epaisseurPlume(int) override {}
-    void couleurPinceau(std::uint32_t) override {}
-    void rectangle(int, int, int, int) override { ++rectangles; }
+    void couleurPinceau(std::uint32_t rgb) override { m_couleur = rgb; }
+    void rectangle(int x1, int y1, int x2, int y2) override {
+        ++rectangles;
+        pleins.push_back({{pages, x1, y1, x2, y2}, m_couleur});
+    }
 
 private:
+    std::uint32_t m_couleur = 0xFFFFFF;
     bool paysage() const { return derniereOrientation == Orientation::Paysage; }
 
     double m_unitesParMm;

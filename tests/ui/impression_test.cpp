@@ -288,7 +288,7 @@ TEST(Impression, ThePreviewShowsALandscapeListInLandscapeAndLeavesThePrinterInPo
     EXPECT_EQ(impression.imprimante().pageLayout().orientation(), QPageLayout::Portrait);
 }
 
-TEST(Impression, AStatisticsTablePrintedToPdfHoldsItsTitlesAndRows) {
+TEST(Impression, AStatisticsTablePrintedToPdfHoldsItsTitlesRowsAndChart) {
     test::Montage m;
     m.charge({}, {}, {},
              {s("<BLOC0000>"), s("NUMF202612001"), s("06/12/2026"), s("10001"), s(""), s("Facture"),
@@ -304,6 +304,10 @@ TEST(Impression, AStatisticsTablePrintedToPdfHoldsItsTitlesAndRows) {
     EXPECT_TRUE(texte.contains(s("Décembre 2026")));
     EXPECT_TRUE(texte.contains(s("20,00")));
     EXPECT_TRUE(texte.contains(s("23,92")));
+    // The chart after the table: its title, the bar's value and its month.
+    EXPECT_TRUE(texte.contains(s("Chiffre d'affaires H.T. par mois")));
+    EXPECT_TRUE(texte.contains(s("déc.")));
+    EXPECT_EQ(texte.count(s("20,00")), 3) << "in the table, over the bar and on the axis";
     EXPECT_EQ(pagesDuPdf(pdf), 1);
 }
 

@@ -2,6 +2,11 @@
 #include "support/fichiers.h"
 #include "ui/ttableau.h"
 
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
 #include <QDateEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -78,4 +83,30 @@ TEST(TCompta, TheRangeTypedShowsItsLinesOnOkAndTheExportWritesThem) {
     tapeDate(fenetre.du(), "01/04/2001");
     QTest::mouseClick(fenetre.findChild<QPushButton*>(), Qt::LeftButton);
     EXPECT_EQ(fenetre.vue()->model()->rowCount(), 0);
+}
+
+TEST(TTableau, TheSalesTableShowsItsMonthsAsBarsBesideIt) {
+    ui::Impression impression;
+    Tableau t = tableauJournal({});
+    ui::TTableau sans(t, impression, nullptr);
+    EXPECT_EQ(sans.graphique(), nullptr);
+
+    t.titreBarres = s("Chiffre d'affaires H.T. par mois");
+    t.barres = {{s("nov. 2026"), 100, s("100,00")}, {s("déc. 2026"), -20, s("-20,00")}};
+    ui::TTableau avec(t, impression, nullptr);
+    avec.show();
+    ASSERT_NE(avec.graphique(), nullptr);
+    EXPECT_TRUE(avec.graphique()->isVisible());
+    QChart* graphique = avec.graphique()->chart();
+    EXPECT_EQ(graphique->title(), s("Chiffre d'affaires H.T. par mois"));
+    const auto* serie = qobject_cast<QBarSeries*>(graphique->series().value(0));
+    ASSERT_TRUE(serie);
+    const QBarSet* barres = serie->barSets().value(0);
+    ASSERT_TRUE(barres);
+    EXPECT_EQ(barres->count(), 2);
+    EXPECT_EQ(barres->at(1), -20.0);
+    auto* mois = qobject_cast<QBarCategoryAxis*>(graphique->axes(Qt::Horizontal).value(0));
+    ASSERT_TRUE(mois);
+    EXPECT_EQ(mois->categories(), QStringList({s("nov. 2026"), s("déc. 2026")}));
+    EXPECT_GT(avec.graphique()->geometry().left(), avec.vue()->geometry().right());
 }
