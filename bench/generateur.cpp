@@ -121,6 +121,8 @@ QStringList article(std::mt19937& alea, int n) {
     l[ligneArticle::StockReel - 1] = QStringLiteral("  %1,00").arg(stock);
     l[ligneArticle::StockMini - 1] =
         alea() % 20 == 0 ? QString() : QStringLiteral("  %1,00").arg(mini);
+    l[ligneArticle::CompteVente - 1] = QStringLiteral("707100");
+    l[ligneArticle::CompteAchat - 1] = QStringLiteral("607100");
     // Prices that the inventory can value.
     l[ligneArticle::PrixAchat - 1] = QStringLiteral("  %1,40").arg(1 + n % 90);
     l[ligneArticle::PrixMoyen - 1] = QStringLiteral("  %1,50").arg(1 + n % 90);

@@ -12,6 +12,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -63,12 +65,19 @@ QChartView* graphiqueDe(const Tableau& t, QWidget* parent) {
     QStringList libelles;
     double bas = 0;
     double haut = 0;
+    // An empty place at each end: the axis hides a turned label it thinks goes past its edge.
+    const auto bord = [&](const QString& blanc) {
+        barres->append(0);
+        libelles.append(blanc);
+    };
+    bord(QStringLiteral(" "));
     for (const Barre& b : t.barres) {
         barres->append(b.valeur);
         libelles.append(b.libelle);
         bas = std::min(bas, b.valeur);
         haut = std::max(haut, b.valeur);
     }
+    bord(QStringLiteral("  "));
     auto* serie = new QBarSeries;
     serie->append(barres);
     auto* graphique = new QChart;
@@ -77,7 +86,8 @@ QChartView* graphiqueDe(const Tableau& t, QWidget* parent) {
     graphique->legend()->hide();
     auto* mois = new QBarCategoryAxis;
     mois->append(libelles);
-    mois->setLabelsAngle(-60);
+    mois->setLabelsAngle(-90);
+    mois->setTruncateLabels(false);
     graphique->addAxis(mois, Qt::AlignBottom);
     serie->attachAxis(mois);
     auto* valeurs = new QValueAxis;
@@ -106,21 +116,28 @@ TTableau::TTableau(Tableau tableau, Impression& impression, QWidget* parent)
     m_vue->verticalHeader()->hide();
     m_vue->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_vue->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // A grid of one-line rows, as many as the window holds.
+    m_vue->setWordWrap(false);
+    m_vue->verticalHeader()->setDefaultSectionSize(m_vue->fontMetrics().height() + 6);
     auto* mise = new QVBoxLayout(this);
     mise->addWidget(m_barre);
     auto* cote = new QHBoxLayout;
     mise->addLayout(cote);
     cote->addWidget(m_vue);
-    int largeur = 0;
-    if (!tableau.barres.empty()) {
+    const bool barres = !tableau.barres.empty();
+    if (barres) {
         m_graphique = graphiqueDe(tableau, this);
         cote->addWidget(m_graphique, 1);
-        largeur += 520;
     }
     montre(std::move(tableau));
+    // The table keeps its columns' widths; a chart takes what is left of the screen.
+    int largeur = m_vue->frameWidth() * 2 + m_vue->verticalScrollBar()->sizeHint().width();
     for (int c = 0; c < m_modele->columnCount(); ++c)
         largeur += m_vue->columnWidth(c);
-    resize(largeur + 60, 480);
+    m_vue->setMinimumWidth(largeur);
+    const QRect ecran = screen()->availableGeometry();
+    resize(std::min(largeur + 40 + (barres ? 640 : 0), ecran.width()),
+           std::min(520, ecran.height()));
 }
 
 void TTableau::montre(Tableau tableau) {
