@@ -1,7 +1,5 @@
 #include "reports/fec.h"
 
-#include "store/fichiertexte.h"
-
 #include <algorithm>
 
 namespace zel {
@@ -80,14 +78,8 @@ void exporteFec(Dialogues& dialogues, Reglages& reglages, const std::vector<Ecri
                                              "9 chiffres.")
                                   .arg(saisi->trimmed()));
     }
-    const std::optional<QString> nom = dialogues.fichierAEnregistrer(
-        QStringLiteral("Fichier des écritures comptables (*.txt)|*.txt"),
-        nomFec(reglages.ini.siren, cloture));
-    if (!nom || nom->isEmpty())
-        return;
-    if (Resultat r = fichier::ecrire(fichier::avecExtension(*nom, u"txt"), lignesFec(ecritures));
-        !r)
-        dialogues.message(r.message());
+    enregistreTexte(dialogues, QStringLiteral("Fichier des écritures comptables (*.txt)|*.txt"),
+                    nomFec(reglages.ini.siren, cloture), lignesFec(ecritures));
 }
 
 } // namespace zel

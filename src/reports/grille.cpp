@@ -2,7 +2,6 @@
 
 #include "records/cadre.h"
 #include "reports/histogramme.h"
-#include "store/fichiertexte.h"
 
 namespace zel {
 namespace {
@@ -127,13 +126,8 @@ void imprimeGrille(Canevas& canevas, const Tableau& tableau, const QDate& aujour
 }
 
 void exporteJournal(Dialogues& dialogues, const std::vector<Ecriture>& ecritures) {
-    const std::optional<QString> nom = dialogues.fichierAEnregistrer(
-        QStringLiteral("Format texte + tabulations (*.txt)|*.txt"), QStringLiteral("Journal.txt"));
-    if (!nom || nom->isEmpty())
-        return;
-    if (Resultat r = fichier::ecrire(fichier::avecExtension(*nom, u"txt"), lignesExport(ecritures));
-        !r)
-        dialogues.message(r.message());
+    enregistreTexte(dialogues, QStringLiteral("Format texte + tabulations (*.txt)|*.txt"),
+                    QStringLiteral("Journal.txt"), lignesExport(ecritures));
 }
 
 } // namespace zel

@@ -3,6 +3,7 @@
 #include "clients/pageclients.h"
 #include "records/parcours.h"
 #include "stock/pagearticles.h"
+#include "store/fichiertexte.h"
 
 #include <algorithm>
 
@@ -108,6 +109,15 @@ Tableau tableauJournal(const std::vector<Ecriture>& ecritures) {
         t.rangees.push_back(
             {e.journal, e.date.toString(kFormatDate), e.compte, e.libelle, e.debit, e.credit});
     return t;
+}
+
+void enregistreTexte(Dialogues& dialogues, const QString& filtre, const QString& nomPropose,
+                     const QStringList& lignes) {
+    const std::optional<QString> nom = dialogues.fichierAEnregistrer(filtre, nomPropose);
+    if (!nom || nom->isEmpty())
+        return;
+    if (Resultat r = fichier::ecrire(fichier::avecExtension(*nom, u"txt"), lignes); !r)
+        dialogues.message(r.message());
 }
 
 QString ligneTabulee(QStringList champs) {

@@ -49,6 +49,11 @@ std::vector<Ecriture> entre(const std::vector<Ecriture>& ecritures, const QDate&
 // The window's table of those lines.
 Tableau tableauJournal(const std::vector<Ecriture>& ecritures);
 
+// The lines written to a text file the user chooses ("txt" added to a name without extension):
+// nothing on cancel, a message when the file cannot be written.
+void enregistreTexte(Dialogues& dialogues, const QString& filtre, const QString& nomPropose,
+                     const QStringList& lignes);
+
 // Fields joined by TAB into one line of a text file, a TAB or any control character a field
 // holds written as a blank.
 QString ligneTabulee(QStringList champs);
