@@ -77,7 +77,9 @@ TEST(Statistiques, ArticlesMatchTheirCodeExactlyAndLeaveQuotesOut) {
                         "01/12/2026",
                         "1",
                         "Facture",
-                        {ligne("ABCD", "2", "1"), ligne("ABC", "3", "1"), ligne("", "9", "1")}},
+                        {ligne("ABCD", "2", "1"), ligne("ABC", "3", "1"), ligne("", "9", "1"),
+                         // A line is read whole: its quantity lies past 255 characters.
+                         s("FACTABCD\t%1\t4\t1\t\t\t1").arg(QString(300, u'x'))}},
                        {"202612002", "02/12/2026", "1", "Devis    ", {ligne("ABC", "100", "1")}},
                        {"202612003",
                         "03/12/2026",
@@ -87,7 +89,7 @@ TEST(Statistiques, ArticlesMatchTheirCodeExactlyAndLeaveQuotesOut) {
     const Tableau t = StatsArt(m.jeu, m.reglages, m.dialogues);
     EXPECT_EQ(t.rangees, rangees({{s("abc"), QString(), QString(), s("1,5")},
                                   {s("ABC"), s("Vis"), s("Quincaillerie"), s("2")},
-                                  {s("ABCD"), s("Boulon"), s("Quinc."), s("2")}}));
+                                  {s("ABCD"), s("Boulon"), s("Quinc."), s("6")}}));
     EXPECT_EQ(t.legende, s("Statistiques articles"));
     // The hourglass and the status panel while it runs, both gone at the end.
     EXPECT_EQ(m.dialogues.progressions, QStringList({s("Facture 0"), QString()}));
