@@ -26,10 +26,15 @@ private:
     std::vector<std::pair<QString, Groupe>> m_groupes;
 };
 
-// The rows sorted by their whole text, first cell first, letter case ignored.
+// The rows sorted by their whole text, first cell first, letter case ignored: cell by cell, a
+// cell that begins another coming first, as the TAB that ends it sorts before any letter.
 void trie(std::vector<QStringList>& rangees) {
     std::ranges::stable_sort(rangees, [](const QStringList& a, const QStringList& b) {
-        return QString::compare(a.join(u'\t'), b.join(u'\t'), Qt::CaseInsensitive) < 0;
+        for (qsizetype i = 0; i < std::min(a.size(), b.size()); ++i) {
+            if (const int c = QString::compare(a[i], b[i], Qt::CaseInsensitive); c != 0)
+                return c < 0;
+        }
+        return a.size() < b.size();
     });
 }
 
