@@ -144,8 +144,15 @@ void TTableau::montre(Tableau tableau) {
     m_modele->change(std::move(tableau));
     const Tableau& t = m_modele->tableau();
     m_vue->setColumnWidth(0, t.largeurOrdinal);
-    for (std::size_t c = 0; c < t.colonnes.size(); ++c)
-        m_vue->setColumnWidth(int(c) + 1, t.colonnes[c].largeur);
+    for (std::size_t c = 0; c < t.colonnes.size(); ++c) {
+        // An amount is never cut short: its column widens to the widest shown.
+        const int colonne = int(c) + 1;
+        if (t.colonnes[c].aDroite)
+            m_vue->resizeColumnToContents(colonne);
+        m_vue->setColumnWidth(colonne,
+                              std::max(t.colonnes[c].largeur,
+                                       t.colonnes[c].aDroite ? m_vue->columnWidth(colonne) : 0));
+    }
 }
 
 void TTableau::imprime() {

@@ -88,8 +88,13 @@ TEST(TCompta, TheRangeTypedShowsItsLinesOnOkAndTheExportWritesThem) {
 TEST(TTableau, TheSalesTableShowsItsMonthsAsBarsBesideIt) {
     ui::Impression impression;
     Tableau t = tableauJournal({});
+    // An amount wider than its column widens it rather than being cut short.
+    const QString grand = s("123456789012345,67");
+    t.rangees = {{s("VT"), {}, {}, {}, grand, {}}};
     ui::TTableau sans(t, impression, nullptr);
     EXPECT_EQ(sans.graphique(), nullptr);
+    EXPECT_GT(sans.vue()->columnWidth(5), sans.vue()->fontMetrics().horizontalAdvance(grand));
+    EXPECT_EQ(sans.vue()->columnWidth(4), 170) << "a text column keeps its width";
 
     t.titreBarres = s("Chiffre d'affaires H.T. par mois");
     t.barres = {{s("nov. 2026"), 100, s("100,00")}, {s("déc. 2026"), -20, s("-20,00")}};
