@@ -4,6 +4,8 @@
 #include "support/canevasenregistreur.h"
 #include "support/montage.h"
 
+#include <QLocale>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -118,7 +120,11 @@ TEST(Statistiques, MonthsAddNumbersAndWriteThemWithTheAmountFormat) {
                            {"202612002", "31/12/2026", "1", "Facture", {ligne("A", "1", "50,5")}},
                            {"202612003", "15/12/2026", "1", "Devis    ", {ligne("A", "9", "9")}}}));
         m.reglages.formatMontant = s(c.format);
+        // French months whatever the language of the system.
+        const QLocale avant;
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         EXPECT_EQ(StatsVentes(m.jeu, m.reglages, m.dialogues).rangees, c.attendu) << c.format;
+        QLocale::setDefault(avant);
     }
 }
 
