@@ -2,6 +2,7 @@
 #include "ui/ongletfournisseurs.h"
 
 #include "support/montage.h"
+#include "ui/gestes.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -23,11 +24,6 @@ QString s(const char* t) {
 void tape(QWidget* w, int touche, const QString& texte = QString()) {
     QKeyEvent appui(QEvent::KeyPress, touche, Qt::NoModifier, texte);
     QApplication::sendEvent(w, &appui);
-}
-
-void quitte(QWidget* w) {
-    QFocusEvent depart(QEvent::FocusOut);
-    QApplication::sendEvent(w, &depart);
 }
 
 // An article and a supplier, each with one account row, and both tabs on them.
@@ -54,17 +50,15 @@ struct Onglets : testing::Test {
 TEST_F(Onglets, LeavingTheCoefficientShowsBothSalePrices) {
     QLineEdit* coefficient = articles->champ(L::Coefficient);
     tape(coefficient, 0, s("2"));
-    quitte(coefficient);
+    test::quitte(coefficient);
     EXPECT_EQ(coefficient->text().trimmed(), s("2,00"));
     EXPECT_EQ(articles->champ(L::PrixHT)->text().trimmed(), s("20,00"));
     EXPECT_EQ(articles->champ(L::PrixTTC)->text().trimmed(), s("23,92"));
     // In the other sale mode the coefficient gives the price with tax first.
-    auto boutons = articles->findChildren<QRadioButton*>();
-    const auto ttc = std::find_if(boutons.begin(), boutons.end(),
-                                  [](QRadioButton* b) { return b->text() == u"Vente en TTC"; });
-    ASSERT_NE(ttc, boutons.end());
-    (*ttc)->click();
-    quitte(coefficient);
+    QAbstractButton* ttc = test::bouton(*articles, s("Vente en TTC"));
+    ASSERT_NE(ttc, nullptr);
+    ttc->click();
+    test::quitte(coefficient);
     EXPECT_EQ(articles->champ(L::PrixTTC)->text().trimmed(), s("20,00"));
     EXPECT_EQ(articles->champ(L::PrixHT)->text().trimmed(), s("16,72"));
     EXPECT_EQ(articles->champ(L::PrixTTC)->focusPolicy(), Qt::StrongFocus);

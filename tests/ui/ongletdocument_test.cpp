@@ -1,6 +1,7 @@
 #include "ui/ongletdocument.h"
 
 #include "support/montage.h"
+#include "ui/gestes.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -47,14 +48,6 @@ void tape(QAbstractItemView* grille, const char* texte) {
     QTest::keyClick(editeur, Qt::Key_Return);
 }
 
-QPushButton* bouton(QWidget* parent, const char* texte) {
-    for (QPushButton* b : parent->findChildren<QPushButton*>()) {
-        if (b->text() == s(texte))
-            return b;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 TEST(OngletDocument, WhatIsTypedBeforeEnterCountsInTheTotalsAndTheValidation) {
@@ -98,7 +91,7 @@ TEST(OngletDocument, WhatIsTypedBeforeEnterCountsInTheTotalsAndTheValidation) {
     EXPECT_EQ(cellule(0, C::Montant), s("29,34"));
     EXPECT_EQ(onglet.totauxAffiches(), QStringList({s("29,34"), s("5,75"), s("35,09"), s("5,35")}));
 
-    QTest::mouseClick(bouton(&onglet, "Valider"), Qt::LeftButton);
+    QTest::mouseClick(test::bouton(onglet, s("Valider")), Qt::LeftButton);
     const QStringList client = m.jeu.BlocsCli().contenuBloc(0);
     const QStringList ecriture = client.filter(s("Facture 202612001"));
     ASSERT_EQ(ecriture.size(), 1) << client.join(u'|').toStdString();
@@ -154,7 +147,7 @@ TEST(OngletDocument, AValidatedInvoiceIsFrozenAndANewDocumentIsNot) {
     m.fenetre.montre(Sorte::Factures);
     ui::OngletDocument onglet(m.fenetre.factures(), ui::LibellesOnglet::factures());
     onglet.montreDocument();
-    QPushButton* valider = bouton(&onglet, "Valider");
+    QAbstractButton* valider = test::bouton(onglet, s("Valider"));
     ASSERT_TRUE(valider);
     EXPECT_FALSE(onglet.grille()->isEnabled());
     EXPECT_FALSE(valider->isEnabled());
@@ -223,10 +216,10 @@ TEST(OngletDocument, AnOrderTypedFromTheSupplierReferenceIsValidatedIntoStock) {
     EXPECT_EQ(cellule(0, C::Montant), s("14,00"));
     EXPECT_EQ(onglet.totauxAffiches().front(), s("14,00"));
 
-    QTest::mouseClick(bouton(&onglet, "Valider"), Qt::LeftButton);
+    QTest::mouseClick(test::bouton(onglet, s("Valider")), Qt::LeftButton);
     EXPECT_EQ(m.jeu.BlocsArt().contenuBloc(0).value(LA::StockReel - 1).trimmed(), s("5,50"));
     EXPECT_EQ(m.jeu.BlocsFour().contenuBloc(0).filter(s("Commande 202612001")).size(), 1);
-    EXPECT_FALSE(bouton(&onglet, "Valider")->isEnabled());
+    EXPECT_FALSE(test::bouton(onglet, s("Valider"))->isEnabled());
     EXPECT_FALSE(grille->isEnabled());
     bool statut = false;
     for (const QLabel* l : onglet.findChildren<QLabel*>())

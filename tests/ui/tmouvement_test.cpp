@@ -2,6 +2,7 @@
 #include "ui/tmouvement.h"
 
 #include "support/montage.h"
+#include "ui/gestes.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -25,25 +26,6 @@ QString s(const char* t) {
     return QString::fromUtf8(t);
 }
 
-void quitte(QWidget* w) {
-    QFocusEvent depart(QEvent::FocusOut, Qt::TabFocusReason);
-    QApplication::sendEvent(w, &depart);
-}
-
-void colle(QWidget* w, const QString& texte) {
-    QApplication::clipboard()->setText(texte);
-    QKeyEvent appui(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QString());
-    QApplication::sendEvent(w, &appui);
-}
-
-QPushButton* bouton(QDialog& d, const char* texte) {
-    for (QPushButton* b : d.findChildren<QPushButton*>()) {
-        if (b->text() == s(texte))
-            return b;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 TEST(TMouvement, TheEntryTakesNumbersOnlyAndShowsThemWithTwoDecimals) {
@@ -57,13 +39,13 @@ TEST(TMouvement, TheEntryTakesNumbersOnlyAndShowsThemWithTwoDecimals) {
 
     QTest::keyClicks(d.quantite(), s("1x0.-5"));
     EXPECT_EQ(d.quantite()->text(), s("10,5"));
-    quitte(d.quantite());
+    test::quitte(d.quantite());
     EXPECT_EQ(d.quantite()->text().trimmed(), s("10,50"));
     EXPECT_TRUE(d.quantite()->text().startsWith(u' ')) << "right-aligned";
 
     // A pasted text that is not a number is told when the field is left, and stays.
-    colle(d.prixUnitaire(), s("8,1,2"));
-    quitte(d.prixUnitaire());
+    test::colle(d.prixUnitaire(), s("8,1,2"));
+    test::quitte(d.prixUnitaire());
     EXPECT_EQ(d.prixUnitaire()->text(), s("8,1,2"));
     EXPECT_EQ(dialogues.vus, QStringList{s("message: « 8,1,2 » n'est pas un montant valide pour "
                                            "« Prix unit. H.T. ».")});
@@ -86,9 +68,9 @@ TEST(TMouvement, TheExitAsksTheQuantityOnlyAndAnnulerGivesNothing) {
     EXPECT_EQ(d.windowTitle(), s("Sortie de stock"));
     EXPECT_EQ(d.prixUnitaire(), nullptr);
     EXPECT_EQ(d.quantite()->text(), s("3"));
-    ASSERT_NE(bouton(d, "Annuler"), nullptr);
-    ASSERT_NE(bouton(d, "OK"), nullptr);
-    bouton(d, "Annuler")->click();
+    ASSERT_NE(test::bouton(d, s("Annuler")), nullptr);
+    ASSERT_NE(test::bouton(d, s("OK")), nullptr);
+    test::bouton(d, s("Annuler"))->click();
     EXPECT_EQ(d.result(), QDialog::Rejected);
 }
 
@@ -113,7 +95,7 @@ TEST(TMouvement, AnEntryTypedInTheRealDialogReachesTheCard) {
         frappe.stop();
         vu = d->windowTitle() + u' ' + d->code()->text() + u' ' + d->designation()->text();
         QTest::keyClicks(d->quantite(), s("10"));
-        quitte(d->quantite());
+        test::quitte(d->quantite());
         QTest::keyClicks(d->prixUnitaire(), s("8"));
         QTest::keyClick(d->prixUnitaire(), Qt::Key_Return);
     });

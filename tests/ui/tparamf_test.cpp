@@ -4,6 +4,7 @@
 
 #include "support/dialoguesfactices.h"
 #include "support/fichiers.h"
+#include "ui/gestes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,14 +41,6 @@ void entree(QWidget* w) {
     QApplication::sendEvent(w, &appui);
 }
 
-QRadioButton* devise(QWidget& dialogue, const char* nom) {
-    for (QRadioButton* b : dialogue.findChildren<QRadioButton*>()) {
-        if (b->text() == s(nom))
-            return b;
-    }
-    return nullptr;
-}
-
 QStringList legendes(ui::TMainForm& fenetre) {
     QStringList t;
     for (const QLabel* l : fenetre.ongletFactures()->findChildren<QLabel*>())
@@ -71,10 +64,10 @@ TEST(TParamf, FillsTypesNumbersAndConfirmsWithEnter) {
         return static_cast<QLineEdit*>(nullptr);
     }();
     ASSERT_TRUE(nomDevise) << "the currency name is disabled for Franc";
-    EXPECT_TRUE(devise(dialogue, "Franc")->isChecked());
-    devise(dialogue, "Autre")->click();
+    EXPECT_TRUE(test::bouton(dialogue, s("Franc"))->isChecked());
+    test::bouton(dialogue, s("Autre"))->click();
     EXPECT_TRUE(nomDevise->isEnabled());
-    devise(dialogue, "Euro")->click();
+    test::bouton(dialogue, s("Euro"))->click();
     EXPECT_FALSE(nomDevise->isEnabled());
 
     SaisieParametres attendu = SaisieParametres::depuis(r);
@@ -127,7 +120,7 @@ TEST_F(MenuFacture, TheMenuItemAppliesTheDialogAndTheCaptionsFollow) {
                 QApplication::sendEvent(d, &echap);
                 return;
             }
-            devise(*d, "Autre")->click();
+            test::bouton(*d, s("Autre"))->click();
             for (QLineEdit* e : d->findChildren<QLineEdit*>()) {
                 if (e->isEnabled() && e->text().isEmpty() && e->parent() != d) {
                     QTest::keyClicks(e, s("Livres"));
@@ -176,15 +169,10 @@ TEST_F(MenuFacture, AVatRateOfMinusAHundredOrBelowIsRefusedWithAMessage) {
             }
             ASSERT_TRUE(taux1);
             taux1->selectAll();
-            QApplication::clipboard()->setText(s("-100"));
-            QKeyEvent coller(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
-            QApplication::sendEvent(taux1, &coller);
+            test::colle(taux1, s("-100"));
             ASSERT_EQ(taux1->text(), s("-100"));
             retour.start(0);
-            for (QPushButton* b : d->findChildren<QPushButton*>()) {
-                if (b->text() == s("OK"))
-                    QTest::mouseClick(b, Qt::LeftButton);
-            }
+            QTest::mouseClick(test::bouton(*d, s("OK")), Qt::LeftButton);
         });
         parametres->trigger();
         ASSERT_EQ(dialogues.vus.size(), 1);

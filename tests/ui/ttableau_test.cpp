@@ -1,5 +1,6 @@
 #include "support/dialoguesfactices.h"
 #include "support/fichiers.h"
+#include "ui/gestes.h"
 #include "ui/ttableau.h"
 
 #include <QBarCategoryAxis>
@@ -34,14 +35,6 @@ void tapeDate(QDateEdit* champ, const char* texte) {
     QTest::keyClicks(champ, s(texte));
 }
 
-QToolButton* bouton(QWidget& fenetre, const char* texte) {
-    for (QToolButton* b : fenetre.findChildren<QToolButton*>()) {
-        if (b->text() == s(texte))
-            return b;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 TEST(TCompta, TheRangeTypedShowsItsLinesOnOkAndTheExportWritesThem) {
@@ -67,7 +60,7 @@ TEST(TCompta, TheRangeTypedShowsItsLinesOnOkAndTheExportWritesThem) {
     EXPECT_EQ(fenetre.vue()->model()->index(1, 0).data().toInt(), 2);
 
     dialogues.fichiers = {dossier.chemin(s("Journal.txt"))};
-    QToolButton* exporter = bouton(fenetre, "Exporter");
+    QAbstractButton* exporter = test::bouton(fenetre, s("Exporter"));
     ASSERT_TRUE(exporter);
     QTest::mouseClick(exporter, Qt::LeftButton);
     EXPECT_EQ(dossier.lit(s("Journal.txt")).count("\r\n"), 2);
@@ -75,7 +68,7 @@ TEST(TCompta, TheRangeTypedShowsItsLinesOnOkAndTheExportWritesThem) {
     // The FEC file of the same lines, closed at "Au", its SIREN asked the first time.
     dialogues.saisies = {s("552100554")};
     dialogues.fichiers = {dossier.chemin(s("552100554FEC20010305.txt"))};
-    QTest::mouseClick(bouton(fenetre, "Exporter FEC"), Qt::LeftButton);
+    QTest::mouseClick(test::bouton(fenetre, s("Exporter FEC")), Qt::LeftButton);
     EXPECT_EQ(reglages.ini.siren, s("552100554"));
     EXPECT_EQ(dossier.lit(s("552100554FEC20010305.txt")).count("\r\n"), 3);
 

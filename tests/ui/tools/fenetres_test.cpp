@@ -2,6 +2,8 @@
 #include "ui/tools/tcalendrier.h"
 #include "ui/tools/tplettre.h"
 
+#include "ui/gestes.h"
+
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QKeyEvent>
@@ -36,12 +38,9 @@ TEST(TPLettre, LePanneauSuitLesComptesDesLOuverture) {
     for (const auto& [libelle, tarif] :
          {std::pair{u"Expédition France Ecopli", zel::outils::PeseLettres::Tarif::FranceEcopli},
           std::pair{u"Expédition vers l'U.E.", zel::outils::PeseLettres::Tarif::UnionEuropeenne}}) {
-        const auto boutons = fenetre.findChildren<QRadioButton*>();
-        const auto bouton = std::find_if(boutons.begin(), boutons.end(), [&](QRadioButton* b) {
-            return b->text() == QString::fromUtf16(libelle);
-        });
-        ASSERT_NE(bouton, boutons.end());
-        (*bouton)->click();
+        QAbstractButton* bouton = zel::test::bouton(fenetre, QString::fromUtf16(libelle));
+        ASSERT_NE(bouton, nullptr);
+        bouton->click();
         attendu.setTarif(tarif);
         EXPECT_TRUE(textes().contains(attendu.texteFrancs()))
             << attendu.texteFrancs().toStdString();

@@ -1,5 +1,7 @@
 #include "ui/tools/thorloge.h"
 
+#include "ui/gestes.h"
+
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -19,13 +21,6 @@ public:
     std::vector<QDateTime> recus;
 };
 
-QAbstractButton* bouton(const THorloge& f, const QString& texte) {
-    for (QAbstractButton* b : f.findChildren<QAbstractButton*>())
-        if (b->text() == texte)
-            return b;
-    return nullptr;
-}
-
 } // namespace
 
 TEST(THorloge, UneHeureImpossibleEstRefuseeAvecUnMessage) {
@@ -35,16 +30,16 @@ TEST(THorloge, UneHeureImpossibleEstRefuseeAvecUnMessage) {
     fenetre.systeme = &systeme;
     fenetre.avertit = [&messages](const QString& m) { messages << m; };
     fenetre.show();
-    bouton(fenetre, QStringLiteral("Set"))->click();
-    bouton(fenetre, QStringLiteral("Jo"))->click();
+    zel::test::bouton(fenetre, QStringLiteral("Set"))->click();
+    zel::test::bouton(fenetre, QStringLiteral("Jo"))->click();
     auto* haut = fenetre.findChildren<QToolButton*>().value(0);
     for (int i = 0; i < 40; ++i)
         haut->click(); // day 31
-    bouton(fenetre, QStringLiteral("Mo"))->click();
+    zel::test::bouton(fenetre, QStringLiteral("Mo"))->click();
     auto* bas = fenetre.findChildren<QToolButton*>().value(1);
     for (int i = 0; i < 12; ++i)
         bas->click(); // month 00
-    bouton(fenetre, QStringLiteral("Set"))->click();
+    zel::test::bouton(fenetre, QStringLiteral("Set"))->click();
     EXPECT_TRUE(systeme.recus.empty());
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith(QStringLiteral("La date 31/00/")));

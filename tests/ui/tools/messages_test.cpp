@@ -2,6 +2,7 @@
 
 #include "support/dialoguesfactices.h"
 #include "support/fichiers.h"
+#include "ui/gestes.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -21,12 +22,6 @@ namespace {
 
 QString s(const char* t) {
     return QString::fromUtf8(t);
-}
-
-void colle(QWidget* champ, const QString& texte) {
-    QApplication::clipboard()->setText(texte);
-    QKeyEvent coller(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, s("v"));
-    QApplication::sendEvent(champ, &coller);
 }
 
 } // namespace
@@ -63,7 +58,7 @@ TEST(TFicheMsg, ParcourirAjouterSupprimerEtEnregistrerALaFermeture) {
     QTest::keyClicks(fenetre.champ(Message::Pour), s("Marie"));
     QTest::keyClicks(fenetre.champ(Message::Telephone), s("01 02 03 04 05"));
     fenetre.champ(Message::Objet)->setFocus();
-    colle(fenetre.champ(Message::Objet), s("Rappel\turgent"));
+    zel::test::colle(fenetre.champ(Message::Objet), s("Rappel\turgent"));
     EXPECT_EQ(fenetre.champ(Message::Objet)->text(), u"Rappel urgent");
     QTest::mouseClick(fenetre.drapeau(4), Qt::LeftButton);
     // Leaving "Date" empty fills it with today.
