@@ -92,18 +92,14 @@ std::vector<Ecriture> entre(const std::vector<Ecriture>& ecritures, const QDate&
 }
 
 Tableau tableauJournal(const std::vector<Ecriture>& ecritures) {
-    Tableau t{.legende = QStringLiteral("Journal des Achats / Ventes"),
-              .titreImpression = QStringLiteral("Statistiques ventes au "),
-              .largeurOrdinal = 44,
-              .colonnes = {{QStringLiteral("Jn"), 30, false},
-                           {QStringLiteral("Date"), 80, false},
-                           {QStringLiteral("Compte"), 70, false},
-                           {QStringLiteral("Libellé"), 170, false},
-                           {QStringLiteral("Débit"), 108, true},
-                           {QStringLiteral("Crédit"), 110, true}},
-              .rangees = {},
-              .titreBarres = {},
-              .barres = {}};
+    Tableau t = tableauVide(QStringLiteral("Journal des Achats / Ventes"),
+                            QStringLiteral("Statistiques ventes au "), 44,
+                            {{QStringLiteral("Jn"), 30, false},
+                             {QStringLiteral("Date"), 80, false},
+                             {QStringLiteral("Compte"), 70, false},
+                             {QStringLiteral("Libellé"), 170, false},
+                             {QStringLiteral("Débit"), 108, true},
+                             {QStringLiteral("Crédit"), 110, true}});
     t.rangees.reserve(ecritures.size());
     for (const Ecriture& e : ecritures)
         t.rangees.push_back(

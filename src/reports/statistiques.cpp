@@ -84,16 +84,12 @@ Tableau StatsArt(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& d
     const Blocs& articles = jeu.store(Sorte::Articles);
     const QHash<QString, QString> designations = champParCode(articles, ligneArticle::Designation);
     const QHash<QString, QString> familles = champParCode(articles, ligneArticle::Famille);
-    Tableau t{.legende = QStringLiteral("Statistiques articles"),
-              .titreImpression = QStringLiteral("Statistiques articles au "),
-              .largeurOrdinal = 64,
-              .colonnes = {{QStringLiteral("Code"), 64, false},
-                           {QStringLiteral("Désignation"), 174, false},
-                           {QStringLiteral("Famille"), 126, false},
-                           {QStringLiteral("Quantité"), 80, true}},
-              .rangees = {},
-              .titreBarres = {},
-              .barres = {}};
+    Tableau t = tableauVide(QStringLiteral("Statistiques articles"),
+                            QStringLiteral("Statistiques articles au "), 64,
+                            {{QStringLiteral("Code"), 64, false},
+                             {QStringLiteral("Désignation"), 174, false},
+                             {QStringLiteral("Famille"), 126, false},
+                             {QStringLiteral("Quantité"), 80, true}});
     for (const auto& [code, q] : groupes.liste())
         t.rangees.push_back({code, designations.value(code), familles.value(code), quantite(q)});
     trie(t.rangees);
@@ -115,15 +111,11 @@ Tableau StatsVentes(const JeuDocuments& jeu, const Reglages& reglages, Dialogues
         m.ht += valeurMontant(dc.totaux.ht);
         m.ttc += valeurMontant(dc.totaux.ttc);
     });
-    Tableau t{.legende = QStringLiteral("Statistiques sur les ventes"),
-              .titreImpression = QStringLiteral("Statistiques ventes au "),
-              .largeurOrdinal = 64,
-              .colonnes = {{QStringLiteral("Mois"), 188, false},
-                           {QStringLiteral("C.A. H.T."), 126, true},
-                           {QStringLiteral("C.A. TTC"), 126, true}},
-              .rangees = {},
-              .titreBarres = {},
-              .barres = {}};
+    Tableau t = tableauVide(QStringLiteral("Statistiques sur les ventes"),
+                            QStringLiteral("Statistiques ventes au "), 64,
+                            {{QStringLiteral("Mois"), 188, false},
+                             {QStringLiteral("C.A. H.T."), 126, true},
+                             {QStringLiteral("C.A. TTC"), 126, true}});
     const QString& f = reglages.formatMontant;
     t.titreBarres = QStringLiteral("Chiffre d'affaires H.T. par mois");
     for (const auto& [mois, m] : groupes.liste())
@@ -152,15 +144,11 @@ Tableau StatsCli(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& d
         c.nom = dc.document.adresse[0];
         c.ht += valeurMontant(dc.totaux.ht);
     });
-    Tableau t{.legende = QStringLiteral("Statistiques sur les clients"),
-              .titreImpression = QStringLiteral("Statistiques ventes au "),
-              .largeurOrdinal = 64,
-              .colonnes = {{QStringLiteral("Code"), 63, false},
-                           {QStringLiteral("Nom"), 294, false},
-                           {QStringLiteral("C.A. HT"), 85, true}},
-              .rangees = {},
-              .titreBarres = {},
-              .barres = {}};
+    Tableau t = tableauVide(QStringLiteral("Statistiques sur les clients"),
+                            QStringLiteral("Statistiques ventes au "), 64,
+                            {{QStringLiteral("Code"), 63, false},
+                             {QStringLiteral("Nom"), 294, false},
+                             {QStringLiteral("C.A. HT"), 85, true}});
     for (const auto& [code, c] : groupes.liste())
         t.rangees.push_back({code, c.nom, formateMontant(c.ht, reglages.formatMontant)});
     trie(t.rangees);
@@ -178,14 +166,10 @@ Tableau StatsRepresentant(const JeuDocuments& jeu, const Reglages& reglages, Dia
         if (!representant.isEmpty())
             groupes[representant] += valeurMontant(dc.totaux.ht);
     });
-    Tableau t{.legende = QStringLiteral("Statistiques sur les représentants"),
-              .titreImpression = QStringLiteral("Statistiques ventes au "),
-              .largeurOrdinal = 64,
-              .colonnes = {{QStringLiteral("Représentant"), 313, false},
-                           {QStringLiteral("C.A. HT"), 92, true}},
-              .rangees = {},
-              .titreBarres = {},
-              .barres = {}};
+    Tableau t = tableauVide(
+        QStringLiteral("Statistiques sur les représentants"),
+        QStringLiteral("Statistiques ventes au "), 64,
+        {{QStringLiteral("Représentant"), 313, false}, {QStringLiteral("C.A. HT"), 92, true}});
     for (const auto& [nom, ht] : groupes.liste())
         t.rangees.push_back({nom, formateMontant(ht, reglages.formatMontant)});
     trie(t.rangees);

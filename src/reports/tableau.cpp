@@ -50,6 +50,16 @@ void chaqueDocument(const JeuDocuments& jeu, const Reglages& reglages, Dialogues
     }
 }
 
+Tableau tableauVide(QString legende, QString titreImpression, int largeurOrdinal,
+                    std::vector<ColonneTableau> colonnes) {
+    Tableau t;
+    t.legende = std::move(legende);
+    t.titreImpression = std::move(titreImpression);
+    t.largeurOrdinal = largeurOrdinal;
+    t.colonnes = std::move(colonnes);
+    return t;
+}
+
 bool estDevis(const Document& d) {
     return d.genre.startsWith(u'D');
 }

@@ -37,6 +37,10 @@ struct Tableau {
     std::vector<Barre> barres;
 };
 
+// A table without rows yet, with its captions and columns.
+Tableau tableauVide(QString legende, QString titreImpression, int largeurOrdinal,
+                    std::vector<ColonneTableau> colonnes);
+
 // A sales document of the invoice store as its page shows it, with its totals.
 struct DocumentCalcule {
     Document document;
