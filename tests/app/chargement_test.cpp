@@ -3,6 +3,7 @@
 
 #include "store/fichiertexte.h"
 #include "support/montage.h"
+#include "support/texte.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +11,7 @@ namespace {
 
 using namespace zel;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 QByteArray clients(int de, int a, const char* casse = "<BLOC%1>") {
     QByteArray octets;

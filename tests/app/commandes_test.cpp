@@ -2,6 +2,7 @@
 
 #include "support/dialoguesfactices.h"
 #include "support/fichiers.h"
+#include "support/texte.h"
 
 #include <QSysInfo>
 
@@ -15,9 +16,7 @@ using Reponse = zel::Dialogues::Reponse;
 
 namespace {
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 const QByteArray kUnClient = "<BLOC0000>\r\nDisque\r\n</BLOC0000>\r\n";
 

@@ -4,6 +4,7 @@
 #include "app/commandes.h"
 #include "store/maintenance.h"
 #include "support/montage.h"
+#include "support/texte.h"
 
 #include <gtest/gtest.h>
 
@@ -15,9 +16,7 @@ namespace LA = ligneArticle;
 namespace LF = ligneFacture;
 namespace C = colonne;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 QStringList client(int n, const char* code, const char* nom) {
     return test::bloc(n, 25, {{LC::Code, s(code)}, {LC::Nom, s(nom)}, {LC::Ville, s("Lyon")}});

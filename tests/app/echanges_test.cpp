@@ -1,5 +1,6 @@
 #include "store/fichiertexte.h"
 #include "support/montage.h"
+#include "support/texte.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +13,7 @@ namespace L = ligneClient;
 namespace LF = ligneFournisseur;
 namespace LA = ligneArticle;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 QByteArray cp(const char* utf8) {
     QByteArray octets;

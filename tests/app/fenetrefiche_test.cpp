@@ -1,4 +1,5 @@
 #include "support/montage.h"
+#include "support/texte.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +7,7 @@ namespace {
 
 using namespace zel;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 } // namespace
 

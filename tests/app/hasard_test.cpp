@@ -6,6 +6,7 @@
 #include "store/codepage.h"
 #include "store/fichiertexte.h"
 #include "support/montage.h"
+#include "support/texte.h"
 
 #include <gtest/gtest.h>
 
@@ -21,9 +22,7 @@ namespace LA = ligneArticle;
 namespace LF = ligneFournisseur;
 namespace C = colonne;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 constexpr std::array<Sorte, 4> kOnglets = {Sorte::Clients, Sorte::Factures, Sorte::Fournisseurs,
                                            Sorte::Articles};

@@ -1,4 +1,5 @@
 #include "app/menus.h"
+#include "support/texte.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +13,7 @@ using zel::Sorte;
 
 namespace {
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 struct Attendu {
     const char* libelle;

@@ -1,4 +1,5 @@
 #include "app/parametres.h"
+#include "support/texte.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +10,7 @@ using zel::EditeurListe;
 
 namespace {
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 } // namespace
 

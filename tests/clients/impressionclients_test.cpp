@@ -2,6 +2,7 @@
 #include "records/impressionliste.h"
 #include "support/canevasenregistreur.h"
 #include "support/montage.h"
+#include "support/texte.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +12,7 @@ using namespace zel;
 namespace L = ligneClient;
 using test::CanevasEnregistreur;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 QStringList client(int n, const std::map<int, QString>& champs, const QStringList& suite = {}) {
     return test::bloc(n, 25, champs, suite);

@@ -1,5 +1,6 @@
 #include "store/fichiertexte.h"
 #include "support/montage.h"
+#include "support/texte.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +11,7 @@ namespace {
 using namespace zel;
 namespace L = ligneClient;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 QStringList client(int n, const std::map<int, QString>& champs, const QStringList& suite = {}) {
     return test::bloc(n, 25, champs, suite);

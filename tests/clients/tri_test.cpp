@@ -1,5 +1,6 @@
 #include "records/tri.h"
 #include "support/montage.h"
+#include "support/texte.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +9,7 @@ namespace {
 using namespace zel;
 namespace L = ligneClient;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 QStringList client(int n, const char* code, const char* nom, const QStringList& suite = {},
                    const char* codePostal = "") {

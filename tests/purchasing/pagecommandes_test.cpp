@@ -1,4 +1,5 @@
 #include "support/montage.h"
+#include "support/texte.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +11,7 @@ namespace LA = ligneArticle;
 namespace LF = ligneFournisseur;
 namespace C = colonne;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 // A stored order: its nine field lines, then its lines and notes.
 QStringList commande(int n, const char* numero, const char* fournisseur, const char* ttc,

@@ -1,6 +1,7 @@
 #include "records/cadre.h"
 
 #include "support/canevasenregistreur.h"
+#include "support/texte.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +9,7 @@ namespace {
 
 using namespace zel;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 } // namespace
 

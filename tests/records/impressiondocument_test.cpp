@@ -2,6 +2,7 @@
 
 #include "support/canevasenregistreur.h"
 #include "support/mesurefixe.h"
+#include "support/texte.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +11,7 @@ namespace {
 using namespace zel;
 namespace C = colonne;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 struct Facture {
     Reglages reglages;

@@ -1,6 +1,7 @@
 #include "records/lignesdocument.h"
 
 #include "support/montage.h"
+#include "support/texte.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
@@ -12,9 +13,7 @@ namespace {
 using namespace zel;
 namespace C = colonne;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 struct Montage : test::Montage {
     PageFactures& page = fenetre.factures();

@@ -1,5 +1,6 @@
 #include "records/montant.h"
 #include "support/mesurefixe.h"
+#include "support/texte.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +9,7 @@ namespace {
 using zel::formateMontant;
 using zel::litMontant;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "store/fichiertexte.h"
 #include "support/fichiers.h"
+#include "support/texte.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +11,7 @@ using zel::test::Dossier;
 
 namespace {
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 const QByteArray kIniParDefaut = " 6.55957000000000E+0000\r\n"
                                  "0\r\n"

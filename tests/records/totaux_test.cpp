@@ -1,6 +1,7 @@
 #include "records/totaux.h"
 #include "sales/parametresfacture.h"
 #include "support/mesurefixe.h"
+#include "support/texte.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +10,7 @@ namespace {
 using namespace zel;
 namespace C = colonne;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 LigneDocument ligne(const char* quantite, const char* prix, const char* remise = "",
                     const char* tva = "") {

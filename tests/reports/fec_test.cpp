@@ -1,6 +1,7 @@
 #include "reports/fec.h"
 #include "support/dialoguesfactices.h"
 #include "support/fichiers.h"
+#include "support/texte.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +9,7 @@ namespace {
 
 using namespace zel;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 // The three lines of one invoice as the journal writes them.
 std::vector<Ecriture> facture(int document, const QDate& date, const char* numero, const char* ttc,

@@ -3,6 +3,7 @@
 #include "reports/statistiques.h"
 #include "support/canevasenregistreur.h"
 #include "support/montage.h"
+#include "support/texte.h"
 
 #include <QLocale>
 
@@ -13,9 +14,7 @@ namespace {
 using namespace zel;
 namespace L = ligneFacture;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 // A line of a stored document: "Réf", designation, quantity, price, no discount, VAT code 1.
 QString ligne(const char* ref, const char* quantite, const char* prix) {

@@ -1,5 +1,6 @@
 #include "app/commandes.h"
 #include "support/montage.h"
+#include "support/texte.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +10,7 @@ using namespace zel;
 namespace L = ligneFacture;
 namespace C = colonne;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 // A stored document: its eleven field lines, then its lines and notes.
 QStringList facture(int n, const char* numero, const char* client, const char* ttc,

@@ -4,6 +4,7 @@
 #include "stock/pagefournisseurs.h"
 #include "support/canevasenregistreur.h"
 #include "support/montage.h"
+#include "support/texte.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +15,7 @@ namespace A = ligneArticle;
 namespace F = ligneFournisseur;
 using test::CanevasEnregistreur;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 QStringList article(int n, const std::map<int, QString>& champs, const QStringList& suite = {}) {
     return test::bloc(n, 21, champs, suite);

@@ -1,5 +1,6 @@
 #include "stock/mouvementstock.h"
 #include "support/montagearticles.h"
+#include "support/texte.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +9,7 @@ namespace {
 using namespace zel;
 namespace L = ligneArticle;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 struct Montage : test::MontageArticles {
     // The article shown and one after it.

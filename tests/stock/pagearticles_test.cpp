@@ -1,4 +1,5 @@
 #include "support/montagearticles.h"
+#include "support/texte.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +8,7 @@ namespace {
 using namespace zel;
 namespace L = ligneArticle;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 QStringList article(int n, const std::map<int, QString>& champs, const QStringList& suite = {}) {
     return test::bloc(n, 21, champs, suite);

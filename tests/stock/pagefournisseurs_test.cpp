@@ -1,4 +1,5 @@
 #include "support/montage.h"
+#include "support/texte.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +8,7 @@ namespace {
 using namespace zel;
 namespace L = ligneFournisseur;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 QStringList fournisseur(int n, const std::map<int, QString>& champs,
                         const QStringList& suite = {}) {

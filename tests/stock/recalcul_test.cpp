@@ -1,4 +1,5 @@
 #include "support/montagearticles.h"
+#include "support/texte.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +10,7 @@ namespace {
 using namespace zel;
 namespace L = ligneArticle;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 struct Montage : test::MontageArticles {
     void recalcule() {

@@ -1,4 +1,5 @@
 #include "store/blocs.h"
+#include "support/texte.h"
 
 #include <QRegularExpression>
 
@@ -10,9 +11,7 @@ using zel::Blocs;
 
 namespace {
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 // The plain top-down scans the store's index must agree with.
 struct Reference {

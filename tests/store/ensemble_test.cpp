@@ -5,6 +5,7 @@
 #include "store/ensemble.h"
 #include "store/jeudocuments.h"
 #include "support/fichiers.h"
+#include "support/texte.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -19,9 +20,7 @@ namespace {
 
 using namespace zel;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 // Saves generation g of the set, the child killing itself after a step (0: never); false when
 // it was killed.

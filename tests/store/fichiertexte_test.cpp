@@ -1,6 +1,7 @@
 #include "store/fichiertexte.h"
 
 #include "support/fichiers.h"
+#include "support/texte.h"
 
 #include <QDir>
 
@@ -14,9 +15,7 @@ namespace fichier = zel::fichier;
 using zel::test::Dossier;
 
 namespace {
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 } // namespace
 
 TEST(FichierTexte, EveryByteValueComesBackUnchanged) {

@@ -1,6 +1,7 @@
 #include "store/jeudocuments.h"
 
 #include "support/fichiers.h"
+#include "support/texte.h"
 
 #include <QDir>
 
@@ -12,9 +13,7 @@ using zel::test::Dossier;
 
 namespace {
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 QByteArray bloc(int n, const char* champ) {
     return QStringLiteral("<BLOC%1>\r\n%2\r\n</BLOC%1>\r\n")

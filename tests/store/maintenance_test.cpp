@@ -1,4 +1,5 @@
 #include "store/maintenance.h"
+#include "support/texte.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +8,7 @@ namespace {
 using namespace zel::maintenance;
 using zel::Blocs;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 QStringList bloc(int n, const QStringList& contenu) {
     const zel::Balises b = Blocs::BalisesBloc(n);

@@ -1,3 +1,4 @@
+#include "support/texte.h"
 #include "ui/dialogueslistes.h"
 
 #include <QApplication>
@@ -17,9 +18,7 @@ using zel::Saisie;
 using zel::ui::TFListe;
 using zel::ui::TSaisie;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 void tape(QWidget* w, int touche, const QString& texte = QString()) {
     QKeyEvent appui(QEvent::KeyPress, touche, Qt::NoModifier, texte);

@@ -5,6 +5,7 @@
 
 #include "support/dialoguesfactices.h"
 #include "support/fichiers.h"
+#include "support/texte.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,9 +24,7 @@ namespace {
 using namespace zel;
 namespace L = ligneClient;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 struct FenetreEchanges : testing::Test {
     test::Dossier dossier;

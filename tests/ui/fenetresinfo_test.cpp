@@ -1,3 +1,4 @@
+#include "support/texte.h"
 #include "ui/fenetresinfo.h"
 
 #include <QApplication>
@@ -13,9 +14,7 @@ using zel::ui::TDepartements;
 
 namespace {
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 QStringList textesDe(const QWidget& fenetre) {
     QStringList t;

@@ -10,6 +10,7 @@
 #include "support/fichiers.h"
 #include "support/mesurefixe.h"
 #include "support/montage.h"
+#include "support/texte.h"
 #include "ui/impression.h"
 
 #include <QApplication>
@@ -23,9 +24,7 @@ namespace {
 
 using namespace zel;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 QString lance(const QString& programme, const QStringList& arguments, int* code = nullptr,
               QString* erreurs = nullptr, const QString& dossier = QString()) {

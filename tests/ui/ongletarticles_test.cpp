@@ -2,6 +2,7 @@
 #include "ui/ongletfournisseurs.h"
 
 #include "support/montage.h"
+#include "support/texte.h"
 #include "ui/gestes.h"
 
 #include <QApplication>
@@ -17,9 +18,7 @@ namespace {
 using namespace zel;
 namespace L = ligneArticle;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 void tape(QWidget* w, int touche, const QString& texte = QString()) {
     QKeyEvent appui(QEvent::KeyPress, touche, Qt::NoModifier, texte);

@@ -2,6 +2,7 @@
 #include "ui/ongletclients.h"
 
 #include "support/dialoguesfactices.h"
+#include "support/texte.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -18,9 +19,7 @@ namespace {
 using namespace zel;
 namespace L = ligneClient;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 void tape(QWidget* w, int touche, const QString& texte = QString()) {
     QKeyEvent appui(QEvent::KeyPress, touche, Qt::NoModifier, texte);

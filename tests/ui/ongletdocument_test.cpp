@@ -1,6 +1,7 @@
 #include "ui/ongletdocument.h"
 
 #include "support/montage.h"
+#include "support/texte.h"
 #include "ui/gestes.h"
 
 #include <QApplication>
@@ -18,9 +19,7 @@ namespace {
 using namespace zel;
 namespace C = colonne;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 void clique(QAbstractItemView* grille, int rangee, int colonne) {
     const QRect cellule = grille->visualRect(grille->model()->index(rangee, colonne));

@@ -1,3 +1,4 @@
+#include "support/texte.h"
 #include "ui/tcombo.h"
 #include "ui/tsociete.h"
 
@@ -11,9 +12,7 @@
 
 namespace {
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 void tape(QWidget* w, int touche, const QString& texte = QString()) {
     QKeyEvent appui(QEvent::KeyPress, touche, Qt::NoModifier, texte);

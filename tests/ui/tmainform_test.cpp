@@ -7,6 +7,7 @@
 
 #include "support/dialoguesfactices.h"
 #include "support/fichiers.h"
+#include "support/texte.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,9 +42,7 @@ using zel::ui::TMainForm;
 
 namespace {
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 void appuie(QWidget* w, int touche, Qt::KeyboardModifiers modificateurs = Qt::NoModifier,
             const QString& texte = QString()) {

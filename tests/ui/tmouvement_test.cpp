@@ -2,6 +2,7 @@
 #include "ui/tmouvement.h"
 
 #include "support/montage.h"
+#include "support/texte.h"
 #include "ui/gestes.h"
 
 #include <QApplication>
@@ -22,9 +23,7 @@ using zel::ui::TMouvement;
 using zel::ui::TSortie;
 namespace L = ligneArticle;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 } // namespace
 

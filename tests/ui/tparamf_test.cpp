@@ -4,6 +4,7 @@
 
 #include "support/dialoguesfactices.h"
 #include "support/fichiers.h"
+#include "support/texte.h"
 #include "ui/gestes.h"
 
 #include <QAction>
@@ -25,9 +26,7 @@ namespace {
 
 using namespace zel;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 void tape(QWidget* w, const QString& texte) {
     for (QChar c : texte) {

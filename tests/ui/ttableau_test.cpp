@@ -1,5 +1,6 @@
 #include "support/dialoguesfactices.h"
 #include "support/fichiers.h"
+#include "support/texte.h"
 #include "ui/gestes.h"
 #include "ui/ttableau.h"
 
@@ -21,9 +22,7 @@ namespace {
 
 using namespace zel;
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 Ecriture ecriture(const QDate& date, const char* libelle) {
     return {date, s("VT"), s("411000"), s(libelle), s("119,60"), QString(), {}, 0, {}, {}};

@@ -2,6 +2,7 @@
 
 #include "support/dialoguesfactices.h"
 #include "support/fichiers.h"
+#include "support/texte.h"
 #include "ui/gestes.h"
 
 #include <QApplication>
@@ -20,9 +21,7 @@ using zel::outils::Message;
 
 namespace {
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 } // namespace
 

@@ -4,6 +4,7 @@
 
 #include "support/dialoguesfactices.h"
 #include "support/fichiers.h"
+#include "support/texte.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -25,9 +26,7 @@ using Reponse = zel::Dialogues::Reponse;
 
 namespace {
 
-QString s(const char* t) {
-    return QString::fromUtf8(t);
-}
+using zel::test::s;
 
 struct Texte : testing::Test {
     zel::test::Dossier dossier;
