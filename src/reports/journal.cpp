@@ -34,9 +34,9 @@ Journal journal(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& di
         champParCode(jeu.store(Sorte::Clients), ligneClient::CompteClient);
     Journal j;
     int document = 0;
-    chaqueDocument(jeu, reglages, dialogues, [&](const DocumentCalcule& dc) {
+    chaqueVente(jeu, reglages, dialogues, [&](const DocumentCalcule& dc) {
         const Document& d = dc.document;
-        if (estDevis(d) || !(estAvoir(d) || d.genre.startsWith(u'F')))
+        if (!(estAvoir(d) || d.genre.startsWith(u'F')))
             return;
         QString client = comptesClients.value(d.tiers);
         if (client.isEmpty())

@@ -66,11 +66,9 @@ QString moisAbrege(const QDate& date) {
 
 Tableau StatsArt(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues) {
     Groupes<double> groupes;
-    chaqueDocument(
+    chaqueVente(
         jeu, reglages, dialogues,
         [&](const DocumentCalcule& dc) {
-            if (estDevis(dc.document))
-                return;
             for (int r = 1; r < dc.document.lignesUtilisees; ++r) {
                 const LigneDocument& l = dc.document.ligne(r);
                 const QString code = l[colonne::Ref].trimmed();
@@ -103,9 +101,7 @@ Tableau StatsVentes(const JeuDocuments& jeu, const Reglages& reglages, Dialogues
         double ttc = 0;
     };
     Groupes<Mois> groupes;
-    chaqueDocument(jeu, reglages, dialogues, [&](const DocumentCalcule& dc) {
-        if (estDevis(dc.document))
-            return;
+    chaqueVente(jeu, reglages, dialogues, [&](const DocumentCalcule& dc) {
         Mois& m = groupes[moisEnLettres(dc.document.date)];
         m.date = dc.document.date;
         m.ht += valeurMontant(dc.totaux.ht);
@@ -137,9 +133,7 @@ Tableau StatsCli(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& d
         double ht = 0;
     };
     Groupes<Client> groupes;
-    chaqueDocument(jeu, reglages, dialogues, [&](const DocumentCalcule& dc) {
-        if (estDevis(dc.document))
-            return;
+    chaqueVente(jeu, reglages, dialogues, [&](const DocumentCalcule& dc) {
         Client& c = groupes[dc.document.tiers];
         c.nom = dc.document.adresse[0];
         c.ht += valeurMontant(dc.totaux.ht);
@@ -159,9 +153,7 @@ Tableau StatsRepresentant(const JeuDocuments& jeu, const Reglages& reglages, Dia
     const QHash<QString, QString> representants =
         champParCode(jeu.store(Sorte::Clients), ligneClient::Representant);
     Groupes<double> groupes;
-    chaqueDocument(jeu, reglages, dialogues, [&](const DocumentCalcule& dc) {
-        if (estDevis(dc.document))
-            return;
+    chaqueVente(jeu, reglages, dialogues, [&](const DocumentCalcule& dc) {
         const QString representant = representants.value(dc.document.tiers);
         if (!representant.isEmpty())
             groupes[representant] += valeurMontant(dc.totaux.ht);

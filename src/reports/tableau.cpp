@@ -26,8 +26,8 @@ private:
 
 } // namespace
 
-void chaqueDocument(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues,
-                    const std::function<void(const DocumentCalcule&)>& action, Totalise totalise) {
+void chaqueVente(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues,
+                 const std::function<void(const DocumentCalcule&)>& action, Totalise totalise) {
     Avancement avancement(dialogues);
     const DispositionDocument disposition = dispositionFactures();
     const Blocs& store = jeu.store(Sorte::Factures);
@@ -42,7 +42,7 @@ void chaqueDocument(const JeuDocuments& jeu, const Reglages& reglages, Dialogues
         d.conditions.clear();
         d.genre = disposition.genres.front();
         d.notes.clear();
-        if (!litBloc(store, n, disposition, d))
+        if (!litBloc(store, n, disposition, d) || d.genre.startsWith(u'D'))
             continue;
         if (totalise == Totalise::Oui)
             dc.totaux = totauxDe(sommesDocument(d.lignes, d.ttc, reglages.ini), reglages);
@@ -58,10 +58,6 @@ Tableau tableauVide(QString legende, QString titreImpression, int largeurOrdinal
     t.largeurOrdinal = largeurOrdinal;
     t.colonnes = std::move(colonnes);
     return t;
-}
-
-bool estDevis(const Document& d) {
-    return d.genre.startsWith(u'D');
 }
 
 bool estAvoir(const Document& d) {

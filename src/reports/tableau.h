@@ -47,18 +47,16 @@ struct DocumentCalcule {
     Totaux totaux;
 };
 
-// Every sales document of the set in block number order, each read straight from its block
-// through the store's index and, unless only its lines are wanted, totalled as its page totals
-// it; the invoice page is not touched. Meanwhile the hourglass shows and the first panel of the
-// status bar says "Facture " and the block number every thousand documents; it is emptied at
-// the end.
+// Every sale of the set (its invoices and credit notes: a quote is no sale) in block number
+// order, each read straight from its block through the store's index and, unless only its lines
+// are wanted, totalled as its page totals it; the invoice page is not touched. Meanwhile the
+// hourglass shows and the first panel of the status bar says "Facture " and the block number every
+// thousand documents; it is emptied at the end.
 enum class Totalise { Oui, Non };
-void chaqueDocument(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues,
-                    const std::function<void(const DocumentCalcule&)>& action,
-                    Totalise totalise = Totalise::Oui);
+void chaqueVente(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues,
+                 const std::function<void(const DocumentCalcule&)>& action,
+                 Totalise totalise = Totalise::Oui);
 
-// Whether a document is a quote, which is no sale.
-bool estDevis(const Document& d);
 // Whether a document is a credit note.
 bool estAvoir(const Document& d);
 
