@@ -50,8 +50,10 @@ void verifieErreur(const test::Dossier& dossier, const QStringList& arguments, i
     EXPECT_TRUE(erreurs.contains(QString::fromUtf8(message))) << erreurs.toStdString();
 }
 
+// The text read back with its ligatures ("ﬀ" where the font has one) as the letters they join.
 QString texteDuPdf(const QString& pdf) {
-    return lance(s("pdftotext"), {s("-layout"), pdf, s("-")});
+    return lance(s("pdftotext"), {s("-layout"), pdf, s("-")})
+        .normalized(QString::NormalizationForm_KC);
 }
 
 int pagesDuPdf(const QString& pdf) {
