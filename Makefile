@@ -41,9 +41,10 @@ soak: build
 	ZEL_TUES=$(SOAK_KILLS) $(BUILD)/tests/zel_core_tests --gtest_filter='Ensemble.AKilled*'
 
 bench: deps
-	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZEL_TESTS=OFF -DZEL_UI=OFF -DZEL_BENCH=ON
+	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZEL_TESTS=OFF -DZEL_UI=ON -DZEL_BENCH=ON
 	cmake --build build-bench -j$(JOBS)
 	build-bench/bench/zel_bench
+	build-bench/bench/zel_bench_lettre
 
 fuzz: deps
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEL_TESTS=OFF -DZEL_UI=OFF -DZEL_FUZZ=ON

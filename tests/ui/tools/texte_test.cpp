@@ -215,6 +215,51 @@ TEST_F(Texte, LaLettreSImprimeEnPdf) {
     EXPECT_TRUE(texte.contains(s("Veuillez agreer nos salutations.")));
 }
 
+namespace {
+
+// The user's dialogs, with one thing the user does while the status bar tells how far the
+// opening has got.
+struct DialoguesPendantLOuverture : zel::test::DialoguesFactices {
+    std::function<void()> pendant;
+    void progression(const QString& texte) override {
+        zel::test::DialoguesFactices::progression(texte);
+        if (pendant && !texte.isEmpty())
+            std::exchange(pendant, nullptr)();
+    }
+};
+
+} // namespace
+
+TEST(TexteLong, UneLongueLettreSOuvreSansQueLaFenetreSeFermeEnCours) {
+    zel::test::Dossier dossier;
+    QByteArray rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset134 SimSun;}}";
+    for (int i = 0; rtf.size() < 2'000'000; ++i)
+        rtf += "Paragraphe " + QByteArray::number(i) + " {\\b gras} {\\f0\\'d6\\'d0}\\par\r\n";
+    dossier.ecrit(s("long.rtf"), rtf + "}");
+    DialoguesPendantLOuverture dialogues;
+    zel::ui::Impression impression;
+    TTexte fenetre(nullptr, dialogues, impression);
+    fenetre.show();
+    // The window is closed while the letter is being read.
+    dialogues.pendant = [&fenetre] { fenetre.close(); };
+    dialogues.fichiers = {dossier.chemin(s("long.rtf"))};
+    QTest::mouseClick(fenetre.bouton(s("Ouvrir")), Qt::LeftButton);
+    EXPECT_TRUE(fenetre.isVisible());
+    const QTextDocument& d = *fenetre.texte()->document();
+    EXPECT_EQ(d.firstBlock().text(), s("Paragraphe 0 gras 中"));
+    EXPECT_TRUE(d.lastBlock().text().startsWith(u"Paragraphe "));
+    // Both steps were told in the status bar, which is empty again.
+    for (const char* etape : {"Lecture de la lettre : ", "Mise en page de la lettre : "})
+        EXPECT_GT(dialogues.progressions.filter(s(etape)).size(), 10) << etape;
+    EXPECT_EQ(dialogues.progressions.last(), QString());
+    EXPECT_EQ(dialogues.sabliers, 0);
+    // Nothing to undo, nothing changed: closing asks nothing.
+    EXPECT_FALSE(d.isUndoAvailable());
+    fenetre.close();
+    EXPECT_FALSE(fenetre.isVisible());
+    EXPECT_FALSE(dialogues.vus.contains(s("question: Enregistrer changements dans long.rtf ?")));
+}
+
 TEST(DocumentQt, UnePoliceAbsenteSeRabatSurLaPoliceAEmpattements) {
     rtf::Format absente;
     absente.police = s("Police absente du système");
