@@ -1,7 +1,7 @@
 # Thin wrapper over CMake: make run, make test, make bench, make fuzz.
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
             libbenchmark-dev clang libclang-rt-14-dev qt6-translations-l10n qt6-charts-dev \
-            poppler-utils unrtf
+            poppler-utils unrtf xvfb xauth
 JOBS     ?= 2
 BUILD    ?= build
 CMAKE_FLAGS ?=

@@ -1,5 +1,6 @@
 #include "ui/tools/ttexte.h"
 
+#include "ui/filtrecp1252.h"
 #include "ui/impression.h"
 #include "ui/tools/documentqt.h"
 
@@ -134,6 +135,8 @@ TTexte::TTexte(QWidget* parent, zel::Dialogues& dialogues, zel::ui::Impression& 
     // The text keeps 6 pixels of margin on each side inside the edit area.
     m_texte->document()->setDocumentMargin(6);
     m_texte->setAcceptRichText(true);
+    // A letter is saved as RTF, which holds any character: none is refused.
+    zel::ui::FiltreCp1252::libere(m_texte);
     m_texte->setTabStopDistance(48);
     QFont depart(kTimes, 10);
     depart.setStyleHint(QFont::Serif);

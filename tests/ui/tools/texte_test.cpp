@@ -5,6 +5,8 @@
 #include "support/dialoguesfactices.h"
 #include "support/fichiers.h"
 #include "support/texte.h"
+#include "ui/filtreinstalle.h"
+#include "ui/gestes.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -213,6 +215,44 @@ TEST_F(Texte, LaLettreSImprimeEnPdf) {
     for (const QString& ligne : entete)
         EXPECT_TRUE(texte.contains(ligne)) << ligne.toStdString();
     EXPECT_TRUE(texte.contains(s("Veuillez agreer nos salutations.")));
+}
+
+TEST_F(Texte, LaLettreGardeToutesLesLanguesLesChampsRestentGardes) {
+    zel::test::FiltreInstalle garde;
+    QStringList& refus = garde.refus;
+    const QString langues = s("Łódź € Ω 中");
+    // Typed, pasted with Ctrl+V, pasted with "Coller".
+    aLaFin();
+    zel::test::tape(fenetre.texte(), langues);
+    touche(Qt::Key_Return);
+    zel::test::colle(fenetre.texte(), langues);
+    touche(Qt::Key_Return);
+    QApplication::clipboard()->setText(s("Ελλάδα 日本 한국"));
+    clique("Coller");
+    EXPECT_TRUE(refus.isEmpty()) << refus.join(u'\n').toStdString();
+    const QString attendu =
+        entete.join(u'\n') + u'\n' + langues + u'\n' + langues + s("\nΕλλάδα 日本 한국");
+    EXPECT_EQ(fenetre.texte()->toPlainText(), attendu);
+
+    // Saved, a new letter, and the saved one opened again.
+    dialogues.fichiers = {dossier.chemin(s("langues.rtf"))};
+    clique("Enregistrer");
+    clique("Nouveau");
+    EXPECT_EQ(fenetre.texte()->toPlainText(), entete.join(u'\n'));
+    dialogues.fichiers = {dossier.chemin(s("langues.rtf"))};
+    clique("Ouvrir");
+    EXPECT_EQ(fenetre.texte()->toPlainText(), attendu);
+    EXPECT_FALSE(fenetre.document().modifie());
+
+    // A one-line field of a record still takes only what the files can hold.
+    QLineEdit champ;
+    champ.show();
+    zel::test::tape(&champ, langues);
+    zel::test::colle(&champ, langues);
+    EXPECT_EQ(champ.text(), s("ód €  "));
+    EXPECT_EQ(refus, QStringList({s("Caractère refusé : « Ł »"), s("Caractère refusé : « ź »"),
+                                  s("Caractère refusé : « Ω »"), s("Caractère refusé : « 中 »"),
+                                  s("Caractère refusé : « Ł »")}));
 }
 
 namespace {
