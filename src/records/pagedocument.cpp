@@ -65,9 +65,10 @@ bool litBloc(const Blocs& s, int n, const DispositionDocument& dd, Document& d) 
     const auto ligne = [&](int l) {
         return ouverture + l < fin ? QStringView(s.ligne(ouverture + l)) : QStringView();
     };
+    // The number is read whole: cut to its nine positions it could be another document's.
     if (const QStringView numero = ligne(1).mid(dd.ligneGenre > 0 ? 4 : 3).trimmed();
         !numero.isEmpty())
-        d.numero = numero.toString().leftJustified(9, u' ', true);
+        d.numero = numero.toString().leftJustified(9, u' ');
     if (const QDate date = litDate(ligne(2)); date.isValid())
         d.date = date;
     pose(d.tiers, ligne(3));
@@ -188,14 +189,21 @@ bool PageDocument::codeChiffresAcceptable(QStringView texte) {
            std::all_of(texte.begin(), texte.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
-void PageDocument::saisitNumero(const QString& texte) {
-    QString numero = texte.left(9);
+bool PageDocument::saisitNumero(const QString& texte) {
+    if (texte.size() > 9) {
+        m_dialogues.message(
+            QStringLiteral("Le numéro a neuf positions au plus : « %1 » n'est pas pris.")
+                .arg(texte));
+        return false;
+    }
+    QString numero = texte;
     for (QChar& c : numero) {
         if (!positionNumero(c))
             c = u' ';
     }
     m_document.numero = numero.leftJustified(9, u' ');
     marque();
+    return true;
 }
 
 void PageDocument::vide() {
@@ -254,8 +262,8 @@ QStringList PageDocument::lignesBloc() const {
     const DispositionDocument& dd = m_disposition;
     const Document& d = m_document;
     QStringList lignes(lignesFixes());
-    lignes[0] = kNum + (genreStocke() ? d.genre.left(1) : QString()) +
-                d.numero.leftJustified(9, u' ', true);
+    lignes[0] =
+        kNum + (genreStocke() ? d.genre.left(1) : QString()) + d.numero.leftJustified(9, u' ');
     lignes[1] = d.date.toString(kFormatDate);
     lignes[2] = d.tiers;
     lignes[3] = d.conditions;

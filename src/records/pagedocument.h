@@ -17,7 +17,9 @@ namespace zel {
 struct Document {
     static constexpr int kLignes = 63;
 
-    QString numero; // nine characters
+    // Nine positions as typed; a number read from the store is kept whole, however long, so
+    // that the document is written back under the number it was read with.
+    QString numero;
     QDate date;
     // The client's code on a sales document, the supplier's on an order.
     QString tiers;
@@ -139,8 +141,9 @@ public:
     bool Nouveau();
     // "Créer": a new empty document.
     void Creer();
-    // The number field as typed: nine positions, each a digit, a sign or a blank.
-    void saisitNumero(const QString& texte);
+    // The number field as typed: nine positions, each a digit, a sign or a blank. A longer text
+    // is refused with a message and the number stays: a number is never cut short.
+    bool saisitNumero(const QString& texte);
     // The notes as typed, one note a line; a TAB or another control character in a line is
     // kept as a blank, so that each note stays one line of the block.
     void saisitNotes(const QString& texte);
