@@ -380,26 +380,23 @@ void PageArticles::Recalc() {
     if (change)
         m_jeu.SetSauve();
     LitFiche();
-    const auto nomme = [](const QStringList& articles) {
-        constexpr int kCodesNommes = 10;
-        QString codes = QStringList(articles.mid(0, kCodesNommes)).join(QStringLiteral(", "));
-        if (articles.size() > kCodesNommes)
-            codes += QStringLiteral(", …");
-        return codes;
-    };
+    // The articles left, ten of them named.
     QStringList messages;
-    if (!laisses.isEmpty())
-        messages.append(QStringLiteral("Prix non recalculés pour %1 article(s), dont le prix "
-                                       "d'achat, le coefficient, le prix de vente fixé ou la TVA "
-                                       "est vide ou illisible : %2.")
-                            .arg(laisses.size())
-                            .arg(nomme(laisses)));
-    if (!tropGrands.isEmpty())
-        messages.append(QStringLiteral("Prix non recalculés pour %1 article(s), dont un prix "
-                                       "dépasserait le plus grand nombre que le programme sait "
-                                       "écrire : %2.")
-                            .arg(tropGrands.size())
-                            .arg(nomme(tropGrands)));
+    const auto dit = [&messages](const QStringList& quels, const QString& pourquoi) {
+        if (quels.isEmpty())
+            return;
+        constexpr int kCodesNommes = 10;
+        QString codes = QStringList(quels.mid(0, kCodesNommes)).join(QStringLiteral(", "));
+        if (quels.size() > kCodesNommes)
+            codes += QStringLiteral(", …");
+        messages.append(QStringLiteral("Prix non recalculés pour %1 article(s), dont %2 : %3.")
+                            .arg(quels.size())
+                            .arg(pourquoi, codes));
+    };
+    dit(laisses, QStringLiteral("le prix d'achat, le coefficient, le prix de vente fixé ou la TVA "
+                                "est vide ou illisible"));
+    dit(tropGrands, QStringLiteral("un prix dépasserait le plus grand nombre que le programme "
+                                   "sait écrire"));
     if (!messages.isEmpty())
         m_dialogues.message(messages.join(u'\n'));
 }
