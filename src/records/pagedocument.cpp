@@ -564,14 +564,14 @@ void PageDocument::Valider() {
         return;
     }
     const int fiche = Blocs::numeroBalise(fiches.ligne(ouvertureFiche), 5);
-    // A quantity changed without Enter counts as it is shown.
-    if (const QString refus = recalcule(std::vector<LigneDocument>(d.lignes)); !refus.isEmpty()) {
-        refuse(refus);
-        return;
-    }
     QStringList oublis;
     std::vector<std::pair<int, QString>> stocks;
     if (const QString refus = nouveauxStocks(oublis, stocks); !refus.isEmpty()) {
+        refuse(refus);
+        return;
+    }
+    // A quantity changed without Enter counts as it is shown.
+    if (const QString refus = recalcule(std::vector<LigneDocument>(d.lignes)); !refus.isEmpty()) {
         refuse(refus);
         return;
     }

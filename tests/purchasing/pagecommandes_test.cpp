@@ -316,6 +316,25 @@ TEST(Commandes, AnAmountPastTheLargestNumberIsRefusedAndNeverWritten) {
         EXPECT_EQ(m.jeu.store(sorte).lignes(), avant[std::size_t(indice(sorte))])
             << "kind " << indice(sorte);
 
+    // A stock that would pass the largest number refuses the validation too.
+    Montage plein;
+    plein.ouvre(fournisseur(0, "7", "Martin"),
+                article(0, "A", "R1", "Martin", test::tresGrand.c_str()));
+    plein.page.Creer();
+    plein.d.tiers = s("7");
+    plein.tape(1, "R1", test::tresGrand.c_str(), "0");
+    ASSERT_EQ(plein.page.totaux().ttc, s("0,00"));
+    for (Sorte sorte : kToutesSortes)
+        avant[std::size_t(indice(sorte))] = plein.jeu.store(sorte).lignes();
+    plein.page.Valider();
+    EXPECT_EQ(dernier(plein.dialogues.vus),
+              s("message: Cette commande ne peut pas être validée : « Stock réel » de l'article "
+                "R1 dépasserait le plus grand nombre que le programme sait écrire."));
+    EXPECT_FALSE(plein.d.valide);
+    for (Sorte sorte : kToutesSortes)
+        EXPECT_EQ(plein.jeu.store(sorte).lignes(), avant[std::size_t(indice(sorte))])
+            << "kind " << indice(sorte);
+
     // A stored order holding such a line shows no amount for it, and no total.
     Montage lu;
     lu.ouvre(

@@ -336,3 +336,20 @@ TEST(Factures, ANumberLongerThanItsNinePositionsIsReadAndWrittenBackWhole) {
     EXPECT_TRUE(m.page.litDocument(s("F202606001")));
     EXPECT_EQ(m.d.tiers, s("10002"));
 }
+
+TEST(Factures, AnInvoiceWhoseClientIsNotThereIsNotValidatedAndTakesNoStock) {
+    namespace LA = ligneArticle;
+    Montage m;
+    m.charge({}, {}, test::bloc(0, 21, {{LA::Code, s("AB")}, {LA::StockReel, s("  10,00")}}));
+    m.page.Creer();
+    m.d.tiers = s("123");
+    m.tape(1, "AB", "2", "10");
+    const QStringList articles = m.jeu.BlocsArt().lignes();
+    const QStringList factures = m.jeu.BlocsFact().lignes();
+    m.page.Valider();
+    EXPECT_EQ(m.dialogues.vus.last(), s("message: Aucun client n'a le code 123 : la facture n'est "
+                                        "pas validée. Corrigez le code client."));
+    EXPECT_FALSE(m.d.valide);
+    EXPECT_EQ(m.jeu.BlocsArt().lignes(), articles);
+    EXPECT_EQ(m.jeu.BlocsFact().lignes(), factures);
+}
