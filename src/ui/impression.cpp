@@ -1,4 +1,5 @@
 #include "ui/impression.h"
+#include "ui/taide.h"
 
 #include "ui/canevasqt.h"
 
@@ -48,6 +49,7 @@ void Impression::apercu(QWidget* parent, const QString& titre, const Dessin& des
 void Impression::apercuQt(QWidget* parent, const QString& titre, const DessinQt& dessin) {
     QPrintPreviewDialog apercu(m_imprimante.get(), parent);
     apercu.setWindowTitle(titre);
+    metSujet(&apercu, Sujet::Imprimer);
     // Room for the whole tool bar, "Enregistrer en PDF..." included.
     if (parent)
         apercu.resize(parent->window()->size() * 0.95);

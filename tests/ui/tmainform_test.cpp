@@ -1,6 +1,5 @@
 #include "ui/filtrecp1252.h"
 #include "ui/ongletcarte.h"
-#include "ui/taide.h"
 #include "ui/tfiche.h"
 #include "ui/tmainform.h"
 #include "ui/tmpage.h"
@@ -319,12 +318,6 @@ TEST_F(Fenetre, TheStandardButtonsAreFrench) {
         textes.append(b->text().remove(u'&'));
     textes.sort();
     EXPECT_EQ(textes, QStringList({s("Annuler"), s("Non"), s("Oui")}));
-}
-
-TEST_F(Fenetre, TheHelpFileIsFoundInTheProgramFolder) {
-    EXPECT_TRUE(zel::ui::TAide::trouve(dossier.racine()).isEmpty());
-    dossier.ecrit(s("ZelVente.hlp"), "<html></html>");
-    EXPECT_EQ(zel::ui::TAide::trouve(dossier.racine()), dossier.chemin(s("ZelVente.hlp")));
 }
 
 TEST(TFiche, ThePageKeysReachThePageShown) {

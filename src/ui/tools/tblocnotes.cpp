@@ -1,4 +1,5 @@
 #include "ui/tools/tblocnotes.h"
+#include "ui/taide.h"
 
 #include "ui/canevasqt.h"
 
@@ -13,6 +14,7 @@
 TBlocnotes::TBlocnotes(QWidget* parent, const QString& dossierProgramme)
     : QDialog(parent), m_dossier(dossierProgramme), m_texte(new QPlainTextEdit(this)) {
     setWindowTitle(QStringLiteral("Bloc-notes"));
+    zel::ui::metSujet(this, zel::Sujet::Utilitaires);
     avertit = [this](const QString& texte) {
         QMessageBox::warning(this, QStringLiteral("Bloc-notes"), texte);
     };

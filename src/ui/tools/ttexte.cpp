@@ -1,4 +1,5 @@
 #include "ui/tools/ttexte.h"
+#include "ui/taide.h"
 
 #include "ui/impression.h"
 #include "ui/tools/documentqt.h"
@@ -130,6 +131,7 @@ TTexte::TTexte(QWidget* parent, zel::Dialogues& dialogues, zel::ui::Impression& 
       m_regle(new zel::ui::Regle(this)), m_polices(new QComboBox(this)),
       m_taille(new QSpinBox(this)) {
     setWindowTitle(QStringLiteral("Texte"));
+    zel::ui::metSujet(this, zel::Sujet::Lettres);
     // The text keeps 6 pixels of margin on each side inside the edit area.
     m_texte->document()->setDocumentMargin(6);
     m_texte->setAcceptRichText(true);
