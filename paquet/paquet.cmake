@@ -64,17 +64,17 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "gestion commerciale et stock d'une petite entreprise")
+# The summary, then the long description; CPack indents it and marks the empty lines.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-"gestion commerciale et stock d'une petite entreprise
- Zel Vente tient, pour une petite entreprise française, ses clients et ses
- fournisseurs avec leur compte, ses devis, factures et avoirs avec la TVA par
- taux, ses articles avec leurs prix, leur stock et leur prix moyen pondéré, et
- ses commandes aux fournisseurs.
- .
- Il imprime ou enregistre en PDF chaque document, calcule les statistiques de
- vente, tient le journal des ventes et écrit le fichier des écritures
- comptables (FEC) pour le comptable. Un traitement de texte, un carnet de
- messages et de petits utilitaires l'accompagnent.
- .
- Les données restent dans des fichiers texte que l'on range où l'on veut.")
+"Zel Vente tient, pour une petite entreprise française, ses clients et ses
+fournisseurs avec leur compte, ses devis, factures et avoirs avec la TVA par
+taux, ses articles avec leurs prix, leur stock et leur prix moyen pondéré, et
+ses commandes aux fournisseurs.
+
+Il imprime ou enregistre en PDF chaque document, calcule les statistiques de
+vente, tient le journal des ventes et écrit le fichier des écritures
+comptables (FEC) pour le comptable. Un traitement de texte, un carnet de
+messages et de petits utilitaires l'accompagnent.
+
+Les données restent dans des fichiers texte que l'on range où l'on veut.")
 include(CPack)

@@ -57,7 +57,8 @@ struct Demo {
     // A document to the client (or supplier) of the given card, its lines typed from the
     // article codes; validated or left as typed.
     void document(Sorte tiers, int fiche, Sorte sorte, const QString& genre,
-                  const std::vector<std::pair<const char*, const char*>>& lignes, bool valide) {
+                  const std::vector<std::pair<const char*, const char*>>& lignes, bool valide,
+                  const char* notes = "") {
         fenetre.montre(tiers);
         fenetre.page(tiers)->navigue(Pas::Premier);
         for (int i = 0; i < fiche; ++i)
@@ -73,6 +74,7 @@ struct Demo {
             page.document().ligne(rangee)[colonne::Quantite] = u(quantite);
             rangee = page.finDeLigne(rangee);
         }
+        page.saisitNotes(u(notes));
         page.marque();
         if (valide)
             page.Valider();
@@ -96,6 +98,7 @@ int main(int argc, char* argv[]) {
         u("Capital 8 000 euros")};
     d.reglages.ini.siren = u("123456782");
     d.reglages.ini.modeDevise = 1;
+    d.reglages.ini.tauxTva = {20.0, 0.0, 5.5};
     d.reglages.listes.representants = {u("Jean"), u("Marie"), u("Paul")};
     d.reglages.listes.reglements = {u("Comptant"), u("30 jours fin de mois"), u("45 jours")};
     d.reglages.listes.banques = {u("Crédit Lyonnais"), u("Banque Populaire")};
@@ -131,6 +134,7 @@ int main(int argc, char* argv[]) {
                                  {C::Ville, c[3]},
                                  {C::Pays, "France"},
                                  {C::Telephone, c[4]},
+                                 {C::Banque, "Crédit Lyonnais"},
                                  {C::Contact, c[5]},
                                  {C::Representant, c[6]},
                                  {C::CompteClient, c[7]}});
@@ -211,9 +215,10 @@ int main(int argc, char* argv[]) {
                {{"RAM80", "5"}, {"SURL4", "2"}, {"AGRAF", "1"}}, true);
     d.jour = QDate(2026, 12, 3);
     d.document(Sorte::Clients, 2, Sorte::Factures, PageFactures::genres().value(1),
-               {{"RAM80", "30"}, {"RAM90", "10"}, {"STYBL", "200"}, {"CLA50", "60"}}, false);
+               {{"RAM80", "30"}, {"RAM90", "10"}, {"STYBL", "200"}, {"CLA50", "60"}}, false,
+               "Devis valable un mois");
     d.document(Sorte::Clients, 0, Sorte::Factures, PageFactures::genres().value(2),
-               {{"AGRAF", "-1"}}, true);
+               {{"AGRAF", "-1"}}, false, "Retour de l'agrafeuse de la facture 202612002");
     d.jour = QDate(2026, 12, 4);
     d.document(Sorte::Clients, 3, Sorte::Factures, facture,
                {{"RAM80", "10"}, {"STYBL", "50"}, {"SURL4", "6"}, {"CLEUSB", "2"}}, false);
@@ -221,10 +226,10 @@ int main(int argc, char* argv[]) {
     // Orders to the suppliers: one received, one still to send.
     d.jour = QDate(2026, 11, 20);
     d.document(Sorte::Fournisseurs, 0, Sorte::Commandes, QString(),
-               {{"RAM80", "200"}, {"ENVC5", "10"}}, true);
+               {{"PF-A4-80", "200"}, {"PF-C5-500", "10"}}, true);
     d.jour = QDate(2026, 12, 4);
     d.document(Sorte::Fournisseurs, 2, Sorte::Commandes, QString(),
-               {{"CLEUSB", "20"}, {"TONER", "6"}}, false);
+               {{"ET-USB32", "20"}, {"ET-TN2420", "6"}}, false);
 
     d.fenetre.montre(Sorte::Clients);
     d.fenetre.page(Sorte::Clients)->navigue(Pas::Premier);

@@ -5,11 +5,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace zel::ui {
@@ -18,6 +21,29 @@ namespace {
 
 const QString kNomAide = QStringLiteral("ZelVente.hlp");
 const char* const kProprieteSujet = "sujetAide";
+// The widest a screenshot is shown, to be read without scrolling sideways.
+constexpr int kLargeurImage = 680;
+
+// Screenshots wider than the page are shown at its width, their proportions kept.
+void ajusteImages(QTextDocument& document, const QString& dossier) {
+    QTextCursor curseur(&document);
+    for (QTextBlock bloc = document.begin(); bloc.isValid(); bloc = bloc.next()) {
+        for (auto it = bloc.begin(); !it.atEnd(); ++it) {
+            const QTextFragment morceau = it.fragment();
+            QTextImageFormat image = morceau.charFormat().toImageFormat();
+            if (!image.isValid())
+                continue;
+            const QSize taille = QImageReader(dossier + u'/' + image.name()).size();
+            if (taille.width() <= kLargeurImage)
+                continue;
+            image.setWidth(kLargeurImage);
+            image.setHeight(double(taille.height()) * kLargeurImage / taille.width());
+            curseur.setPosition(morceau.position());
+            curseur.setPosition(morceau.position() + morceau.length(), QTextCursor::KeepAnchor);
+            curseur.setCharFormat(image);
+        }
+    }
+}
 
 } // namespace
 
@@ -52,10 +78,12 @@ TAide::TAide(const QString& fichier, Sujet sujet, QWidget* parent)
     disposition->addWidget(m_texte, 1);
 
     // The screenshots are found beside the guide.
-    m_texte->setSearchPaths({QFileInfo(fichier).absolutePath()});
+    const QString dossier = QFileInfo(fichier).absolutePath();
+    m_texte->setSearchPaths({dossier});
     QFile source(fichier);
     if (source.open(QIODevice::ReadOnly))
         m_texte->setHtml(QString::fromUtf8(source.readAll()));
+    ajusteImages(*m_texte->document(), dossier);
     connect(sommaire, &QPushButton::clicked, this, [this] { montre(Sujet::Sommaire); });
     connect(precedent, &QPushButton::clicked, m_texte, &QTextBrowser::backward);
     connect(m_recherche, &QLineEdit::returnPressed, this, &TAide::cherche);

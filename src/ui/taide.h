@@ -26,6 +26,7 @@ public:
     Sujet sujet() const { return m_sujet; }
     // The search field takes the keyboard.
     void recherche();
+    QTextBrowser* texte() const { return m_texte; }
 
 private:
     void cherche();

@@ -32,6 +32,9 @@
 #include <QPrintPreviewDialog>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -223,6 +226,22 @@ TEST_F(F1, ThePrintPreviewOpensThePrintingTopicAndTheGuideItsOwnPage) {
 
     // F1 in the guide shows the page on using it, in the same window.
     ui::TAide aide(dossier.chemin(s("ZelVente.hlp")), Sujet::Facture, fenetre.get());
+    // Its screenshots are there, none wider than the page.
+    int images = 0;
+    for (QTextBlock b = aide.texte()->document()->begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextImageFormat image = it.fragment().charFormat().toImageFormat();
+            if (!image.isValid())
+                continue;
+            ++images;
+            EXPECT_FALSE(aide.texte()
+                             ->loadResource(QTextDocument::ImageResource, QUrl(image.name()))
+                             .isNull())
+                << image.name().toStdString();
+            EXPECT_LE(image.width(), 680) << image.name().toStdString();
+        }
+    }
+    EXPECT_GE(images, 15);
     EXPECT_EQ(aide.sujet(), Sujet::Facture);
     EXPECT_EQ(f1(&aide), std::nullopt) << "no second guide window";
     EXPECT_EQ(aide.sujet(), Sujet::Aide);

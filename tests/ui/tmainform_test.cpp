@@ -157,6 +157,36 @@ TEST_F(Fenetre, AnInvoiceSelectionCancelledLeavesTheCheckMark) {
     EXPECT_FALSE(action("&Sélection", "T&outes les factures")->isChecked());
 }
 
+TEST(Demarrage, TheClientFileGivenToTheProgramOpensInsteadOfTheLastDocument) {
+    zel::test::Dossier dossier;
+    zel::test::DialoguesFactices dialogues;
+    // The last document would open by itself; the file given (in upper case, as some file
+    // managers and older disks have it) opens instead.
+    zel::Reglages reglages;
+    reglages.SetIni(true);
+    ASSERT_TRUE(reglages.SauveIni(dossier.racine(), dossier.chemin(s("Dernier.cli"))));
+    for (const char* nom : {"Dernier.cli", "DUPONT.CLI"})
+        dossier.ecrit(s(nom), "<BLOC0000>\r\n10001\r\nN\r\nN\r\nDurand\r\n</BLOC0000>\r\n");
+    struct Cas {
+        const char* fichier;
+        const char* titre;
+        const char* message;
+    } const cas[] = {
+        {"DUPONT.CLI", "Zel Vente - [DUPONT.CLI]", nullptr},
+        {"Absent.cli", "Zel Vente", "message: Le fichier n'existe pas"},
+        {"Dupont.txt", "Zel Vente", "message: Type de fichier non valide"},
+    };
+    for (const Cas& c : cas) {
+        dialogues.vus.clear();
+        TMainForm fenetre(dossier.racine(), &dialogues);
+        fenetre.ouvrira(dossier.chemin(s(c.fichier)));
+        fenetre.show();
+        QApplication::processEvents();
+        EXPECT_EQ(fenetre.windowTitle(), s(c.titre)) << c.fichier;
+        EXPECT_EQ(dialogues.vus.value(0), c.message ? s(c.message) : QString()) << c.fichier;
+    }
+}
+
 TEST(Demarrage, AutoOpenWithoutItsLastDocumentOpensNothingQuietlyAndKeepsTheName) {
     for (const char* dernier : {"Parti.cli", ""}) {
         zel::test::Dossier dossier;
