@@ -225,7 +225,7 @@ TEST_F(F1, ThePrintPreviewOpensThePrintingTopicAndTheGuideItsOwnPage) {
     EXPECT_EQ(apercu, Sujet::Imprimer);
 
     // F1 in the guide shows the page on using it, in the same window.
-    ui::TAide aide(dossier.chemin(s("ZelVente.hlp")), Sujet::Facture, fenetre.get());
+    ui::TAide aide(s(ZEL_GUIDE), Sujet::Facture, fenetre.get());
     // Its screenshots are there, none wider than the page.
     int images = 0;
     for (QTextBlock b = aide.texte()->document()->begin(); b.isValid(); b = b.next()) {
