@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <vector>
 
 #include <sys/stat.h>
 
@@ -16,14 +17,14 @@ namespace zel {
 
 namespace {
 
-ProtectionJeu*& protectionCourante() {
-    static ProtectionJeu* p = nullptr;
+std::vector<const ProtectionJeu*>& protections() {
+    static std::vector<const ProtectionJeu*> p;
     return p;
 }
 
-Ecriture echec(const QString& chemin, const QString& pourquoi) {
-    return Ecriture::echouee(QStringLiteral("Impossible d'enregistrer le fichier %1 :\n%2.")
-                                 .arg(QDir::toNativeSeparators(chemin), pourquoi));
+Enregistrement echec(const QString& chemin, const QString& pourquoi) {
+    return Enregistrement::echoue(QStringLiteral("Impossible d'enregistrer le fichier %1 :\n%2.")
+                                      .arg(QDir::toNativeSeparators(chemin), pourquoi));
 }
 
 // Where a path leads once its links are followed: the real folder and the file's name there.
@@ -63,7 +64,7 @@ bool nomDe(const QString& nom, const QString& protege) {
 }
 
 // A device (/dev/null, a terminal) is written straight: it holds no old content to keep.
-Ecriture ecritAppareil(const QString& chemin, const QByteArray& octets) {
+Enregistrement ecritAppareil(const QString& chemin, const QByteArray& octets) {
     QFile f(chemin);
     errno = 0;
     bool ok = f.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
@@ -74,7 +75,7 @@ Ecriture ecritAppareil(const QString& chemin, const QByteArray& octets) {
     }
     const int numero = errno;
     if (ok)
-        return Ecriture::ecrite();
+        return Enregistrement::fait();
     return echec(chemin,
                  fichier::causeSysteme(numero).value_or(QStringLiteral("l'écriture a échoué")));
 }
@@ -82,21 +83,23 @@ Ecriture ecritAppareil(const QString& chemin, const QByteArray& octets) {
 } // namespace
 
 ProtectionJeu::ProtectionJeu(std::function<QString()> fichierClients, QString dossierProgramme)
-    : m_fichierClients(std::move(fichierClients)), m_dossierProgramme(std::move(dossierProgramme)),
-      m_avant(protectionCourante()) {
-    protectionCourante() = this;
+    : m_fichierClients(std::move(fichierClients)), m_dossierProgramme(std::move(dossierProgramme)) {
+    protections().push_back(this);
 }
 
 ProtectionJeu::~ProtectionJeu() {
-    protectionCourante() = m_avant;
+    std::erase(protections(), this);
 }
 
 bool ProtectionJeu::protege(const QString& chemin) {
-    const ProtectionJeu* p = protectionCourante();
-    if (!p || chemin.isEmpty())
-        return false;
+    return !chemin.isEmpty() && std::ranges::any_of(protections(), [&](const ProtectionJeu* p) {
+        return p->couvre(chemin);
+    });
+}
+
+bool ProtectionJeu::couvre(const QString& chemin) const {
     const Lieu cible = lieu(chemin);
-    const QString clients = p->m_fichierClients ? p->m_fichierClients() : QString();
+    const QString clients = m_fichierClients ? m_fichierClients() : QString();
     QStringList fichiers;
     if (!clients.isEmpty()) {
         for (Sorte s : kToutesSortes)
@@ -108,15 +111,15 @@ bool ProtectionJeu::protege(const QString& chemin) {
         if ((l.dossier == cible.dossier && nomDe(cible.nom, l.nom)) || memeFichier(chemin, f))
             return true;
     }
-    const QFileInfo programme(p->m_dossierProgramme);
-    return !p->m_dossierProgramme.isEmpty() &&
+    const QFileInfo programme(m_dossierProgramme);
+    return !m_dossierProgramme.isEmpty() &&
            (programme.canonicalFilePath().isEmpty()
                 ? QDir::cleanPath(programme.absoluteFilePath())
                 : programme.canonicalFilePath()) == cible.dossier &&
            cible.nom.startsWith(QStringLiteral("ZelVente."), Qt::CaseInsensitive);
 }
 
-Ecriture Sortie::autorise(const QString& chemin) {
+Enregistrement Sortie::autorise(const QString& chemin) {
     if (chemin.isEmpty())
         return echec(chemin, QStringLiteral("aucun nom de fichier n'a été donné"));
     const QFileInfo info(chemin);
@@ -130,19 +133,19 @@ Ecriture Sortie::autorise(const QString& chemin) {
         return echec(chemin, QStringLiteral("le dossier n'existe pas"));
     // A device is no file to replace.
     if (!info.exists() || !info.isFile())
-        return Ecriture::ecrite();
+        return Enregistrement::fait();
     if (m_dialogues)
         return m_dialogues->okAnnuler(
                    QStringLiteral("Le fichier %1 existe déjà. Le remplacer ?").arg(info.fileName()))
-                   ? Ecriture::ecrite()
-                   : Ecriture::renoncee();
+                   ? Enregistrement::fait()
+                   : Enregistrement::renonce();
     if (m_remplacer)
-        return Ecriture::ecrite();
+        return Enregistrement::fait();
     return echec(chemin, QStringLiteral("il existe déjà ; ajoutez --remplacer pour le remplacer"));
 }
 
-Ecriture Sortie::ecrit(const QString& chemin, const Fabrique& fabrique) {
-    if (Ecriture e = autorise(chemin); !e)
+Enregistrement Sortie::ecrit(const QString& chemin, const Fabrique& fabrique) {
+    if (Enregistrement e = autorise(chemin); !e)
         return e;
     QByteArray octets;
     if (const Resultat r = fabrique(octets); !r)
@@ -150,17 +153,17 @@ Ecriture Sortie::ecrit(const QString& chemin, const Fabrique& fabrique) {
     if (const QFileInfo info(chemin); info.exists() && !info.isFile())
         return ecritAppareil(chemin, octets);
     const Resultat r = fichier::ecrireOctets(chemin, octets);
-    return r ? Ecriture::ecrite() : Ecriture::echouee(r.message());
+    return r ? Enregistrement::fait() : Enregistrement::echoue(r.message());
 }
 
-Ecriture Sortie::ecrit(const QString& chemin, const QByteArray& octets) {
+Enregistrement Sortie::ecrit(const QString& chemin, const QByteArray& octets) {
     return ecrit(chemin, [&octets](QByteArray& sortie) {
         sortie = octets;
         return Resultat::succes();
     });
 }
 
-Ecriture Sortie::ecrit(const QString& chemin, const QStringList& lignes) {
+Enregistrement Sortie::ecrit(const QString& chemin, const QStringList& lignes) {
     return ecrit(chemin,
                  [&lignes](QByteArray& sortie) { return fichier::encodeLignes(lignes, sortie); });
 }

@@ -14,37 +14,37 @@ namespace zel {
 
 // What became of a file the program was asked to write: written, left alone because the user
 // would not have it replaced (nothing to tell), or failed with the French message to show.
-class [[nodiscard]] Ecriture {
+class [[nodiscard]] Enregistrement {
 public:
-    enum class Issue { Ecrite, Renoncee, Echouee };
+    enum class Issue { Fait, Renonce, Echoue };
 
-    static Ecriture ecrite() { return Ecriture(Issue::Ecrite, {}); }
-    static Ecriture renoncee() { return Ecriture(Issue::Renoncee, {}); }
-    static Ecriture echouee(QString message) {
-        return Ecriture(Issue::Echouee, std::move(message));
+    static Enregistrement fait() { return Enregistrement(Issue::Fait, {}); }
+    static Enregistrement renonce() { return Enregistrement(Issue::Renonce, {}); }
+    static Enregistrement echoue(QString message) {
+        return Enregistrement(Issue::Echoue, std::move(message));
     }
 
     Issue issue() const { return m_issue; }
-    bool ok() const { return m_issue == Issue::Ecrite; }
+    bool ok() const { return m_issue == Issue::Fait; }
     explicit operator bool() const { return ok(); }
     const QString& message() const { return m_message; }
     // For a caller that only tells failures: a refusal by the user is no failure.
     Resultat resultat() const {
-        return m_issue == Issue::Echouee ? Resultat::echec(m_message) : Resultat::succes();
+        return m_issue == Issue::Echoue ? Resultat::echec(m_message) : Resultat::succes();
     }
 
 private:
-    Ecriture(Issue issue, QString message) : m_issue(issue), m_message(std::move(message)) {}
+    Enregistrement(Issue issue, QString message) : m_issue(issue), m_message(std::move(message)) {}
 
     Issue m_issue;
     QString m_message;
 };
 
-// The files no output may replace, for the life of the object (the main window, a command-line
-// run): the open set's five files and its messages file, every file named after one of them
-// with one more extension (its commit record, its lock, its copies), and the program's own files
-// ("ZelVente.*" in its folder). The set's name is asked at each write, so the protection follows
-// Open, Save as and New.
+// Files no output may replace, for the life of the object (the card window for its set, the main
+// window for the program's folder, a command-line run for both): the set's five files and its
+// messages file, every file named after one of them with one more extension (its commit record,
+// its lock, its copies), and the program's own files ("ZelVente.*" in its folder). The set's
+// name is asked at each write, so the protection follows Open, Save as and New.
 class ProtectionJeu {
 public:
     ProtectionJeu(std::function<QString()> fichierClients, QString dossierProgramme);
@@ -52,14 +52,15 @@ public:
     ProtectionJeu(const ProtectionJeu&) = delete;
     ProtectionJeu& operator=(const ProtectionJeu&) = delete;
 
-    // Whether a path names one of those files: compared by real path, links followed, the file's
-    // name without regard to letter case (the set is read that way).
+    // Whether a path names a file protected by any such object: compared by real path, links
+    // followed, the file's name without regard to letter case (the set is read that way).
     static bool protege(const QString& chemin);
 
 private:
+    bool couvre(const QString& chemin) const;
+
     std::function<QString()> m_fichierClients;
     QString m_dossierProgramme;
-    ProtectionJeu* m_avant;
 };
 
 // The one way to write a file other than the set itself: exports, the journal and FEC,
@@ -82,12 +83,12 @@ public:
 
     // Whether the file may be written: a name, not a folder's, not protected, in an existing
     // folder, and when it exists, its replacement allowed.
-    Ecriture autorise(const QString& chemin);
-    Ecriture ecrit(const QString& chemin, const QByteArray& octets);
+    Enregistrement autorise(const QString& chemin);
+    Enregistrement ecrit(const QString& chemin, const QByteArray& octets);
     // Lines in the program's code page, each ended by CR LF; a character the code page cannot
     // hold is a failure naming its line.
-    Ecriture ecrit(const QString& chemin, const QStringList& lignes);
-    Ecriture ecrit(const QString& chemin, const Fabrique& fabrique);
+    Enregistrement ecrit(const QString& chemin, const QStringList& lignes);
+    Enregistrement ecrit(const QString& chemin, const Fabrique& fabrique);
 
 private:
     Dialogues* m_dialogues = nullptr;

@@ -73,8 +73,8 @@ TEST(Sortie, NeverWritesAFileOfTheOpenSetHoweverItIsNamed) {
     for (const QString& cible : cibles) {
         for (bool remplacer : {false, true}) {
             Sortie sortie(remplacer);
-            const Ecriture e = sortie.ecrit(cible, QStringList{s("export")});
-            EXPECT_EQ(e.issue(), Ecriture::Issue::Echouee) << cible.toStdString();
+            const Enregistrement e = sortie.ecrit(cible, QStringList{s("export")});
+            EXPECT_EQ(e.issue(), Enregistrement::Issue::Echoue) << cible.toStdString();
             EXPECT_TRUE(e.message().contains(s("c'est un fichier du jeu de documents ouvert")))
                 << e.message().toStdString();
         }
@@ -110,12 +110,12 @@ TEST(Sortie, AsksBeforeReplacingAndTheCommandLineNeedsToBeTold) {
     test::DialoguesFactices dialogues;
     dialogues.confirmations = {false};
     bool fabrique = false;
-    const Ecriture non = Sortie(dialogues).ecrit(cible, [&](QByteArray& o) {
+    const Enregistrement non = Sortie(dialogues).ecrit(cible, [&](QByteArray& o) {
         fabrique = true;
         o = "nouveau";
         return Resultat::succes();
     });
-    EXPECT_EQ(non.issue(), Ecriture::Issue::Renoncee);
+    EXPECT_EQ(non.issue(), Enregistrement::Issue::Renonce);
     EXPECT_TRUE(non.message().isEmpty());
     EXPECT_TRUE(non.resultat()) << "a refusal by the user is no failure to tell";
     EXPECT_FALSE(fabrique) << "nothing is made for a file that will not be written";
@@ -131,8 +131,8 @@ TEST(Sortie, AsksBeforeReplacingAndTheCommandLineNeedsToBeTold) {
     EXPECT_TRUE(Sortie(dialogues).ecrit(d.chemin(s("Nouveau.txt")), QByteArray("n")));
     EXPECT_TRUE(dialogues.vus.isEmpty()) << "a new file asks nothing";
 
-    const Ecriture refus = Sortie(false).ecrit(cible, QByteArray("ligne"));
-    EXPECT_EQ(refus.issue(), Ecriture::Issue::Echouee);
+    const Enregistrement refus = Sortie(false).ecrit(cible, QByteArray("ligne"));
+    EXPECT_EQ(refus.issue(), Enregistrement::Issue::Echoue);
     EXPECT_EQ(refus.message(), s("Impossible d'enregistrer le fichier %1 :\nil existe déjà ; "
                                  "ajoutez --remplacer pour le remplacer.")
                                    .arg(cible));
@@ -172,15 +172,15 @@ TEST(Sortie, AFailureTellsItsTrueCauseAndLeavesTheOldFile) {
         {"full device", s("/dev/full"), {s("x")}, "le disque est plein"},
     };
     for (const auto& c : cas) {
-        const Ecriture e = Sortie(true).ecrit(c.chemin, c.lignes);
-        EXPECT_EQ(e.issue(), Ecriture::Issue::Echouee) << c.nom;
+        const Enregistrement e = Sortie(true).ecrit(c.chemin, c.lignes);
+        EXPECT_EQ(e.issue(), Enregistrement::Issue::Echoue) << c.nom;
         EXPECT_TRUE(e.message().startsWith(s("Impossible d'enregistrer le fichier")));
         EXPECT_TRUE(e.message().contains(s(c.cause))) << c.nom << ": " << e.message().toStdString();
     }
     EXPECT_EQ(d.lit(s("a.txt")), kAncien);
     EXPECT_TRUE(Sortie(false).ecrit(s("/dev/null"), QByteArray("x"))) << "a device is no file";
 
-    const Ecriture fabrique = Sortie(true).ecrit(
+    const Enregistrement fabrique = Sortie(true).ecrit(
         d.chemin(s("a.txt")), [](QByteArray&) { return Resultat::echec(s("le dessin a échoué")); });
     EXPECT_EQ(fabrique.message(), s("Impossible d'enregistrer le fichier %1 :\nle dessin a échoué.")
                                       .arg(d.chemin(s("a.txt"))));
@@ -188,7 +188,7 @@ TEST(Sortie, AFailureTellsItsTrueCauseAndLeavesTheOldFile) {
 
     // A device that fails after a few bytes.
     const QStringList lignes(2000, s("une ligne du nouveau fichier"));
-    Ecriture coupee = Ecriture::ecrite();
+    Enregistrement coupee = Enregistrement::fait();
     {
         test::TailleLimitee limite(4096);
         ASSERT_TRUE(limite.actif());
@@ -201,7 +201,7 @@ TEST(Sortie, AFailureTellsItsTrueCauseAndLeavesTheOldFile) {
 
     test::DossierProtege protege(d.racine());
     if (protege.actif()) {
-        const Ecriture refus = Sortie(true).ecrit(d.chemin(s("a.txt")), QByteArray("x"));
+        const Enregistrement refus = Sortie(true).ecrit(d.chemin(s("a.txt")), QByteArray("x"));
         EXPECT_TRUE(refus.message().contains(s("permission refusée")))
             << refus.message().toStdString();
         EXPECT_EQ(d.lit(s("a.txt")), kAncien);
@@ -217,7 +217,7 @@ TEST(Sortie, AFullDiskIsToldAndLeavesTheOldFile) {
     ancien.write(kAncien);
     ancien.close();
     disque.remplit();
-    const Ecriture e = Sortie(true).ecrit(disque.chemin(s("a.txt")), QByteArray(20000, 'n'));
+    const Enregistrement e = Sortie(true).ecrit(disque.chemin(s("a.txt")), QByteArray(20000, 'n'));
     EXPECT_TRUE(e.message().contains(s("le disque est plein"))) << e.message().toStdString();
     ASSERT_TRUE(ancien.open(QIODevice::ReadOnly));
     EXPECT_EQ(ancien.readAll(), kAncien);
