@@ -32,6 +32,7 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProxyStyle>
@@ -87,6 +88,10 @@ TMainForm::TMainForm(const QString& dossierProgramme, Dialogues* dialogues, QWid
       m_panneauAide(new QLabel(this)), m_panneauHeure(new QLabel(this)) {
     setWindowTitle(kTitre);
     resize(1024, 700);
+    m_impression.lieA(m_dialogues, [this] {
+        return m_jeu.nomDocument().isEmpty() ? QString()
+                                             : QFileInfo(m_jeu.nomDocument()).absolutePath();
+    });
     setCentralWidget(m_fiche);
     m_fiche->placePage(Sorte::Clients, m_ongletClients);
     m_fiche->placePage(Sorte::Fournisseurs, m_ongletFournisseurs);

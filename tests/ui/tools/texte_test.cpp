@@ -204,8 +204,10 @@ TEST_F(Texte, LaLettreSImprimeEnPdf) {
     aLaFin();
     QTest::keyClicks(fenetre.texte(), s("Veuillez agreer nos salutations."));
     const QString pdf = dossier.chemin(s("lettre.pdf"));
-    ASSERT_TRUE(
-        zel::ui::Impression::imprimePdfQt(pdf, [this](QPrinter& p) { fenetre.dessine(p); }).ok());
+    zel::Sortie sortie(false);
+    ASSERT_TRUE(zel::ui::Impression::imprimePdfQt(sortie, pdf, [this](QPrinter& p) {
+                    fenetre.dessine(p);
+                }).ok());
     QProcess p;
     p.start(s("pdftotext"), {pdf, s("-")});
     ASSERT_TRUE(p.waitForFinished(30000));
