@@ -78,7 +78,8 @@ public:
 
     // In a window: asks before replacing.
     explicit Sortie(Dialogues& dialogues) : m_dialogues(&dialogues) {}
-    // On the command line: never asks; replaces an existing file only when `remplacer`.
+    // Without a question: replaces an existing file only when `remplacer` (the command line, or a
+    // file the user already chose to write over).
     explicit Sortie(bool remplacer) : m_remplacer(remplacer) {}
 
     // Whether the file may be written: a name, not a folder's, not protected, in an existing

@@ -544,7 +544,7 @@ void TMainForm::declenche(Operation operation, Cible origine) {
                                                "clients : ouvrez-en un ou enregistrez d'abord "
                                                "celui-ci."));
         else
-            ouvre<TFicheMsg>(this, m_dialogues, m_jeu.nomDocument());
+            ouvre<TFicheMsg>(this, m_dialogues, m_jeu.nomDocument(), m_commandes.lectureSeule());
         break;
     case Operation::APropos:
         ouvre<TAPropos>(this);

@@ -138,7 +138,7 @@ TEST_F(Texte, LaLettreResteQuandLEnregistrementEstAnnule) {
     clique("Ouvrir");
     EXPECT_TRUE(fenetre.isVisible());
     EXPECT_EQ(fenetre.texte()->toPlainText(), avant);
-    const QString question = s("question: Enregistrer changements dans  ?");
+    const QString question = s("question: Enregistrer changements dans la nouvelle lettre ?");
     const QString choix = s("enregistrer: Fichiers rtf (*.rtf)|*.rtf ");
     EXPECT_EQ(dialogues.vus, QStringList({question, choix, question, choix, question}));
     // No: New shows the letterhead again.
