@@ -530,7 +530,7 @@ void TMainForm::declenche(Operation operation, Cible origine) {
         ouvre<TDepartements>(this);
         break;
     case Operation::BlocNotes:
-        ouvre<TBlocnotes>(this, m_dossier);
+        ouvre<TBlocnotes>(this, m_dialogues, m_impression, m_dossier);
         break;
     case Operation::TrTexte: {
         TTexte fenetre(this, m_dialogues, m_impression);
