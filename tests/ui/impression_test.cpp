@@ -7,6 +7,7 @@
 #include "reports/statistiques.h"
 #include "stock/impressionstock.h"
 #include "stock/pagearticles.h"
+#include "support/dialoguesfactices.h"
 #include "support/fichiers.h"
 #include "support/mesurefixe.h"
 #include "support/montage.h"
@@ -14,12 +15,15 @@
 #include "ui/impression.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QTimer>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -464,4 +468,55 @@ TEST_F(LigneDeCommande, AFileThatCannotBeWrittenIsToldInFrenchAndLeftWhole) {
     EXPECT_EQ(QDir(QFileInfo(ancien).path()).entryList(QDir::Files),
               (QStringList{s(kFec), s("remplissage"), s("sortie.pdf")}))
         << "no temporary file is left behind";
+}
+
+TEST(Impression, ThePreviewsPdfsAreProposedInTheSetsFolderAndWrittenThroughTheWriter) {
+    test::Dossier dossier;
+    dossier.ecrit(s("t.cli"), "garde\r\n");
+    const ProtectionJeu protection([&dossier] { return dossier.chemin(s("t.cli")); }, QString());
+    test::DialoguesFactices dialogues;
+    ui::Impression impression;
+    impression.lieA(dialogues, [&dossier] { return dossier.racine(); });
+    Blocs clients;
+    clients.ajoute(bloc(0, {s("10001"), s("N"), s("N"), s("Dupont SA")}));
+    QString propose;
+    QTimer::singleShot(200, [&] {
+        QWidget* apercu = QApplication::activeModalWidget();
+        ASSERT_TRUE(apercu);
+        QAction* pdf = nullptr;
+        QAction* imprimer = nullptr;
+        for (QAction* a : apercu->findChild<QToolBar*>()->actions()) {
+            if (a->text() == s("Enregistrer en PDF..."))
+                pdf = a;
+            if (a->text() == QCoreApplication::translate("QPrintPreviewDialog", "Print"))
+                imprimer = a;
+        }
+        ASSERT_TRUE(pdf && imprimer);
+        // "Enregistrer en PDF..." over the set's own file, then beside it.
+        dialogues.fichiers = {dossier.chemin(s("t.cli")), dossier.chemin(s("liste"))};
+        pdf->trigger();
+        pdf->trigger();
+        // The print dialog's file output: the set's folder is proposed, and the PDF written
+        // there through the writer.
+        QTimer::singleShot(200, [&propose] {
+            QWidget* dialogue = QApplication::activeModalWidget();
+            ASSERT_TRUE(dialogue);
+            if (auto* nom = dialogue->findChild<QLineEdit*>(s("filename")))
+                propose = nom->text();
+            qobject_cast<QDialog*>(dialogue)->accept();
+        });
+        imprimer->trigger();
+        if (QApplication::activeModalWidget() == apercu)
+            apercu->close();
+    });
+    impression.apercu(nullptr, s("Liste des clients"),
+                      [&](Canevas& c) { ImpCli(c, clients, {0}); });
+    EXPECT_EQ(dialogues.vus.value(0), s("enregistrer: Documents PDF (*.pdf)|*.pdf ") +
+                                          dossier.chemin(s("Liste des clients.pdf")));
+    EXPECT_TRUE(dialogues.vus.value(1).contains(s("c'est un fichier du jeu de documents ouvert")))
+        << dialogues.vus.join(u'|').toStdString();
+    EXPECT_EQ(dossier.lit(s("t.cli")), QByteArray("garde\r\n"));
+    EXPECT_TRUE(texteDuPdf(dossier.chemin(s("liste.pdf"))).contains(s("Dupont SA")));
+    EXPECT_EQ(propose, dossier.chemin(s("Liste des clients.pdf")));
+    EXPECT_TRUE(texteDuPdf(dossier.chemin(s("Liste des clients.pdf"))).contains(s("Dupont SA")));
 }
