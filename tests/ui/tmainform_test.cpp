@@ -1,5 +1,4 @@
 #include "ui/ongletcarte.h"
-#include "ui/taide.h"
 #include "ui/tfiche.h"
 #include "ui/tmainform.h"
 #include "ui/tmpage.h"
@@ -18,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -158,6 +158,36 @@ TEST_F(Fenetre, AnInvoiceSelectionCancelledLeavesTheCheckMark) {
     action("&Sélection", "&Facture code client...")->trigger();
     EXPECT_TRUE(action("&Sélection", "&Facture code client...")->isChecked());
     EXPECT_FALSE(action("&Sélection", "T&outes les factures")->isChecked());
+}
+
+TEST(Demarrage, TheClientFileGivenToTheProgramOpensInsteadOfTheLastDocument) {
+    zel::test::Dossier dossier;
+    zel::test::DialoguesFactices dialogues;
+    // The last document would open by itself; the file given (in upper case, as some file
+    // managers and older disks have it) opens instead.
+    zel::Reglages reglages;
+    reglages.SetIni(true);
+    ASSERT_TRUE(reglages.SauveIni(dossier.racine(), dossier.chemin(s("Dernier.cli"))));
+    for (const char* nom : {"Dernier.cli", "DUPONT.CLI"})
+        dossier.ecrit(s(nom), "<BLOC0000>\r\n10001\r\nN\r\nN\r\nDurand\r\n</BLOC0000>\r\n");
+    struct Cas {
+        const char* fichier;
+        const char* titre;
+        const char* message;
+    } const cas[] = {
+        {"DUPONT.CLI", "Zel Vente - [DUPONT.CLI]", nullptr},
+        {"Absent.cli", "Zel Vente", "message: Le fichier n'existe pas"},
+        {"Dupont.txt", "Zel Vente", "message: Type de fichier non valide"},
+    };
+    for (const Cas& c : cas) {
+        dialogues.vus.clear();
+        TMainForm fenetre(dossier.racine(), &dialogues);
+        fenetre.ouvrira(dossier.chemin(s(c.fichier)));
+        fenetre.show();
+        QApplication::processEvents();
+        EXPECT_EQ(fenetre.windowTitle(), s(c.titre)) << c.fichier;
+        EXPECT_EQ(dialogues.vus.value(0), c.message ? s(c.message) : QString()) << c.fichier;
+    }
 }
 
 TEST(Demarrage, AutoOpenWithoutItsLastDocumentOpensNothingQuietlyAndKeepsTheName) {
@@ -321,12 +351,6 @@ TEST_F(Fenetre, TheStandardButtonsAreFrench) {
         textes.append(b->text().remove(u'&'));
     textes.sort();
     EXPECT_EQ(textes, QStringList({s("Annuler"), s("Non"), s("Oui")}));
-}
-
-TEST_F(Fenetre, TheHelpFileIsFoundInTheProgramFolder) {
-    EXPECT_TRUE(zel::ui::TAide::trouve(dossier.racine()).isEmpty());
-    dossier.ecrit(s("ZelVente.hlp"), "<html></html>");
-    EXPECT_EQ(zel::ui::TAide::trouve(dossier.racine()), dossier.chemin(s("ZelVente.hlp")));
 }
 
 TEST(TFiche, ThePageKeysReachThePageShown) {
@@ -557,4 +581,22 @@ TEST_F(Fenetre, PrintCommandsAskFirstAndPrintNothingWhenCancelled) {
     // The new set has no article to take stock of.
     fenetre.declenche(Operation::Inventaire, {});
     EXPECT_EQ(dialogues.vus.last(), s("message: Aucune fiche à imprimer."));
+}
+
+TEST_F(Fenetre, TheMessagesOfASetOpenElsewhereAreReadOnly) {
+    dossier.ecrit(s("t.cli"), {});
+    dossier.ecrit(s("t.oms"), "Un\t\t\t\t\t\t\tFFFFF\r\n");
+    QLockFile autre(dossier.chemin(s("t.cli.zvlock")));
+    ASSERT_TRUE(autre.tryLock(0));
+    dialogues.fichiers = {dossier.chemin(s("t.cli"))};
+    fenetre.declenche(Operation::Ouvrir, {});
+    QString titre;
+    QTimer::singleShot(0, [&titre] {
+        QWidget* pad = QApplication::activeModalWidget();
+        titre = pad->windowTitle();
+        pad->close();
+    });
+    fenetre.declenche(Operation::Messages, {});
+    EXPECT_EQ(titre, s("Messages (lecture seule)"));
+    EXPECT_TRUE(dialogues.vus.last().contains(s("ses messages sont en lecture seule")));
 }

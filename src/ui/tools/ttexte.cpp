@@ -1,4 +1,5 @@
 #include "ui/tools/ttexte.h"
+#include "ui/taide.h"
 
 #include "ui/filtrecp1252.h"
 #include "ui/impression.h"
@@ -132,6 +133,7 @@ TTexte::TTexte(QWidget* parent, zel::Dialogues& dialogues, zel::ui::Impression& 
       m_texte(new QTextEdit(this)), m_regle(new zel::ui::Regle(this)),
       m_polices(new QComboBox(this)), m_taille(new QSpinBox(this)) {
     setWindowTitle(QStringLiteral("Texte"));
+    zel::ui::metSujet(this, zel::Sujet::Lettres);
     // The text keeps 6 pixels of margin on each side inside the edit area.
     m_texte->document()->setDocumentMargin(6);
     m_texte->setAcceptRichText(true);
