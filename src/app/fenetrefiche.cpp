@@ -286,6 +286,9 @@ QString FenetreFiche::verifieStore(Sorte sorte) {
     if (maintenance::Verif(store, compte))
         faits.append(QStringLiteral("balises déséquilibrées : fiches renumérotées de 0 à %1")
                          .arg(compte - 1));
+    if (maintenance::renumeroteTrous(store))
+        faits.append(QStringLiteral("numéros de fiches manquants : fiches renumérotées à la suite "
+                                    "à partir de 0"));
     m_jeu.setCompte(sorte, compte);
     if (const int n = maintenance::Doublons(store, compte))
         faits.append(QStringLiteral("%1 fiches en double retirées").arg(n));

@@ -44,10 +44,7 @@ void PageCarte::EcritFiche() {
 
 void PageCarte::Ajout() {
     EcritFiche();
-    int n = compte();
-    // A new last record left without being written gives its number to this one.
-    if (n > 0 && store().ChercheBloc(n - 1) < 0)
-        --n;
+    const int n = maintenance::numeroNouveau(store(), compte());
     if (n > Blocs::kCapacite - 1) {
         m_dialogues.message(QStringLiteral("Le fichier est plein"));
         return;

@@ -336,10 +336,8 @@ bool PageDocument::nouveau(bool avecLigneVide) {
         return false;
     Blocs& s = store();
     // No complete block fits in fewer lines: the count starts again from none.
-    int n = s.taille() + (avecLigneVide ? 1 : 0) < 12 ? 0 : compte();
-    // A new document left without being written gives its number to this one.
-    if (n > 0 && s.ChercheBloc(n - 1) < 0)
-        --n;
+    const int n =
+        s.taille() + (avecLigneVide ? 1 : 0) < 12 ? 0 : maintenance::numeroNouveau(s, compte());
     if (n > Blocs::kCapacite - 1) {
         m_dialogues.message(QStringLiteral("Le fichier est plein"));
         return false;

@@ -103,6 +103,48 @@ int normaliseBalises(Blocs& store) {
     return reecrites;
 }
 
+bool renumeroteTrous(Blocs& store) {
+    std::vector<int> rangs(Blocs::kNumerosPossibles, -1);
+    for (const LigneOuverture& o : store.ouvertures()) {
+        if (o.numero >= 0)
+            rangs[std::size_t(o.numero)] = 0;
+    }
+    int rang = 0;
+    bool trou = false;
+    for (std::size_t n = 0; n < rangs.size(); ++n) {
+        if (rangs[n] < 0)
+            continue;
+        trou = trou || int(n) != rang;
+        rangs[n] = rang++;
+    }
+    if (!trou)
+        return false;
+    for (int i = 0; i < store.taille(); ++i) {
+        const QString& ligne = store.ligne(i);
+        if (!Blocs::commeUneBalise(ligne))
+            continue;
+        const bool fermeture = ligne.startsWith(u"</");
+        const int n = Blocs::numeroBalise(ligne, fermeture ? kFermeture.size() : kOuverture.size());
+        if (n < 0 || rangs[std::size_t(n)] < 0 || rangs[std::size_t(n)] == n)
+            continue;
+        const Balises avant = Blocs::BalisesBloc(n);
+        if (ligne != (fermeture ? avant.fermeture : avant.ouverture))
+            continue;
+        const Balises apres = Blocs::BalisesBloc(rangs[std::size_t(n)]);
+        store.changeLigne(i, fermeture ? apres.fermeture : apres.ouverture);
+    }
+    return true;
+}
+
+int numeroNouveau(const Blocs& store, int compte) {
+    int n = compte;
+    if (n > 0 && store.ChercheBloc(n - 1) < 0)
+        --n;
+    for (const LigneOuverture& o : store.ouvertures())
+        n = std::max(n, o.numero + 1);
+    return n;
+}
+
 int Doublons(Blocs& store, int compte) {
     if (compte <= 0)
         return 0;

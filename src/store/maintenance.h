@@ -14,6 +14,15 @@ namespace zel::maintenance {
 // compte is the count at load and becomes the count of the rebuilt store.
 bool Verif(Blocs& store, int& compte);
 
+// Renumbers a store whose block numbers leave gaps (0, 1, 5): each number gives way to its rank
+// among the numbers present, so that the records are numbered from 0 without a gap, in the same
+// order. True when a number changed.
+bool renumeroteTrous(Blocs& store);
+
+// The number of a new block: the count, but for a last record never written, whose number is
+// free, and always above the highest number in the store, so that no two blocks share a number.
+int numeroNouveau(const Blocs& store, int compte);
+
 // Removes, for each number from 0 to count - 1 carried by two whole opening tags or more, the
 // first block with that number; the count is kept. Gives how many blocks went.
 int Doublons(Blocs& store, int compte);
