@@ -4,6 +4,8 @@
 
 namespace zel {
 
+// The client lines the import and the export carry, and the older layout of the import.
+const EchangeSorte& echangeClients();
 // The client lines the sort, the import, the export and the copy buffer use.
 DispositionEchanges echangesClients();
 
@@ -13,6 +15,6 @@ DispositionEchanges echangesClients();
 // 255 characters; without a blank, the whole line is the postal code). A record whose line
 // after the marker is empty is passed over; lines past the end of the file are empty. Every
 // other line is ignored.
-void FactCli(const QStringList& lignes, JeuDocuments& jeu, Dialogues& dialogues);
+BilanImport FactCli(QByteArrayView octets, JeuDocuments& jeu, Dialogues& dialogues);
 
 } // namespace zel

@@ -7,6 +7,28 @@
 
 namespace zel {
 
+DispositionTable tableCarte(const DispositionCarte& carte, const QStringList& noms,
+                            const QStringList& nomsMemos, int ligneNom) {
+    DispositionTable t{carte.lignesFixes, {}, {}, ligneNom};
+    for (int l = 1; l <= carte.lignesFixes; ++l) {
+        const bool montant = l == carte.ligneSaisieMontant ||
+                             std::any_of(carte.montants.begin(), carte.montants.end(),
+                                         [l](const ChampMontant& m) { return m.ligne == l; });
+        t.champs.push_back({l, noms.value(l - 1), montant});
+    }
+    for (qsizetype i = 0; i < carte.memos.size(); ++i)
+        t.parties.push_back({carte.memos[i], {nomsMemos.value(i)}});
+    t.parties.push_back(
+        {QStringLiteral("DATA"),
+         {QStringLiteral("Date"), QStringLiteral("Libellé"), QStringLiteral("Montant")},
+         {2}});
+    for (int l : carte.cases)
+        t.defauts.emplace_back(l, QStringLiteral("N"));
+    for (int l : carte.casesOui)
+        t.defauts.emplace_back(l, QStringLiteral("Y"));
+    return t;
+}
+
 EchangesPage::EchangesPage(PageCarte& page, JeuDocuments& jeu, Dialogues& dialogues,
                            DispositionEchanges disposition)
     : m_page(page), m_jeu(jeu), m_dialogues(dialogues), m_disposition(std::move(disposition)) {}
@@ -20,28 +42,6 @@ void EchangesPage::Trier() {
     m_jeu.setCompte(sorte, trieBlocs(m_jeu.store(sorte), m_disposition.clesTri[*choix]));
     m_jeu.SetSauve();
     m_page.LitFiche();
-}
-
-void EchangesPage::importe(const QStringList& lignes) {
-    Importation import(m_jeu, m_page.sorte(), lignesFixes(), m_dialogues, lignes.size());
-    for (const QString& ligne : lignes) {
-        if (!import.ajoute(
-                blocImporte(m_disposition, champsImport(ligne, m_disposition.decoupeArticle))))
-            break;
-    }
-    import.termine();
-}
-
-QStringList EchangesPage::lignesExport() const {
-    const Blocs& store = m_jeu.store(m_page.sorte());
-    QStringList lignes;
-    for (const LigneOuverture& o : store.ouvertures()) {
-        QStringList champs;
-        for (int l : m_disposition.lignesExport)
-            champs.append(ligneDuBloc(store, o, l));
-        lignes.append(champs.join(u'\t'));
-    }
-    return lignes;
 }
 
 QStringList EchangesPage::copie() {

@@ -6,22 +6,24 @@
 
 namespace zel {
 
-// The sort, the text import and export, and the copy and paste of one card page.
+// The table of a kind of card: a column for each fixed line, named as given, the card's amounts
+// as numbers; then its notes, named as given in the card's order, and its account rows ("Date",
+// "Libellé", "Montant"). A file without a column for a check box leaves it as a new card does.
+DispositionTable tableCarte(const DispositionCarte& carte, const QStringList& noms,
+                            const QStringList& nomsMemos, int ligneNom);
+
+// The sort and the copy and paste of one card page, and what its import and export need.
 class EchangesPage : public Copiable {
 public:
     EchangesPage(PageCarte& page, JeuDocuments& jeu, Dialogues& dialogues,
                  DispositionEchanges disposition);
 
     PageCarte& page() { return m_page; }
-    int lignesFixes() const { return m_page.carte().disposition().lignesFixes; }
+    const EchangeSorte& echange() const { return m_disposition.echange; }
 
     // The sort dialog, then the store sorted by the line chosen (the card written back first),
     // and the card now at the current number read. "Anuler" changes nothing.
     void Trier();
-    // One record per line of a TAB-separated text, blank lines included.
-    void importe(const QStringList& lignes);
-    // One line per block, in store order: the fields joined by TABs, nothing escaped.
-    QStringList lignesExport() const;
 
     QStringList copie() override;
     // The slots go into the card on screen, but the fields the page does not paste. A record

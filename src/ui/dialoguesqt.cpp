@@ -71,10 +71,25 @@ std::optional<QString> DialoguesQt::fichierAOuvrir(const QString& filtre) {
 
 std::optional<QString> DialoguesQt::fichierAEnregistrer(const QString& filtre,
                                                         const QString& nomPropose) {
+    QFileDialog dialogue(m_parent, QStringLiteral("Enregistrer sous"), QString(), filtreQt(filtre));
+    dialogue.setAcceptMode(QFileDialog::AcceptSave);
     // Qt asks nothing itself about an existing file: the core asks in its own words.
-    return choisi(QFileDialog::getSaveFileName(m_parent, QStringLiteral("Enregistrer sous"),
-                                               nomPropose, filtreQt(filtre), nullptr,
-                                               QFileDialog::DontConfirmOverwrite));
+    dialogue.setOption(QFileDialog::DontConfirmOverwrite);
+    dialogue.selectFile(nomPropose);
+    // A name typed without an extension takes the one of the type of file chosen.
+    const auto suffixe = [](const QString& description) {
+        const qsizetype etoile = description.lastIndexOf(QStringLiteral("(*."));
+        return etoile < 0 ? QString()
+                          : description.mid(etoile + 3).section(u')', 0, 0).section(u' ', 0, 0);
+    };
+    dialogue.setDefaultSuffix(suffixe(filtreQt(filtre).section(QStringLiteral(";;"), 0, 0)));
+    QObject::connect(&dialogue, &QFileDialog::filterSelected, &dialogue,
+                     [&dialogue, &suffixe](const QString& choisi) {
+                         dialogue.setDefaultSuffix(suffixe(choisi));
+                     });
+    if (dialogue.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return choisi(dialogue.selectedFiles().value(0));
 }
 
 std::optional<QString> DialoguesQt::saisit(Saisie s, const QString& initial) {

@@ -114,8 +114,8 @@ TEST(Import, LinesEndAtCrLfCrOrLfAreReadWholeAndFieldsPassTheFieldGuard) {
     EXPECT_EQ(dernier.value(L::Adresse1 - 1), s(" <BLOC0001>"));
     EXPECT_EQ(dernier.value(L::Adresse2 - 1), s(" "));
     EXPECT_EQ(m.messages().last(),
-              s("message: 3 champs importés contenaient des caractères de contrôle ou "
-                "commençaient comme une balise de fiche : ils ont été corrigés."));
+              s("message: 6 fiches importées.\n3 champs importés contenaient des caractères de "
+                "contrôle ou commençaient comme une balise de fiche : ils ont été corrigés."));
 
     // Saved and opened again, every block reads into its card.
     m.sauve();
@@ -185,7 +185,9 @@ TEST(Import, The9998thBlockIsTheLastAnImportAdds) {
     EXPECT_EQ(m.jeu.compte(Sorte::Clients), 9998);
     EXPECT_EQ(m.bloc(Sorte::Clients, 9997).value(L::Nom - 1), s("b"));
     EXPECT_EQ(m.jeu.BlocsCli().ChercheBloc(9998), -1);
-    EXPECT_EQ(m.messages(), QStringList{s("message: Trop de lignes, le fichier a été tronqué")});
+    EXPECT_EQ(m.messages(),
+              QStringList{s("message: 2 fiches importées.\nTrop de lignes, le fichier a été "
+                            "tronqué : 2 fiches laissées de côté (9998 fiches au plus).")});
     EXPECT_TRUE(m.jeu.TestModif());
     EXPECT_EQ(m.dialogues.sabliers, 0);
     EXPECT_EQ(m.dialogues.sabliersMaxi, 1);
@@ -230,19 +232,21 @@ TEST(Import, AMissingFileOrAPageWithoutRecordsAddsNothing) {
     m.dialogues.fichiers = {absent};
     ASSERT_TRUE(m.fenetre.execute(Operation::Importer));
     EXPECT_EQ(m.dialogues.vus.first(),
-              s("ouvrir: Ficher texte (*.txt)|*.txt|Fichier clients Zel Facture (*.cli)|*.cli"));
+              s("ouvrir: Ficher texte (*.txt)|*.txt|Feuille de calcul (CSV) (*.csv)|*.csv|"
+                "Fichier clients Zel Facture (*.cli)|*.cli"));
     EXPECT_EQ(m.messages(), QStringList{s("message: Le ficher ") + absent + s("n'existe pas")});
     EXPECT_EQ(m.dialogues.sabliersMaxi, 0);
 
-    ASSERT_TRUE(m.fenetre.montre(Sorte::Factures));
+    ASSERT_TRUE(m.fenetre.montre(Sorte::Commandes));
     m.dialogues.vus.clear();
     ASSERT_TRUE(m.fenetre.execute(Operation::Importer));
-    EXPECT_EQ(m.messages(), QStringList{s("message: Les fiches s'importent depuis la page des "
-                                          "clients, des fournisseurs ou des articles.")});
+    EXPECT_EQ(m.messages(),
+              QStringList{s("message: Les fiches s'importent depuis la page des clients, des "
+                            "fournisseurs, des articles ou des factures.")});
     EXPECT_FALSE(m.jeu.TestModif());
 }
 
-TEST(Export, WritesSevenFieldsOfEachBlockAndReadsOnlyThatBlock) {
+TEST(Export, WritesEveryFieldOfEachBlockUnderAHeaderAndReadsOnlyThatBlock) {
     Montage m;
     QStringList court = client(1, {{L::Code, s("10002")}, {L::Nom, s("Court")}});
     court = court.mid(0, 6) + QStringList{court.last()};
@@ -257,19 +261,31 @@ TEST(Export, WritesSevenFieldsOfEachBlockAndReadsOnlyThatBlock) {
     // The last block lost its closing tag after its seventh line.
     m.jeu.BlocsCli().ajoute(client(2, {{L::Code, s("10003")}, {L::Nom, s("Dernier")}}).mid(0, 8));
     m.jeu.setCompte(Sorte::Clients, 3);
-    EXPECT_EQ(m.exporte(), (QStringList{s("Dupont\t1 rue\tHaute\t\t75011\tParis\tFrance\t0102"),
-                                        s("Court\t\t\t\t\t\t"), s("Dernier\t\t\t\t\t\t")}));
-    EXPECT_TRUE(m.dialogues.vus.contains(s("enregistrer: Fichier texte (*.txt)|*.txt Export.txt")));
+    // A TAB in a field is written as a blank; a block cut short gives empty cells.
+    EXPECT_EQ(m.exporte(),
+              (QStringList{s("Code client\tNPAI\tMarquer\tNom/Soc\tAdresse\tAdresse 2\tCode "
+                             "postal\tVille\tPays\tTéléphone\tFax\tE.mail\tBanque\tCode "
+                             "banque\tCode guichet\tN° compte\tRib\tContact\tReprésentant\t"
+                             "Crédit maxi\tTotal dû\tRisque\tCompte client\tLibellé en saisie\t"
+                             "Montant en saisie"),
+                           s("10001\t\t\tDupont\t1 rue Haute\t\t75011\tParis\tFrance\t0102") +
+                               QString(15, u'\t'),
+                           s("10002\t\t\tCourt") + QString(21, u'\t'),
+                           s("10003\t\t\tDernier") + QString(21, u'\t')}));
+    EXPECT_TRUE(m.dialogues.vus.contains(s("enregistrer: Fichier texte (*.txt)|*.txt|Feuille de "
+                                           "calcul (CSV) (*.csv)|*.csv Export.txt")));
     EXPECT_FALSE(m.jeu.TestModif());
 
-    // Imported again, the country lands where the telephone belongs.
+    // Imported again, every field comes back in its place, under a new code since its own is
+    // taken.
     m.importe(m.dossier.lit(QStringLiteral("Export.txt")));
     const QStringList repris = m.bloc(Sorte::Clients, 3);
+    EXPECT_EQ(repris.value(L::Code - 1), s("10004"));
     EXPECT_EQ(repris.value(L::Nom - 1), s("Dupont"));
-    EXPECT_EQ(repris.value(L::Adresse1 - 1), s("1 rue"));
-    EXPECT_EQ(repris.value(L::Adresse2 - 1), s("Haute"));
-    EXPECT_EQ(repris.value(L::Pays - 1), QString());
-    EXPECT_EQ(repris.value(L::Telephone - 1), s("Paris"));
+    EXPECT_EQ(repris.value(L::Adresse1 - 1), s("1 rue Haute"));
+    EXPECT_EQ(repris.value(L::Adresse2 - 1), QString());
+    EXPECT_EQ(repris.value(L::Pays - 1), s("France"));
+    EXPECT_EQ(repris.value(L::Telephone - 1), s("0102"));
 }
 
 TEST(Export, TheCardShownIsWrittenBackFirstOnEveryPage) {
@@ -278,10 +294,10 @@ TEST(Export, TheCardShownIsWrittenBackFirstOnEveryPage) {
              test::bloc(0, 21, {{LA::Code, s("10001")}, {LA::PrixAchat, s("1,00")}}));
     ASSERT_TRUE(m.fenetre.montre(Sorte::Fournisseurs));
     m.fenetre.fournisseurs().carte().saisit(LF::Nom, s("Nouveau"));
-    EXPECT_EQ(m.exporte(), QStringList{s("Nouveau\t\t\t\t\t\t")});
+    EXPECT_EQ(m.exporte().value(1).section(u'\t', 2, 2), s("Nouveau"));
     ASSERT_TRUE(m.fenetre.montre(Sorte::Articles));
     m.fenetre.articles().carte().saisit(LA::Designation, s("Vis"));
-    EXPECT_EQ(m.exporte().value(0).section(u'\t', 1, 1), s("Vis"));
+    EXPECT_EQ(m.exporte().value(1).section(u'\t', 2, 2), s("Vis"));
     // Cancelled, nothing is written.
     m.dossier.ecrit(QStringLiteral("Export.txt"), "avant");
     m.dialogues.fichiers = {QString()};
@@ -464,5 +480,5 @@ TEST(Export, NeverWritesOverTheSetAndAsksBeforeReplacingAnotherFile) {
               QStringList{s("confirmation: Le fichier Export.txt existe déjà. Le remplacer ?")});
     EXPECT_TRUE(m.messages().isEmpty());
     EXPECT_EQ(m.dossier.lit(s("Export.txt")), QByteArray("avant"));
-    EXPECT_EQ(m.exporte().value(0).section(u'\t', 0, 0), s("Dupont"));
+    EXPECT_EQ(m.exporte().value(1).section(u'\t', 3, 3), s("Dupont"));
 }

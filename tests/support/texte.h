@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
+#include <ostream>
 #include <string>
 
 namespace zel::test {
@@ -16,3 +18,16 @@ inline QString s(const char* t) {
 inline const std::string tresGrand(308, '9');
 
 } // namespace zel::test
+
+// GoogleTest shows texts as they read when a comparison fails, not as lists of UTF-16 units.
+inline void PrintTo(const QString& texte, std::ostream* os) {
+    *os << '"' << texte.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& textes, std::ostream* os) {
+    *os << '{';
+    for (const QString& t : textes) {
+        *os << "\n  ";
+        PrintTo(t, os);
+    }
+    *os << " }";
+}
