@@ -41,6 +41,10 @@ public:
     // The client file's name for a chosen name: its extension, if any, gives way to ".cli".
     static QString avecExtensionCli(const QString& nom);
 
+    // The lock of a set's client file, when no other instance holds it (a lock left by a crash
+    // is taken over).
+    static std::unique_ptr<QLockFile> verrou(const QString& nom);
+
 private:
     // The save prompt; false when the command must stop.
     bool invite();
@@ -50,9 +54,6 @@ private:
     bool enregistre();
     // After "Enregistrer sous...": the message pad follows the set to its new name.
     void emporteMessages(const QString& ancien, const QString& nouveau);
-    // The lock of a set's client file, when no other instance holds it (a lock left by a crash
-    // is taken over).
-    static std::unique_ptr<QLockFile> verrou(const QString& nom);
 
     JeuDocuments& m_jeu;
     Dialogues& m_dialogues;

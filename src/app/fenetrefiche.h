@@ -31,6 +31,8 @@ public:
     // The document page of a tab, or nothing for the tabs with a card.
     PageDocument* document(Sorte onglet);
     Sorte onglet() const { return m_onglet; }
+    // The import and export of every kind, for the command line.
+    Echanges& echanges() { return m_echanges; }
 
     // Shows a tab: the card of the tab left is written back first, and the card of the tab
     // shown is read.

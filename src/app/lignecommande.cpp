@@ -1,5 +1,6 @@
 #include "app/lignecommande.h"
 
+#include "app/commandes.h"
 #include "records/sortie.h"
 #include "reports/fec.h"
 #include "reports/journal.h"
@@ -7,11 +8,15 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QTextStream>
 
 namespace zel {
 
 namespace {
+
+const QString kRemplacerSeul =
+    QStringLiteral("--remplacer accompagne --pdf, --journal, --fec, --statistiques ou --exporter.");
 
 LigneCommande erreurLigne(const QString& message) {
     LigneCommande l;
@@ -27,9 +32,7 @@ LigneCommande LigneCommande::analyse(const QStringList& tous) {
     QStringList arguments = tous;
     l.remplacer = arguments.removeAll(QStringLiteral("--remplacer")) > 0;
     if (arguments.isEmpty())
-        return l.remplacer ? erreurLigne(QStringLiteral("--remplacer accompagne --pdf, --journal, "
-                                                        "--fec ou --statistiques."))
-                           : l;
+        return l.remplacer ? erreurLigne(kRemplacerSeul) : l;
     const QString& premier = arguments.front();
     static const QStringList statistiques = {QStringLiteral("articles"), QStringLiteral("ventes"),
                                              QStringLiteral("clients"),
@@ -78,6 +81,22 @@ LigneCommande LigneCommande::analyse(const QStringList& tous) {
         l.fichierClients = arguments[2];
         l.sortie = arguments.value(3);
         l.sortieStandard = arguments.size() == 3;
+    } else if (premier == u"--exporter" || premier == u"--importer") {
+        const bool exporter = premier == u"--exporter";
+        if (arguments.size() != 4 || !Echanges::sorteNommee(arguments[1]))
+            return erreurLigne(
+                exporter ? QStringLiteral("--exporter attend clients, fournisseurs, articles ou "
+                                          "factures, puis le fichier clients et le fichier à "
+                                          "écrire (.txt, ou .csv pour une feuille de calcul).")
+                         : QStringLiteral("--importer attend clients, fournisseurs, articles ou "
+                                          "factures, puis le fichier clients et le fichier à "
+                                          "importer."));
+        if (!exporter && l.remplacer)
+            return erreurLigne(kRemplacerSeul);
+        l.action = exporter ? Action::Exporter : Action::Importer;
+        l.fiches = arguments[1];
+        l.fichierClients = arguments[2];
+        (exporter ? l.sortie : l.entree) = arguments[3];
     } else {
         return erreurLigne(QStringLiteral("Option inconnue : %1").arg(premier));
     }
@@ -105,8 +124,18 @@ QString LigneCommande::aide() {
         "  --statistiques articles|ventes|clients|representants <fichier clients> [sortie.txt]\n"
         "        écrit la statistique demandée, une ligne par rangée, dans le fichier donné\n"
         "        ou sur la sortie standard.\n"
+        "  --exporter clients|fournisseurs|articles|factures <fichier clients> <sortie>\n"
+        "        écrit toutes les fiches de la sorte demandée, la première ligne nommant les\n"
+        "        colonnes : en texte séparé par des tabulations, ou en feuille de calcul\n"
+        "        (CSV) pour un nom finissant par .csv ; le jeu de documents est lu sans être\n"
+        "        modifié.\n"
+        "  --importer clients|fournisseurs|articles|factures <fichier clients> <fichier>\n"
+        "        importe les fiches du fichier (texte séparé par des tabulations, feuille de\n"
+        "        calcul .csv ou fichier clients Zel Facture .cli) et enregistre le jeu de\n"
+        "        documents ; écrit sur la sortie standard combien de fiches sont importées\n"
+        "        et combien sont laissées de côté.\n"
         "  --remplacer\n"
-        "        avec l'une des options ci-dessus : remplace le fichier à écrire s'il existe\n"
+        "        avec une option qui écrit un fichier : remplace le fichier à écrire s'il existe\n"
         "        déjà (sans elle, un fichier existant n'est jamais remplacé). Les fichiers du\n"
         "        jeu de documents et du programme ne sont jamais remplacés.\n"
         "  --version\n"
@@ -228,6 +257,41 @@ Resultat ecritFec(const LigneCommande& ligne, const Reglages& reglages, const Je
 }
 
 } // namespace
+
+Resultat executeEchange(const LigneCommande& ligne, JeuDocuments& jeu, FenetreFiche& fenetre,
+                        QTextStream& sortie) {
+    if (!QFileInfo::exists(ligne.fichierClients))
+        return Resultat::echec(
+            QStringLiteral("Le fichier n'existe pas :\n%1").arg(ligne.fichierClients));
+    // An import saves the set: never one that another Zel Vente has open.
+    std::unique_ptr<QLockFile> verrou;
+    if (ligne.action == LigneCommande::Action::Importer) {
+        verrou = CommandesDocument::verrou(ligne.fichierClients);
+        if (!verrou)
+            return Resultat::echec(QStringLiteral("Le fichier %1 est ouvert dans un autre "
+                                                  "programme Zel Vente : rien n'a été importé.")
+                                       .arg(QFileInfo(ligne.fichierClients).fileName()));
+    }
+    if (Resultat r = jeu.Charge(ligne.fichierClients); !r)
+        return r;
+    fenetre.apresOuverture();
+    const Sorte sorte = *Echanges::sorteNommee(ligne.fiches);
+    if (ligne.action == LigneCommande::Action::Exporter) {
+        Sortie ecriture(ligne.remplacer);
+        return fenetre.echanges().exporte(sorte, ligne.sortie, ecriture).resultat();
+    }
+    if (!QFileInfo(ligne.entree).isFile())
+        return Resultat::echec(QStringLiteral("Le fichier n'existe pas :\n%1").arg(ligne.entree));
+    const BilanImport bilan = fenetre.echanges().importe(sorte, ligne.entree);
+    if (bilan.refuse)
+        return Resultat::echec(bilan.message);
+    if (bilan.ajoutes > 0) {
+        if (Resultat r = jeu.Sauve(ligne.fichierClients); !r)
+            return r;
+    }
+    sortie << bilan.message << '\n';
+    return Resultat::succes();
+}
 
 Resultat executeRapport(const LigneCommande& ligne, const Reglages& reglages, QTextStream& sortie) {
     if (!QFileInfo::exists(ligne.fichierClients))

@@ -9,7 +9,18 @@ namespace zel {
 
 // What the program is asked to do from its command line.
 struct LigneCommande {
-    enum class Action { Fenetre, Aide, Version, Pdf, Journal, Fec, Statistiques, Erreur };
+    enum class Action {
+        Fenetre,
+        Aide,
+        Version,
+        Pdf,
+        Journal,
+        Fec,
+        Statistiques,
+        Exporter,
+        Importer,
+        Erreur
+    };
     Action action = Action::Fenetre;
     // With the window, the set to open, if any.
     QString fichierClients;
@@ -17,6 +28,10 @@ struct LigneCommande {
     QString sortie;
     // "articles", "ventes", "clients" or "representants".
     QString statistique;
+    // "clients", "fournisseurs", "articles" or "factures", exported or imported.
+    QString fiches;
+    // The file imported.
+    QString entree;
     // The SIREN given for the FEC file, or none: the settings' one.
     QString siren;
     // The statistics go to the standard output, not to a file.
@@ -60,6 +75,12 @@ public:
 // reads the document of the key on the invoice page, its totals computed.
 Resultat litDocumentSeul(const QString& fichierClients, const QString& cle, JeuDocuments& jeu,
                          FenetreFiche& fenetre);
+
+// --exporter: the records of a kind written to the output file through the one writer, the set
+// only read; --importer: the file imported into the set, which is then saved as one unit, and
+// what was imported written to `sortie`. The pages are those of the card window on the set.
+Resultat executeEchange(const LigneCommande& ligne, JeuDocuments& jeu, FenetreFiche& fenetre,
+                        QTextStream& sortie);
 
 // --journal: the whole journal written to the output file as the journal window exports it;
 // --fec: the whole journal as the FEC file in the folder given, its path written to `sortie`;

@@ -27,6 +27,8 @@ int executeSansFenetre(const LigneCommande& ligne, const QString& dossierProgram
     case LigneCommande::Action::Journal:
     case LigneCommande::Action::Fec:
     case LigneCommande::Action::Statistiques:
+    case LigneCommande::Action::Exporter:
+    case LigneCommande::Action::Importer:
         break;
     }
     // Whatever the output is named, it never replaces a file of the set or of the program.
@@ -34,7 +36,9 @@ int executeSansFenetre(const LigneCommande& ligne, const QString& dossierProgram
     Reglages reglages;
     for (const QString& e : reglages.chargeAuDemarrage(dossierProgramme))
         erreurs << e << Qt::endl;
-    if (ligne.action != LigneCommande::Action::Pdf) {
+    const bool echange = ligne.action == LigneCommande::Action::Exporter ||
+                         ligne.action == LigneCommande::Action::Importer;
+    if (ligne.action != LigneCommande::Action::Pdf && !echange) {
         QTextStream sortie(stdout);
         if (Resultat r = executeRapport(ligne, reglages, sortie); !r) {
             erreurs << r.message() << Qt::endl;
@@ -46,6 +50,14 @@ int executeSansFenetre(const LigneCommande& ligne, const QString& dossierProgram
     DialoguesConsole dialogues;
     MesureQt mesure(QApplication::font());
     FenetreFiche fenetre(jeu, reglages, dialogues, mesure);
+    if (echange) {
+        QTextStream sortie(stdout);
+        if (Resultat r = executeEchange(ligne, jeu, fenetre, sortie); !r) {
+            erreurs << r.message() << Qt::endl;
+            return 1;
+        }
+        return 0;
+    }
     if (Resultat r = litDocumentSeul(ligne.fichierClients, ligne.document, jeu, fenetre); !r) {
         erreurs << r.message() << Qt::endl;
         return 1;
