@@ -283,7 +283,8 @@ constexpr Cible kBoutonClient[] = {{kBarreOutils, u"Fiche client"}};
 constexpr Cible kBoutonArticles[] = {{kBarreOutils, u"Articles"}};
 constexpr Cible kBoutonFacture[] = {{kBarreOutils, u"Facture"}};
 constexpr Cible kNouvelleFacture[] = {{kV, u"&Nouvelle facture"}};
-constexpr Cible kAjoutImport[] = {{kB, u"&Nouvelle fiche"}, {kF, u"I&mporter..."}};
+// The invoice tab imports invoices: only the new card goes off there.
+constexpr Cible kAjout[] = {{kB, u"&Nouvelle fiche"}};
 constexpr Cible kRechercheFactures[] = {
     {kE, u"Chercher &facture..."},
     {kS, u"&Facture code client..."},
@@ -343,7 +344,7 @@ constexpr LigneActivation kJeux[] = {
     {kBoutonArticles, {P, P, P, M, M}},
     {kBoutonFacture, {P, M, P, P, P}},
     {kNouvelleFacture, {P, P, _, _, _}},
-    {kAjoutImport, {_, M, _, _, _}},
+    {kAjout, {_, M, _, _, _}},
     {kRechercheFactures, {M, P, _, M, M}},
     {kNavigationFactures, {_, P, M, M, M}},
     // The invoice set also enables the line deletion of invoices, as the order set does for
