@@ -193,6 +193,17 @@ convert "$travail/menu.png" -strip -dither None -colors 96 PNG8:"$sortie/menus.p
 echo "menus.png"
 touches Escape
 
+# Spreadsheets: the clients exported as a CSV file by the command line, imported back on the
+# client tab; the message tells what was added, and the clients renumbered.
+"$programme" --exporter clients "$travail/Documents/Dupont.cli" "$travail/Clients.csv" >/dev/null
+menu f m m Return
+clavier Ouvrir
+xdotool type --delay 20 "$travail/Clients.csv"
+touches Return
+capture tableur message
+xdotool windowfocus --sync "$(boite)"
+touches Return
+
 # The set opened by a second Zel Vente: read-only.
 ( cd "$travail/autre" && "$programme" "$travail/Documents/Dupont.cli" ) &
 capture fichiers message
