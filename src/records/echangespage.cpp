@@ -7,6 +7,16 @@
 
 namespace zel {
 
+QStringList colonnesCoordonnees() {
+    return {QStringLiteral("Nom/Soc"),     QStringLiteral("Adresse"),
+            QStringLiteral("Adresse 2"),   QStringLiteral("Code postal"),
+            QStringLiteral("Ville"),       QStringLiteral("Pays"),
+            QStringLiteral("Téléphone"),   QStringLiteral("Fax"),
+            QStringLiteral("E.mail"),      QStringLiteral("Banque"),
+            QStringLiteral("Code banque"), QStringLiteral("Code guichet"),
+            QStringLiteral("N° compte"),   QStringLiteral("Rib")};
+}
+
 DispositionTable tableCarte(const DispositionCarte& carte, const QStringList& noms,
                             const QStringList& nomsMemos, int ligneNom) {
     DispositionTable t{carte.lignesFixes, {}, {}, ligneNom};

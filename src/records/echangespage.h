@@ -6,6 +6,10 @@
 
 namespace zel {
 
+// The column names of the lines clients and suppliers share, in block order: the name, the
+// address, the telephone and the bank, "Nom/Soc" to "Rib".
+QStringList colonnesCoordonnees();
+
 // The table of a kind of card: a column for each fixed line, named as given, the card's amounts
 // as numbers; then its notes, named as given in the card's order, and its account rows ("Date",
 // "Libellé", "Montant"). A file without a column for a check box leaves it as a new card does.

@@ -7,37 +7,21 @@
 namespace zel {
 
 const EchangeSorte& echangeFournisseurs() {
-    static const EchangeSorte e{Sorte::Fournisseurs,
-                                tableCarte(PageFournisseurs::disposition(),
-                                           {QStringLiteral("Code"),
-                                            QStringLiteral("Famille"),
-                                            QStringLiteral("Nom/Soc"),
-                                            QStringLiteral("Adresse"),
-                                            QStringLiteral("Adresse 2"),
-                                            QStringLiteral("Code postal"),
-                                            QStringLiteral("Ville"),
-                                            QStringLiteral("Pays"),
-                                            QStringLiteral("Téléphone"),
-                                            QStringLiteral("Fax"),
-                                            QStringLiteral("E.mail"),
-                                            QStringLiteral("Banque"),
-                                            QStringLiteral("Code banque"),
-                                            QStringLiteral("Code guichet"),
-                                            QStringLiteral("N° compte"),
-                                            QStringLiteral("Rib"),
-                                            QStringLiteral("Site Web"),
-                                            QStringLiteral("Représentant"),
-                                            QStringLiteral("Crédit maxi"),
-                                            QStringLiteral("Total dû"),
-                                            QStringLiteral("Risque"),
-                                            QStringLiteral("Compte fourn."),
-                                            QStringLiteral("Libellé en saisie"),
-                                            QStringLiteral("Montant en saisie")},
-                                           {QStringLiteral("Observations")}, ligneFournisseur::Nom),
-                                AncienneDisposition{{QString()}, 5, 1, false},
-                                CleImport::Code,
-                                QStringLiteral("fiche"),
-                                QStringLiteral("fiches")};
+    static const EchangeSorte e{
+        Sorte::Fournisseurs,
+        tableCarte(PageFournisseurs::disposition(),
+                   QStringList{QStringLiteral("Code"), QStringLiteral("Famille")} +
+                       colonnesCoordonnees() +
+                       QStringList{QStringLiteral("Site Web"), QStringLiteral("Représentant"),
+                                   QStringLiteral("Crédit maxi"), QStringLiteral("Total dû"),
+                                   QStringLiteral("Risque"), QStringLiteral("Compte fourn."),
+                                   QStringLiteral("Libellé en saisie"),
+                                   QStringLiteral("Montant en saisie")},
+                   {QStringLiteral("Observations")}, ligneFournisseur::Nom),
+        AncienneDisposition{{QString()}, 5, 1, false},
+        CleImport::Code,
+        QStringLiteral("fiche"),
+        QStringLiteral("fiches")};
     return e;
 }
 

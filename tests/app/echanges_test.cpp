@@ -15,12 +15,7 @@ namespace LA = ligneArticle;
 
 using zel::test::s;
 
-QByteArray cp(const char* utf8) {
-    QByteArray octets;
-    EXPECT_TRUE(fichier::encodeLignes({s(utf8)}, octets));
-    octets.chop(2);
-    return octets;
-}
+using zel::test::cp1252;
 
 QStringList client(int n, const std::map<int, QString>& champs, const QStringList& suite = {}) {
     return test::bloc(n, 25, champs, suite);
@@ -87,7 +82,7 @@ TEST(Import, ClientLinesMakeCompleteBlocksWithTheNextCodes) {
         SCOPED_TRACE(c.quoi);
         Montage m;
         m.charge({});
-        m.importe(cp(c.ligne));
+        m.importe(cp1252(c.ligne));
         EXPECT_EQ(m.bloc(Sorte::Clients, 0), c.bloc);
         EXPECT_EQ(m.jeu.compte(Sorte::Clients), 1);
         EXPECT_TRUE(m.jeu.TestModif());
@@ -131,16 +126,16 @@ TEST(Import, SuppliersAndArticlesFollowTheirOwnLayouts) {
     m.charge({}, test::bloc(0, 24, {{LF::Code, s("10007")}}),
              test::bloc(0, 21, {{LA::Code, s("10001")}}));
     ASSERT_TRUE(m.fenetre.montre(Sorte::Fournisseurs));
-    m.importe(cp("Durand\tZA\t\t69000\tLyon\t0400\tfax\t"));
+    m.importe(cp1252("Durand\tZA\t\t69000\tLyon\t0400\tfax\t"));
     EXPECT_EQ(m.bloc(Sorte::Fournisseurs, 1),
               QStringList({s("10008"), QString(), s("Durand"), s("ZA"), QString(), s("69000"),
                            s("Lyon"), QString(), s("0400"), s("fax")}) +
                   vides(14));
 
     ASSERT_TRUE(m.fenetre.montre(Sorte::Articles));
-    m.importe(cp(" Vis \tVis de 6\t10\t2\tDurand\tV6\tN\t\t 1,50 \n"
-                 "Clous de 4 \n"
-                 "Écrou\t  \n"));
+    m.importe(cp1252(" Vis \tVis de 6\t10\t2\tDurand\tV6\tN\t\t 1,50 \n"
+                     "Clous de 4 \n"
+                     "Écrou\t  \n"));
     EXPECT_EQ(
         m.bloc(Sorte::Articles, 1),
         QStringList({s("10002"), s("Vis"), s("Vis de 6"), s("10"), s("2"), s("Durand"), s("V6"),
@@ -154,7 +149,7 @@ TEST(Import, SuppliersAndArticlesFollowTheirOwnLayouts) {
 TEST(Import, AStoreOfOneRecordKeepsItAndANewCardNeverWrittenGivesItsNumber) {
     Montage m;
     m.charge(client(0, {{L::Code, s("10001")}, {L::Nom, s("Réel")}}));
-    m.importe(cp("Importé\t"));
+    m.importe(cp1252("Importé\t"));
     EXPECT_EQ(m.jeu.compte(Sorte::Clients), 2);
     EXPECT_EQ(m.bloc(Sorte::Clients, 1).value(0), s("10002"));
     m.sauve();
@@ -169,7 +164,7 @@ TEST(Import, AStoreOfOneRecordKeepsItAndANewCardNeverWrittenGivesItsNumber) {
     n.charge({});
     n.fenetre.clients().Ajout();
     ASSERT_EQ(n.jeu.compte(Sorte::Clients), 1);
-    n.importe(cp("Premier\t\nSecond\t"));
+    n.importe(cp1252("Premier\t\nSecond\t"));
     EXPECT_EQ(n.jeu.compte(Sorte::Clients), 2);
     EXPECT_EQ(n.bloc(Sorte::Clients, 0).value(L::Nom - 1), s("Premier"));
     EXPECT_EQ(n.fenetre.clients().carte().champ(L::Nom), s("Second"));
@@ -195,10 +190,10 @@ TEST(Import, The9998thBlockIsTheLastAnImportAdds) {
 }
 
 TEST(Import, SisterClientFilesByTheirNameEnding) {
-    const QByteArray fichier = cp("en-tête\n<CLI>\n\nIgnoré\n\n\n"
-                                  "<CLI>\nMartin\n2 place Verte\nBât. B\n75011 Paris Cedex 11\n"
-                                  "<CLI>\nSans ville\n\n\n13000\n"
-                                  "<CLI>\nDernier\n");
+    const QByteArray fichier = cp1252("en-tête\n<CLI>\n\nIgnoré\n\n\n"
+                                      "<CLI>\nMartin\n2 place Verte\nBât. B\n75011 Paris Cedex 11\n"
+                                      "<CLI>\nSans ville\n\n\n13000\n"
+                                      "<CLI>\nDernier\n");
     Montage m;
     m.charge({});
     m.importe(fichier, QStringLiteral("Compta.CLI"));
@@ -216,7 +211,7 @@ TEST(Import, SisterClientFilesByTheirNameEnding) {
     Montage t;
     t.charge({});
     ASSERT_TRUE(QDir(t.dossier.racine()).mkdir(QStringLiteral("Compta.clients")));
-    t.importe(cp("liste\t"), QStringLiteral("Compta.clients/liste.client.txt"));
+    t.importe(cp1252("liste\t"), QStringLiteral("Compta.clients/liste.client.txt"));
     EXPECT_EQ(t.bloc(Sorte::Clients, 0).value(L::Nom - 1), s("liste"));
     ASSERT_TRUE(t.fenetre.montre(Sorte::Fournisseurs));
     t.importe(fichier, QStringLiteral("autre.cli"));

@@ -21,12 +21,7 @@ using namespace zel;
 namespace L = ligneClient;
 using zel::test::s;
 
-QByteArray windows1252(const char* utf8) {
-    QByteArray octets;
-    EXPECT_TRUE(fichier::encodeLignes({s(utf8)}, octets));
-    octets.chop(2);
-    return octets;
-}
+using zel::test::cp1252;
 
 QByteArray utf16(const char* utf8, QStringEncoder::Encoding encodage, const char* marque) {
     QStringEncoder encodeur(encodage);
@@ -64,7 +59,7 @@ TEST(Importation, ReadsUtf8WithOrWithoutAMarkUtf16WithOneAndElseWindows1252) {
         const char* quoi;
         QByteArray octets;
     } cas[] = {
-        {"Windows-1252", windows1252(ligne)},
+        {"Windows-1252", cp1252(ligne)},
         {"UTF-8 without a mark", QByteArray(ligne)},
         {"UTF-8 with a mark", QByteArray("\xEF\xBB\xBF") + ligne},
         {"UTF-16 little-endian", utf16(ligne, QStringEncoder::Utf16LE, "\xFF\xFE")},

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "store/fichiertexte.h"
+
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +14,16 @@ namespace zel::test {
 // A text written in the test as it reads, accents included.
 inline QString s(const char* t) {
     return QString::fromUtf8(t);
+}
+
+// A text written in the test as it reads, as the bytes of the files' code page (Windows-1252);
+// nothing when it holds a character the code page has not.
+inline QByteArray cp1252(const char* t) {
+    QByteArray octets;
+    if (!fichier::encodeLignes({s(t)}, octets))
+        return {};
+    octets.chop(2); // the line's end
+    return octets;
 }
 
 // The largest number a user types that still reads as one: 308 nines, about 1e308. Ten times
