@@ -2,9 +2,11 @@
 // run. Every figure is the best of several runs.
 #include "generateur.h"
 
+#include "app/echanges.h"
 #include "app/fenetrefiche.h"
 #include "clients/impressionclients.h"
 #include "records/cadre.h"
+#include "records/sortie.h"
 #include "reports/journal.h"
 #include "reports/statistiques.h"
 #include "stock/impressionstock.h"
@@ -290,6 +292,49 @@ FiguresEchanges mesureEchanges(JeuDocuments& jeu, int lignes) {
     return f;
 }
 
+// Every record of a kind, with all its fields, exported as text and as a spreadsheet, and each
+// file imported into an empty set.
+struct FiguresTables {
+    double exporte[2] = {};
+    double importe[2] = {};
+};
+
+std::array<FiguresTables, 4> mesureTables(JeuDocuments& jeu) {
+    Reglages reglages;
+    test::DialoguesFactices dialogues;
+    const test::MesureFixe largeurs;
+    FenetreFiche fenetre(jeu, reglages, dialogues, largeurs);
+    fenetre.apresOuverture();
+    JeuDocuments vide;
+    FenetreFiche autre(vide, reglages, dialogues, largeurs);
+    QTemporaryDir dossier;
+    std::array<FiguresTables, 4> f;
+    const Sorte sortes[] = {Sorte::Clients, Sorte::Fournisseurs, Sorte::Articles, Sorte::Factures};
+    for (std::size_t i = 0; i < f.size(); ++i) {
+        const int attendu = std::min(jeu.compte(sortes[i]), Importation::kCompteMaxi);
+        for (int j = 0; j < 2; ++j) {
+            const QString nom =
+                QDir(dossier.path())
+                    .filePath(j == 0 ? QStringLiteral("t.txt") : QStringLiteral("t.csv"));
+            f[i].exporte[j] = mesure(
+                [&] {
+                    Sortie sortie(true);
+                    if (!fenetre.echanges().exporte(sortes[i], nom, sortie))
+                        qFatal("Exporter");
+                },
+                3);
+            f[i].importe[j] = mesure(
+                [&] {
+                    vide.Nouveau();
+                    if (autre.echanges().importe(sortes[i], nom).ajoutes != attendu)
+                        qFatal("Importer");
+                },
+                3);
+        }
+    }
+    return f;
+}
+
 struct FiguresCommandes {
     double saisie = 0;
     double sauve = 0;
@@ -537,6 +582,20 @@ int main() {
                 echGrand.import < 200 ? "" : ", import AU-DESSUS",
                 echGrand.tri < 300 ? "" : ", tri AU-DESSUS",
                 9999 * std::log2(9999.0) / (2500 * std::log2(2500.0)));
+
+    const std::array<FiguresTables, 4> tablesPetit = mesureTables(quart);
+    const std::array<FiguresTables, 4> tablesGrand = mesureTables(jeu);
+    std::printf("\nExport et import de toutes les fiches avec tous leurs champs (texte, CSV) :\n");
+    const char* sortes[] = {"clients", "fournisseurs", "articles", "factures"};
+    for (std::size_t i = 0; i < tablesPetit.size(); ++i) {
+        for (int j = 0; j < 2; ++j) {
+            const char* format = j == 0 ? "texte" : "CSV";
+            compare(qPrintable(QStringLiteral("Export des %1 (%2)").arg(sortes[i], format)),
+                    tablesPetit[i].exporte[j], tablesGrand[i].exporte[j]);
+            compare(qPrintable(QStringLiteral("Import des %1 (%2)").arg(sortes[i], format)),
+                    tablesPetit[i].importe[j], tablesGrand[i].importe[j]);
+        }
+    }
 
     const Impressions impPetit = mesureImpressions(quart);
     const Impressions impGrand = mesureImpressions(jeu);
