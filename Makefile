@@ -48,6 +48,8 @@ bench: deps
 fuzz: deps
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEL_TESTS=OFF -DZEL_UI=OFF -DZEL_FUZZ=ON
 	cmake --build build-fuzz -j$(JOBS)
+	# A report of the undefined behaviour sanitizer stops the run, so that it counts as a finding.
+	export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1; \
 	for cible in documents cartes jeu parcours reglages blocnotes recalcul rtf messages import; do \
 	  mkdir -p fuzz-corpus/$$cible && \
 	  build-fuzz/fuzz/fuzz_$$cible -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
