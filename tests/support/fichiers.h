@@ -38,4 +38,20 @@ private:
     bool m_actif = false;
 };
 
+// Makes a file unchangeable for the life of the object, as an administrator does with the
+// immutable attribute: it can then be neither written, renamed over nor removed. `actif()` is
+// false when the attribute could not be had here.
+class FichierImmuable {
+public:
+    explicit FichierImmuable(const QString& chemin);
+    ~FichierImmuable();
+    FichierImmuable(const FichierImmuable&) = delete;
+    FichierImmuable& operator=(const FichierImmuable&) = delete;
+    bool actif() const { return m_actif; }
+
+private:
+    QString m_chemin;
+    bool m_actif = false;
+};
+
 } // namespace zel::test
