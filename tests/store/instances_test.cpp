@@ -31,6 +31,13 @@ void remplit(JeuDocuments& jeu, int g, int blocs = 3) {
     jeu.SetSauve();
 }
 
+// Saves generation 1 of the set, then puts generation 2 in memory, to be saved.
+void deuxGenerations(JeuDocuments& jeu, const QString& nom) {
+    remplit(jeu, 1);
+    ASSERT_TRUE(jeu.Sauve(nom));
+    remplit(jeu, 2);
+}
+
 // The generation the whole set holds, or "mélangé" when its files differ.
 QString generation(const JeuDocuments& jeu) {
     const QString g = jeu.store(Sorte::Clients).contenuBloc(0).value(0);
@@ -86,9 +93,7 @@ TEST(Instances, ASecondOpeningDuringASaveChangesNothingAndTheSaverTellsTheTruth)
         test::Dossier dossier;
         const QString nom = dossier.chemin(s("t.cli"));
         JeuDocuments premier;
-        remplit(premier, 1);
-        ASSERT_TRUE(premier.Sauve(nom));
-        remplit(premier, 2);
+        deuxGenerations(premier, nom);
 
         QStringList avant, apres;
         QString vu;
@@ -138,9 +143,7 @@ TEST(Instances, AReadingThatASaveCrossesIsReadAgainWhole) {
     test::Dossier dossier;
     const QString nom = dossier.chemin(s("t.cli"));
     JeuDocuments premier;
-    remplit(premier, 1);
-    ASSERT_TRUE(premier.Sauve(nom));
-    remplit(premier, 2);
+    deuxGenerations(premier, nom);
     // The second program has opened two files of the old set when the first saves the new one.
     bool sauve = false;
     struct SansTemoinLecture {
@@ -175,9 +178,7 @@ TEST(Instances, AFileThatCannotBeReplacedAfterTheCommitIsFinishedAtTheNextOpenin
     std::unique_ptr<test::FichierImmuable> immuable;
     {
         JeuDocuments jeu;
-        remplit(jeu, 1);
-        ASSERT_TRUE(jeu.Sauve(nom));
-        remplit(jeu, 2);
+        deuxGenerations(jeu, nom);
         // Once the new set is committed, the administrator makes the article file unchangeable.
         SansTemoin sans;
         ensemble::setTemoin([&](int e) {
