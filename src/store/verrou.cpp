@@ -8,6 +8,7 @@
 
 #include <cerrno>
 
+#include <signal.h>
 #include <unistd.h>
 
 namespace zel {
@@ -45,7 +46,7 @@ VerrouJeu::Etat VerrouJeu::reprend() {
 }
 
 VerrouJeu::Etat VerrouJeu::constate() {
-    if (m_verrou.error() != QLockFile::LockFailedError) {
+    const auto impossible = [this] {
         const QString dossier = QFileInfo(m_fichierClients).absolutePath();
         errno = 0;
         m_cause = ::access(QFile::encodeName(dossier).constData(), W_OK) != 0
@@ -54,13 +55,20 @@ VerrouJeu::Etat VerrouJeu::constate() {
                                 QStringLiteral("permission refusée")))
                       : QStringLiteral("le dossier refuse le fichier");
         return Etat::Impossible;
-    }
+    };
+    if (m_verrou.error() != QLockFile::LockFailedError)
+        return impossible();
     qint64 processus = 0;
     QString application;
     const bool lisible = m_verrou.getLockInfo(&processus, &m_ordinateur, &application);
     m_depuis = QFileInfo(nomFichier()).lastModified();
-    if (lisible && m_ordinateur == QSysInfo::machineHostName())
+    if (lisible && m_ordinateur == QSysInfo::machineHostName()) {
+        // A lock of a program gone from this computer that could not be taken over: its folder
+        // refuses the change.
+        if (processus > 0 && ::kill(pid_t(processus), 0) != 0 && errno == ESRCH)
+            return impossible();
         return Etat::OuvertIci;
+    }
     const bool ancien =
         !m_depuis.isValid() || m_depuis.secsTo(QDateTime::currentDateTime()) > kAbandonSecondes;
     return ancien ? Etat::Abandonne : Etat::OuvertAilleurs;

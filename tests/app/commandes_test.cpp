@@ -255,23 +255,30 @@ TEST(CommandesDocument, ASetOpenInAnotherInstanceOpensReadOnlyAndAsksForAnotherN
 }
 
 TEST(CommandesDocument, ASetWhoseFolderIsReadOnlySaysSoAndOpensReadOnly) {
-    Dossier dossier;
-    dossier.ecrit(s("t.cli"), kUnClient);
-    zel::test::DossierProtege protege(dossier.racine());
-    if (!protege.actif())
-        GTEST_SKIP() << "this file system cannot refuse new files";
-    JeuDocuments jeu;
-    DialoguesFactices dialogues;
-    CommandesDocument commandes(jeu, dialogues);
-    dialogues.fichiers = {dossier.chemin(s("t.cli"))};
-    ASSERT_TRUE(commandes.Ouvrir());
-    EXPECT_TRUE(commandes.lectureSeule());
-    ASSERT_FALSE(dialogues.vus.isEmpty());
-    const QString dit = dialogues.vus.last();
-    EXPECT_FALSE(dit.contains(s("autre programme"))) << dit.toStdString();
-    EXPECT_TRUE(dit.contains(s("t.cli.zvlock"))) << dit.toStdString();
-    EXPECT_TRUE(dit.contains(s("le dossier"))) << dit.toStdString();
-    EXPECT_TRUE(dit.contains(s("ouvert en lecture seule"))) << dit.toStdString();
+    // Without a lock, and with one left by a program gone that cannot be taken over.
+    for (const bool laisse : {false, true}) {
+        SCOPED_TRACE(laisse);
+        Dossier dossier;
+        dossier.ecrit(s("t.cli"), kUnClient);
+        if (laisse)
+            dossier.ecrit(s("t.cli.zvlock"),
+                          "999999\nzelvente\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        zel::test::DossierProtege protege(dossier.racine());
+        if (!protege.actif())
+            GTEST_SKIP() << "this file system cannot refuse new files";
+        JeuDocuments jeu;
+        DialoguesFactices dialogues;
+        CommandesDocument commandes(jeu, dialogues);
+        dialogues.fichiers = {dossier.chemin(s("t.cli"))};
+        ASSERT_TRUE(commandes.Ouvrir());
+        EXPECT_TRUE(commandes.lectureSeule());
+        ASSERT_FALSE(dialogues.vus.isEmpty());
+        const QString dit = dialogues.vus.last();
+        EXPECT_FALSE(dit.contains(s("autre programme"))) << dit.toStdString();
+        EXPECT_TRUE(dit.contains(s("t.cli.zvlock"))) << dit.toStdString();
+        EXPECT_TRUE(dit.contains(s("le dossier est en lecture seule"))) << dit.toStdString();
+        EXPECT_TRUE(dit.contains(s("ouvert en lecture seule"))) << dit.toStdString();
+    }
 }
 
 TEST(CommandesDocument, ALockFromAnotherComputerIsNamedAndTakenOverOnlyOnceOldAndConfirmed) {

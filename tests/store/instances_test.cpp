@@ -139,6 +139,27 @@ TEST(Instances, ASetMovedAfterACrashOpensWhole) {
     }
 }
 
+TEST(Instances, ACommitRecordNamingAnotherFolderIsFinishedBesideItself) {
+    // A record written before its files were named without folder, by a save cut short after
+    // the commit in a folder since moved: its copies are found beside it.
+    test::Dossier dossier;
+    const QString nom = dossier.chemin(s("t.cli"));
+    {
+        JeuDocuments jeu;
+        deuxGenerations(jeu, nom);
+    }
+    QByteArray record;
+    for (const char* e : {"cli", "fct", "frs", "stk", "cmd"}) {
+        const QString fichier = s("t.") + s(e);
+        dossier.ecrit(fichier + s(".zvtmp"), dossier.lit(fichier).replace("GEN1", "GEN2"));
+        record += "/ailleurs/avant/" + fichier.toUtf8() + ".zvtmp\t/ailleurs/avant/" +
+                  fichier.toUtf8() + "\n";
+    }
+    dossier.ecrit(s("t.cli.zvj"), record + "FIN\n");
+    EXPECT_EQ(generationSurLeDisque(nom), s("GEN2"));
+    EXPECT_TRUE(restes(dossier.racine()).isEmpty());
+}
+
 TEST(Instances, AReadingThatASaveCrossesIsReadAgainWhole) {
     test::Dossier dossier;
     const QString nom = dossier.chemin(s("t.cli"));
