@@ -1,5 +1,6 @@
 #include "app/commandes.h"
 
+#include "store/ensemble.h"
 #include "support/dialoguesfactices.h"
 #include "support/fichiers.h"
 #include "support/texte.h"
@@ -317,4 +318,22 @@ TEST(CommandesDocument, ALockFromAnotherComputerIsNamedAndTakenOverOnlyOnceOldAn
         // Taken over, the lock is this program's own.
         EXPECT_EQ(dossier.lit(s("t.cli.zvlock")).contains("poste-compta"), c.lectureSeule);
     }
+}
+
+TEST_F(JeuOuvert, ASaveCommittedWhoseFileCannotTakeItsPlaceYetSaysSo) {
+    std::unique_ptr<zel::test::FichierImmuable> immuable;
+    zel::ensemble::setTemoin([&](int etape) {
+        if (etape == 6)
+            immuable = std::make_unique<zel::test::FichierImmuable>(dossier.chemin(s("A.cli")));
+    });
+    const bool fait = commandes.Enregistrer();
+    zel::ensemble::setTemoin({});
+    if (!immuable->actif())
+        GTEST_SKIP() << "no immutable attribute on this file system";
+    EXPECT_TRUE(fait);
+    EXPECT_FALSE(jeu.TestModif());
+    ASSERT_EQ(dialogues.vus.size(), 1);
+    EXPECT_TRUE(dialogues.vus[0].startsWith(s("message: Le jeu ")));
+    EXPECT_TRUE(dialogues.vus[0].contains(s("est enregistré, mais A.cli")));
+    EXPECT_TRUE(dialogues.vus[0].contains(s("il le sera à la prochaine ouverture du jeu")));
 }
