@@ -139,6 +139,22 @@ TEST(Instances, ASetMovedAfterACrashOpensWhole) {
     }
 }
 
+TEST(Instances, ACommandReadsTheCommittedSetOfACrashAndLeavesItAsItIs) {
+    // Killed before the commit (3), after it (6) and between two renames (8).
+    for (const auto& [etape, attendue] : {std::pair(3, "GEN1"), {6, "GEN2"}, {8, "GEN2"}}) {
+        SCOPED_TRACE(etape);
+        test::Dossier dossier;
+        const QString nom = dossier.chemin(s("t.cli"));
+        ASSERT_TRUE(sauveEnfant(nom, 1));
+        EXPECT_FALSE(sauveEnfant(nom, 2, etape));
+        const QStringList avant = photo(dossier.racine());
+        JeuDocuments commande;
+        ASSERT_TRUE(commande.ChargeLecture(nom));
+        EXPECT_EQ(generation(commande), s(attendue));
+        EXPECT_EQ(photo(dossier.racine()), avant) << "a command only reads";
+    }
+}
+
 TEST(Instances, ACommitRecordNamingAnotherFolderIsFinishedBesideItself) {
     // A record written before its files were named without folder, by a save cut short after
     // the commit in a folder since moved: its copies are found beside it.
