@@ -9,6 +9,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -120,6 +121,40 @@ TEST(Instances, ASecondOpeningDuringASaveChangesNothingAndTheSaverTellsTheTruth)
         EXPECT_EQ(generationSurLeDisque(nom), s("GEN2"));
         EXPECT_TRUE(restes(dossier.racine()).isEmpty())
             << restes(dossier.racine()).join(u' ').toStdString();
+    }
+}
+
+TEST(Instances, ACopyRemovedByAnotherProgramMakesTheSaveFailLoudly) {
+    // A program that ignores the lock removes the supplier file's copy before the commit (5) or
+    // once the record is in place (6).
+    const struct {
+        int etape;
+        const char* dit;
+        const char* surLeDisque;
+    } cas[] = {{5, "a disparu avant la fin de l'enregistrement", "GEN1"},
+               {6, "n'est peut-être pas complet : t.frs.zvtmp a disparu", "mélangé"}};
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.etape);
+        test::Dossier dossier;
+        const QString nom = dossier.chemin(s("t.cli"));
+        JeuDocuments jeu;
+        deuxGenerations(jeu, nom);
+        SansTemoin sans;
+        ensemble::setTemoin([&](int e) {
+            if (e == c.etape)
+                QFile::remove(dossier.chemin(s("t.frs.zvtmp")));
+        });
+        const Resultat r = jeu.Sauve(nom);
+        ensemble::setTemoin({});
+        EXPECT_FALSE(r);
+        EXPECT_TRUE(r.message().contains(s(c.dit))) << r.message().toStdString();
+        EXPECT_TRUE(jeu.TestModif()) << "the set is still to be saved";
+        EXPECT_TRUE(restes(dossier.racine()).isEmpty())
+            << restes(dossier.racine()).join(u' ').toStdString();
+        EXPECT_EQ(generationSurLeDisque(nom), s(c.surLeDisque));
+        // Saved again, the set is whole.
+        ASSERT_TRUE(jeu.Sauve(nom));
+        EXPECT_EQ(generationSurLeDisque(nom), s("GEN2"));
     }
 }
 
