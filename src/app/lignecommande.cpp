@@ -1,6 +1,5 @@
 #include "app/lignecommande.h"
 
-#include "app/commandes.h"
 #include "records/sortie.h"
 #include "reports/fec.h"
 #include "reports/journal.h"
@@ -8,7 +7,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QTextStream>
 
 namespace zel {
@@ -219,7 +217,7 @@ Resultat litDocumentSeul(const QString& fichierClients, const QString& cle, JeuD
                          FenetreFiche& fenetre) {
     if (!QFileInfo::exists(fichierClients))
         return Resultat::echec(QStringLiteral("Le fichier n'existe pas :\n%1").arg(fichierClients));
-    if (Resultat r = jeu.Charge(fichierClients); !r)
+    if (Resultat r = jeu.ChargeLecture(fichierClients); !r)
         return r;
     fenetre.apresOuverture();
     if (!fenetre.montre(Sorte::Factures) || !fenetre.factures().litDocument(cle))
@@ -263,25 +261,34 @@ Resultat executeEchange(const LigneCommande& ligne, JeuDocuments& jeu, FenetreFi
     if (!QFileInfo::exists(ligne.fichierClients))
         return Resultat::echec(
             QStringLiteral("Le fichier n'existe pas :\n%1").arg(ligne.fichierClients));
-    // An import saves the set: never one that another Zel Vente has open.
-    std::unique_ptr<QLockFile> verrou;
-    if (ligne.action == LigneCommande::Action::Importer) {
-        verrou = CommandesDocument::verrou(ligne.fichierClients);
-        if (!verrou)
-            return Resultat::echec(QStringLiteral("Le fichier %1 est ouvert dans un autre "
-                                                  "programme Zel Vente : rien n'a été importé.")
-                                       .arg(QFileInfo(ligne.fichierClients).fileName()));
-    }
-    if (Resultat r = jeu.Charge(ligne.fichierClients); !r)
-        return r;
-    fenetre.apresOuverture();
     const Sorte sorte = *Echanges::sorteNommee(ligne.fiches);
     if (ligne.action == LigneCommande::Action::Exporter) {
+        // Only read: nothing on the disk changes but the output.
+        if (Resultat r = jeu.ChargeLecture(ligne.fichierClients); !r)
+            return r;
+        fenetre.apresOuverture();
         Sortie ecriture(ligne.remplacer);
         return fenetre.echanges().exporte(sorte, ligne.sortie, ecriture).resultat();
     }
     if (!QFileInfo(ligne.entree).isFile())
         return Resultat::echec(QStringLiteral("Le fichier n'existe pas :\n%1").arg(ligne.entree));
+    // An import saves the set: never one that another Zel Vente has open.
+    auto verrou = std::make_unique<VerrouJeu>(ligne.fichierClients);
+    switch (verrou->prend()) {
+    case VerrouJeu::Etat::Tenu:
+        break;
+    case VerrouJeu::Etat::Impossible:
+        return Resultat::echec(verrou->refusEcriture() + QStringLiteral("\nRien n'a été importé."));
+    case VerrouJeu::Etat::OuvertIci:
+    case VerrouJeu::Etat::OuvertAilleurs:
+    case VerrouJeu::Etat::Abandonne:
+        return Resultat::echec(QStringLiteral("Le fichier %1 est ouvert dans un autre programme "
+                                              "Zel Vente : rien n'a été importé.")
+                                   .arg(QFileInfo(ligne.fichierClients).fileName()));
+    }
+    if (Resultat r = jeu.Charge(ligne.fichierClients, std::move(verrou)); !r)
+        return r;
+    fenetre.apresOuverture();
     const BilanImport bilan = fenetre.echanges().importe(sorte, ligne.entree);
     if (bilan.refuse)
         return Resultat::echec(bilan.message);
@@ -298,7 +305,7 @@ Resultat executeRapport(const LigneCommande& ligne, const Reglages& reglages, QT
         return Resultat::echec(
             QStringLiteral("Le fichier n'existe pas :\n%1").arg(ligne.fichierClients));
     JeuDocuments jeu;
-    if (Resultat r = jeu.Charge(ligne.fichierClients); !r)
+    if (Resultat r = jeu.ChargeLecture(ligne.fichierClients); !r)
         return r;
     DialoguesConsole console;
     if (ligne.action == LigneCommande::Action::Journal)

@@ -1,15 +1,12 @@
 // The command line's export and import: an export writes through the one writer and leaves the
 // set as it was; an import saves the set as one unit, says what it imported, and touches no set
 // that another Zel Vente has open.
-#include "app/commandes.h"
 #include "app/lignecommande.h"
 #include "records/sortie.h"
 #include "support/montage.h"
 #include "support/texte.h"
 
 #include <gtest/gtest.h>
-
-#include <QLockFile>
 
 namespace {
 
@@ -85,6 +82,8 @@ TEST(CommandeEchanges, AnImportSavesTheSetSaysWhatItAddedAndLeavesASetOpenElsewh
     test::Montage m;
     m.charge(client(0, "Dupont"));
     m.sauve();
+    // The set is let go of, as by a program closed.
+    m.jeu.Nouveau();
     m.dossier.ecrit(s("import.txt"), "Martin\t\r\nDurand\t\r\n");
     Commande c(m);
     const QStringList arguments = {s("--importer"), s("clients"), m.nom(),
@@ -92,8 +91,8 @@ TEST(CommandeEchanges, AnImportSavesTheSetSaysWhatItAddedAndLeavesASetOpenElsewh
 
     // Open in another Zel Vente: refused, nothing written.
     {
-        const std::unique_ptr<QLockFile> autre = CommandesDocument::verrou(m.nom());
-        ASSERT_TRUE(autre);
+        VerrouJeu autre(m.nom());
+        ASSERT_EQ(autre.prend(), VerrouJeu::Etat::Tenu);
         const QList<QByteArray> avant = c.jeu();
         const Resultat r = c.lance(arguments);
         ASSERT_FALSE(r.ok());
@@ -104,9 +103,10 @@ TEST(CommandeEchanges, AnImportSavesTheSetSaysWhatItAddedAndLeavesASetOpenElsewh
 
     ASSERT_TRUE(c.lance(arguments).ok());
     EXPECT_EQ(c.sortie, s("2 fiches importées.\n"));
-    m.charge(m.relit("cli"));
-    ASSERT_EQ(m.jeu.compte(Sorte::Clients), 3);
-    EXPECT_EQ(m.jeu.BlocsCli().contenuBloc(2).value(L::Nom - 1), s("Durand"));
+    Blocs relu;
+    relu.remplaceTout(m.relit("cli"));
+    ASSERT_EQ(relu.CompteBlocs(), 3);
+    EXPECT_EQ(relu.contenuBloc(2).value(L::Nom - 1), s("Durand"));
 
     // Nothing to add: nothing saved.
     m.dossier.ecrit(s("import.txt"), "");
