@@ -1,14 +1,18 @@
 #include "support/texte.h"
 #include "ui/dialogueslistes.h"
+#include "ui/dialoguesqt.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -133,4 +137,26 @@ TEST(TPlage, TheRangeIsTypedWithinOneToTheCountAndStaysInOrder) {
         }
         EXPECT_EQ(dialogue.plage(), c.attendu) << c.de << ".." << c.a;
     }
+}
+
+// The extension of the name decides what an export writes: the type chosen in the dialog
+// changes it in the name proposed.
+TEST(DialoguesQt, TheTypeChosenInTheSaveDialogGivesItsExtensionToTheName) {
+    zel::ui::DialoguesQt dialogues(nullptr);
+    QTimer::singleShot(0, [] {
+        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        auto* types = d->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        ASSERT_NE(types, nullptr);
+        // The user picks the second type, "Feuille de calcul (CSV)", with the keyboard.
+        types->setFocus();
+        QTest::keyClick(types, Qt::Key_Down);
+        auto* nom = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(nom, nullptr);
+        QTest::keyClick(nom, Qt::Key_Return);
+    });
+    const std::optional<QString> nom = dialogues.fichierAEnregistrer(
+        s("Fichier texte (*.txt)|*.txt|Feuille de calcul (CSV) (*.csv)|*.csv"), s("Export.txt"));
+    ASSERT_TRUE(nom);
+    EXPECT_TRUE(nom->endsWith(s("/Export.csv"))) << nom->toStdString();
 }
