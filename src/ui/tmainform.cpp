@@ -108,6 +108,7 @@ TMainForm::TMainForm(const QString& dossierProgramme, Dialogues* dialogues, QWid
                 });
         connect(d.onglet, &OngletDocument::imprime, this,
                 [this, operation = d.impression] { declenche(operation, bouton(u"Imprimer")); });
+        connect(d.onglet, &OngletDocument::avis, this, &TMainForm::avis);
     }
     construitMenus();
     construitBarre();
@@ -118,6 +119,7 @@ TMainForm::TMainForm(const QString& dossierProgramme, Dialogues* dialogues, QWid
     connect(&m_horloge, &QTimer::timeout, this, heure);
     m_horloge.start(1000);
     connect(m_fiche, &TFiche::touche, this, [this](Operation operation, Sorte) {
+        termineSaisie();
         operationDePage(operation);
         synchronise();
     });
@@ -301,6 +303,12 @@ void TMainForm::majTitre() {
                        : kTitre + QStringLiteral(" - [") + document + QStringLiteral("]"));
 }
 
+void TMainForm::termineSaisie() {
+    // A menu or a tool-bar button takes no focus from the cell being typed.
+    if (OngletDocument* d = ongletDocument(m_fenetre->onglet()))
+        d->termineSaisie();
+}
+
 void TMainForm::indisponible() {
     m_dialogues.message(QStringLiteral("Cette commande n'est pas encore disponible."));
 }
@@ -335,6 +343,7 @@ void TMainForm::aide(PageAide page) {
 // Every operation of the menus and the tool bar is handled here, and only here; the compiler
 // names any that is left out.
 void TMainForm::declenche(Operation operation, Cible origine) {
+    termineSaisie();
     switch (operation) {
     case Operation::SousMenu:
         break;

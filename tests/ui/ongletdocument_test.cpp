@@ -14,27 +14,18 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 using namespace zel;
 namespace C = colonne;
 
+using zel::test::clique;
+using zel::test::editeurOuvert;
+using zel::test::frappe;
 using zel::test::s;
-
-void clique(QAbstractItemView* grille, int rangee, int colonne) {
-    const QRect cellule = grille->visualRect(grille->model()->index(rangee, colonne));
-    QTest::mouseClick(grille->viewport(), Qt::LeftButton, {}, cellule.center());
-}
-
-// The cell editor open in the grid, once the editors closed before it are gone.
-QLineEdit* editeurOuvert(QAbstractItemView* grille) {
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    for (QLineEdit* e : grille->viewport()->findChildren<QLineEdit*>()) {
-        if (e->isVisible())
-            return e;
-    }
-    return nullptr;
-}
+using zel::test::Touche;
 
 // Types into the current cell as a person does: the first key opens the cell's editor, the
 // others go to that editor, and Enter ends the typing there.
@@ -47,7 +38,133 @@ void tape(QAbstractItemView* grille, const char* texte) {
     QTest::keyClick(editeur, Qt::Key_Return);
 }
 
+// A tab shown in its own active window, as the user sees it.
+void montre(ui::OngletDocument& onglet) {
+    onglet.resize(1000, 600);
+    onglet.show();
+    onglet.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&onglet));
+    onglet.montreDocument();
+}
+
+QString cellule(const ui::OngletDocument& onglet, int rangee, int colonne) {
+    return onglet.grille()->model()->index(rangee, colonne).data().toString().trimmed();
+}
+
+// A client and one article, 10001 "Vis" at 6,52 before tax and VAT code 3.
+void chargeVis(test::Montage& m) {
+    namespace LA = ligneArticle;
+    namespace LC = ligneClient;
+    m.charge(test::bloc(0, 25, {{LC::Code, s("10001")}, {LC::Nom, s("Dupont")}}), {},
+             test::bloc(0, 21,
+                        {{LA::Code, s("10001")},
+                         {LA::Designation, s("Vis")},
+                         {LA::StockReel, s("20")},
+                         {LA::Tva, s("3")},
+                         {LA::PrixHT, s("6,52")}}));
+}
+
 } // namespace
+
+TEST(OngletDocument, AnInvoiceLineTypedWithTheKeyboardAloneIsFilledFromItsArticle) {
+    struct Cas {
+        const char* nom;
+        std::vector<Touche> touches;
+    };
+    const Cas cas[] = {
+        {"code, Tab, Tab, quantity, Enter",
+         {"10001", Qt::Key_Tab, Qt::Key_Tab, "2", Qt::Key_Return}},
+        {"code, Enter, Enter, quantity, Enter",
+         {"10001", Qt::Key_Return, Qt::Key_Return, "2", Qt::Key_Return}},
+        {"code, Enter, quantity, Enter", {"10001", Qt::Key_Return, "2", Qt::Key_Return}},
+        {"code, Down, Up, Tab, Tab, quantity, Enter",
+         {"10001", Qt::Key_Down, Qt::Key_Up, Qt::Key_Tab, Qt::Key_Tab, "2", Qt::Key_Return}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        test::Montage m;
+        chargeVis(m);
+        m.fenetre.montre(Sorte::Factures);
+        ui::OngletDocument onglet(m.fenetre.factures(), ui::LibellesOnglet::factures());
+        m.fenetre.factures().Creer();
+        montre(onglet);
+        QTest::keyClicks(onglet.champCode(), s("10001"));
+        // The user comes to the first line's "Réf" with the mouse, then types.
+        clique(onglet.grille(), 0, C::Ref);
+        frappe(c.touches);
+
+        EXPECT_EQ(cellule(onglet, 0, C::Designation), s("Vis"));
+        EXPECT_EQ(cellule(onglet, 0, C::Quantite), s("2"));
+        EXPECT_EQ(cellule(onglet, 0, C::Prix), s("6,52"));
+        EXPECT_EQ(cellule(onglet, 0, C::Montant), s("13,04"));
+        EXPECT_EQ(cellule(onglet, 0, C::Tva), s("3")) << "the article's VAT code";
+        EXPECT_EQ(onglet.totauxAffiches().mid(0, 3),
+                  QStringList({s("13,04"), s("0,72"), s("13,76")}));
+        EXPECT_EQ(onglet.grille()->currentIndex(), onglet.grille()->model()->index(1, C::Ref))
+            << "Enter goes on to the next line";
+        EXPECT_TRUE(m.dialogues.vus.isEmpty()) << m.dialogues.vus.join(u'|').toStdString();
+    }
+}
+
+TEST(OngletDocument, AClickInAnOpenDesignationEditorFillsTheLine) {
+    test::Montage m;
+    chargeVis(m);
+    m.fenetre.montre(Sorte::Factures);
+    ui::OngletDocument onglet(m.fenetre.factures(), ui::LibellesOnglet::factures());
+    m.fenetre.factures().Creer();
+    montre(onglet);
+    QAbstractItemView* grille = onglet.grille();
+    // No "Réf": Tab to "Désignation", F2 opens its editor, and a click in it offers the articles.
+    clique(grille, 0, C::Ref);
+    frappe({Qt::Key_Tab, Qt::Key_F2});
+    QLineEdit* editeur = editeurOuvert(grille);
+    ASSERT_TRUE(editeur);
+    m.dialogues.choix = {0};
+    QTest::mouseClick(editeur, Qt::LeftButton);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(m.dialogues.dernieresEntrees, QStringList{s("10001 Vis")});
+    EXPECT_EQ(cellule(onglet, 0, C::Ref), s("10001"));
+    EXPECT_EQ(cellule(onglet, 0, C::Designation), s("Vis"));
+    EXPECT_EQ(grille->currentIndex().column(), C::Quantite);
+    frappe({"3", Qt::Key_Return});
+    EXPECT_EQ(cellule(onglet, 0, C::Designation), s("Vis")) << "the closed editor wrote nothing";
+    EXPECT_EQ(cellule(onglet, 0, C::Montant), s("19,56"));
+
+    // Text typed in the editor is the user's: a click there only places the cursor.
+    frappe({Qt::Key_Up, Qt::Key_Tab, Qt::Key_F2, Qt::Key_End, " inox"});
+    editeur = editeurOuvert(grille);
+    ASSERT_TRUE(editeur);
+    QTest::mouseClick(editeur, Qt::LeftButton);
+    frappe({Qt::Key_Tab});
+    EXPECT_EQ(cellule(onglet, 0, C::Designation), s("Vis inox"));
+}
+
+TEST(OngletDocument, AnOrderLineTypedWithTheKeyboardAloneTakesTheSupplierReference) {
+    namespace LA = ligneArticle;
+    namespace LF = ligneFournisseur;
+    test::Montage m;
+    m.charge({}, test::bloc(0, 24, {{LF::Code, s("7")}, {LF::Nom, s("Martin")}}),
+             test::bloc(0, 21,
+                        {{LA::Code, s("A1")},
+                         {LA::Designation, s("Vis inox")},
+                         {LA::Reference, s("R-12")},
+                         {LA::Tva, s("2")},
+                         {LA::PrixAchat, s("   4,00")},
+                         {LA::PrixHT, s("   9,00")}}));
+    m.fenetre.montre(Sorte::Commandes);
+    ui::OngletDocument onglet(m.fenetre.commandes(), ui::LibellesOnglet::commandes());
+    m.fenetre.commandes().Creer();
+    montre(onglet);
+    QTest::keyClicks(onglet.champCode(), s("7"));
+    clique(onglet.grille(), 0, C::Ref);
+    frappe({"r-12", Qt::Key_Tab, Qt::Key_Tab, "3", Qt::Key_Return});
+    EXPECT_EQ(cellule(onglet, 0, C::Ref), s("R-12")) << "the article's own reference";
+    EXPECT_EQ(cellule(onglet, 0, C::Designation), s("Vis inox"));
+    EXPECT_EQ(cellule(onglet, 0, C::Prix), s("4,00")) << "the purchase price";
+    EXPECT_EQ(cellule(onglet, 0, C::Tva), s("2"));
+    EXPECT_EQ(cellule(onglet, 0, C::Montant), s("12,00"));
+    EXPECT_EQ(onglet.totauxAffiches().mid(0, 3), QStringList({s("12,00"), s("0,00"), s("12,00")}));
+}
 
 TEST(OngletDocument, WhatIsTypedBeforeEnterCountsInTheTotalsAndTheValidation) {
     namespace LA = ligneArticle;
