@@ -286,10 +286,9 @@ void TMainForm::apresOuverture(bool nouveau) {
 
 void TMainForm::importe() {
     operationDePage(Operation::Importer);
-    // Whatever the import did, the document commands are enabled as after opening a set, every
-    // client and every supplier are shown, and the first record of the tab.
+    // Whatever the import did, the commands are enabled for the tab shown, every client and
+    // every supplier are shown, and the first record of the tab.
     m_fenetre->apresImport();
-    m_etat.appliqueJeu(Sorte::Clients);
     m_etat.appliqueJeu(m_fenetre->onglet());
     m_etat.choisit({kSelection, u"&Tous les clients"});
     m_etat.choisit({kSelection, u"Tous les fo&urnisseurs"});
@@ -391,9 +390,6 @@ void TMainForm::declenche(Operation operation, Cible origine) {
         break;
     }
     case Operation::Ajout:
-        operationDePage(operation);
-        m_etat.appliqueJeu(Sorte::Clients);
-        break;
     case Operation::Precedent:
     case Operation::Suivant:
     case Operation::Premier:
