@@ -661,3 +661,25 @@ TEST_F(Fenetre, ACancelledSaveAsKeepsTheSetsNameInTheTitleThePromptAndTheSetting
     EXPECT_EQ(dossier.lit(s("ZelVente.ini")).split('\n').value(2),
               dossier.chemin(s("Dupont.cli")).toUtf8() + "\r");
 }
+
+TEST_F(Fenetre, AFirstStartCountsInEurosWithVatRateOneAtTwentyPercent) {
+    namespace C = zel::colonne;
+    ouvre("Dupont", kClient, kVis);
+    montre();
+    action("&Vente", "&Nouvelle facture")->trigger();
+    zel::test::clique(fenetre.ongletFactures()->grille(), 0, C::Ref);
+    zel::test::frappe({"10001", Qt::Key_Tab, Qt::Key_Tab, "2", Qt::Key_Return});
+    // 13,04 before tax, 2,61 of VAT at 20 %, and the francs beside the euros.
+    EXPECT_EQ(fenetre.ongletFactures()->totauxAffiches(),
+              QStringList({s("13,04"), s("2,61"), s("15,65"), s("102,64")}));
+    QStringList legendes;
+    for (const QLabel* l : fenetre.ongletFactures()->findChildren<QLabel*>())
+        legendes.append(l->text());
+    EXPECT_TRUE(legendes.contains(s("Euros")));
+    EXPECT_TRUE(legendes.contains(s("Francs")));
+    dialogues.reponses = {zel::Dialogues::Reponse::Non};
+    EXPECT_TRUE(fenetre.close());
+    const QList<QByteArray> ini = dossier.lit(s("ZelVente.ini")).split('\n');
+    EXPECT_EQ(ini.value(14), " 2.00000000000000E+0001\r");
+    EXPECT_EQ(ini.value(17), "1\r");
+}
