@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 namespace {
@@ -51,8 +52,8 @@ QString cellule(const ui::OngletDocument& onglet, int rangee, int colonne) {
     return onglet.grille()->model()->index(rangee, colonne).data().toString().trimmed();
 }
 
-// A client and one article, 10001 "Vis" at 6,52 before tax and VAT code 3.
-void chargeVis(test::Montage& m) {
+// A client and one article, 10001 "Vis" at 6,52 before tax, with its VAT code.
+void chargeVis(test::Montage& m, const char* tva) {
     namespace LA = ligneArticle;
     namespace LC = ligneClient;
     m.charge(test::bloc(0, 25, {{LC::Code, s("10001")}, {LC::Nom, s("Dupont")}}), {},
@@ -60,8 +61,35 @@ void chargeVis(test::Montage& m) {
                         {{LA::Code, s("10001")},
                          {LA::Designation, s("Vis")},
                          {LA::StockReel, s("20")},
-                         {LA::Tva, s("3")},
+                         {LA::Tva, s(tva)},
                          {LA::PrixHT, s("6,52")}}));
+}
+
+// Supplier 7 and article A1 "Vis inox", its supplier's reference R-12, bought at 4,00, VAT code 2.
+void chargeVisInox(test::Montage& m) {
+    namespace LA = ligneArticle;
+    namespace LF = ligneFournisseur;
+    m.charge({}, test::bloc(0, 24, {{LF::Code, s("7")}, {LF::Nom, s("Martin")}}),
+             test::bloc(0, 21,
+                        {{LA::Code, s("A1")},
+                         {LA::Designation, s("Vis inox")},
+                         {LA::StockReel, s("   2,00")},
+                         {LA::Reference, s("R-12")},
+                         {LA::Tva, s("2")},
+                         {LA::PrixAchat, s("   4,00")},
+                         {LA::PrixHT, s("   9,00")}}));
+}
+
+// A new document on the tab of its kind, shown in its own active window.
+std::unique_ptr<ui::OngletDocument> nouveauDocument(test::Montage& m, Sorte sorte) {
+    m.fenetre.montre(sorte);
+    PageDocument& page = *m.fenetre.document(sorte);
+    auto onglet = std::make_unique<ui::OngletDocument>(page, sorte == Sorte::Commandes
+                                                                 ? ui::LibellesOnglet::commandes()
+                                                                 : ui::LibellesOnglet::factures());
+    page.Creer();
+    montre(*onglet);
+    return onglet;
 }
 
 } // namespace
@@ -83,11 +111,9 @@ TEST(OngletDocument, AnInvoiceLineTypedWithTheKeyboardAloneIsFilledFromItsArticl
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);
         test::Montage m;
-        chargeVis(m);
-        m.fenetre.montre(Sorte::Factures);
-        ui::OngletDocument onglet(m.fenetre.factures(), ui::LibellesOnglet::factures());
-        m.fenetre.factures().Creer();
-        montre(onglet);
+        chargeVis(m, "3");
+        const auto document = nouveauDocument(m, Sorte::Factures);
+        const ui::OngletDocument& onglet = *document;
         QTest::keyClicks(onglet.champCode(), s("10001"));
         // The user comes to the first line's "Réf" with the mouse, then types.
         clique(onglet.grille(), 0, C::Ref);
@@ -108,11 +134,9 @@ TEST(OngletDocument, AnInvoiceLineTypedWithTheKeyboardAloneIsFilledFromItsArticl
 
 TEST(OngletDocument, AClickInAnOpenDesignationEditorFillsTheLine) {
     test::Montage m;
-    chargeVis(m);
-    m.fenetre.montre(Sorte::Factures);
-    ui::OngletDocument onglet(m.fenetre.factures(), ui::LibellesOnglet::factures());
-    m.fenetre.factures().Creer();
-    montre(onglet);
+    chargeVis(m, "3");
+    const auto document = nouveauDocument(m, Sorte::Factures);
+    const ui::OngletDocument& onglet = *document;
     QAbstractItemView* grille = onglet.grille();
     // No "Réf": Tab to "Désignation", F2 opens its editor, and a click in it offers the articles.
     clique(grille, 0, C::Ref);
@@ -140,21 +164,10 @@ TEST(OngletDocument, AClickInAnOpenDesignationEditorFillsTheLine) {
 }
 
 TEST(OngletDocument, AnOrderLineTypedWithTheKeyboardAloneTakesTheSupplierReference) {
-    namespace LA = ligneArticle;
-    namespace LF = ligneFournisseur;
     test::Montage m;
-    m.charge({}, test::bloc(0, 24, {{LF::Code, s("7")}, {LF::Nom, s("Martin")}}),
-             test::bloc(0, 21,
-                        {{LA::Code, s("A1")},
-                         {LA::Designation, s("Vis inox")},
-                         {LA::Reference, s("R-12")},
-                         {LA::Tva, s("2")},
-                         {LA::PrixAchat, s("   4,00")},
-                         {LA::PrixHT, s("   9,00")}}));
-    m.fenetre.montre(Sorte::Commandes);
-    ui::OngletDocument onglet(m.fenetre.commandes(), ui::LibellesOnglet::commandes());
-    m.fenetre.commandes().Creer();
-    montre(onglet);
+    chargeVisInox(m);
+    const auto document = nouveauDocument(m, Sorte::Commandes);
+    const ui::OngletDocument& onglet = *document;
     QTest::keyClicks(onglet.champCode(), s("7"));
     clique(onglet.grille(), 0, C::Ref);
     frappe({"r-12", Qt::Key_Tab, Qt::Key_Tab, "3", Qt::Key_Return});
@@ -168,43 +181,28 @@ TEST(OngletDocument, AnOrderLineTypedWithTheKeyboardAloneTakesTheSupplierReferen
 
 TEST(OngletDocument, WhatIsTypedBeforeEnterCountsInTheTotalsAndTheValidation) {
     namespace LA = ligneArticle;
-    namespace LC = ligneClient;
     test::Montage m;
-    m.charge(test::bloc(0, 25, {{LC::Code, s("10001")}, {LC::Nom, s("Dupont")}}), {},
-             test::bloc(0, 21,
-                        {{LA::Code, s("10001")},
-                         {LA::Designation, s("Vis")},
-                         {LA::StockReel, s("20")},
-                         {LA::PrixHT, s("6,52")}}));
-    m.fenetre.montre(Sorte::Factures);
-    ui::OngletDocument onglet(m.fenetre.factures(), ui::LibellesOnglet::factures());
-    m.fenetre.factures().Creer();
-    onglet.resize(1000, 600);
-    onglet.show();
-    onglet.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&onglet));
-    onglet.montreDocument();
+    chargeVis(m, "");
+    const auto document = nouveauDocument(m, Sorte::Factures);
+    ui::OngletDocument& onglet = *document;
     QTest::keyClicks(onglet.champCode(), s("10001"));
 
     QAbstractItemView* grille = onglet.grille();
-    const auto cellule = [grille](int rangee, int colonne) {
-        return grille->model()->index(rangee, colonne).data().toString().trimmed();
-    };
     clique(grille, 0, C::Ref);
     QTest::keyClicks(grille, s("1"));
     QTest::keyClicks(editeurOuvert(grille), s("0001"));
     clique(grille, 0, C::Designation);
-    EXPECT_EQ(cellule(0, C::Designation), s("Vis"));
+    EXPECT_EQ(cellule(onglet, 0, C::Designation), s("Vis"));
     EXPECT_EQ(grille->currentIndex().column(), C::Quantite);
     tape(grille, "5");
-    EXPECT_EQ(cellule(0, C::Montant), s("32,60"));
+    EXPECT_EQ(cellule(onglet, 0, C::Montant), s("32,60"));
     EXPECT_EQ(onglet.totauxAffiches(), QStringList({s("32,60"), s("6,39"), s("38,99"), s("5,94")}));
     EXPECT_EQ(grille->currentIndex().row(), 1) << "Enter moves to the next line";
     EXPECT_EQ(grille->currentIndex().column(), C::Ref);
 
     clique(grille, 0, C::Remise);
     tape(grille, "10");
-    EXPECT_EQ(cellule(0, C::Montant), s("29,34"));
+    EXPECT_EQ(cellule(onglet, 0, C::Montant), s("29,34"));
     EXPECT_EQ(onglet.totauxAffiches(), QStringList({s("29,34"), s("5,75"), s("35,09"), s("5,35")}));
 
     QTest::mouseClick(test::bouton(onglet, s("Valider")), Qt::LeftButton);
@@ -296,40 +294,23 @@ TEST(OngletDocument, APointTypedInACellAfterTheReferenceIsAComma) {
 
 TEST(OngletDocument, AnOrderTypedFromTheSupplierReferenceIsValidatedIntoStock) {
     namespace LA = ligneArticle;
-    namespace LF = ligneFournisseur;
     test::Montage m;
-    m.charge({}, test::bloc(0, 24, {{LF::Code, s("7")}, {LF::Nom, s("Martin")}}),
-             test::bloc(0, 21,
-                        {{LA::Code, s("A1")},
-                         {LA::Designation, s("Vis inox")},
-                         {LA::StockReel, s("   2,00")},
-                         {LA::Reference, s("R-12")},
-                         {LA::PrixAchat, s("   4,00")},
-                         {LA::PrixHT, s("   9,00")}}));
-    m.fenetre.montre(Sorte::Commandes);
-    ui::OngletDocument onglet(m.fenetre.commandes(), ui::LibellesOnglet::commandes());
-    m.fenetre.commandes().Creer();
-    onglet.resize(1000, 600);
-    onglet.show();
-    onglet.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&onglet));
-    onglet.montreDocument();
+    chargeVisInox(m);
+    const auto document = nouveauDocument(m, Sorte::Commandes);
+    ui::OngletDocument& onglet = *document;
     // A supplier code takes digits only.
     QTest::keyClicks(onglet.champCode(), s("7x"));
     EXPECT_EQ(onglet.champCode()->text(), s("7"));
 
     QAbstractItemView* grille = onglet.grille();
-    const auto cellule = [grille](int rangee, int colonne) {
-        return grille->model()->index(rangee, colonne).data().toString().trimmed();
-    };
     clique(grille, 0, C::Ref);
     QTest::keyClicks(grille, s("R"));
     QTest::keyClicks(editeurOuvert(grille), s("-12"));
     clique(grille, 0, C::Designation);
-    EXPECT_EQ(cellule(0, C::Designation), s("Vis inox"));
-    EXPECT_EQ(cellule(0, C::Prix), s("4,00")) << "the purchase price";
+    EXPECT_EQ(cellule(onglet, 0, C::Designation), s("Vis inox"));
+    EXPECT_EQ(cellule(onglet, 0, C::Prix), s("4,00")) << "the purchase price";
     tape(grille, "3.5");
-    EXPECT_EQ(cellule(0, C::Montant), s("14,00"));
+    EXPECT_EQ(cellule(onglet, 0, C::Montant), s("14,00"));
     EXPECT_EQ(onglet.totauxAffiches().front(), s("14,00"));
 
     QTest::mouseClick(test::bouton(onglet, s("Valider")), Qt::LeftButton);
