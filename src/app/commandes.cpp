@@ -162,8 +162,23 @@ bool CommandesDocument::EnregistrerSous() {
     m_jeu.SetSauve();
     if (!sauve(nom))
         return false;
+    emporteMessages(m_document, nom);
     m_document = nom;
     return true;
+}
+
+void CommandesDocument::emporteMessages(const QString& ancien, const QString& nouveau) {
+    const QString de = fichier::avecExtension(ancien, u"oms");
+    const QString vers = fichier::avecExtension(nouveau, u"oms");
+    if (ancien.isEmpty() || !fichier::existe(de) || QFileInfo(de) == QFileInfo(vers))
+        return;
+    QByteArray octets;
+    Resultat r = fichier::lireOctets(de, octets);
+    if (r)
+        r = fichier::ecrireOctets(vers, octets);
+    if (!r)
+        m_dialogues.message(QStringLiteral("Les messages n'ont pas suivi le jeu de documents :\n") +
+                            r.message());
 }
 
 } // namespace zel
