@@ -33,6 +33,15 @@ inline void colle(QWidget* champ, const QString& texte) {
     QApplication::sendEvent(champ, &appui);
 }
 
+// Typed on a keyboard of any language: each character a key press that carries it, which reaches
+// the window first, then the field that has the focus.
+inline void tape(QWidget* champ, const QString& texte) {
+    champ->setFocus();
+    for (QChar c : texte)
+        QTest::sendKeyEvent(QTest::Click, champ->window()->windowHandle(),
+                            Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+}
+
 // The field left by Tab, as its content is taken.
 inline void quitte(QWidget* champ) {
     QFocusEvent depart(QEvent::FocusOut, Qt::TabFocusReason);
