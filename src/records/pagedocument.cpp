@@ -17,10 +17,11 @@ const QString kFormatDate = QStringLiteral("dd/MM/yyyy");
 constexpr int kLignesAuClavier = 20;
 constexpr int kLargeurStock = 75;
 
-// The first block of a store whose code is the one given, as the user means it.
-int chercheCode(const Blocs& store, QStringView code) {
+// The opening of the first block of a store whose code line (the card's code, or an article's
+// supplier reference) is the code given, as the user means it; -1 for none.
+int chercheCode(const Blocs& store, QStringView code, int ligne = PageCarte::kLigneCode) {
     for (const LigneOuverture& o : store.ouvertures()) {
-        if (o.numero >= 0 && memeCode(ligneApres(store, o.position, PageCarte::kLigneCode), code))
+        if (o.numero >= 0 && memeCode(ligneApres(store, o.position, ligne), code))
             return o.position;
     }
     return -1;
@@ -428,7 +429,10 @@ PageDocument::Suite PageDocument::entree(int rangee, int colonne) {
     const LigneDocument& l = m_document.ligne(rangee);
     if (colonne == C::Ref) {
         Recherche r = quitteReference(rangee);
-        return {rangee, r.remplie ? C::Quantite : C::Designation, std::move(r.avis)};
+        // A line of an article, filled now or before, waits for its quantity; a free line for
+        // its designation.
+        const bool article = r.remplie || ouvertureArticle(l[C::Ref]) >= 0;
+        return {rangee, article ? C::Quantite : C::Designation, std::move(r.avis)};
     }
     if (!finitLaLigne(colonne))
         return {rangee, C::Quantite, {}};
@@ -440,13 +444,7 @@ PageDocument::Suite PageDocument::entree(int rangee, int colonne) {
 }
 
 int PageDocument::ouvertureArticle(QStringView code) const {
-    const Blocs& store = articles();
-    for (const LigneOuverture& o : store.ouvertures()) {
-        if (o.numero >= 0 &&
-            memeCode(ligneApres(store, o.position, m_disposition.articleReference), code))
-            return o.position;
-    }
-    return -1;
+    return chercheCode(articles(), code, m_disposition.articleReference);
 }
 
 PageDocument::Recherche PageDocument::remplit(int rangee, const QString& code) {

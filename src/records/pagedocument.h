@@ -200,9 +200,9 @@ public:
     // gives the row to go on with.
     int finDeLigne(int rangee);
     // Enter in a cell. In "Réf" the line is looked up as when the cell is left, and the typing
-    // goes on at the quantity once an article filled the line, else in "Désignation"; from
+    // goes on at the quantity of a line of an article, else in "Désignation"; from
     // "Désignation" it goes on at the quantity; from the quantity on the line is ended, except
-    // that a line naming an article without a quantity yet waits for it.
+    // that a line with a "Réf" but no quantity yet waits for it.
     Suite entree(int rangee, int colonne);
     // A click in "Désignation": the line is filled from the article of its "Réf", picked from
     // the article list when the "Réf" is empty.

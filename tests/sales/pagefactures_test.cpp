@@ -390,6 +390,8 @@ TEST(Factures, LeavingTheReferenceLooksTheArticleUpOnceAndKeepsWhatTheUserTyped)
     EXPECT_EQ(m.page.entree(2, C::Quantite).rangee, 3);
     EXPECT_EQ(m.d.ligne(2)[C::Tva], s("1")) << "an article without a VAT code counts at rate 1";
     EXPECT_EQ(m.d.ligne(2)[C::Montant].trimmed(), s("2,00"));
+    EXPECT_EQ(m.page.entree(2, C::Ref).colonne, C::Quantite)
+        << "Enter in the Réf of a line already filled goes on at its quantity";
 }
 
 TEST(Factures, ValidatingALineOfAnArticleWithoutPriceAsksFirst) {

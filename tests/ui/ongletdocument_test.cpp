@@ -132,6 +132,26 @@ TEST(OngletDocument, AnInvoiceLineTypedWithTheKeyboardAloneIsFilledFromItsArticl
     }
 }
 
+TEST(OngletDocument, AReferenceLeftByAClickElsewhereIsLookedUp) {
+    test::Montage m;
+    chargeVis(m, "3");
+    const auto document = nouveauDocument(m, Sorte::Factures);
+    const ui::OngletDocument& onglet = *document;
+    // A click on another cell of the grid, then on a field outside it.
+    clique(onglet.grille(), 0, C::Ref);
+    frappe({"10001"});
+    clique(onglet.grille(), 3, C::Remise);
+    clique(onglet.grille(), 1, C::Ref);
+    frappe({"10001"});
+    QTest::mouseClick(onglet.champCode(), Qt::LeftButton);
+    ASSERT_TRUE(onglet.champCode()->hasFocus());
+    for (int rangee : {0, 1}) {
+        EXPECT_EQ(cellule(onglet, rangee, C::Designation), s("Vis")) << rangee;
+        EXPECT_EQ(cellule(onglet, rangee, C::Prix), s("6,52")) << rangee;
+        EXPECT_EQ(cellule(onglet, rangee, C::Tva), s("3")) << rangee;
+    }
+}
+
 TEST(OngletDocument, AClickInAnOpenDesignationEditorFillsTheLine) {
     test::Montage m;
     chargeVis(m, "3");
