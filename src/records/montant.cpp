@@ -13,11 +13,6 @@ bool estChiffre(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
-int decimalesDuFormat(QStringView format) {
-    const qsizetype point = format.indexOf(u'.');
-    return point < 0 ? 0 : int(format.size() - point - 1);
-}
-
 // Adds one to the last digit of a string of digits, carrying leftwards; "99" becomes "100".
 QString plusUn(QString chiffres) {
     for (qsizetype i = chiffres.size() - 1; i >= 0; --i) {
@@ -38,6 +33,11 @@ QString sansZerosDeTete(const QString& chiffres) {
 }
 
 } // namespace
+
+int decimalesDuFormat(QStringView format) {
+    const qsizetype point = format.indexOf(u'.');
+    return point < 0 ? 0 : int(format.size() - point - 1);
+}
 
 Montant Montant::depuis(double v) {
     const QString t = QString::number(v, 'f', QLocale::FloatingPointShortest);
@@ -79,34 +79,41 @@ std::optional<Montant> litMontant(QStringView texte) {
 
 std::optional<double> litNombre(QStringView texte) {
     // The same rules as litMontant, read without building texts: amounts are read by the
-    // hundred thousand in the statistics.
+    // hundred thousand in the statistics, so a short amount is copied on the stack.
     QStringView t = texte.trimmed();
     const bool negatif = t.startsWith(u'-');
     if (negatif || t.startsWith(u'+'))
         t = t.mid(1);
-    std::string chiffres;
-    chiffres.reserve(std::size_t(t.size()) + 3);
+    constexpr qsizetype kCourt = 64;
+    char pile[kCourt + 3];
+    std::string tas;
+    if (t.size() > kCourt)
+        tas.resize(std::size_t(t.size()) + 3);
+    char* const debut = t.size() > kCourt ? tas.data() : pile;
+    char* fin = debut;
+    // A number begins with a digit: ",5" is read as "0.5".
+    *fin++ = '0';
     bool virgule = false;
+    bool chiffre = false;
     for (const QChar c : t) {
         if (c == u',' && !virgule) {
             virgule = true;
-            chiffres += '.';
+            *fin++ = '.';
         } else if (estChiffre(c)) {
-            chiffres += char(c.unicode());
+            chiffre = true;
+            *fin++ = char(c.unicode());
         } else {
             return std::nullopt;
         }
     }
-    if (chiffres.empty() || chiffres == ".")
+    if (!chiffre)
         return std::nullopt;
-    if (chiffres.front() == '.')
-        chiffres.insert(chiffres.begin(), '0');
-    if (chiffres.back() == '.')
-        chiffres += '0';
+    // "7," is 7.
+    if (fin[-1] == '.')
+        --fin;
     double v = 0;
-    const auto [fin, erreur] = std::from_chars(chiffres.data(), chiffres.data() + chiffres.size(),
-                                               v, std::chars_format::fixed);
-    if (erreur != std::errc() || fin != chiffres.data() + chiffres.size() || !std::isfinite(v))
+    const auto [lu, erreur] = std::from_chars(debut, fin, v, std::chars_format::fixed);
+    if (erreur != std::errc() || lu != fin || !std::isfinite(v))
         return std::nullopt;
     return negatif ? -v : v;
 }
@@ -137,6 +144,52 @@ QString formateMontant(const Montant& m, QStringView format) {
 
 QString formateMontant(double v, QStringView format) {
     return formateMontant(Montant::depuis(v), format);
+}
+
+std::optional<qint64> unitesAffichees(double v, int decimales) {
+    // Whole units past 2^53 are no longer exact in a double: such an amount is not one.
+    constexpr double kLimite = 9007199254740992.0;
+    if (!std::isfinite(v) || decimales < 0 || decimales > 6 ||
+        std::abs(v) * std::pow(10.0, decimales) >= kLimite)
+        return std::nullopt;
+    // The shortest decimal writing, as Montant::depuis reads it, rounded on its digits.
+    char texte[400];
+    const auto [fin, erreur] =
+        std::to_chars(texte, texte + sizeof texte, std::abs(v), std::chars_format::fixed);
+    if (erreur != std::errc())
+        return std::nullopt;
+    qint64 unites = 0;
+    const char* c = texte;
+    for (; c < fin && *c != '.'; ++c)
+        unites = unites * 10 + (*c - '0');
+    if (c < fin)
+        ++c;
+    for (int i = 0; i < decimales; ++i)
+        unites = unites * 10 + (c < fin ? *c++ - '0' : 0);
+    if (c < fin && *c >= '5')
+        ++unites;
+    return std::signbit(v) ? -unites : unites;
+}
+
+QString formateUnites(qint64 unites, QStringView format) {
+    if (unites == 0 && format == u"#")
+        return {};
+    const int n = decimalesDuFormat(format);
+    char texte[32];
+    char* fin = texte + sizeof texte;
+    char* c = fin;
+    quint64 reste = unites < 0 ? 0 - quint64(unites) : quint64(unites);
+    for (int i = 0; i < n; ++i, reste /= 10)
+        *--c = char('0' + reste % 10);
+    if (n > 0)
+        *--c = ',';
+    do {
+        *--c = char('0' + reste % 10);
+        reste /= 10;
+    } while (reste > 0);
+    if (unites < 0)
+        *--c = '-';
+    return QString::fromLatin1(c, fin - c);
 }
 
 Resultat reformateMontant(const QString& texte, QStringView format, const QString& champ,

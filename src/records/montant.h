@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <QtGlobal>
 
 #include <optional>
 
@@ -35,6 +36,17 @@ std::optional<QChar> toucheNombre(QChar c);
 // number and an empty text for zero.
 QString formateMontant(const Montant& m, QStringView format);
 QString formateMontant(double v, QStringView format);
+
+// The number of decimals a pattern shows: 2 for "0.00", none for "#".
+int decimalesDuFormat(QStringView format);
+
+// A computed value as formateMontant shows it with so many decimals, as a whole number of its
+// last decimal (1.005 with 2 decimals is 101): the shown amounts add up exactly. Nothing for a
+// value that is not finite, or too large for its units to be exact (an overflow of quantity
+// times price).
+std::optional<qint64> unitesAffichees(double v, int decimales);
+// Such a whole number written as formateMontant writes the amount it stands for.
+QString formateUnites(qint64 unites, QStringView format);
 
 // The text of an amount field reformatted with the pattern: an empty or all-blank text stays
 // empty; a text that is not an amount gives a message naming the field, and resultat is left

@@ -34,6 +34,20 @@ void pose(QString& champ, QStringView texte) {
 
 } // namespace
 
+QChar lettreGenre(QStringView genre) {
+    const QStringView t = genre.trimmed();
+    return t.isEmpty() ? QChar() : t.front().toUpper();
+}
+
+QString genreAEcrire(const QString& genre) {
+    QString g = genre;
+    while (!g.isEmpty() && g.front().isSpace())
+        g.remove(0, 1);
+    if (!g.isEmpty())
+        g[0] = g[0].toUpper();
+    return g;
+}
+
 QDate litDate(QStringView texte) {
     // The written form, read by hand: the general reader is slow for a hundred thousand dates.
     const auto chiffres = [&](qsizetype debut, qsizetype nombre) {
@@ -57,7 +71,17 @@ int lignesFixes(const DispositionDocument& dd) {
     return std::max(dd.ligneTtc, dd.ligneValide);
 }
 
-bool litBloc(const Blocs& s, int n, const DispositionDocument& dd, Document& d) {
+CellulesLues decoupeCellules(QStringView reste) {
+    CellulesLues cellules;
+    for (QStringView& cellule : cellules) {
+        const qsizetype tab = reste.indexOf(u'\t');
+        cellule = reste.left(tab);
+        reste = tab < 0 ? QStringView() : reste.mid(tab + 1);
+    }
+    return cellules;
+}
+
+bool litEnPlace(const Blocs& s, int n, const DispositionDocument& dd, BlocLu& b) {
     const int ouverture = s.ChercheBloc(n);
     if (ouverture < 0)
         return false;
@@ -65,45 +89,64 @@ bool litBloc(const Blocs& s, int n, const DispositionDocument& dd, Document& d) 
     const auto ligne = [&](int l) {
         return ouverture + l < fin ? QStringView(s.ligne(ouverture + l)) : QStringView();
     };
-    if (const QStringView numero = ligne(1).mid(dd.ligneGenre > 0 ? 4 : 3).trimmed();
-        !numero.isEmpty())
-        d.numero = numero.toString().leftJustified(9, u' ', true);
-    if (const QDate date = litDate(ligne(2)); date.isValid())
-        d.date = date;
-    pose(d.tiers, ligne(3));
-    if (!ligne(4).isEmpty())
-        pose(d.conditions, ligne(4));
-    if (dd.ligneGenre > 0 && !ligne(dd.ligneGenre).isEmpty())
-        pose(d.genre, ligne(dd.ligneGenre));
+    b.genre = dd.ligneGenre > 0 ? ligne(dd.ligneGenre) : QStringView();
+    // The kind's first character follows "NUM", none when the kind was left empty.
+    b.numero = ligne(1).mid(b.genre.isEmpty() ? 3 : 4).trimmed();
+    b.date = ligne(2);
+    b.tiers = ligne(3);
+    b.conditions = ligne(4);
     for (int i = 0; i < 4; ++i)
-        pose(d.adresse[std::size_t(i)], ligne(dd.ligneAdresse1 + i));
+        b.adresse[std::size_t(i)] = ligne(dd.ligneAdresse1 + i);
     const QStringView mode = ligne(dd.ligneTtc);
-    d.ttc = mode.startsWith(u"TTC") && mode.mid(3, 1) == u"Y";
+    b.ttc = mode.startsWith(u"TTC") && mode.mid(3, 1) == u"Y";
     // An order keeps its validation as the fifth character of that line; a line without
     // it is an order not validated.
-    d.valide = dd.ligneValide > 0 ? ligne(dd.ligneValide) == u"Y" : mode.mid(4, 1) == u"Y";
+    b.valide = dd.ligneValide > 0 ? ligne(dd.ligneValide) == u"Y" : mode.mid(4, 1) == u"Y";
     // Every line of the block is read: notes and lines are written back whole.
-    int rangee = 0;
+    b.lignes.clear();
+    b.notes.clear();
     for (int p = ouverture + lignesFixes(dd) + 1; p < fin; ++p) {
         const QStringView texte = s.ligne(p);
         if (texte.startsWith(kMemo)) {
-            d.notes.append(texte.mid(kMemo.size()).toString());
+            b.notes.push_back(texte.mid(kMemo.size()));
         } else if (texte.startsWith(dd.prefixeLigne) &&
-                   texte.size() - dd.prefixeLigne.size() >= 10 && rangee < Document::kLignes) {
-            LigneDocument& l = d.lignes[std::size_t(rangee++)];
-            QStringView reste = texte.mid(dd.prefixeLigne.size());
-            for (QString& cellule : l) {
-                const qsizetype tab = reste.indexOf(u'\t');
-                pose(cellule, reste.left(tab));
-                reste = tab < 0 ? QStringView() : reste.mid(tab + 1);
-            }
+                   texte.size() - dd.prefixeLigne.size() >= 10 &&
+                   b.lignes.size() < std::size_t(Document::kLignes)) {
+            b.lignes.push_back(decoupeCellules(texte.mid(dd.prefixeLigne.size())));
         }
     }
+    return true;
+}
+
+bool litBloc(const Blocs& s, int n, const DispositionDocument& dd, Document& d) {
+    thread_local BlocLu b;
+    if (!litEnPlace(s, n, dd, b))
+        return false;
+    if (!b.numero.isEmpty())
+        d.numero = b.numero.toString().leftJustified(9, u' ', true);
+    if (const QDate date = litDate(b.date); date.isValid())
+        d.date = date;
+    pose(d.tiers, b.tiers);
+    if (!b.conditions.isEmpty())
+        pose(d.conditions, b.conditions);
+    if (!b.genre.isEmpty())
+        pose(d.genre, b.genre);
+    for (std::size_t i = 0; i < 4; ++i)
+        pose(d.adresse[i], b.adresse[i]);
+    d.ttc = b.ttc;
+    d.valide = b.valide;
+    for (const QStringView note : b.notes)
+        d.notes.append(note.toString());
+    const int rangees = int(b.lignes.size());
+    for (int r = 0; r < rangees; ++r) {
+        for (std::size_t c = 0; c < 7; ++c)
+            pose(d.lignes[std::size_t(r)][c], b.lignes[std::size_t(r)][c]);
+    }
     // Rows a document read before into the same model are emptied.
-    for (int r = rangee; r < d.lignesUtilisees - 1 && r < Document::kLignes; ++r)
+    for (int r = rangees; r < d.lignesUtilisees - 1 && r < Document::kLignes; ++r)
         for (QString& cellule : d.lignes[std::size_t(r)])
             pose(cellule, {});
-    d.lignesUtilisees = rangee + 1;
+    d.lignesUtilisees = rangees + 1;
     return true;
 }
 
@@ -141,7 +184,7 @@ void PageDocument::marque() {
 qint64 PageDocument::numeroDe(QStringView premiereLigne) const {
     // Only the kind that is validated numbers: a quote does not take an invoice's number.
     const QString prefixe = genreStocke() ? kNum + m_disposition.genres.front().left(1) : kNum;
-    if (!premiereLigne.startsWith(prefixe))
+    if (!premiereLigne.startsWith(prefixe, Qt::CaseInsensitive))
         return -1;
     bool ok = false;
     const qint64 n = premiereLigne.mid(prefixe.size()).trimmed().toLongLong(&ok);
@@ -167,6 +210,12 @@ qint64 PageDocument::Numero() const {
     return std::max(jour.year() * 100000LL + jour.month() * 1000LL, plusHautNumero()) + 1;
 }
 
+bool PageDocument::dateAcceptable(QStringView texte) {
+    return texte.size() <= 10 && std::all_of(texte.begin(), texte.end(), [](QChar c) {
+               return (c >= u'0' && c <= u'9') || c == u'/';
+           });
+}
+
 bool PageDocument::numeroAcceptable(QStringView texte) {
     return texte.size() <= 9 && std::all_of(texte.begin(), texte.end(), positionNumero);
 }
@@ -186,6 +235,21 @@ void PageDocument::saisitNotes(const QString& texte) {
 bool PageDocument::codeChiffresAcceptable(QStringView texte) {
     return texte.size() <= 5 &&
            std::all_of(texte.begin(), texte.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+bool PageDocument::saisitDate(const QString& texte) {
+    const QDate date = litDate(texte.trimmed());
+    if (!date.isValid()) {
+        m_dialogues.message(QStringLiteral("« %1 » n'est pas une date : tapez le jour, le mois et "
+                                           "l'année d'un jour qui existe, jj/mm/aaaa.")
+                                .arg(texte.trimmed()));
+        return false;
+    }
+    if (date != m_document.date) {
+        m_document.date = date;
+        marque();
+    }
+    return true;
 }
 
 void PageDocument::saisitNumero(const QString& texte) {
@@ -250,17 +314,23 @@ QString PageDocument::manque() const {
     return manquants.join(QStringLiteral(", "));
 }
 
+QString PageDocument::genreEcrit() const {
+    // A kind left empty is read back as the first kind: it is written so.
+    const QString genre = genreAEcrire(m_document.genre);
+    return genre.isEmpty() ? m_disposition.genres.front() : genre;
+}
+
 QStringList PageDocument::lignesBloc() const {
     const DispositionDocument& dd = m_disposition;
     const Document& d = m_document;
     QStringList lignes(lignesFixes());
-    lignes[0] = kNum + (genreStocke() ? d.genre.left(1) : QString()) +
-                d.numero.leftJustified(9, u' ', true);
+    const QString genre = genreStocke() ? genreEcrit() : QString();
+    lignes[0] = kNum + genre.left(1) + d.numero.leftJustified(9, u' ', true);
     lignes[1] = d.date.toString(kFormatDate);
     lignes[2] = d.tiers;
     lignes[3] = d.conditions;
     if (genreStocke())
-        lignes[dd.ligneGenre - 1] = d.genre;
+        lignes[dd.ligneGenre - 1] = genre;
     for (int i = 0; i < 4; ++i)
         lignes[dd.ligneAdresse1 - 1 + i] = d.adresse[std::size_t(i)];
     const QString oui = QStringLiteral("Y"), non = QStringLiteral("N");
@@ -508,7 +578,7 @@ bool PageDocument::changeStock(int ouverture, int ligneStock, double quantite) {
 void PageDocument::Valider() {
     Document& d = m_document;
     const DispositionDocument& dd = m_disposition;
-    if (d.valide || d.genre != dd.genres.front())
+    if (d.valide || lettreGenre(genreEcrit()) != lettreGenre(dd.genres.front()))
         return;
     if (const QString ce = manque(); !ce.isEmpty()) {
         m_dialogues.message(QStringLiteral("%1 ne peut pas être validée : il lui manque %2.")

@@ -17,13 +17,13 @@ struct LigneLue {
     double montant = 0;
 };
 
-LigneLue litLigne(const LigneDocument& cellules) {
+template <typename Cellules> LigneLue litLigne(const Cellules& cellules) {
     namespace C = colonne;
     LigneLue l;
     double quantite = 0;
     double remise = 0;
     [&] {
-        const std::optional<double> q = litNombre(cellules[C::Quantite]);
+        const std::optional<double> q = litNombre(QStringView(cellules[C::Quantite]));
         if (!q)
             return;
         quantite = *q;
@@ -97,6 +97,10 @@ QString titreMontant(bool modeTTC) {
 
 Sommes sommesDocument(const std::vector<LigneDocument>& lignes, bool modeTTC, const ValeursIni& v) {
     return sommesDesBases(bases(lignes, [](const LigneDocument&, const LigneLue&) {}), modeTTC, v);
+}
+
+Sommes sommesDocument(std::span<const CellulesLues> lignes, bool modeTTC, const ValeursIni& v) {
+    return sommesDesBases(bases(lignes, [](const CellulesLues&, const LigneLue&) {}), modeTTC, v);
 }
 
 Totaux totauxDe(const Sommes& s, const Reglages& reglages) {

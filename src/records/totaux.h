@@ -4,6 +4,7 @@
 #include "records/reglages.h"
 
 #include <array>
+#include <span>
 #include <vector>
 
 namespace zel {
@@ -14,6 +15,8 @@ inline constexpr int Ref = 0, Designation = 1, Quantite = 2, Prix = 3, Remise = 
                      Tva = 6;
 } // namespace colonne
 using LigneDocument = std::array<QString, 7>;
+// The same cells read in place, out of a stored line.
+using CellulesLues = std::array<QStringView, 7>;
 
 // The totals of a document as shown under its lines: before tax, VAT, the amount including tax
 // in the document's currency and converted, each with its caption.
@@ -39,6 +42,7 @@ struct Sommes {
 
 // The totals of lines as Calculef computes them, read from the cells without rewriting them.
 Sommes sommesDocument(const std::vector<LigneDocument>& lignes, bool modeTTC, const ValeursIni& v);
+Sommes sommesDocument(std::span<const CellulesLues> lignes, bool modeTTC, const ValeursIni& v);
 // The totals as they are shown, with the converted amount and the captions.
 Totaux totauxDe(const Sommes& sommes, const Reglages& reglages);
 
