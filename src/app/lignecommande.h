@@ -2,6 +2,7 @@
 
 #include "app/fenetrefiche.h"
 
+#include <QDate>
 #include <QStringList>
 #include <QTextStream>
 
@@ -16,8 +17,10 @@ struct LigneCommande {
     QString sortie;
     // "articles", "ventes", "clients" or "representants".
     QString statistique;
-    // The SIREN given for the FEC file, or none: the settings' one.
+    // The SIREN given for the FEC file, or none: the settings' one; the closing date of its
+    // year, or none: 31 December of the year of the journal's last entry.
     QString siren;
+    QDate cloture;
     QString erreur;
 
     // The arguments after the program's name.
@@ -55,7 +58,8 @@ Resultat litDocumentSeul(const QString& fichierClients, const QString& cle, JeuD
                          FenetreFiche& fenetre);
 
 // --journal: the whole journal written to the output file as the journal window exports it;
-// --fec: the whole journal as the FEC file in the folder given, its path written to `sortie`;
+// --fec: the FEC file of the year and its description in the folder given, their paths written
+// to `sortie` (refused with the list of the documents to correct, writing nothing);
 // --statistiques: the table asked written to `sortie`, one row a line, cells joined by TAB. The
 // set is only read.
 Resultat executeRapport(const LigneCommande& ligne, const Reglages& reglages, QTextStream& sortie);

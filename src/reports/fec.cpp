@@ -1,72 +1,389 @@
 #include "reports/fec.h"
 
+#include "store/fichiertexte.h"
+
 #include <algorithm>
+#include <map>
 
 namespace zel {
 namespace {
 
-const QString kFormatDate = QStringLiteral("yyyyMMdd");
+const QString kFormatDate = QStringLiteral("dd/MM/yyyy");
+const char* const kJournal = "VT";
+const char* const kLibelleJournal = "Journal des ventes";
 
-QString libelleJournal(const QString& code) {
-    return code == u"VT" ? QStringLiteral("Journal des ventes") : QStringLiteral("Journal ") + code;
-}
+// The 18 fields of each line, in their order, with what the description says of them.
+struct Zone {
+    const char* nom;
+    const char* nature;
+    const char* sens;
+    const char* format;
+};
+const Zone kZones[] = {
+    {"JournalCode", "alphanumérique", "code du journal de l'écriture", "VT"},
+    {"JournalLib", "alphanumérique", "libellé du journal", "Journal des ventes"},
+    {"EcritureNum", "alphanumérique",
+     "numéro de l'écriture, sur une séquence continue à partir de 1 dans l'ordre des dates",
+     "nombre entier"},
+    {"EcritureDate", "date", "date de comptabilisation de l'écriture : la date de la pièce",
+     "AAAAMMJJ"},
+    {"CompteNum", "alphanumérique", "numéro du compte général (voir les codes ci-dessous)",
+     "texte"},
+    {"CompteLib", "alphanumérique", "libellé du compte général", "texte"},
+    {"CompAuxNum", "alphanumérique",
+     "numéro du compte auxiliaire : le code du client, sur la ligne du client ; vide sur les "
+     "autres lignes",
+     "texte"},
+    {"CompAuxLib", "alphanumérique",
+     "libellé du compte auxiliaire : le nom du client ; vide quand CompAuxNum est vide", "texte"},
+    {"PieceRef", "alphanumérique",
+     "référence de la pièce justificative : le numéro de la facture ou de l'avoir", "texte"},
+    {"PieceDate", "date", "date de la pièce justificative", "AAAAMMJJ"},
+    {"EcritureLib", "alphanumérique",
+     "libellé de l'écriture : le genre du document (Facture, Avoir) et son numéro", "texte"},
+    {"Debit", "numérique", "montant au débit, en euros (0,00 sur une ligne au crédit)", "montant"},
+    {"Credit", "numérique", "montant au crédit, en euros (0,00 sur une ligne au débit)", "montant"},
+    {"EcritureLet", "alphanumérique", "lettrage de l'écriture : non tenu, toujours vide", "vide"},
+    {"DateLet", "date", "date de lettrage : non tenu, toujours vide", "vide"},
+    {"ValidDate", "date", "date de validation de l'écriture : la date de la pièce", "AAAAMMJJ"},
+    {"Montantdevise", "numérique",
+     "montant en devise : le montant de la ligne en francs pour un dossier tenu en francs, "
+     "vide sinon",
+     "montant ou vide"},
+    {"Idevise", "alphanumérique",
+     "identifiant de la devise : FRF pour un dossier tenu en francs, vide sinon", "FRF ou vide"},
+};
 
 // The account's name by its class in the French chart of accounts.
 QString libelleCompte(const QString& compte) {
-    const struct {
-        const char* debut;
-        const char* libelle;
-    } classes[] = {{"411", "Clients"},         {"401", "Fournisseurs"}, {"4457", "TVA collectée"},
-                   {"4456", "TVA déductible"}, {"70", "Ventes"},        {"60", "Achats"}};
-    for (const auto& c : classes) {
-        if (compte.startsWith(QLatin1String(c.debut)))
-            return QString::fromUtf8(c.libelle);
-    }
+    if (compte.startsWith(u"411"))
+        return QStringLiteral("Clients");
+    if (compte.startsWith(u"4457"))
+        return QStringLiteral("TVA collectée");
+    if (compte.startsWith(u"70"))
+        return QStringLiteral("Ventes");
     return QStringLiteral("Compte ") + compte;
 }
 
-QString montantFec(const QString& texte) {
-    return formateMontant(litNombre(texte).value_or(0), u"0.00");
+// What a character of the Windows code page (or any other) becomes in ISO 8859-15: itself when
+// it is there, else its closest ASCII letters, never a byte that means something else.
+void ajouteCaractere(QByteArray& sortie, char16_t c) {
+    if (c < 0x20 || (c >= 0x7F && c < 0xA0)) {
+        sortie += ' ';
+        return;
+    }
+    if (c < 0x7F) {
+        sortie += char(c);
+        return;
+    }
+    switch (c) {
+    case u'€':
+        sortie += '\xA4';
+        return;
+    case u'Š':
+        sortie += '\xA6';
+        return;
+    case u'š':
+        sortie += '\xA8';
+        return;
+    case u'Ž':
+        sortie += '\xB4';
+        return;
+    case u'ž':
+        sortie += '\xB8';
+        return;
+    case u'Œ':
+        sortie += '\xBC';
+        return;
+    case u'œ':
+        sortie += '\xBD';
+        return;
+    case u'Ÿ':
+        sortie += '\xBE';
+        return;
+    default:
+        break;
+    }
+    // The Latin-1 characters whose place the euro and its neighbours took.
+    static const std::map<char16_t, const char*> approches = {
+        {u'\u00A4', "EUR"}, {u'\u00A6', "|"},   {u'\u00A8', "\""},  {u'\u00B4', "'"},
+        {u'\u00B8', ","},   {u'\u00BC', "1/4"}, {u'\u00BD', "1/2"}, {u'\u00BE', "3/4"},
+        {u'‚', ","},        {u'ƒ', "f"},        {u'„', "\""},       {u'…', "..."},
+        {u'†', "+"},        {u'‡', "+"},        {u'ˆ', "^"},        {u'‰', "0/00"},
+        {u'‹', "<"},        {u'‘', "'"},        {u'’', "'"},        {u'“', "\""},
+        {u'”', "\""},       {u'•', "-"},        {u'–', "-"},        {u'—', "-"},
+        {u'˜', "~"},        {u'™', "TM"},       {u'›', ">"},
+    };
+    if (const auto a = approches.find(c); a != approches.end()) {
+        sortie += a->second;
+        return;
+    }
+    if (c <= 0xFF) {
+        sortie += char(c);
+        return;
+    }
+    // Any other letter: its base letter when it has one that fits, else a question mark.
+    const QString base = QChar(c).decomposition();
+    if (!base.isEmpty() && base.front().unicode() < 0x7F && base.front().unicode() >= 0x20)
+        sortie += char(base.front().unicode());
+    else
+        sortie += '?';
+}
+
+void ajouteTexte(QByteArray& sortie, QStringView texte) {
+    for (const QChar c : texte)
+        ajouteCaractere(sortie, c.unicode());
+}
+
+// An amount in cents: "1234,50", "0,00".
+void ajouteMontant(QByteArray& sortie, qint64 centimes) {
+    sortie += formateUnites(centimes, u"0.00").toLatin1();
+}
+
+// yyyyMMdd, written by hand: the general formatter is slow for a hundred thousand dates.
+QByteArray dateFec(const QDate& d) {
+    char texte[9];
+    int v = d.year() * 10000 + d.month() * 100 + d.day();
+    for (int i = 7; i >= 0; --i, v /= 10)
+        texte[i] = char('0' + v % 10);
+    return QByteArray(texte, 8);
+}
+
+qint64 puissanceDeDix(int n) {
+    qint64 p = 1;
+    for (int i = 0; i < n; ++i)
+        p *= 10;
+    return p;
+}
+
+// What keeps a document out of the file.
+QString aCorriger(const Piece& p) {
+    const QString document =
+        p.numero.isEmpty() ? p.libelle.trimmed() + QStringLiteral(" sans numéro") : p.libelle;
+    QStringList motifs;
+    if (!p.date.isValid())
+        motifs.append(QStringLiteral("date illisible"));
+    if (p.numero.isEmpty())
+        motifs.append(QStringLiteral("pas de numéro"));
+    if (!p.lisible)
+        motifs.append(QStringLiteral("montant illisible"));
+    return QStringLiteral("%1, date « %2 », client « %3 » : %4")
+        .arg(document, p.texteDate, p.tiers, motifs.join(QStringLiteral(", ")));
+}
+
+QByteArray description(const Journal& j, const QString& siren, const QDate& cloture,
+                       const FichierFec& fec, const std::map<QString, QString>& comptes) {
+    QStringList l;
+    const auto date = [](const QDate& d) { return d.toString(kFormatDate); };
+    l << QStringLiteral("Description du fichier des écritures comptables %1").arg(fec.nom)
+      << QStringLiteral("(article A47 A-1 du livre des procédures fiscales)") << QString()
+      << QStringLiteral("Entreprise : SIREN %1").arg(siren)
+      << QStringLiteral("Exercice : du %1 au %2 (date de clôture : %2)")
+             .arg(date(debutExercice(cloture)), date(cloture))
+      << QStringLiteral("Contenu : le journal des ventes (factures et avoirs) tenu par Zel Vente")
+      << QString() << QStringLiteral("1. Informations techniques")
+      << QStringLiteral("Jeu de caractères : ISO 8859-15 (Latin-9)")
+      << QStringLiteral("Type de structure : fichier à plat, à organisation séquentielle et "
+                        "structure zonée, monostructure")
+      << QStringLiteral("Longueur des enregistrements : variable")
+      << QStringLiteral("Séparateur de zones : la tabulation (caractère 09 en hexadécimal), qui "
+                        "n'apparaît dans aucune zone")
+      << QStringLiteral("Séparateur d'enregistrements : retour chariot puis fin de ligne (0D 0A "
+                        "en hexadécimal)")
+      << QStringLiteral("Premier enregistrement : les noms des 18 zones, dans leur ordre")
+      << QStringLiteral("Valeurs numériques : en caractères et en base décimale, la virgule "
+                        "séparant les deux décimales, sans séparateur de milliers ; les montants "
+                        "ne sont jamais négatifs (un montant négatif passe dans l'autre colonne)")
+      << QStringLiteral("Dates : AAAAMMJJ, sans heure");
+    if (j.monnaie == Monnaie::Franc)
+        l << QStringLiteral("Monnaie : les montants sont en euros ; le dossier est tenu en francs, "
+                            "convertis au taux de %1 francs pour un euro et arrondis au centime "
+                            "(chaque écriture reste équilibrée) ; la zone Montantdevise porte le "
+                            "montant en francs et la zone Idevise le code FRF")
+                 .arg(QString::number(j.tauxEuro, 'f', 5).replace(u'.', u','));
+    else
+        l << QStringLiteral("Monnaie : les montants sont en euros");
+    l << QString() << QStringLiteral("2. Zones de chaque enregistrement");
+    for (std::size_t i = 0; i < std::size(kZones); ++i) {
+        const Zone& z = kZones[i];
+        l << QStringLiteral("%1. %2 (%3, format : %4) : %5")
+                 .arg(i + 1)
+                 .arg(QString::fromUtf8(z.nom), QString::fromUtf8(z.nature),
+                      QString::fromUtf8(z.format), QString::fromUtf8(z.sens));
+    }
+    l << QString() << QStringLiteral("3. Codes utilisés")
+      << QStringLiteral("Journal VT : journal des ventes ; chaque facture et chaque avoir y forme "
+                        "une écriture de trois lignes")
+      << QStringLiteral("Facture : le compte du client au débit du montant TTC, le compte de "
+                        "ventes au crédit du montant hors taxes, le compte 445700 au crédit de "
+                        "la TVA ; le hors taxes est la différence du TTC et de la TVA, de sorte "
+                        "que l'écriture s'équilibre au centime")
+      << QStringLiteral("Avoir : l'écriture inverse (ventes et TVA au débit, client au crédit), "
+                        "quel que soit le signe avec lequel il a été saisi")
+      << QStringLiteral("Comptes clients : le « Compte client » de la fiche du client, ou 411000 "
+                        "quand la fiche n'en a pas ; le code du client est son compte auxiliaire")
+      << QStringLiteral("Compte de ventes : le compte « Vente » de la première fiche article qui "
+                        "porte un compte de vente et un compte d'achat, ou 707000")
+      << QStringLiteral("Compte 445700 : TVA collectée")
+      << QStringLiteral("Comptes présents dans ce fichier :");
+    for (const auto& [compte, libelle] : comptes)
+        l << QStringLiteral("  %1 : %2").arg(compte, libelle);
+    l << QString() << QStringLiteral("4. Totaux")
+      << QStringLiteral("Nombre d'écritures : %1").arg(fec.ecritures)
+      << QStringLiteral("Nombre de lignes d'écritures : %1 (plus l'enregistrement des noms de "
+                        "zones)")
+             .arg(fec.lignes)
+      << QStringLiteral("Total des débits : %1 euros").arg(formateUnites(fec.debit, u"0.00"))
+      << QStringLiteral("Total des crédits : %1 euros").arg(formateUnites(fec.credit, u"0.00"));
+    QByteArray octets;
+    for (const QString& ligne : l) {
+        ajouteTexte(octets, ligne);
+        octets += "\r\n";
+    }
+    return octets;
 }
 
 } // namespace
 
-QStringList lignesFec(const std::vector<Ecriture>& ecritures) {
-    std::vector<const Ecriture*> ordre;
-    ordre.reserve(ecritures.size());
-    for (const Ecriture& e : ecritures)
-        ordre.push_back(&e);
-    std::ranges::stable_sort(ordre, [](const Ecriture* a, const Ecriture* b) {
-        return std::tie(a->date, a->document) < std::tie(b->date, b->document);
-    });
-    QStringList lignes = {QStringLiteral(
-        "JournalCode\tJournalLib\tEcritureNum\tEcritureDate\tCompteNum\tCompteLib\tCompAuxNum\t"
-        "CompAuxLib\tPieceRef\tPieceDate\tEcritureLib\tDebit\tCredit\tEcritureLet\tDateLet\t"
-        "ValidDate\tMontantdevise\tIdevise")};
-    lignes.reserve(qsizetype(ecritures.size()) + 1);
-    int numero = 0;
-    int document = -1;
-    for (const Ecriture* e : ordre) {
-        if (e->document != document) {
-            document = e->document;
-            ++numero;
-        }
-        const QString date = e->date.toString(kFormatDate);
-        lignes.append(
-            ligneTabulee({e->journal, libelleJournal(e->journal), QString::number(numero), date,
-                          e->compte, libelleCompte(e->compte), e->tiers, e->nomTiers, e->piece,
-                          date, e->libelle, montantFec(e->debit), montantFec(e->credit), QString(),
-                          QString(), date, QString(), QString()}));
+QDate debutExercice(const QDate& cloture) {
+    return cloture.addYears(-1).addDays(1);
+}
+
+QString nomDescription(const QString& cheminFec) {
+    const qsizetype point = cheminFec.lastIndexOf(u'.');
+    const bool extension = point > cheminFec.lastIndexOf(u'/') + 1;
+    return (extension ? cheminFec.left(point) : cheminFec) + QStringLiteral(".description.txt");
+}
+
+Resultat fichierFec(const Journal& j, const QString& siren, const QDate& cloture, FichierFec& fec) {
+    if (!j.enEuros)
+        return Resultat::echec(
+            j.monnaie == Monnaie::Franc
+                ? QStringLiteral("Le fichier des écritures est tenu en euros : le taux de l'euro "
+                                 "des paramètres de la facture est nul, les montants en francs ne "
+                                 "peuvent pas être convertis.")
+                : QStringLiteral("Le fichier des écritures est tenu en euros : les montants en "
+                                 "« %1 » ne peuvent pas y être convertis. Choisissez l'euro ou le "
+                                 "franc dans les paramètres de la facture.")
+                      .arg(j.nomMonnaie));
+    const QDate debut = debutExercice(cloture);
+    std::vector<const Piece*> pieces;
+    QStringList corrections;
+    for (const Piece& p : j.pieces) {
+        const bool dansExercice = p.date.isValid() && p.date >= debut && p.date <= cloture;
+        if (!p.date.isValid() || (dansExercice && (p.numero.isEmpty() || !p.lisible)))
+            corrections.append(aCorriger(p));
+        else if (dansExercice)
+            pieces.push_back(&p);
     }
-    return lignes;
+    if (!corrections.isEmpty())
+        return Resultat::echec(QStringLiteral("Le fichier des écritures n'a pas été écrit : ces "
+                                              "documents sont à corriger d'abord.\n") +
+                               corrections.join(u'\n'));
+    if (pieces.empty())
+        return Resultat::echec(
+            QStringLiteral("Aucune écriture du %1 au %2 : le fichier des "
+                           "écritures n'a pas été écrit.")
+                .arg(debut.toString(kFormatDate), cloture.toString(kFormatDate)));
+    // Entries in date order; those of one day in journal order.
+    std::ranges::stable_sort(pieces, {}, [](const Piece* p) { return p->date; });
+    fec.nom = siren + QStringLiteral("FEC") + QString::fromLatin1(dateFec(cloture)) +
+              QStringLiteral(".txt");
+    fec.nomDescription = nomDescription(fec.nom);
+    QByteArray& o = fec.octets;
+    o.clear();
+    o.reserve(qsizetype(pieces.size()) * 3 * 160);
+    for (std::size_t i = 0; i < std::size(kZones); ++i) {
+        if (i > 0)
+            o += '\t';
+        o += kZones[i].nom;
+    }
+    o += "\r\n";
+    const bool francs = j.monnaie == Monnaie::Franc;
+    const qint64 versCentiemes = puissanceDeDix(std::max(0, 2 - decimalesDuFormat(j.format)));
+    std::map<QString, QString> comptes;
+    QString compteCourant;
+    QByteArray libelleCourant;
+    fec.ecritures = 0;
+    fec.lignes = 0;
+    fec.debit = 0;
+    fec.credit = 0;
+    for (const Piece* p : pieces) {
+        ++fec.ecritures;
+        const QByteArray numero = QByteArray::number(fec.ecritures);
+        const QByteArray date = dateFec(p->date);
+        QByteArray reference;
+        ajouteTexte(reference, p->numero);
+        QByteArray libelle;
+        ajouteTexte(libelle, p->libelle);
+        QByteArray tiers;
+        ajouteTexte(tiers, p->tiers);
+        QByteArray nomTiers;
+        ajouteTexte(nomTiers, p->nomTiers);
+        for (const LigneEcriture& l : p->lignes) {
+            ++fec.lignes;
+            if (l.compte != compteCourant) {
+                compteCourant = l.compte;
+                auto c = comptes.find(l.compte);
+                if (c == comptes.end())
+                    c = comptes.emplace(l.compte, libelleCompte(l.compte)).first;
+                libelleCourant.clear();
+                ajouteTexte(libelleCourant, c->second);
+            }
+            o += kJournal;
+            o += '\t';
+            o += kLibelleJournal;
+            o += '\t';
+            o += numero;
+            o += '\t';
+            o += date;
+            o += '\t';
+            ajouteTexte(o, l.compte);
+            o += '\t';
+            o += libelleCourant;
+            o += '\t';
+            // The client's line names the client, both fields or neither.
+            if (l.client && !tiers.isEmpty()) {
+                o += tiers;
+                o += '\t';
+                o += nomTiers;
+            } else {
+                o += '\t';
+            }
+            o += '\t';
+            o += reference;
+            o += '\t';
+            o += date;
+            o += '\t';
+            o += libelle;
+            o += '\t';
+            ajouteMontant(o, l.debit ? l.euros : 0);
+            o += '\t';
+            ajouteMontant(o, l.debit ? 0 : l.euros);
+            o += "\t\t\t";
+            o += date;
+            o += '\t';
+            if (francs) {
+                ajouteMontant(o, l.montant * versCentiemes);
+                o += "\tFRF";
+            } else {
+                o += '\t';
+            }
+            o += "\r\n";
+            (l.debit ? fec.debit : fec.credit) += l.euros;
+        }
+    }
+    fec.description = description(j, siren, cloture, fec, comptes);
+    return Resultat::succes();
 }
 
-QString nomFec(const QString& siren, const QDate& cloture) {
-    return siren + QStringLiteral("FEC") + cloture.toString(kFormatDate) + QStringLiteral(".txt");
+Resultat ecritFec(const QString& chemin, const FichierFec& fec) {
+    if (Resultat r = fichier::ecrireOctets(chemin, fec.octets); !r)
+        return r;
+    return fichier::ecrireOctets(nomDescription(chemin), fec.description);
 }
 
-void exporteFec(Dialogues& dialogues, Reglages& reglages, const std::vector<Ecriture>& ecritures,
-                const QDate& cloture) {
+void exporteFec(Dialogues& dialogues, Reglages& reglages, const Journal& journal, const QDate& au) {
     while (reglages.ini.siren.isEmpty()) {
         const std::optional<QString> saisi = dialogues.saisit(Saisie::Siren, QString());
         if (!saisi)
@@ -74,12 +391,33 @@ void exporteFec(Dialogues& dialogues, Reglages& reglages, const std::vector<Ecri
         if (const std::optional<QString> siren = litSiren(*saisi))
             reglages.ini.siren = *siren;
         else
-            dialogues.message(QStringLiteral("« %1 » n'est pas un numéro SIREN : il compte "
-                                             "9 chiffres.")
-                                  .arg(saisi->trimmed()));
+            dialogues.message(refusSiren(*saisi));
     }
-    enregistreTexte(dialogues, QStringLiteral("Fichier des écritures comptables (*.txt)|*.txt"),
-                    nomFec(reglages.ini.siren, cloture), lignesFec(ecritures));
+    QDate cloture;
+    QString proposee = QDate(au.year(), 12, 31).toString(kFormatDate);
+    while (!cloture.isValid()) {
+        const std::optional<QString> saisie = dialogues.saisit(Saisie::Cloture, proposee);
+        if (!saisie)
+            return;
+        cloture = litDate(saisie->trimmed());
+        if (!cloture.isValid()) {
+            dialogues.message(QStringLiteral("« %1 » n'est pas une date : tapez le jour, le mois "
+                                             "et l'année d'un jour qui existe, jj/mm/aaaa.")
+                                  .arg(saisie->trimmed()));
+            proposee = *saisie;
+        }
+    }
+    FichierFec fec;
+    if (Resultat r = fichierFec(journal, reglages.ini.siren, cloture, fec); !r) {
+        dialogues.message(r.message());
+        return;
+    }
+    const std::optional<QString> nom = dialogues.fichierAEnregistrer(
+        QStringLiteral("Fichier des écritures comptables (*.txt)|*.txt"), fec.nom);
+    if (!nom || nom->isEmpty())
+        return;
+    if (Resultat r = ecritFec(fichier::avecExtension(*nom, u"txt"), fec); !r)
+        dialogues.message(r.message());
 }
 
 } // namespace zel

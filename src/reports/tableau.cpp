@@ -27,26 +27,34 @@ private:
 } // namespace
 
 void chaqueVente(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues,
-                 const std::function<void(const DocumentCalcule&)>& action, Totalise totalise) {
+                 const std::function<void(const Vente&)>& action) {
     Avancement avancement(dialogues);
     const DispositionDocument disposition = dispositionFactures();
+    const int decimales = decimalesDuFormat(reglages.formatMontant);
     const Blocs& store = jeu.store(Sorte::Factures);
-    // One model read into again and again: its cells keep their room from one document to the
-    // next.
-    DocumentCalcule dc;
+    // One sale read into again and again: its lines keep their room from one to the next.
+    Vente v;
     for (int n = 0; n < jeu.compte(Sorte::Factures); ++n) {
         avancement.document(n);
-        Document& d = dc.document;
-        d.numero.clear();
-        d.date = QDate();
-        d.conditions.clear();
-        d.genre = disposition.genres.front();
-        d.notes.clear();
-        if (!litBloc(store, n, disposition, d) || d.genre.startsWith(u'D'))
+        if (!litEnPlace(store, n, disposition, v.lu))
             continue;
-        if (totalise == Totalise::Oui)
-            dc.totaux = totauxDe(sommesDocument(d.lignes, d.ttc, reglages.ini), reglages);
-        action(dc);
+        // A block that stores no kind is read as the first kind, an invoice.
+        const QChar lettre = v.lu.genre.isEmpty() ? kLettreFacture : lettreGenre(v.lu.genre);
+        if (lettre != kLettreFacture && lettre != kLettreAvoir)
+            continue;
+        v.bloc = n;
+        v.avoir = lettre == kLettreAvoir;
+        v.date = litDate(v.lu.date);
+        v.sommes = sommesDocument(v.lu.lignes, v.lu.ttc, reglages.ini);
+        const std::optional<qint64> ht = unitesAffichees(v.sommes.ht, decimales);
+        const std::optional<qint64> tva = unitesAffichees(v.sommes.tva, decimales);
+        const std::optional<qint64> ttc = unitesAffichees(v.sommes.ttc, decimales);
+        v.lisible = ht && tva && ttc;
+        v.ht = ht.value_or(0);
+        v.tva = tva.value_or(0);
+        v.ttc = ttc.value_or(0);
+        v.signe = v.avoir && v.ttc < 0 ? -1 : 1;
+        action(v);
     }
 }
 
@@ -60,20 +68,12 @@ Tableau tableauVide(QString legende, QString titreImpression, int largeurOrdinal
     return t;
 }
 
-bool estAvoir(const Document& d) {
-    return d.genre.startsWith(u'A');
-}
-
-double valeurMontant(const QString& texte) {
-    return litNombre(texte).value_or(0);
-}
-
-QHash<QString, QString> champParCode(const Blocs& store, int ligne) {
-    QHash<QString, QString> champs;
+ParTexte<QString> champParCode(const Blocs& store, int ligne) {
+    ParTexte<QString> champs;
     for (const LigneOuverture& o : store.ouvertures()) {
-        const QString code = ligneApres(store, o.position, 1).toString();
-        if (!champs.contains(code))
-            champs.insert(code, ligneApres(store, o.position, ligne).toString());
+        const QStringView code = ligneApres(store, o.position, 1);
+        if (champs.find(code) == champs.end())
+            champs.emplace(code.toString(), ligneApres(store, o.position, ligne).toString());
     }
     return champs;
 }

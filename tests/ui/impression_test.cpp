@@ -14,6 +14,7 @@
 #include "ui/impression.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QTimer>
@@ -329,18 +330,42 @@ TEST_F(LigneDeCommande, WritesTheJournalAndTheStatisticsWithoutChangingTheSet) {
         lance(programme, {s("--statistiques"), s("articles"), dossier.chemin(s("t.cli"))}, &code,
               &erreurs, dossier.racine());
     EXPECT_EQ(articles, s("R1\t\t\t2\nR2\t\t\t2\nR3\t\t\t2\n"));
+    // The FEC of the year of the last entry, in euros converted from the set's francs, and its
+    // description beside it.
     const QString fec = lance(
-        programme, {s("--fec"), dossier.chemin(s("t.cli")), dossier.racine(), s("123 456 789")},
+        programme, {s("--fec"), dossier.chemin(s("t.cli")), dossier.racine(), s("552 100 554")},
         &code, &erreurs, dossier.racine());
     EXPECT_EQ(code, 0) << erreurs.toStdString();
-    EXPECT_EQ(fec, dossier.chemin(s("123456789FEC20261206.txt")) + u'\n');
-    const QList<QByteArray> lignesFec = dossier.lit(s("123456789FEC20261206.txt")).split('\n');
+    EXPECT_EQ(fec, dossier.chemin(s("552100554FEC20261231.txt")) + u'\n' +
+                       dossier.chemin(s("552100554FEC20261231.description.txt")) + u'\n');
+    const QList<QByteArray> lignesFec = dossier.lit(s("552100554FEC20261231.txt")).split('\n');
     ASSERT_EQ(lignesFec.size(), 5);
     EXPECT_EQ(lignesFec[1],
               QByteArray("VT\tJournal des ventes\t1\t20261206\t411000\tClients\t10001\tDupont SA\t"
-                         "202612001\t20261206\tFacture 202612001\t71,76\t0,00\t\t\t"
-                         "20261206\t\t\r"));
+                         "202612001\t20261206\tFacture 202612001\t10,94\t0,00\t\t\t"
+                         "20261206\t71,76\tFRF\r"));
+    EXPECT_TRUE(dossier.lit(s("552100554FEC20261231.description.txt"))
+                    .contains("Total des d\xe9"
+                              "bits : 10,94 euros"));
     EXPECT_EQ(dossier.lit(s("t.fct")), avant) << "the set is only read";
+
+    // A document whose date cannot be read: the FEC is refused with it, and nothing written.
+    dossier.ecrit(s("d.cli"), {});
+    QStringList illisible = factureStockee(1);
+    illisible[2] = s("31/02/2026");
+    dossier.ecrit(s("d.fct"), crlf(illisible));
+    verifieErreur(
+        dossier,
+        {s("--fec"), dossier.chemin(s("d.cli")), dossier.chemin(s("sortie")), s("552100554")}, 1,
+        "Le dossier n'existe pas");
+    QDir(dossier.racine()).mkdir(s("sortie"));
+    verifieErreur(dossier,
+                  {s("--fec"), dossier.chemin(s("d.cli")), dossier.chemin(s("sortie")),
+                   s("552100554"), s("--cloture"), s("20261231")},
+                  1,
+                  "ces documents sont à corriger d'abord.\nFacture 202612001, date « 31/02/2026 », "
+                  "client « 10001 » : date illisible");
+    EXPECT_TRUE(QDir(dossier.chemin(s("sortie"))).isEmpty());
 
     const struct {
         QStringList arguments;
@@ -360,9 +385,22 @@ TEST_F(LigneDeCommande, WritesTheJournalAndTheStatisticsWithoutChangingTheSet) {
         {{s("--fec"), dossier.chemin(s("t.cli")), dossier.racine(), s("1234")},
          1,
          "« 1234 » n'est pas un numéro SIREN"},
-        {{s("--fec"), dossier.chemin(s("t.cli")), dossier.chemin(s("absent")), s("123456789")},
+        {{s("--fec"), dossier.chemin(s("t.cli")), dossier.racine(), s("123456789")},
+         1,
+         "dont le dernier est la clé de contrôle"},
+        {{s("--fec"), dossier.chemin(s("t.cli")), dossier.chemin(s("absent")), s("552100554")},
          1,
          "Le dossier n'existe pas"},
+        {{s("--fec"), dossier.chemin(s("t.cli")), dossier.racine(), s("552100554"), s("--cloture"),
+          s("20251231")},
+         1,
+         "Aucune écriture du 01/01/2025 au 31/12/2025"},
+        {{s("--fec"), dossier.chemin(s("t.cli")), dossier.racine(), s("--cloture"), s("20261331")},
+         2,
+         "« 20261331 » n'est pas une date de clôture"},
+        {{s("--fec"), dossier.chemin(s("t.cli")), dossier.racine(), s("--cloture")},
+         2,
+         "--fec attend le fichier clients"},
     };
     for (const auto& c : erreursAttendues)
         verifieErreur(dossier, c.arguments, c.code, c.message);
