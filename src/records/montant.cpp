@@ -79,40 +79,51 @@ std::optional<Montant> litMontant(QStringView texte) {
 
 std::optional<double> litNombre(QStringView texte) {
     // The same rules as litMontant, read without building texts: amounts are read by the
-    // hundred thousand in the statistics, so a short amount is copied on the stack.
-    QStringView t = texte.trimmed();
+    // hundred thousand in the statistics.
+    QStringView t = rogne(texte);
     const bool negatif = t.startsWith(u'-');
     if (negatif || t.startsWith(u'+'))
         t = t.mid(1);
-    constexpr qsizetype kCourt = 64;
-    char pile[kCourt + 3];
-    std::string tas;
-    if (t.size() > kCourt)
-        tas.resize(std::size_t(t.size()) + 3);
-    char* const debut = t.size() > kCourt ? tas.data() : pile;
-    char* fin = debut;
-    // A number begins with a digit: ",5" is read as "0.5".
-    *fin++ = '0';
+    // Most amounts have few digits: as a whole number of at most 2^53 divided by a power of ten
+    // that a double holds exactly, the one division is rounded as the general reader rounds.
+    static constexpr double kPuissances[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr quint64 kExact = quint64(1) << 53;
+    quint64 entier = 0;
+    int decimales = 0;
     bool virgule = false;
     bool chiffre = false;
+    bool exact = true;
     for (const QChar c : t) {
         if (c == u',' && !virgule) {
             virgule = true;
-            *fin++ = '.';
         } else if (estChiffre(c)) {
             chiffre = true;
-            *fin++ = char(c.unicode());
+            entier = entier * 10 + (c.unicode() - u'0');
+            exact = exact && entier < kExact;
+            decimales += virgule ? 1 : 0;
         } else {
             return std::nullopt;
         }
     }
     if (!chiffre)
         return std::nullopt;
+    if (exact && decimales < int(std::size(kPuissances))) {
+        const double v = double(entier) / kPuissances[decimales];
+        return negatif ? -v : v;
+    }
+    // Longer amounts go through the general reader, from a copy of their digits.
+    std::string chiffres = "0";
+    chiffres.reserve(std::size_t(t.size()) + 2);
+    for (const QChar c : t)
+        chiffres += c == u',' ? '.' : char(c.unicode());
     // "7," is 7.
-    if (fin[-1] == '.')
-        --fin;
+    if (chiffres.back() == '.')
+        chiffres.pop_back();
     double v = 0;
-    const auto [lu, erreur] = std::from_chars(debut, fin, v, std::chars_format::fixed);
+    const char* fin = chiffres.data() + chiffres.size();
+    const auto [lu, erreur] = std::from_chars(chiffres.data(), fin, v, std::chars_format::fixed);
     if (erreur != std::errc() || lu != fin || !std::isfinite(v))
         return std::nullopt;
     return negatif ? -v : v;

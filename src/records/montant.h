@@ -21,6 +21,11 @@ struct Montant {
     static Montant depuis(double v);
 };
 
+// A text without the blanks around it; most texts have none, and are given back at once.
+inline QStringView rogne(QStringView t) {
+    return t.isEmpty() || (!t.front().isSpace() && !t.back().isSpace()) ? t : t.trimmed();
+}
+
 // An amount typed or stored: blanks around it are allowed, "," separates the decimals, a
 // leading "-" or "+" gives the sign. Nothing for any other text ("1,2,3", "12a", "").
 std::optional<Montant> litMontant(QStringView texte);

@@ -48,6 +48,21 @@ QString genreAEcrire(const QString& genre) {
     return g;
 }
 
+QString ecritDate(const QDate& date) {
+    if (!date.isValid() || date.year() < 1 || date.year() > 9999)
+        return date.toString(kFormatDate);
+    // Written by hand, as litDate reads: the general writer is slow for a hundred thousand dates.
+    QString texte(10, u'/');
+    const auto chiffres = [&](qsizetype debut, qsizetype nombre, int v) {
+        for (qsizetype i = debut + nombre - 1; i >= debut; --i, v /= 10)
+            texte[i] = QChar(u'0' + v % 10);
+    };
+    chiffres(0, 2, date.day());
+    chiffres(3, 2, date.month());
+    chiffres(6, 4, date.year());
+    return texte;
+}
+
 QDate litDate(QStringView texte) {
     // The written form, read by hand: the general reader is slow for a hundred thousand dates.
     const auto chiffres = [&](qsizetype debut, qsizetype nombre) {
@@ -72,11 +87,16 @@ int lignesFixes(const DispositionDocument& dd) {
 }
 
 CellulesLues decoupeCellules(QStringView reste) {
+    // Cells are short: a plain walk finds their TABs soonest.
     CellulesLues cellules;
+    const QChar* debut = reste.data();
+    const QChar* const fin = debut + reste.size();
     for (QStringView& cellule : cellules) {
-        const qsizetype tab = reste.indexOf(u'\t');
-        cellule = reste.left(tab);
-        reste = tab < 0 ? QStringView() : reste.mid(tab + 1);
+        const QChar* tab = debut;
+        while (tab < fin && *tab != u'\t')
+            ++tab;
+        cellule = QStringView(debut, tab);
+        debut = tab < fin ? tab + 1 : fin;
     }
     return cellules;
 }
@@ -615,15 +635,25 @@ void PageDocument::Supprime() {
 std::vector<std::pair<int, QString>> PageDocument::entreesListe() const {
     const Blocs& s = store();
     std::vector<std::pair<int, QString>> entrees;
+    entrees.reserve(std::size_t(s.CompteBlocs()));
     // Every document, across the gaps a hand-edited file may have in its numbers.
     for (int n = 0; n < Blocs::kNumerosPossibles; ++n) {
         const int o = s.ChercheBloc(n);
         if (o < 0)
             continue;
-        QStringList parties = {ligneApres(s, o, 1).mid(genreStocke() ? 4 : 3).toString()};
+        // One text built in place: the list of ten thousand documents makes no other.
+        const QStringView numero = ligneApres(s, o, 1).mid(genreStocke() ? 4 : 3);
+        qsizetype taille = numero.size();
         for (int l : m_disposition.lignesListe)
-            parties.append(ligneApres(s, o, l).toString());
-        entrees.emplace_back(n, parties.join(QStringLiteral("  ")));
+            taille += 2 + ligneApres(s, o, l).size();
+        QString entree;
+        entree.reserve(taille);
+        entree += numero;
+        for (int l : m_disposition.lignesListe) {
+            entree += u"  ";
+            entree += ligneApres(s, o, l);
+        }
+        entrees.emplace_back(n, std::move(entree));
     }
     return entrees;
 }

@@ -85,6 +85,8 @@ QChar lettreGenre(QStringView genre);
 // typed (the trailing blanks of "Devis    " kept).
 QString genreAEcrire(const QString& genre);
 
+// A date written as documents write it, "dd/MM/yyyy"; an empty text for an invalid date.
+QString ecritDate(const QDate& date);
 // A date as documents write it, "dd/MM/yyyy"; an invalid date for any other text.
 QDate litDate(QStringView texte);
 

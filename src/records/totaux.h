@@ -4,6 +4,7 @@
 #include "records/reglages.h"
 
 #include <array>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -42,7 +43,10 @@ struct Sommes {
 
 // The totals of lines as Calculef computes them, read from the cells without rewriting them.
 Sommes sommesDocument(const std::vector<LigneDocument>& lignes, bool modeTTC, const ValeursIni& v);
-Sommes sommesDocument(std::span<const CellulesLues> lignes, bool modeTTC, const ValeursIni& v);
+// The same on cells read in place, each line's quantity handed back (none when it is empty or
+// not a number).
+Sommes sommesDocument(std::span<const CellulesLues> lignes, bool modeTTC, const ValeursIni& v,
+                      std::vector<std::optional<double>>& quantites);
 // The totals as they are shown, with the converted amount and the captions.
 Totaux totauxDe(const Sommes& sommes, const Reglages& reglages);
 

@@ -131,13 +131,28 @@ void ajouteCaractere(QByteArray& sortie, char16_t c) {
 }
 
 void ajouteTexte(QByteArray& sortie, QStringView texte) {
-    for (const QChar c : texte)
-        ajouteCaractere(sortie, c.unicode());
+    for (const QChar c : texte) {
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7F)
+            sortie += char(c.unicode());
+        else
+            ajouteCaractere(sortie, c.unicode());
+    }
 }
 
-// An amount in cents: "1234,50", "0,00".
+// An amount in cents, never below zero: "1234,50", "0,00".
 void ajouteMontant(QByteArray& sortie, qint64 centimes) {
-    sortie += formateUnites(centimes, u"0.00").toLatin1();
+    char texte[24];
+    char* const fin = texte + sizeof texte;
+    char* c = fin;
+    auto reste = quint64(centimes);
+    for (int i = 0; i < 2; ++i, reste /= 10)
+        *--c = char('0' + reste % 10);
+    *--c = ',';
+    do {
+        *--c = char('0' + reste % 10);
+        reste /= 10;
+    } while (reste > 0);
+    sortie.append(c, fin - c);
 }
 
 // yyyyMMdd, written by hand: the general formatter is slow for a hundred thousand dates.
@@ -159,7 +174,7 @@ qint64 puissanceDeDix(int n) {
 // What keeps a document out of the file.
 QString aCorriger(const Piece& p) {
     const QString document =
-        p.numero.isEmpty() ? p.libelle.trimmed() + QStringLiteral(" sans numéro") : p.libelle;
+        p.numero.isEmpty() ? p.genre + QStringLiteral(" sans numéro") : p.libelle();
     QStringList motifs;
     if (!p.date.isValid())
         motifs.append(QStringLiteral("date illisible"));
@@ -168,7 +183,7 @@ QString aCorriger(const Piece& p) {
     if (!p.lisible)
         motifs.append(QStringLiteral("montant illisible"));
     return QStringLiteral("%1, date « %2 », client « %3 » : %4")
-        .arg(document, p.texteDate, p.tiers, motifs.join(QStringLiteral(", ")));
+        .arg(document, p.dateEcrite(), p.tiers, motifs.join(QStringLiteral(", ")));
 }
 
 QByteArray description(const Journal& j, const QString& siren, const QDate& cloture,
@@ -301,62 +316,61 @@ Resultat fichierFec(const Journal& j, const QString& siren, const QDate& cloture
     o += "\r\n";
     const bool francs = j.monnaie == Monnaie::Franc;
     const qint64 versCentiemes = puissanceDeDix(std::max(0, 2 - decimalesDuFormat(j.format)));
+    // Each account's number and name as the file writes them, met once.
     std::map<QString, QString> comptes;
-    QString compteCourant;
-    QByteArray libelleCourant;
+    std::map<QString, QByteArray> comptesEcrits;
     fec.ecritures = 0;
     fec.lignes = 0;
     fec.debit = 0;
     fec.credit = 0;
+    QByteArray entete;
+    QByteArray piece;
+    QByteArray tiers;
     for (const Piece* p : pieces) {
         ++fec.ecritures;
-        const QByteArray numero = QByteArray::number(fec.ecritures);
         const QByteArray date = dateFec(p->date);
-        QByteArray reference;
-        ajouteTexte(reference, p->numero);
-        QByteArray libelle;
-        ajouteTexte(libelle, p->libelle);
-        QByteArray tiers;
-        ajouteTexte(tiers, p->tiers);
-        QByteArray nomTiers;
-        ajouteTexte(nomTiers, p->nomTiers);
+        // What every line of the entry begins with: journal, entry number and date.
+        entete = kJournal;
+        entete += '\t';
+        entete += kLibelleJournal;
+        entete += '\t';
+        entete += QByteArray::number(fec.ecritures);
+        entete += '\t';
+        entete += date;
+        entete += '\t';
+        // What follows the auxiliary account on each line: the document and its label.
+        piece = "\t";
+        ajouteTexte(piece, p->numero);
+        piece += '\t';
+        piece += date;
+        piece += '\t';
+        ajouteTexte(piece, p->libelle());
+        piece += '\t';
+        // The client's line names the client, both fields or neither.
+        tiers = "\t";
+        if (!p->tiers.isEmpty()) {
+            tiers.clear();
+            ajouteTexte(tiers, p->tiers);
+            tiers += '\t';
+            ajouteTexte(tiers, p->nomTiers);
+        }
         for (const LigneEcriture& l : p->lignes) {
             ++fec.lignes;
-            if (l.compte != compteCourant) {
-                compteCourant = l.compte;
-                auto c = comptes.find(l.compte);
-                if (c == comptes.end())
-                    c = comptes.emplace(l.compte, libelleCompte(l.compte)).first;
-                libelleCourant.clear();
-                ajouteTexte(libelleCourant, c->second);
+            auto compte = comptesEcrits.find(l.compte);
+            if (compte == comptesEcrits.end()) {
+                const QString libelle = libelleCompte(l.compte);
+                comptes.emplace(l.compte, libelle);
+                QByteArray ecrit;
+                ajouteTexte(ecrit, l.compte);
+                ecrit += '\t';
+                ajouteTexte(ecrit, libelle);
+                ecrit += '\t';
+                compte = comptesEcrits.emplace(l.compte, ecrit).first;
             }
-            o += kJournal;
-            o += '\t';
-            o += kLibelleJournal;
-            o += '\t';
-            o += numero;
-            o += '\t';
-            o += date;
-            o += '\t';
-            ajouteTexte(o, l.compte);
-            o += '\t';
-            o += libelleCourant;
-            o += '\t';
-            // The client's line names the client, both fields or neither.
-            if (l.client && !tiers.isEmpty()) {
-                o += tiers;
-                o += '\t';
-                o += nomTiers;
-            } else {
-                o += '\t';
-            }
-            o += '\t';
-            o += reference;
-            o += '\t';
-            o += date;
-            o += '\t';
-            o += libelle;
-            o += '\t';
+            o += entete;
+            o += compte->second;
+            o += l.client ? tiers : QByteArray("\t");
+            o += piece;
             ajouteMontant(o, l.debit ? l.euros : 0);
             o += '\t';
             ajouteMontant(o, l.debit ? 0 : l.euros);

@@ -75,15 +75,23 @@ Journal journal(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& di
     // The amounts are shown with at most two decimals: in hundredths, they are whole.
     const qint64 versCentiemes =
         puissanceDeDix(std::max(0, 2 - decimalesDuFormat(reglages.formatMontant)));
+    j.pieces.reserve(std::size_t(jeu.compte(Sorte::Factures)));
+    QString genreLu;
+    QString genre;
     chaqueVente(jeu, reglages, dialogues, [&](const Vente& v) {
         Piece p;
         p.bloc = v.bloc;
         p.date = v.date;
-        p.texteDate = v.lu.date.toString();
+        if (!p.date.isValid())
+            p.texteDate = v.lu.date.toString();
         p.numero = v.lu.numero.toString();
-        p.libelle = (v.lu.genre.isEmpty() ? PageFactures::genres().front()
-                                          : genreAEcrire(v.lu.genre.trimmed().toString())) +
-                    u' ' + p.numero;
+        // Documents of one kind share its text.
+        if (v.lu.genre != genreLu) {
+            genreLu = v.lu.genre.toString();
+            genre = genreLu.isEmpty() ? PageFactures::genres().front()
+                                      : genreAEcrire(genreLu.trimmed());
+        }
+        p.genre = genre;
         p.tiers = v.lu.tiers.trimmed().toString();
         p.nomTiers = v.lu.adresse[0].trimmed().toString();
         if (p.nomTiers.isEmpty() && !p.tiers.isEmpty()) {
@@ -151,6 +159,42 @@ std::vector<const Piece*> entre(const Journal& journal, const QDate& du, const Q
     return choisies;
 }
 
+namespace {
+
+// Each row of the table of the entries, its six texts handed on: three rows an entry, or one
+// saying that its amounts cannot be read.
+template <typename Action>
+void chaqueRangee(const Journal& journal, const std::vector<const Piece*>& pieces, Action action) {
+    const QString vide;
+    for (const Piece* p : pieces) {
+        const QString date = ecritDate(p->date);
+        if (!p->lisible) {
+            action(kVentes, date, vide, p->libelle() + QStringLiteral(" : montant illisible"), vide,
+                   vide);
+            continue;
+        }
+        const QString libelle = p->libelle();
+        for (const LigneEcriture& l : p->lignes) {
+            const QString montant = formateUnites(l.montant, journal.format);
+            action(kVentes, date, l.compte, libelle, l.debit ? montant : vide,
+                   l.debit ? vide : montant);
+        }
+    }
+}
+
+// A field added to a line of a text file, a TAB or any control character in it written as a
+// blank.
+void ajouteChamp(QString& ligne, QStringView champ) {
+    const qsizetype debut = ligne.size();
+    ligne += champ;
+    for (qsizetype i = debut; i < ligne.size(); ++i) {
+        if (ligne[i].unicode() < 0x20 || ligne[i].category() == QChar::Other_Control)
+            ligne[i] = u' ';
+    }
+}
+
+} // namespace
+
 Tableau tableauJournal(const Journal& journal, const std::vector<const Piece*>& pieces) {
     Tableau t = tableauVide(QStringLiteral("Journal des Achats / Ventes"),
                             QStringLiteral("Statistiques ventes au "), 44,
@@ -161,20 +205,7 @@ Tableau tableauJournal(const Journal& journal, const std::vector<const Piece*>& 
                              {QStringLiteral("Débit"), 108, true},
                              {QStringLiteral("Crédit"), 110, true}});
     t.rangees.reserve(pieces.size() * 3);
-    for (const Piece* p : pieces) {
-        const QString date = p->date.toString(kFormatDate);
-        if (!p->lisible) {
-            t.rangees.push_back({kVentes, date, QString(),
-                                 p->libelle + QStringLiteral(" : montant illisible"), QString(),
-                                 QString()});
-            continue;
-        }
-        for (const LigneEcriture& l : p->lignes) {
-            const QString montant = formateUnites(l.montant, journal.format);
-            t.rangees.push_back({kVentes, date, l.compte, p->libelle, l.debit ? montant : QString(),
-                                 l.debit ? QString() : montant});
-        }
-    }
+    chaqueRangee(journal, pieces, [&](const auto&... champs) { t.rangees.push_back({champs...}); });
     return t;
 }
 
@@ -187,21 +218,26 @@ void enregistreTexte(Dialogues& dialogues, const QString& filtre, const QString&
         dialogues.message(r.message());
 }
 
-QString ligneTabulee(QStringList champs) {
-    for (QString& champ : champs) {
-        for (QChar& c : champ) {
-            if (c.category() == QChar::Other_Control)
-                c = u' ';
-        }
+QString ligneTabulee(const QStringList& champs) {
+    QString ligne;
+    for (qsizetype i = 0; i < champs.size(); ++i) {
+        if (i > 0)
+            ligne += u'\t';
+        ajouteChamp(ligne, champs[i]);
     }
-    return champs.join(u'\t');
+    return ligne;
 }
 
 QStringList lignesExport(const Journal& journal, const std::vector<const Piece*>& pieces) {
     QStringList lignes;
     lignes.reserve(qsizetype(pieces.size()) * 3);
-    for (const QStringList& r : tableauJournal(journal, pieces).rangees)
-        lignes.append(ligneTabulee(r));
+    chaqueRangee(journal, pieces, [&](const QString& premier, const auto&... champs) {
+        QString ligne;
+        ligne.reserve((premier.size() + ... + (champs.size() + 1)));
+        ajouteChamp(ligne, premier);
+        ((ligne += u'\t', ajouteChamp(ligne, champs)), ...);
+        lignes.append(std::move(ligne));
+    });
     return lignes;
 }
 

@@ -22,18 +22,23 @@ struct LigneEcriture {
 // their difference, which differs from the "Total H.T." shown by the rounding cent at most.
 struct Piece {
     int bloc = 0;
-    // Invalid when the stored date cannot be read; its text as stored.
+    // Invalid when the stored date cannot be read; then its text as stored.
     QDate date;
     QString texteDate;
     QString numero;
-    // The kind as shown, a space and the number: "Facture 202612001".
-    QString libelle;
+    // The kind, its first letter in capitals: "Facture", "Avoir".
+    QString genre;
     // The client's code and name.
     QString tiers;
     QString nomTiers;
     // False when its amounts are not numbers: it then has no line.
     bool lisible = true;
     std::array<LigneEcriture, 3> lignes;
+
+    // The kind, a space and the number: "Facture 202612001".
+    QString libelle() const { return genre + u' ' + numero; }
+    // The date as written, or the stored text that is not one.
+    QString dateEcrite() const { return date.isValid() ? ecritDate(date) : texteDate; }
 };
 
 // The currency the journal's amounts are in, and whether they can be written in euros.
@@ -83,7 +88,7 @@ void enregistreTexte(Dialogues& dialogues, const QString& filtre, const QString&
 
 // Fields joined by TAB into one line of a text file, a TAB or any control character a field
 // holds written as a blank.
-QString ligneTabulee(QStringList champs);
+QString ligneTabulee(const QStringList& champs);
 
 // The text file for the accountant: one line per row of the table, the journal, the date, the
 // account, the label, the debit and the credit, joined by TAB.

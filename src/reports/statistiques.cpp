@@ -77,12 +77,10 @@ QString moisAbrege(const QDate& date) {
 Tableau StatsArt(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues) {
     Groupes<double> groupes;
     chaqueVente(jeu, reglages, dialogues, [&](const Vente& v) {
-        for (const CellulesLues& l : v.lu.lignes) {
-            const QStringView code = l[colonne::Ref].trimmed();
-            if (code.isEmpty())
-                continue;
-            if (const std::optional<double> q = litNombre(l[colonne::Quantite]))
-                groupes[code] += v.sensVentes() * *q;
+        for (std::size_t i = 0; i < v.lu.lignes.size(); ++i) {
+            const QStringView code = rogne(v.lu.lignes[i][colonne::Ref]);
+            if (!code.isEmpty() && v.quantites[i])
+                groupes[code] += v.sensVentes() * *v.quantites[i];
         }
     });
     const Blocs& articles = jeu.store(Sorte::Articles);

@@ -45,10 +45,10 @@ void chaqueVente(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& d
         v.bloc = n;
         v.avoir = lettre == kLettreAvoir;
         v.date = litDate(v.lu.date);
-        v.sommes = sommesDocument(v.lu.lignes, v.lu.ttc, reglages.ini);
-        const std::optional<qint64> ht = unitesAffichees(v.sommes.ht, decimales);
-        const std::optional<qint64> tva = unitesAffichees(v.sommes.tva, decimales);
-        const std::optional<qint64> ttc = unitesAffichees(v.sommes.ttc, decimales);
+        const Sommes sommes = sommesDocument(v.lu.lignes, v.lu.ttc, reglages.ini, v.quantites);
+        const std::optional<qint64> ht = unitesAffichees(sommes.ht, decimales);
+        const std::optional<qint64> tva = unitesAffichees(sommes.tva, decimales);
+        const std::optional<qint64> ttc = unitesAffichees(sommes.ttc, decimales);
         v.lisible = ht && tva && ttc;
         v.ht = ht.value_or(0);
         v.tva = tva.value_or(0);

@@ -52,14 +52,14 @@ struct Vente {
     BlocLu lu;
     // Invalid when the stored text is not a date.
     QDate date;
-    // Its totals as its page computes them, and as it shows them, in whole units of the amount
-    // format's last decimal; not readable when one is not a number (an overflow of quantity
-    // times price), the shown ones then being 0.
-    Sommes sommes;
+    // Its totals as its page shows them, in whole units of the amount format's last decimal; not
+    // readable when one is not a number (an overflow of quantity times price), and then 0.
     bool lisible = true;
     qint64 ht = 0;
     qint64 tva = 0;
     qint64 ttc = 0;
+    // The quantity of each of its lines; none when it is empty or not a number.
+    std::vector<std::optional<double>> quantites;
     // -1 for a credit note whose TTC is below zero: typed with negative quantities, it is read as
     // if it had been typed with the opposite signs.
     int signe = 1;

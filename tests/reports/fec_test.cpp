@@ -426,8 +426,8 @@ TEST(Fec, RandomSetsBalanceAndTheFecLinesAreTheJournals) {
                 solde += l.debit ? l.montant : -l.montant;
                 soldeEuros += l.debit ? l.euros : -l.euros;
             }
-            EXPECT_EQ(solde, 0) << graine << " " << p.libelle.toStdString();
-            EXPECT_EQ(soldeEuros, 0) << graine << " " << p.libelle.toStdString();
+            EXPECT_EQ(solde, 0) << graine << " " << p.libelle().toStdString();
+            EXPECT_EQ(soldeEuros, 0) << graine << " " << p.libelle().toStdString();
             // The page shows the same TTC and VAT, their sign aside.
             m.jeu.setCourant(Sorte::Factures, p.bloc);
             page.Lit();
@@ -436,7 +436,7 @@ TEST(Fec, RandomSetsBalanceAndTheFecLinesAreTheJournals) {
                     continue;
                 QString montre = l.client ? page.totaux().ttc : page.totaux().tva;
                 EXPECT_EQ(formateUnites(l.montant, m.reglages.formatMontant), montre.remove(u'-'))
-                    << graine << " " << p.libelle.toStdString();
+                    << graine << " " << p.libelle().toStdString();
             }
         }
         const QDate cloture(2025 + tire(2), 12, 31);

@@ -134,7 +134,7 @@ TEST(Journal, KindsAreKnownByTheirFirstLetterSoTheStatisticsAndTheJournalAgree) 
     const Journal j = journalDe(m);
     QStringList libelles;
     for (const Piece& p : j.pieces)
-        libelles.append(p.libelle);
+        libelles.append(p.libelle());
     EXPECT_EQ(libelles,
               QStringList({s("Facture 202612001"), s("Avoir 202612002"), s("FACTURE 202612005")}));
     // 200 + 1 less the credit note's 10, and as many articles.

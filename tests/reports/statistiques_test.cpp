@@ -168,7 +168,7 @@ TEST(Statistiques, ADocumentReadAfterALongerOneTakesNothingOfIt) {
     // The second document stores no kind: it is an invoice, not the credit note read before.
     const Journal j = journal(m.jeu, m.reglages, m.dialogues, QDate(2026, 12, 7));
     ASSERT_EQ(j.pieces.size(), 2u);
-    EXPECT_EQ(j.pieces[1].libelle, s("Facture 202612002"));
+    EXPECT_EQ(j.pieces[1].libelle(), s("Facture 202612002"));
     EXPECT_EQ(j.pieces[1].lignes[0].compte, s("411000"));
     EXPECT_TRUE(j.pieces[1].lignes[0].debit);
     EXPECT_EQ(j.pieces[1].lignes[0].montant, 598);
