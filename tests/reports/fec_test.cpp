@@ -128,6 +128,21 @@ void chargeTrois(Montage& m) {
                         "Dupont"}}));
 }
 
+// The FEC of the year 2026 of a set holding one invoice of one line at that price, its client's
+// name on it: its three lines as the checker reads them.
+std::vector<LigneLue> fecDUneFacture(Montage& m, const char* prix, const char* nom, bool ttc,
+                                     FichierFec& fec) {
+    m.charge(
+        client(0, "1", ""), {}, {},
+        factures(
+            {{"202612001", "06/12/2026", "1", "Facture", {ligneVente("A", "1", prix)}, nom, ttc}}));
+    EXPECT_TRUE(fichierFec(journalDe(m), s("552100554"), QDate(2026, 12, 31), fec));
+    std::vector<LigneLue> lignes = verifie(fec.octets, QDate(2026, 1, 1), QDate(2026, 12, 31));
+    EXPECT_EQ(lignes.size(), 3u);
+    lignes.resize(3);
+    return lignes;
+}
+
 } // namespace
 
 TEST(Fec, EighteenFieldsInDateOrderEachEntryNumberedAndBalanced) {
@@ -170,19 +185,12 @@ TEST(Fec, EighteenFieldsInDateOrderEachEntryNumberedAndBalanced) {
 
 TEST(Fec, ISO885915WithTheClosestAsciiForWhatItCannotHold) {
     Montage m;
-    m.charge(client(0, "1", ""), {}, {},
-             factures({{"202612001",
-                        "06/12/2026",
-                        "1",
-                        "Facture",
-                        {ligneVente("A", "1", "10")},
-                        "\xc5\x92uvre \xe2\x80\x93 l\xe2\x80\x99\xc3\xa9t\xc3\xa9\xe2\x80\xa6 "
-                        "\xe2\x82\xac \xc5\x93 \xc2\xbd"}}));
     FichierFec fec;
-    ASSERT_TRUE(fichierFec(journalDe(m), s("552100554"), QDate(2026, 12, 31), fec));
     const std::vector<LigneLue> lignes =
-        verifie(fec.octets, QDate(2026, 1, 1), QDate(2026, 12, 31));
-    ASSERT_EQ(lignes.size(), 3u);
+        fecDUneFacture(m, "10",
+                       "\xc5\x92uvre \xe2\x80\x93 l\xe2\x80\x99\xc3\xa9t\xc3\xa9\xe2\x80\xa6 "
+                       "\xe2\x82\xac \xc5\x93 \xc2\xbd",
+                       false, fec);
     EXPECT_EQ(lignes[0].champs[7], QByteArray("\xbcuvre - l'\xe9t\xe9... \xa4 \xbd 1/2"));
     EXPECT_TRUE(fec.description.contains("Jeu de caract\xe8res : ISO 8859-15"));
 }
@@ -190,20 +198,9 @@ TEST(Fec, ISO885915WithTheClosestAsciiForWhatItCannotHold) {
 TEST(Fec, AFrancSetIsWrittenInEurosWithItsFrancAmounts) {
     Montage m;
     // 199,95 francs of an invoice at 19,6 %: 167,18 before tax shown, 32,77 of VAT, 199,95 TTC.
-    m.charge(client(0, "1", ""), {}, {},
-             factures({{"202612001",
-                        "06/12/2026",
-                        "1",
-                        "Facture",
-                        {ligneVente("A", "1", "199,95")},
-                        "",
-                        true}}));
     m.reglages.ini.modeDevise = 0;
     FichierFec fec;
-    ASSERT_TRUE(fichierFec(journalDe(m), s("552100554"), QDate(2026, 12, 31), fec));
-    const std::vector<LigneLue> lignes =
-        verifie(fec.octets, QDate(2026, 1, 1), QDate(2026, 12, 31));
-    ASSERT_EQ(lignes.size(), 3u);
+    const std::vector<LigneLue> lignes = fecDUneFacture(m, "199,95", "", true, fec);
     // 199,95 / 6,55957 = 30,482 gives 30,48; 32,77 / 6,55957 = 4,9958 gives 5,00; the sales line
     // is their difference.
     EXPECT_EQ(lignes[0].champs[11], "30,48");

@@ -12,6 +12,8 @@
 #include <QTableView>
 #include <QTest>
 
+#include <memory>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -46,6 +48,22 @@ void tape(QAbstractItemView* grille, const char* texte) {
     QTest::keyClicks(editeur, t.mid(1));
     QTest::keyClick(editeur, Qt::Key_Return);
 }
+
+// The invoice tab shown on an empty set, a new document on it.
+struct OngletNeuf {
+    test::Montage m;
+    std::unique_ptr<ui::OngletDocument> onglet;
+
+    OngletNeuf() {
+        m.charge({});
+        m.fenetre.montre(Sorte::Factures);
+        onglet = std::make_unique<ui::OngletDocument>(m.fenetre.factures(),
+                                                      ui::LibellesOnglet::factures());
+        m.fenetre.factures().Creer();
+        onglet->montreDocument();
+        onglet->show();
+    }
+};
 
 } // namespace
 
@@ -157,14 +175,8 @@ TEST(OngletDocument, AValidatedInvoiceIsFrozenAndANewDocumentIsNot) {
 }
 
 TEST(OngletDocument, APointTypedInACellAfterTheReferenceIsAComma) {
-    test::Montage m;
-    m.charge({});
-    m.fenetre.montre(Sorte::Factures);
-    ui::OngletDocument onglet(m.fenetre.factures(), ui::LibellesOnglet::factures());
-    m.fenetre.factures().Creer();
-    onglet.montreDocument();
-    onglet.show();
-    QAbstractItemView* grille = onglet.grille();
+    OngletNeuf o;
+    QAbstractItemView* grille = o.onglet->grille();
     const std::pair<int, const char*> cas[] = {{C::Ref, "A.1"}, {C::Prix, "1,5"}};
     for (const auto& [colonne, attendu] : cas) {
         grille->setCurrentIndex(grille->model()->index(0, colonne));
@@ -227,14 +239,9 @@ TEST(OngletDocument, AnOrderTypedFromTheSupplierReferenceIsValidatedIntoStock) {
 }
 
 TEST(OngletDocument, ADateThatIsNotADayIsRefusedWhenTheFieldIsLeft) {
-    test::Montage m;
-    m.charge({});
-    m.fenetre.montre(Sorte::Factures);
-    ui::OngletDocument onglet(m.fenetre.factures(), ui::LibellesOnglet::factures());
-    m.fenetre.factures().Creer();
-    onglet.montreDocument();
-    onglet.show();
-    QLineEdit* date = onglet.champDate();
+    OngletNeuf o;
+    test::Montage& m = o.m;
+    QLineEdit* date = o.onglet->champDate();
     EXPECT_EQ(date->text(), s("06/12/2026"));
     const auto tapeDate = [&](const char* texte) {
         date->setFocus();
