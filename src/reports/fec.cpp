@@ -241,8 +241,20 @@ QByteArray description(const Journal& j, const QString& siren, const QDate& clot
                         "porte un compte de vente et un compte d'achat, ou 707000")
       << QStringLiteral("Compte 445700 : TVA collectée")
       << QStringLiteral("Comptes présents dans ce fichier :");
-    for (const auto& [compte, libelle] : comptes)
-        l << QStringLiteral("  %1 : %2").arg(compte, libelle);
+    // The clients' accounts together, the others one by one.
+    QStringList clients;
+    for (const auto& [compte, libelle] : comptes) {
+        if (libelle == libelleCompte(QStringLiteral("411")))
+            clients.append(compte);
+        else
+            l << QStringLiteral("  %1 : %2").arg(compte, libelle);
+    }
+    if (clients.size() == 1)
+        l << QStringLiteral("  %1 : Clients").arg(clients.front());
+    else if (!clients.isEmpty())
+        l << QStringLiteral("  %1 comptes clients, de %2 à %3")
+                 .arg(clients.size())
+                 .arg(clients.front(), clients.back());
     l << QString() << QStringLiteral("4. Totaux")
       << QStringLiteral("Nombre d'écritures : %1").arg(fec.ecritures)
       << QStringLiteral("Nombre de lignes d'écritures : %1 (plus l'enregistrement des noms de "

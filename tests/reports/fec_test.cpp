@@ -307,11 +307,11 @@ TEST(Fec, TheDescriptionNamesEveryFieldTheCodesTheFormatAndTheTotals) {
     const QString d = QString::fromLatin1(fec.description);
     for (const QString& champ : QString::fromLatin1(kTitre).split(u'\t'))
         EXPECT_TRUE(d.contains(s(". ") + champ + s(" ("))) << champ.toStdString();
-    for (const char* mot :
-         {"SIREN 552100554", "du 01/01/2026 au 31/12/2026", "ISO 8859-15", "tabulation", "0D 0A",
-          "AAAAMMJJ", "Journal VT", "411000", "445700", "707000", "411DUP : Clients",
-          "Nombre d'écritures : 3", "Nombre de lignes d'écritures : 9",
-          "Total des débits : 132,92 euros", "Total des crédits : 132,92 euros"})
+    for (const char* mot : {"SIREN 552100554", "du 01/01/2026 au 31/12/2026", "ISO 8859-15",
+                            "tabulation", "0D 0A", "AAAAMMJJ", "Journal VT", "411000", "445700",
+                            "707000 : Ventes", "2 comptes clients, de 411000 à 411DUP",
+                            "Nombre d'écritures : 3", "Nombre de lignes d'écritures : 9",
+                            "Total des débits : 132,92 euros", "Total des crédits : 132,92 euros"})
         EXPECT_TRUE(d.contains(s(mot))) << mot << "\n" << d.toStdString();
     EXPECT_TRUE(fec.description.endsWith("\r\n"));
 }
