@@ -4,6 +4,7 @@
 #include "clients/impressionclients.h"
 #include "records/impressiondocument.h"
 #include "reports/grille.h"
+#include "reports/journal.h"
 #include "reports/statistiques.h"
 #include "stock/impressionstock.h"
 #include "stock/pagearticles.h"
@@ -311,6 +312,25 @@ TEST(Impression, AStatisticsTablePrintedToPdfHoldsItsTitlesRowsAndChart) {
     EXPECT_TRUE(texte.contains(s("déc.")));
     EXPECT_EQ(texte.count(s("20,00")), 3) << "in the table, over the bar and on the axis";
     EXPECT_EQ(pagesDuPdf(pdf), 1);
+}
+
+TEST(Impression, TheJournalPrintedToPdfCarriesTheBalancedLines) {
+    test::Montage m;
+    // 1 at 1,26 less 10 %: 1,36 TTC and 0,22 of VAT shown, so 1,14 of sales (1,13 shown on the
+    // invoice before tax).
+    m.charge({}, {}, {},
+             {s("<BLOC0000>"), s("NUMF202612001"), s("06/12/2026"), s("10001"), s(""), s("Facture"),
+              s("Dupont SA"), s(""), s(""), s(""), s("TTCN"), s("N"),
+              s("FACTR1\tArticle\t1\t1,26\t10\t\t1"), s("</BLOC0000>")});
+    const Journal j = journal(m.jeu, m.reglages, m.dialogues, QDate(2026, 12, 6));
+    const QString pdf = m.dossier.chemin(s("journal.pdf"));
+    ASSERT_TRUE(ui::Impression::imprimePdf(pdf, [&](Canevas& c) {
+        imprimeGrille(c, tableauJournal(j, entre(j, j.du, j.au)), QDate(2026, 12, 6));
+    }));
+    const QString texte = texteDuPdf(pdf);
+    for (const char* montant : {"1,36", "1,14", "0,22"})
+        EXPECT_TRUE(texte.contains(s(montant))) << montant << texte.toStdString();
+    EXPECT_FALSE(texte.contains(s("1,13")));
 }
 
 TEST_F(LigneDeCommande, WritesTheJournalAndTheStatisticsWithoutChangingTheSet) {
