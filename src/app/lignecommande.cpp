@@ -1,9 +1,9 @@
 #include "app/lignecommande.h"
 
+#include "records/sortie.h"
 #include "reports/fec.h"
 #include "reports/journal.h"
 #include "reports/statistiques.h"
-#include "store/fichiertexte.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,10 +22,14 @@ LigneCommande erreurLigne(const QString& message) {
 
 } // namespace
 
-LigneCommande LigneCommande::analyse(const QStringList& arguments) {
+LigneCommande LigneCommande::analyse(const QStringList& tous) {
     LigneCommande l;
+    QStringList arguments = tous;
+    l.remplacer = arguments.removeAll(QStringLiteral("--remplacer")) > 0;
     if (arguments.isEmpty())
-        return l;
+        return l.remplacer ? erreurLigne(QStringLiteral("--remplacer accompagne --pdf, --journal, "
+                                                        "--fec ou --statistiques."))
+                           : l;
     const QString& premier = arguments.front();
     static const QStringList statistiques = {QStringLiteral("articles"), QStringLiteral("ventes"),
                                              QStringLiteral("clients"),
@@ -77,12 +81,17 @@ LigneCommande LigneCommande::analyse(const QStringList& arguments) {
             }
         }
     } else if (premier == u"--statistiques") {
-        if (arguments.size() != 3 || !statistiques.contains(arguments[1]))
+        if ((arguments.size() != 3 && arguments.size() != 4) ||
+            !statistiques.contains(arguments[1]))
             return erreurLigne(QStringLiteral("--statistiques attend articles, ventes, clients ou "
-                                              "representants, puis le fichier clients."));
+                                              "representants, puis le fichier clients et, si elle "
+                                              "ne va pas sur la sortie standard, le fichier texte "
+                                              "à écrire."));
         l.action = Action::Statistiques;
         l.statistique = arguments[1];
         l.fichierClients = arguments[2];
+        l.sortie = arguments.value(3);
+        l.sortieStandard = arguments.size() == 3;
     } else {
         return erreurLigne(QStringLiteral("Option inconnue : %1").arg(premier));
     }
@@ -108,8 +117,13 @@ QString LigneCommande::aide() {
         "        avec sa description à côté ; le SIREN est celui des réglages quand il n'est\n"
         "        pas donné, l'exercice les douze mois qui finissent à la date de clôture\n"
         "        (le 31/12 de l'année de la dernière écriture quand elle n'est pas donnée).\n"
-        "  --statistiques articles|ventes|clients|representants <fichier clients>\n"
-        "        écrit la statistique demandée sur la sortie standard, une ligne par rangée.\n"
+        "  --statistiques articles|ventes|clients|representants <fichier clients> [sortie.txt]\n"
+        "        écrit la statistique demandée, une ligne par rangée, dans le fichier donné\n"
+        "        ou sur la sortie standard.\n"
+        "  --remplacer\n"
+        "        avec l'une des options ci-dessus : remplace le fichier à écrire s'il existe\n"
+        "        déjà (sans elle, un fichier existant n'est jamais remplacé). Les fichiers du\n"
+        "        jeu de documents et du programme ne sont jamais remplacés.\n"
         "  --help\n"
         "        affiche cette aide.\n");
 }
@@ -213,7 +227,8 @@ Resultat rapportFec(const LigneCommande& ligne, const Reglages& reglages, const 
     if (Resultat r = fichierFec(j, *siren, cloture, fec); !r)
         return r;
     const QString chemin = QDir(ligne.sortie).filePath(fec.nom);
-    if (Resultat r = ecritFec(chemin, fec); !r)
+    Sortie fichiers(ligne.remplacer);
+    if (Resultat r = ecritFec(fichiers, chemin, fec).resultat(); !r)
         return r;
     sortie << chemin << '\n' << nomDescription(chemin) << '\n';
     return Resultat::succes();
@@ -231,7 +246,9 @@ Resultat executeRapport(const LigneCommande& ligne, const Reglages& reglages, QT
     DialoguesConsole console;
     if (ligne.action == LigneCommande::Action::Journal) {
         const Journal j = journal(jeu, reglages, console, QDate::currentDate());
-        return fichier::ecrire(ligne.sortie, lignesExport(j, entre(j, j.du, j.au)));
+        return Sortie(ligne.remplacer)
+            .ecrit(ligne.sortie, lignesExport(j, entre(j, j.du, j.au)))
+            .resultat();
     }
     if (ligne.action == LigneCommande::Action::Fec)
         return rapportFec(ligne, reglages, jeu, console, sortie);
@@ -239,8 +256,13 @@ Resultat executeRapport(const LigneCommande& ligne, const Reglages& reglages, QT
                                : ligne.statistique == u"ventes"  ? &StatsVentes
                                : ligne.statistique == u"clients" ? &StatsCli
                                                                  : &StatsRepresentant;
+    QStringList lignes;
     for (const QStringList& rangee : calcul(jeu, reglages, console).rangees)
-        sortie << ligneTabulee(rangee) << '\n';
+        lignes.append(ligneTabulee(rangee));
+    if (!ligne.sortieStandard)
+        return Sortie(ligne.remplacer).ecrit(ligne.sortie, lignes).resultat();
+    for (const QString& l : lignes)
+        sortie << l << '\n';
     return Resultat::succes();
 }
 

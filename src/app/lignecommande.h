@@ -21,6 +21,10 @@ struct LigneCommande {
     // year, or none: 31 December of the year of the journal's last entry.
     QString siren;
     QDate cloture;
+    // The statistics go to the standard output, not to a file.
+    bool sortieStandard = false;
+    // "--remplacer" given: an existing output file is replaced (never a file of the set).
+    bool remplacer = false;
     QString erreur;
 
     // The arguments after the program's name.
@@ -60,8 +64,8 @@ Resultat litDocumentSeul(const QString& fichierClients, const QString& cle, JeuD
 // --journal: the whole journal written to the output file as the journal window exports it;
 // --fec: the FEC file of the year and its description in the folder given, their paths written
 // to `sortie` (refused with the list of the documents to correct, writing nothing);
-// --statistiques: the table asked written to `sortie`, one row a line, cells joined by TAB. The
-// set is only read.
+// --statistiques: the table asked, one row a line, cells joined by TAB, in the output file given,
+// else on `sortie`. Every file goes through the one writer. The set is only read.
 Resultat executeRapport(const LigneCommande& ligne, const Reglages& reglages, QTextStream& sortie);
 
 } // namespace zel

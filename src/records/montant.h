@@ -17,8 +17,9 @@ struct Montant {
     QString entiers;   // at least one digit
     QString decimales; // possibly empty
 
-    // The shortest decimal writing of a computed value.
-    static Montant depuis(double v);
+    // The shortest decimal writing of a computed value; nothing for an infinity or a
+    // not-a-number, which have no digits.
+    static std::optional<Montant> depuis(double v);
 };
 
 // A text without the blanks around it; most texts have none, and are given back at once.
@@ -40,7 +41,13 @@ std::optional<QChar> toucheNombre(QChar c);
 // decimals, a leading "-" for a negative value, rounded half away from zero; "#" gives a whole
 // number and an empty text for zero.
 QString formateMontant(const Montant& m, QStringView format);
-QString formateMontant(double v, QStringView format);
+// A computed value the same way. A computation past the largest number gives an infinity or a
+// not-a-number, which is never written: nothing then, and the command that computed it refuses.
+std::optional<QString> formateMontant(double v, QStringView format);
+
+// Why a command refuses a value it computed: "« Stock réel » dépasserait le plus grand nombre
+// que le programme sait écrire", with what follows the field's label (" de la ligne 2").
+QString depasse(const QString& libelle, const QString& precision = {});
 
 // The number of decimals a pattern shows: 2 for "0.00", none for "#".
 int decimalesDuFormat(QStringView format);

@@ -1,5 +1,6 @@
 #include "reports/fec.h"
 
+#include "records/sortie.h"
 #include "store/fichiertexte.h"
 
 #include <algorithm>
@@ -403,10 +404,18 @@ Resultat fichierFec(const Journal& j, const QString& siren, const QDate& cloture
     return Resultat::succes();
 }
 
-Resultat ecritFec(const QString& chemin, const FichierFec& fec) {
-    if (Resultat r = fichier::ecrireOctets(chemin, fec.octets); !r)
-        return r;
-    return fichier::ecrireOctets(nomDescription(chemin), fec.description);
+Enregistrement ecritFec(Sortie& sortie, const QString& chemin, const FichierFec& fec) {
+    // Both files may be written, or neither is.
+    const QString description = nomDescription(chemin);
+    for (const QString& c : {chemin, description}) {
+        if (Enregistrement e = sortie.autorise(c); !e)
+            return e;
+    }
+    // Their replacement already allowed: no second question.
+    Sortie accordee(true);
+    if (Enregistrement e = accordee.ecrit(chemin, fec.octets); !e)
+        return e;
+    return accordee.ecrit(description, fec.description);
 }
 
 void exporteFec(Dialogues& dialogues, Reglages& reglages, const Journal& journal, const QDate& au) {
@@ -442,7 +451,9 @@ void exporteFec(Dialogues& dialogues, Reglages& reglages, const Journal& journal
         QStringLiteral("Fichier des écritures comptables (*.txt)|*.txt"), fec.nom);
     if (!nom || nom->isEmpty())
         return;
-    if (Resultat r = ecritFec(fichier::avecExtension(*nom, u"txt"), fec); !r)
+    Sortie sortie(dialogues);
+    if (const Resultat r = ecritFec(sortie, fichier::avecExtension(*nom, u"txt"), fec).resultat();
+        !r)
         dialogues.message(r.message());
 }
 

@@ -2,6 +2,7 @@
 
 #include "records/dialogues.h"
 #include "records/reglages.h"
+#include "records/sortie.h"
 #include "reports/journal.h"
 
 namespace zel {
@@ -40,8 +41,9 @@ Resultat fichierFec(const Journal& journal, const QString& siren, const QDate& c
 // The description's name beside the file: "x.txt" gives "x.description.txt".
 QString nomDescription(const QString& cheminFec);
 
-// Writes the file and its description beside it.
-Resultat ecritFec(const QString& chemin, const FichierFec& fec);
+// Writes the file and its description beside it through the output writer, both once both may
+// be written (neither replaced against the user's will, neither a file of the set).
+Enregistrement ecritFec(Sortie& sortie, const QString& chemin, const FichierFec& fec);
 
 // "Exporter FEC": the SIREN is asked the first time and kept in the settings (a text that is not
 // a SIREN is told and asked again; cancelling exports nothing), then the closing date of the year

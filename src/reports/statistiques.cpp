@@ -48,8 +48,9 @@ void trie(std::vector<QStringList>& rangees) {
     });
 }
 
+// A sum past the largest number is shown as no quantity.
 QString quantite(double q) {
-    return QString::number(q, 'g', 15).replace(u'.', u',');
+    return std::isfinite(q) ? QString::number(q, 'g', 15).replace(u'.', u',') : QString();
 }
 
 } // namespace

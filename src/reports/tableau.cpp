@@ -49,7 +49,8 @@ void chaqueVente(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& d
         const std::optional<qint64> ht = unitesAffichees(sommes.ht, decimales);
         const std::optional<qint64> tva = unitesAffichees(sommes.tva, decimales);
         const std::optional<qint64> ttc = unitesAffichees(sommes.ttc, decimales);
-        v.lisible = ht && tva && ttc;
+        // A line past the largest number leaves the page without totals: no figure either.
+        v.lisible = ht && tva && ttc && sommes.depassement.isEmpty();
         v.ht = ht.value_or(0);
         v.tva = tva.value_or(0);
         v.ttc = ttc.value_or(0);

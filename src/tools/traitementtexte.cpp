@@ -1,6 +1,7 @@
 #include "tools/traitementtexte.h"
 
 #include "records/dialogues.h"
+#include "records/sortie.h"
 #include "store/fichiertexte.h"
 
 #include <QFileInfo>
@@ -73,7 +74,9 @@ const QString kFiltre = QStringLiteral("Fichiers rtf (*.rtf)|*.rtf");
 } // namespace
 
 QString TraitementTexte::question() const {
-    return QStringLiteral("Enregistrer changements dans ") + QFileInfo(m_fichier).fileName() +
+    return QStringLiteral("Enregistrer changements dans ") +
+           (m_fichier.isEmpty() ? QStringLiteral("la nouvelle lettre")
+                                : QFileInfo(m_fichier).fileName()) +
            QStringLiteral(" ?");
 }
 
@@ -99,8 +102,13 @@ bool TraitementTexte::Enregistre(const Source& source) {
         return false;
     if (QFileInfo(*nom).suffix().isEmpty())
         *nom += QStringLiteral(".rtf");
-    if (const Resultat r = fichier::ecrireOctets(*nom, source()); !r) {
-        m_dialogues.message(r.message());
+    // The letter's own file is written again without a question; any other is asked for.
+    const bool sienne = !m_fichier.isEmpty() && QFileInfo(*nom) == QFileInfo(m_fichier);
+    Sortie sortie = sienne ? Sortie(true) : Sortie(m_dialogues);
+    const Enregistrement e = sortie.ecrit(*nom, source());
+    if (!e) {
+        if (!e.message().isEmpty())
+            m_dialogues.message(e.message());
         return false;
     }
     m_fichier = *nom;
@@ -113,6 +121,8 @@ std::optional<rtf::Document> TraitementTexte::Nouveau(const Source& source,
                                                       const rtf::Format& format) {
     if (!laisse(source))
         return std::nullopt;
+    // A new letter has no file yet: its first save asks for one.
+    m_fichier.clear();
     rtf::Document d;
     for (const QString& ligne : entete) {
         rtf::Paragraphe p;

@@ -62,16 +62,20 @@ public:
     bool modifie() const { return m_modifie; }
     void setModifie(bool oui) { m_modifie = oui; }
 
-    // "Enregistrer changements dans " + the file's name without folder + " ?".
+    // "Enregistrer changements dans " + the file's name without folder + " ?", "la nouvelle
+    // lettre" standing for the name before the first save.
     QString question() const;
 
     // Whether the text may be replaced or closed: unchanged, or the user answered No, or Yes and
     // the text was really saved.
     bool laisse(const Source& source);
-    // Writes the text when it changed, under the name chosen; false when the chooser was
-    // cancelled or the file could not be written (the message is shown).
+    // Writes the text when it changed, under the name chosen, through the one writer: another
+    // existing file is replaced only once the user says so. False when the chooser was
+    // cancelled, the user would not replace the file, or it could not be written (the message
+    // is shown).
     bool Enregistre(const Source& source);
-    // A new document made of the letterhead's lines, once the text may be let go.
+    // A new document made of the letterhead's lines, once the text may be let go; it has no
+    // file name until it is saved.
     std::optional<rtf::Document> Nouveau(const Source& source, const QStringList& entete,
                                          const rtf::Format& format);
     // The document of the RTF file chosen, once the text may be let go.

@@ -23,6 +23,7 @@
 #include <QValidator>
 #include <QWidgetAction>
 
+#include <algorithm>
 #include <functional>
 #include <type_traits>
 
@@ -31,6 +32,10 @@ namespace zel::ui {
 namespace {
 
 namespace C = colonne;
+
+// The number field holds nine digits; the margins are the frame's and the text's own.
+constexpr int kLargeurNumero = 90;
+constexpr int kMargesNumero = 16;
 
 bool estEntree(const QKeyEvent* e) {
     return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
@@ -137,8 +142,7 @@ OngletDocument::OngletDocument(PageDocument& page, const LibellesOnglet& libelle
         };
     };
 
-    m_numero->setMaxLength(9);
-    m_numero->setFixedWidth(90);
+    m_numero->setFixedWidth(kLargeurNumero);
     m_date->setMaxLength(10);
     m_date->setFixedWidth(90);
     m_date->setValidator(new Valide(&PageDocument::dateAcceptable, m_date));
@@ -154,11 +158,13 @@ OngletDocument::OngletDocument(PageDocument& page, const LibellesOnglet& libelle
     m_conditions->setMinimumContentsLength(16);
     m_genre->addItems(page.disposition().genres);
     m_genre->setVisible(libelles.genres);
-    // Nine positions, each a digit, a sign or a blank.
+    // Nine positions, each a digit, a sign or a blank; a longer number read is shown whole but
+    // cannot be typed into, only replaced.
     m_numero->setValidator(new Valide(&PageDocument::numeroAcceptable, m_numero));
+    // A number refused (longer than nine positions) goes back to the document's.
     connect(m_numero, &QLineEdit::textEdited, this, [this](const QString& t) {
-        if (!m_rafraichit)
-            m_page.saisitNumero(t);
+        if (!m_rafraichit && !m_page.saisitNumero(t))
+            m_numero->setText(m_page.document().numero);
     });
     connect(m_date, &QLineEdit::editingFinished, this, [this] { saisitDate(m_date->text()); });
     // The calendar under its button picks a day as if it were typed.
@@ -320,6 +326,9 @@ void OngletDocument::rafraichit() {
     m_rafraichit = true;
     const Document& d = m_page.document();
     m_numero->setText(d.numero);
+    // A number read longer than its nine positions is shown whole.
+    m_numero->setFixedWidth(std::max(
+        kLargeurNumero, m_numero->fontMetrics().horizontalAdvance(d.numero) + kMargesNumero));
     m_date->setText(d.date.toString(QStringLiteral("dd/MM/yyyy")));
     m_code->setText(d.tiers);
     QStringList conditions;

@@ -26,6 +26,8 @@ int executeSansFenetre(const LigneCommande& ligne, const QString& dossierProgram
     case LigneCommande::Action::Statistiques:
         break;
     }
+    // Whatever the output is named, it never replaces a file of the set or of the program.
+    const ProtectionJeu protection([&ligne] { return ligne.fichierClients; }, dossierProgramme);
     Reglages reglages;
     for (const QString& e : reglages.chargeAuDemarrage(dossierProgramme))
         erreurs << e << Qt::endl;
@@ -46,12 +48,14 @@ int executeSansFenetre(const LigneCommande& ligne, const QString& dossierProgram
         return 1;
     }
     const PageFactures& page = fenetre.factures();
-    if (Resultat r = Impression::imprimePdf(ligne.sortie,
+    Sortie sortie(ligne.remplacer);
+    if (Resultat r = Impression::imprimePdf(sortie, ligne.sortie,
                                             [&](Canevas& c) {
                                                 imprimeDocument(c, page.document(), page.totaux(),
                                                                 reglages,
                                                                 page.disposition().libelleCode);
-                                            });
+                                            })
+                         .resultat();
         !r) {
         erreurs << r.message() << Qt::endl;
         return 1;

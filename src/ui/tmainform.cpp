@@ -32,6 +32,7 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProxyStyle>
@@ -87,6 +88,10 @@ TMainForm::TMainForm(const QString& dossierProgramme, Dialogues* dialogues, QWid
       m_panneauAide(new QLabel(this)), m_panneauHeure(new QLabel(this)) {
     setWindowTitle(kTitre);
     resize(1024, 700);
+    m_impression.lieA(m_dialogues, [this] {
+        return m_jeu.nomDocument().isEmpty() ? QString()
+                                             : QFileInfo(m_jeu.nomDocument()).absolutePath();
+    });
     setCentralWidget(m_fiche);
     m_fiche->placePage(Sorte::Clients, m_ongletClients);
     m_fiche->placePage(Sorte::Fournisseurs, m_ongletFournisseurs);
@@ -525,7 +530,7 @@ void TMainForm::declenche(Operation operation, Cible origine) {
         ouvre<TDepartements>(this);
         break;
     case Operation::BlocNotes:
-        ouvre<TBlocnotes>(this, m_dossier);
+        ouvre<TBlocnotes>(this, m_dialogues, m_impression, m_dossier);
         break;
     case Operation::TrTexte: {
         TTexte fenetre(this, m_dialogues, m_impression);
@@ -539,7 +544,7 @@ void TMainForm::declenche(Operation operation, Cible origine) {
                                                "clients : ouvrez-en un ou enregistrez d'abord "
                                                "celui-ci."));
         else
-            ouvre<TFicheMsg>(this, m_dialogues, m_jeu.nomDocument());
+            ouvre<TFicheMsg>(this, m_dialogues, m_jeu.nomDocument(), m_commandes.lectureSeule());
         break;
     case Operation::APropos:
         ouvre<TAPropos>(this);

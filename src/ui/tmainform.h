@@ -87,6 +87,8 @@ private:
     void dimensionnePanneau();
 
     QString m_dossier;
+    // No output replaces a file of the program's folder.
+    ProtectionJeu m_protection{nullptr, m_dossier};
     Reglages m_reglages;
     JeuDocuments m_jeu;
     std::unique_ptr<DialoguesQt> m_dialoguesQt;

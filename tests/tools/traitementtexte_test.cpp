@@ -67,7 +67,7 @@ struct Fenetre {
 
 TEST(TraitementTexte, QuestionEtNouveauSansChangement) {
     Fenetre f;
-    EXPECT_EQ(f.texte.question(), u"Enregistrer changements dans  ?");
+    EXPECT_EQ(f.texte.question(), u"Enregistrer changements dans la nouvelle lettre ?");
     const std::optional<rtf::Document> d = f.texte.Nouveau(f.source, f.entete, {});
     ASSERT_TRUE(d);
     EXPECT_TRUE(f.dialogues.vus.isEmpty());
@@ -100,7 +100,9 @@ TEST(TraitementTexte, LaLettreResteSaufSiElleEstVraimentEnregistree) {
         f.dialogues.reponses = {c.reponse};
         f.dialogues.fichiers = {c.fichier};
         EXPECT_EQ(f.texte.laisse(f.source), c.laisse) << c.nom;
-        EXPECT_EQ(f.dialogues.vus.value(0), u"question: Enregistrer changements dans  ?") << c.nom;
+        EXPECT_EQ(f.dialogues.vus.value(0),
+                  u"question: Enregistrer changements dans la nouvelle lettre ?")
+            << c.nom;
         // Open and New ask the same before replacing the text.
         f.texte.setModifie(true);
         f.dialogues.reponses = {Reponse::Annuler, Reponse::Annuler};
@@ -130,4 +132,46 @@ TEST(TraitementTexte, OuvrirPuisEnregistrerSousLeMemeNom) {
     EXPECT_FALSE(f.texte.Ouvre(f.source, {}));
     EXPECT_TRUE(f.dialogues.vus.last().contains(u"absent.rtf"));
     EXPECT_EQ(f.texte.fichier(), dossier.chemin(QStringLiteral("devis.rtf")));
+}
+
+TEST(TraitementTexte, UneNouvelleLettreNeRemplaceJamaisLaPrecedenteSansLeDemander) {
+    zel::test::Dossier dossier;
+    const QString dupont = dossier.chemin(QStringLiteral("Lettre_Dupont.rtf"));
+    Fenetre f;
+    f.texte.setModifie(true);
+    f.dialogues.fichiers = {dupont};
+    ASSERT_TRUE(f.texte.Enregistre(f.source));
+    EXPECT_EQ(f.texte.question(), u"Enregistrer changements dans Lettre_Dupont.rtf ?");
+
+    // Saved again under its own name: no question.
+    f.rtf = "{\\rtf1 Lettre 2\\par}";
+    f.texte.setModifie(true);
+    f.dialogues.vus.clear();
+    f.dialogues.fichiers = {dupont};
+    ASSERT_TRUE(f.texte.Enregistre(f.source));
+    EXPECT_EQ(f.dialogues.vus,
+              QStringList{QStringLiteral("enregistrer: Fichiers rtf (*.rtf)|*.rtf ") + dupont});
+
+    // "Nouveau": the letter has no name, and its save proposes none.
+    ASSERT_TRUE(f.texte.Nouveau(f.source, f.entete, {}));
+    EXPECT_TRUE(f.texte.fichier().isEmpty());
+    EXPECT_EQ(f.texte.question(), u"Enregistrer changements dans la nouvelle lettre ?");
+    f.rtf = "{\\rtf1 Martin\\par}";
+    f.texte.setModifie(true);
+    f.dialogues.vus.clear();
+    f.dialogues.fichiers = {dupont};
+    f.dialogues.confirmations = {false};
+    EXPECT_FALSE(f.texte.Enregistre(f.source)) << "Dupont's letter is not replaced";
+    EXPECT_EQ(f.dialogues.vus,
+              (QStringList{QStringLiteral("enregistrer: Fichiers rtf (*.rtf)|*.rtf "),
+                           QStringLiteral("confirmation: Le fichier Lettre_Dupont.rtf existe "
+                                          "déjà. Le remplacer ?")}));
+    EXPECT_EQ(dossier.lit(QStringLiteral("Lettre_Dupont.rtf")), "{\\rtf1 Lettre 2\\par}");
+    EXPECT_TRUE(f.texte.modifie());
+    EXPECT_TRUE(f.texte.fichier().isEmpty());
+
+    f.dialogues.fichiers = {dupont};
+    f.dialogues.confirmations = {true};
+    EXPECT_TRUE(f.texte.Enregistre(f.source));
+    EXPECT_EQ(dossier.lit(QStringLiteral("Lettre_Dupont.rtf")), "{\\rtf1 Martin\\par}");
 }

@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -514,4 +515,22 @@ TEST_F(Fenetre, PrintCommandsAskFirstAndPrintNothingWhenCancelled) {
     // The new set has no article to take stock of.
     fenetre.declenche(Operation::Inventaire, {});
     EXPECT_EQ(dialogues.vus.last(), s("message: Aucune fiche à imprimer."));
+}
+
+TEST_F(Fenetre, TheMessagesOfASetOpenElsewhereAreReadOnly) {
+    dossier.ecrit(s("t.cli"), {});
+    dossier.ecrit(s("t.oms"), "Un\t\t\t\t\t\t\tFFFFF\r\n");
+    QLockFile autre(dossier.chemin(s("t.cli.zvlock")));
+    ASSERT_TRUE(autre.tryLock(0));
+    dialogues.fichiers = {dossier.chemin(s("t.cli"))};
+    fenetre.declenche(Operation::Ouvrir, {});
+    QString titre;
+    QTimer::singleShot(0, [&titre] {
+        QWidget* pad = QApplication::activeModalWidget();
+        titre = pad->windowTitle();
+        pad->close();
+    });
+    fenetre.declenche(Operation::Messages, {});
+    EXPECT_EQ(titre, s("Messages (lecture seule)"));
+    EXPECT_TRUE(dialogues.vus.last().contains(s("ses messages sont en lecture seule")));
 }

@@ -138,7 +138,7 @@ TEST_F(Texte, LaLettreResteQuandLEnregistrementEstAnnule) {
     clique("Ouvrir");
     EXPECT_TRUE(fenetre.isVisible());
     EXPECT_EQ(fenetre.texte()->toPlainText(), avant);
-    const QString question = s("question: Enregistrer changements dans  ?");
+    const QString question = s("question: Enregistrer changements dans la nouvelle lettre ?");
     const QString choix = s("enregistrer: Fichiers rtf (*.rtf)|*.rtf ");
     EXPECT_EQ(dialogues.vus, QStringList({question, choix, question, choix, question}));
     // No: New shows the letterhead again.
@@ -204,8 +204,10 @@ TEST_F(Texte, LaLettreSImprimeEnPdf) {
     aLaFin();
     QTest::keyClicks(fenetre.texte(), s("Veuillez agreer nos salutations."));
     const QString pdf = dossier.chemin(s("lettre.pdf"));
-    ASSERT_TRUE(
-        zel::ui::Impression::imprimePdfQt(pdf, [this](QPrinter& p) { fenetre.dessine(p); }).ok());
+    zel::Sortie sortie(false);
+    ASSERT_TRUE(zel::ui::Impression::imprimePdfQt(sortie, pdf, [this](QPrinter& p) {
+                    fenetre.dessine(p);
+                }).ok());
     QProcess p;
     p.start(s("pdftotext"), {pdf, s("-")});
     ASSERT_TRUE(p.waitForFinished(30000));
