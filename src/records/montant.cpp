@@ -39,6 +39,13 @@ int decimalesDuFormat(QStringView format) {
     return point < 0 ? 0 : int(format.size() - point - 1);
 }
 
+qint64 puissanceDeDix(int n) {
+    qint64 p = 1;
+    for (int i = 0; i < n; ++i)
+        p *= 10;
+    return p;
+}
+
 std::optional<Montant> Montant::depuis(double v) {
     if (!std::isfinite(v))
         return std::nullopt;

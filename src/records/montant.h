@@ -52,6 +52,9 @@ QString depasse(const QString& libelle, const QString& precision = {});
 // The number of decimals a pattern shows: 2 for "0.00", none for "#".
 int decimalesDuFormat(QStringView format);
 
+// Ten to the power n, for n from 0 to 18.
+qint64 puissanceDeDix(int n);
+
 // A computed value as formateMontant shows it with so many decimals, as a whole number of its
 // last decimal (1.005 with 2 decimals is 101): the shown amounts add up exactly. Nothing for a
 // value that is not finite, or too large for its units to be exact (an overflow of quantity

@@ -165,13 +165,6 @@ QByteArray dateFec(const QDate& d) {
     return QByteArray(texte, 8);
 }
 
-qint64 puissanceDeDix(int n) {
-    qint64 p = 1;
-    for (int i = 0; i < n; ++i)
-        p *= 10;
-    return p;
-}
-
 // What keeps a document out of the file.
 QString aCorriger(const Piece& p) {
     const QString document =

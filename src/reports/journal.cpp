@@ -41,16 +41,13 @@ Montants montantsDe(qint64 ttc, qint64 tva) {
     return {ttc, ttc - tva, tva};
 }
 
-qint64 puissanceDeDix(int n) {
-    qint64 p = 1;
-    for (int i = 0; i < n; ++i)
-        p *= 10;
-    return p;
-}
-
-// Francs in hundredths turned into euros in hundredths, rounded to the cent as amounts are.
-qint64 enEuros(qint64 centiemes, double taux) {
-    return unitesAffichees(double(centiemes) / 100.0 / taux, 2).value_or(0);
+// Francs in hundredths turned into euros in hundredths, rounded to the cent as amounts are;
+// nothing past the ceiling of the reports (a euro rate close to zero).
+std::optional<qint64> enEuros(qint64 centiemes, double taux) {
+    const std::optional<qint64> euros = unitesAffichees(double(centiemes) / 100.0 / taux, 2);
+    if (!euros || *euros > kPlafondVente * 100 || *euros < -kPlafondVente * 100)
+        return std::nullopt;
+    return euros;
 }
 
 } // namespace
@@ -105,16 +102,21 @@ Journal journal(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& di
             j.du = j.du.isValid() ? std::min(j.du, p.date) : p.date;
             j.au = j.au.isValid() ? std::max(j.au, p.date) : p.date;
         }
-        p.lisible = v.lisible;
-        if (v.lisible) {
-            // A credit note typed with negative amounts is read with the opposite signs.
-            const Montants m = montantsDe(v.signe * v.ttc, v.signe * v.tva);
-            Montants e;
-            if (j.monnaie == Monnaie::Franc && j.enEuros)
-                e = montantsDe(enEuros(m.client * versCentiemes, ini.tauxEuro),
-                               enEuros(m.tva * versCentiemes, ini.tauxEuro));
-            else if (j.monnaie == Monnaie::Euro)
-                e = {m.client * versCentiemes, m.ventes * versCentiemes, m.tva * versCentiemes};
+        // A credit note typed with negative amounts is read with the opposite signs.
+        const Montants m = montantsDe(v.signe * v.ttc, v.signe * v.tva);
+        Montants e;
+        if (j.monnaie == Monnaie::Franc && j.enEuros) {
+            const std::optional<qint64> ttc = enEuros(m.client * versCentiemes, ini.tauxEuro);
+            const std::optional<qint64> tva = enEuros(m.tva * versCentiemes, ini.tauxEuro);
+            if (ttc && tva)
+                e = montantsDe(*ttc, *tva);
+            else
+                p.lisible = false;
+        } else if (j.monnaie == Monnaie::Euro) {
+            e = {m.client * versCentiemes, m.ventes * versCentiemes, m.tva * versCentiemes};
+        }
+        p.lisible = p.lisible && v.lisible;
+        if (p.lisible) {
             const auto auxiliaire = comptesClients.find(v.lu.tiers);
             QString client = auxiliaire == comptesClients.end() ? QString() : auxiliaire->second;
             if (client.isEmpty())

@@ -3,6 +3,8 @@
 #include "records/parcours.h"
 #include "sales/pagefactures.h"
 
+#include <algorithm>
+
 namespace zel {
 namespace {
 
@@ -31,6 +33,8 @@ void chaqueVente(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& d
     Avancement avancement(dialogues);
     const DispositionDocument disposition = dispositionFactures();
     const int decimales = decimalesDuFormat(reglages.formatMontant);
+    // Past six decimals no amount is read: the ceiling stays a number.
+    const qint64 plafond = kPlafondVente * puissanceDeDix(std::min(decimales, 6));
     const Blocs& store = jeu.store(Sorte::Factures);
     // One sale read into again and again: its lines keep their room from one to the next.
     Vente v;
@@ -49,11 +53,15 @@ void chaqueVente(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& d
         const std::optional<qint64> ht = unitesAffichees(sommes.ht, decimales);
         const std::optional<qint64> tva = unitesAffichees(sommes.tva, decimales);
         const std::optional<qint64> ttc = unitesAffichees(sommes.ttc, decimales);
-        // A line past the largest number leaves the page without totals: no figure either.
-        v.lisible = ht && tva && ttc && sommes.depassement.isEmpty();
-        v.ht = ht.value_or(0);
-        v.tva = tva.value_or(0);
-        v.ttc = ttc.value_or(0);
+        // A line past the largest number leaves the page without totals: no figure either; nor
+        // an amount past the ceiling.
+        const auto compte = [plafond](const std::optional<qint64>& u) {
+            return u && *u <= plafond && *u >= -plafond;
+        };
+        v.lisible = compte(ht) && compte(tva) && compte(ttc) && sommes.depassement.isEmpty();
+        v.ht = v.lisible ? *ht : 0;
+        v.tva = v.lisible ? *tva : 0;
+        v.ttc = v.lisible ? *ttc : 0;
         v.signe = v.avoir && v.ttc < 0 ? -1 : 1;
         action(v);
     }

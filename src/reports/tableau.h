@@ -53,7 +53,8 @@ struct Vente {
     // Invalid when the stored text is not a date.
     QDate date;
     // Its totals as its page shows them, in whole units of the amount format's last decimal; not
-    // readable when one is not a number (an overflow of quantity times price), and then 0.
+    // readable when one is not a number (an overflow of quantity times price) or is above the
+    // ceiling, and then 0.
     bool lisible = true;
     qint64 ht = 0;
     qint64 tva = 0;
@@ -68,6 +69,10 @@ struct Vente {
     // off, whatever the sign it was typed with.
     int sensVentes() const { return avoir ? -signe : 1; }
 };
+
+// The largest total a report counts, in whole units of the currency: a thousand billion, so that
+// the sums of a full set stay exact whole numbers. A sale above it is not readable.
+inline constexpr qint64 kPlafondVente = 1'000'000'000'000;
 
 // Every sale of the set in block number order. Meanwhile the hourglass shows and the first panel
 // of the status bar says "Facture " and the block number every thousand documents; it is emptied

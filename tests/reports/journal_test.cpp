@@ -149,25 +149,38 @@ TEST(Journal, KindsAreKnownByTheirFirstLetterSoTheStatisticsAndTheJournalAgree) 
 TEST(Journal, AnAmountThatIsNotANumberNeverReachesALine) {
     Montage m;
     const QString enorme = QString(200, u'9');
+    // The second overflows a line; the third passes a thousand billion, where sums of a full set
+    // would no longer be exact.
     m.charge(client(0, "1", ""), {}, {},
              factures({{"202612001", "06/12/2026", "1", "Facture", {ligneVente("A", "1", "10")}},
                        {"202612002",
                         "06/12/2026",
                         "1",
                         "Facture",
-                        {ligneVente("A", qPrintable(enorme), qPrintable(enorme))}}}));
+                        {ligneVente("A", qPrintable(enorme), qPrintable(enorme))}},
+                       {"202612003",
+                        "06/12/2026",
+                        "1",
+                        "Avoir     ",
+                        {ligneVente("A", "100000000000", "100")}}}));
+    m.reglages.ini.modeDevise = 1;
     const Journal j = journalDe(m);
-    ASSERT_EQ(j.pieces.size(), 2u);
+    ASSERT_EQ(j.pieces.size(), 3u);
     EXPECT_FALSE(j.pieces[1].lisible);
+    EXPECT_FALSE(j.pieces[2].lisible);
     const Rangees r = rangeesDe(j);
-    ASSERT_EQ(r.size(), 4u);
-    EXPECT_EQ(r[3], QStringList({s("VT"),
-                                 s("06/12/2026"),
-                                 {},
-                                 s("Facture 202612002 : montant "
-                                   "illisible"),
-                                 {},
-                                 {}}));
+    ASSERT_EQ(r.size(), 5u);
+    EXPECT_EQ(
+        r[3],
+        QStringList(
+            {s("VT"), s("06/12/2026"), {}, s("Facture 202612002 : montant illisible"), {}, {}}));
+    EXPECT_EQ(r[4][3], s("Avoir 202612003 : montant illisible"));
+    EXPECT_EQ(StatsVentes(m.jeu, m.reglages, m.dialogues).rangees,
+              Rangees({{s("Décembre 2026"), s("10,00"), s("11,96")}}));
+    // Francs at a rate near zero cannot be written in euros: the entry is not readable.
+    m.reglages.ini.modeDevise = 0;
+    m.reglages.ini.tauxEuro = 1e-300;
+    EXPECT_FALSE(journalDe(m).pieces[0].lisible);
 }
 
 TEST(Journal, EachDocumentBalancesOnItsOwnClientAccountInThePrimaryCurrency) {
