@@ -117,19 +117,21 @@ bool CommandesDocument::Ouvrir() {
     if (!invite())
         return false;
     const std::optional<QString> choisi = m_dialogues.fichierAOuvrir(kFiltreOuvrir);
-    if (!choisi)
-        return false;
-    if (!choisi->toUpper().endsWith(QStringLiteral(".CLI"))) {
+    return choisi && ouvre(*choisi);
+}
+
+bool CommandesDocument::ouvre(const QString& nom) {
+    if (!nom.toUpper().endsWith(QStringLiteral(".CLI"))) {
         m_document.clear();
         m_dialogues.message(QStringLiteral("Type de fichier non valide"));
         return false;
     }
-    if (!QFileInfo::exists(*choisi)) {
-        m_document = *choisi;
+    if (!QFileInfo::exists(nom)) {
+        m_document = nom;
         m_dialogues.message(QStringLiteral("Le fichier n'existe pas"));
         return false;
     }
-    return charge(*choisi);
+    return charge(nom);
 }
 
 bool CommandesDocument::ouvreAuDemarrage(const QString& nom) {

@@ -27,6 +27,9 @@ public:
 
     bool Nouveau();
     bool Ouvrir();
+    // Opens the client file named, as Open does once the file is chosen (a file given to the
+    // program when it starts).
+    bool ouvre(const QString& nom);
     bool Enregistrer();
     bool EnregistrerSous();
     bool Quitter() { return invite(); }

@@ -36,6 +36,11 @@ LigneCommande LigneCommande::analyse(const QStringList& tous) {
                                              QStringLiteral("representants")};
     if (premier == u"--help" || premier == u"-h") {
         l.action = Action::Aide;
+    } else if (premier == u"--version") {
+        l.action = Action::Version;
+    } else if (!premier.startsWith(u'-') && arguments.size() == 1) {
+        // The file manager opens a client file with the program.
+        l.fichierClients = premier;
     } else if (premier == u"--pdf") {
         if (arguments.size() != 4)
             return erreurLigne(QStringLiteral("--pdf attend trois arguments : le fichier clients, "
@@ -100,9 +105,10 @@ LigneCommande LigneCommande::analyse(const QStringList& tous) {
 
 QString LigneCommande::aide() {
     return QStringLiteral(
-        "Usage : zelvente [option]\n"
+        "Usage : zelvente [fichier clients | option]\n"
         "\n"
-        "Sans option, le programme s'ouvre dans sa fenêtre.\n"
+        "Sans option, le programme s'ouvre dans sa fenêtre, sur le jeu de documents du\n"
+        "fichier clients donné (par exemple Dupont.cli).\n"
         "\n"
         "Options :\n"
         "  --pdf <fichier clients> <document> <sortie.pdf>\n"
@@ -124,8 +130,17 @@ QString LigneCommande::aide() {
         "        avec l'une des options ci-dessus : remplace le fichier à écrire s'il existe\n"
         "        déjà (sans elle, un fichier existant n'est jamais remplacé). Les fichiers du\n"
         "        jeu de documents et du programme ne sont jamais remplacés.\n"
+        "  --version\n"
+        "        affiche la version du programme.\n"
         "  --help\n"
-        "        affiche cette aide.\n");
+        "        affiche cette aide.\n"
+        "\n"
+        "Le guide de l'utilisateur s'ouvre dans le programme par F1 ; man zelvente\n"
+        "décrit ces options.\n");
+}
+
+QString LigneCommande::version() {
+    return QStringLiteral("zelvente " ZEL_VERSION);
 }
 
 namespace {

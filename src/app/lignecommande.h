@@ -10,8 +10,9 @@ namespace zel {
 
 // What the program is asked to do from its command line.
 struct LigneCommande {
-    enum class Action { Fenetre, Aide, Pdf, Journal, Fec, Statistiques, Erreur };
+    enum class Action { Fenetre, Aide, Version, Pdf, Journal, Fec, Statistiques, Erreur };
     Action action = Action::Fenetre;
+    // With the window, the set to open, if any.
     QString fichierClients;
     QString document; // kind letter and number: F202612001
     QString sortie;
@@ -30,6 +31,8 @@ struct LigneCommande {
     // The arguments after the program's name.
     static LigneCommande analyse(const QStringList& arguments);
     static QString aide();
+    // "zelvente" and the version.
+    static QString version();
 };
 
 // The messages of a run without a window: written to the standard error, every question

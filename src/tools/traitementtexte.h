@@ -1,15 +1,12 @@
 #pragma once
 
+#include "records/dialogues.h"
 #include "tools/rtf.h"
 
 #include <QStringList>
 
 #include <functional>
 #include <optional>
-
-namespace zel {
-class Dialogues;
-}
 
 namespace zel::outils {
 
@@ -50,6 +47,31 @@ void applique(const Retraits& r, rtf::Paragraphe& p);
 
 } // namespace regle
 
+// What the user is told when a letter opened holds parts the word processor cannot keep, before
+// anything can be saved over it: "Ce document contient des tableaux et des images : ils seront
+// perdus à l'enregistrement.", or nothing when it holds none.
+std::optional<QString> avisPertes(const rtf::Pertes& pertes);
+
+// The hourglass over one step of opening a letter, and, when it is long, the status bar ("Lecture
+// de la lettre : 40 %"), so that the window answers meanwhile; emptied when the step ends.
+class Avancement {
+public:
+    Avancement(Dialogues& dialogues, const QString& etape)
+        : m_dialogues(dialogues), m_etape(etape), m_sablier(dialogues) {}
+    ~Avancement();
+    Avancement(const Avancement&) = delete;
+    Avancement& operator=(const Avancement&) = delete;
+
+    // `part` from 0 to 1; each whole percent is told once.
+    void operator()(double part);
+
+private:
+    Dialogues& m_dialogues;
+    QString m_etape;
+    const Sablier m_sablier;
+    int m_pourcent = -1;
+};
+
 // The document of the window "Texte": its file, whether it changed since it was last read or
 // saved, and the questions asked before its text is let go.
 class TraitementTexte {
@@ -78,7 +100,8 @@ public:
     // file name until it is saved.
     std::optional<rtf::Document> Nouveau(const Source& source, const QStringList& entete,
                                          const rtf::Format& format);
-    // The document of the RTF file chosen, once the text may be let go.
+    // The document of the RTF file chosen, once the text may be let go; the parts of it that
+    // cannot be kept are told first.
     std::optional<rtf::Document> Ouvre(const Source& source, const rtf::Format& format);
 
 private:

@@ -1,4 +1,5 @@
 #include "ui/impression.h"
+#include "ui/taide.h"
 
 #include "ui/canevasqt.h"
 #include "ui/dialoguesqt.h"
@@ -88,6 +89,7 @@ QString Impression::nomPropose(const QString& titre) const {
 void Impression::apercuQt(QWidget* parent, const QString& titre, const DessinQt& dessin) {
     QPrintPreviewDialog apercu(m_imprimante.get(), parent);
     apercu.setWindowTitle(titre);
+    metSujet(&apercu, Sujet::Imprimer);
     // Room for the whole tool bar, "Enregistrer en PDF..." included.
     if (parent)
         apercu.resize(parent->window()->size() * 0.95);

@@ -17,6 +17,9 @@ int executeSansFenetre(const LigneCommande& ligne, const QString& dossierProgram
     case LigneCommande::Action::Aide:
         QTextStream(stdout) << LigneCommande::aide();
         return 0;
+    case LigneCommande::Action::Version:
+        QTextStream(stdout) << LigneCommande::version() << Qt::endl;
+        return 0;
     case LigneCommande::Action::Erreur:
         erreurs << ligne.erreur << Qt::endl << LigneCommande::aide();
         return 2;

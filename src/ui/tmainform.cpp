@@ -30,6 +30,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -126,6 +127,10 @@ TMainForm::TMainForm(const QString& dossierProgramme, Dialogues* dialogues, QWid
         operationDePage(operation);
         synchronise();
     });
+    // F1 opens the guide on the topic of the window that has the keyboard.
+    qApp->installEventFilter(
+        new ToucheF1([this](Sujet sujet, QWidget* fenetre) { aide(sujet, fenetre); }, this));
+    metSujet(this, sujetOnglet(Sorte::Clients));
     // The card window's first activation: the three files are read before any card is shown.
     m_erreursDemarrage = m_reglages.chargeAuDemarrage(m_dossier);
     synchronise();
@@ -253,6 +258,7 @@ void TMainForm::montrePage() {
         m_fiche->montre(montre);
         m_etat.appliqueJeu(montre);
     }
+    metSujet(this, sujetOnglet(montre));
     if (OngletCarte* o = onglet(montre))
         o->montreCarte();
     else if (OngletDocument* d = ongletDocument(montre))
@@ -325,7 +331,7 @@ template <typename Fenetre, typename... Args> void ouvre(Args&&... args) {
 }
 } // namespace
 
-void TMainForm::aide(PageAide page) {
+void TMainForm::aide(Sujet sujet, QWidget* parent, bool recherche) {
     const QString fichier = TAide::trouve(m_dossier);
     if (fichier.isEmpty()) {
         m_dialogues.message(
@@ -333,7 +339,9 @@ void TMainForm::aide(PageAide page) {
                 .arg(QDir::toNativeSeparators(m_dossier + QStringLiteral("/ZelVente.hlp"))));
         return;
     }
-    TAide fenetre(fichier, page, this);
+    TAide fenetre(fichier, sujet, parent);
+    if (recherche)
+        fenetre.recherche();
     fenetre.exec();
 }
 
@@ -550,13 +558,13 @@ void TMainForm::declenche(Operation operation, Cible origine) {
         ouvre<TAPropos>(this);
         break;
     case Operation::AideIndex:
-        aide(PageAide::Sommaire);
+        aide(Sujet::Sommaire, this);
         break;
     case Operation::AideRecherche:
-        aide(PageAide::Recherche);
+        aide(Sujet::Sommaire, this, true);
         break;
     case Operation::AideUtiliser:
-        aide(PageAide::Utilisation);
+        aide(Sujet::Aide, this);
         break;
     case Operation::StatsArt:
         statistiques(&StatsArt);
@@ -706,8 +714,12 @@ void TMainForm::premiereApparition() {
     m_erreursDemarrage.clear();
     const DemarrageIni depart = m_reglages.GetIni();
     m_reglages.ini.modeSelectionClient = 0;
-    if (depart.ouvertureAuto) {
+    if (depart.ouvertureAuto)
         m_etat.setCoche({u"&Paramètres", u"&Ouvrir automatiquement"}, true);
+    if (!m_fichierDemande.isEmpty()) {
+        if (m_commandes.ouvre(QFileInfo(m_fichierDemande).absoluteFilePath()))
+            apresOuverture(false);
+    } else if (depart.ouvertureAuto) {
         if (m_commandes.ouvreAuDemarrage(depart.document))
             apresOuverture(false);
         else

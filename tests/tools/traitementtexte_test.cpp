@@ -175,3 +175,60 @@ TEST(TraitementTexte, UneNouvelleLettreNeRemplaceJamaisLaPrecedenteSansLeDemande
     EXPECT_TRUE(f.texte.Enregistre(f.source));
     EXPECT_EQ(dossier.lit(QStringLiteral("Lettre_Dupont.rtf")), "{\\rtf1 Martin\\par}");
 }
+
+TEST(TraitementTexte, AvisDesPartiesQueLaLettreNePeutGarder) {
+    using enum rtf::Perte;
+    struct Cas {
+        std::vector<rtf::Perte> pertes;
+        const char* avis; // null when nothing is said
+    };
+    const Cas cas[] = {
+        {{}, nullptr},
+        {{Tableaux, Images},
+         "Ce document contient des tableaux et des images : ils seront perdus à l'enregistrement."},
+        {{Images}, "Ce document contient des images : elles seront perdues à l'enregistrement."},
+        {{Notes, ListesNumerotees},
+         "Ce document contient des notes de bas de page et des listes numérotées : elles seront "
+         "perdues à l'enregistrement."},
+        {{Commentaires, PiedsDePage, EnTetes},
+         "Ce document contient des en-têtes, des pieds de page et des commentaires : ils seront "
+         "perdus à l'enregistrement."},
+    };
+    for (const Cas& c : cas) {
+        rtf::Pertes pertes;
+        for (rtf::Perte p : c.pertes)
+            pertes.set(std::size_t(p));
+        const std::optional<QString> avis = avisPertes(pertes);
+        if (c.avis)
+            EXPECT_EQ(avis, QString::fromUtf8(c.avis));
+        else
+            EXPECT_FALSE(avis);
+    }
+}
+
+TEST(TraitementTexte, OuvrirDitCeQuiSeraPerduEtOuEnEstLaLecture) {
+    zel::test::Dossier dossier;
+    // A long letter with a table and a picture.
+    QByteArray rtf = "{\\rtf1\\ansi{\\pict\\pngblip 00}\\trowd\\cellx2000 Case\\cell\\row\\pard ";
+    while (rtf.size() < 1'000'000)
+        rtf += "Un paragraphe de la lettre\\par\r\n";
+    dossier.ecrit(QStringLiteral("long.rtf"), rtf + "}");
+    Fenetre f;
+    f.dialogues.fichiers = {dossier.chemin(QStringLiteral("long.rtf"))};
+    const std::optional<rtf::Document> d = f.texte.Ouvre(f.source, {});
+    ASSERT_TRUE(d);
+    EXPECT_EQ(d->paragraphes.front().texte(), u"Case\t");
+    EXPECT_EQ(f.dialogues.vus.last(),
+              QStringLiteral("message: Ce document contient des tableaux et des images : ils "
+                             "seront perdus à l'enregistrement."));
+    // The status bar follows the reading, once per percent, and is emptied at its end, under
+    // the hourglass.
+    QStringList p = f.dialogues.progressions;
+    ASSERT_GT(p.size(), 10);
+    EXPECT_EQ(p.front(), u"Lecture de la lettre : 6 %");
+    EXPECT_TRUE(p[p.size() - 2].startsWith(u"Lecture de la lettre : 9"));
+    EXPECT_EQ(p.back(), QString());
+    EXPECT_EQ(p.removeDuplicates(), 0);
+    EXPECT_EQ(f.dialogues.sabliersMaxi, 1);
+    EXPECT_EQ(f.dialogues.sabliers, 0);
+}

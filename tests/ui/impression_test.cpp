@@ -1,6 +1,7 @@
 // Prints read back for real: drawn into a PDF file through the program's printer code, then read
 // with pdftotext and pdfinfo (poppler-utils).
 
+#include "app/lignecommande.h"
 #include "clients/impressionclients.h"
 #include "records/impressiondocument.h"
 #include "reports/grille.h"
@@ -205,6 +206,12 @@ TEST_F(LigneDeCommande, PrintsAStoredDocumentAndTellsItsErrors) {
     const QString aide = lance(programme, {s("--help")}, &code);
     EXPECT_EQ(code, 0);
     EXPECT_TRUE(aide.contains(s("--pdf <fichier clients> <document> <sortie.pdf>")));
+    EXPECT_EQ(lance(programme, {s("--version")}, &code), s("zelvente %1\n").arg(s(ZEL_VERSION)));
+    EXPECT_EQ(code, 0);
+    // A client file alone is the set the window opens; anything else after it is refused.
+    EXPECT_EQ(LigneCommande::analyse({s("Dupont.cli")}).fichierClients, s("Dupont.cli"));
+    EXPECT_EQ(LigneCommande::analyse({s("Dupont.cli")}).action, LigneCommande::Action::Fenetre);
+    verifieErreur(dossier, {s("Dupont.cli"), s("Durand.cli")}, 2, "Option inconnue : Dupont.cli");
 }
 
 namespace {

@@ -1,4 +1,5 @@
 #include "ui/tools/tblocnotes.h"
+#include "ui/taide.h"
 
 #include "records/dialogues.h"
 #include "ui/impression.h"
@@ -13,6 +14,7 @@ TBlocnotes::TBlocnotes(QWidget* parent, zel::Dialogues& dialogues, zel::ui::Impr
     : QDialog(parent), m_dialogues(dialogues), m_dossier(dossierProgramme),
       m_texte(new QPlainTextEdit(this)) {
     setWindowTitle(QStringLiteral("Bloc-notes"));
+    zel::ui::metSujet(this, zel::Sujet::Utilitaires);
     if (const zel::Resultat r = m_note.Charge(m_dossier); !r)
         m_dialogues.message(r.message());
     m_texte->setPlainText(m_note.lignes().join(u'\n'));

@@ -1,4 +1,5 @@
 #include "ui/tools/tfichemsg.h"
+#include "ui/taide.h"
 
 #include "records/dialogues.h"
 
@@ -20,6 +21,7 @@ TFicheMsg::TFicheMsg(QWidget* parent, zel::Dialogues& dialogues, const QString& 
     : QDialog(parent), m_dialogues(dialogues), m_nomClients(nomClients),
       m_numero(new QLabel(this)) {
     setWindowTitle(QStringLiteral("Messages"));
+    zel::ui::metSujet(this, zel::Sujet::Lettres);
     auto* formulaire = new QFormLayout;
     const QString libelles[] = {QStringLiteral("Pour"),    QStringLiteral("De"),
                                 QStringLiteral("Société"), QStringLiteral("N° tél."),
