@@ -125,9 +125,10 @@ void imprimeGrille(Canevas& canevas, const Tableau& tableau, const QDate& aujour
     Grille(canevas, tableau, aujourdhui).imprime();
 }
 
-void exporteJournal(Dialogues& dialogues, const std::vector<Ecriture>& ecritures) {
+void exporteJournal(Dialogues& dialogues, const Journal& journal,
+                    const std::vector<const Piece*>& pieces) {
     enregistreTexte(dialogues, QStringLiteral("Format texte + tabulations (*.txt)|*.txt"),
-                    QStringLiteral("Journal.txt"), lignesExport(ecritures));
+                    QStringLiteral("Journal.txt"), lignesExport(journal, pieces));
 }
 
 } // namespace zel

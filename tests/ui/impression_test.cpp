@@ -5,6 +5,7 @@
 #include "clients/impressionclients.h"
 #include "records/impressiondocument.h"
 #include "reports/grille.h"
+#include "reports/journal.h"
 #include "reports/statistiques.h"
 #include "stock/impressionstock.h"
 #include "stock/pagearticles.h"
@@ -327,6 +328,25 @@ TEST(Impression, AStatisticsTablePrintedToPdfHoldsItsTitlesRowsAndChart) {
     EXPECT_EQ(pagesDuPdf(pdf), 1);
 }
 
+TEST(Impression, TheJournalPrintedToPdfCarriesTheBalancedLines) {
+    test::Montage m;
+    // 1 at 1,26 less 10 %: 1,36 TTC and 0,22 of VAT shown, so 1,14 of sales (1,13 shown on the
+    // invoice before tax).
+    m.charge({}, {}, {},
+             {s("<BLOC0000>"), s("NUMF202612001"), s("06/12/2026"), s("10001"), s(""), s("Facture"),
+              s("Dupont SA"), s(""), s(""), s(""), s("TTCN"), s("N"),
+              s("FACTR1\tArticle\t1\t1,26\t10\t\t1"), s("</BLOC0000>")});
+    const Journal j = journal(m.jeu, m.reglages, m.dialogues, QDate(2026, 12, 6));
+    const QString pdf = m.dossier.chemin(s("journal.pdf"));
+    ASSERT_TRUE(ui::Impression::imprimePdf(pdf, [&](Canevas& c) {
+        imprimeGrille(c, tableauJournal(j, entre(j, j.du, j.au)), QDate(2026, 12, 6));
+    }));
+    const QString texte = texteDuPdf(pdf);
+    for (const char* montant : {"1,36", "1,14", "0,22"})
+        EXPECT_TRUE(texte.contains(s(montant))) << montant << texte.toStdString();
+    EXPECT_FALSE(texte.contains(s("1,13")));
+}
+
 TEST_F(LigneDeCommande, WritesTheJournalAndTheStatisticsWithoutChangingTheSet) {
     lance(programme, {s("--journal"), dossier.chemin(s("t.cli")), dossier.chemin(s("j.txt"))},
           &code, &erreurs, dossier.racine());
@@ -345,18 +365,42 @@ TEST_F(LigneDeCommande, WritesTheJournalAndTheStatisticsWithoutChangingTheSet) {
         lance(programme, {s("--statistiques"), s("articles"), dossier.chemin(s("t.cli"))}, &code,
               &erreurs, dossier.racine());
     EXPECT_EQ(articles, s("R1\t\t\t2\nR2\t\t\t2\nR3\t\t\t2\n"));
+    // The FEC of the year of the last entry, in euros converted from the set's francs, and its
+    // description beside it.
     const QString fec = lance(
-        programme, {s("--fec"), dossier.chemin(s("t.cli")), dossier.racine(), s("123 456 789")},
+        programme, {s("--fec"), dossier.chemin(s("t.cli")), dossier.racine(), s("552 100 554")},
         &code, &erreurs, dossier.racine());
     EXPECT_EQ(code, 0) << erreurs.toStdString();
-    EXPECT_EQ(fec, dossier.chemin(s("123456789FEC20261206.txt")) + u'\n');
-    const QList<QByteArray> lignesFec = dossier.lit(s("123456789FEC20261206.txt")).split('\n');
+    EXPECT_EQ(fec, dossier.chemin(s("552100554FEC20261231.txt")) + u'\n' +
+                       dossier.chemin(s("552100554FEC20261231.description.txt")) + u'\n');
+    const QList<QByteArray> lignesFec = dossier.lit(s("552100554FEC20261231.txt")).split('\n');
     ASSERT_EQ(lignesFec.size(), 5);
     EXPECT_EQ(lignesFec[1],
               QByteArray("VT\tJournal des ventes\t1\t20261206\t411000\tClients\t10001\tDupont SA\t"
                          "202612001\t20261206\tFacture 202612001\t72,00\t0,00\t\t\t"
                          "20261206\t\t\r"));
+    EXPECT_TRUE(dossier.lit(s("552100554FEC20261231.description.txt"))
+                    .contains("Total des d\xe9"
+                              "bits : 72,00 euros"));
     EXPECT_EQ(dossier.lit(s("t.fct")), avant) << "the set is only read";
+
+    // A document whose date cannot be read: the FEC is refused with it, and nothing written.
+    dossier.ecrit(s("d.cli"), {});
+    QStringList illisible = factureStockee(1);
+    illisible[2] = s("31/02/2026");
+    dossier.ecrit(s("d.fct"), crlf(illisible));
+    verifieErreur(
+        dossier,
+        {s("--fec"), dossier.chemin(s("d.cli")), dossier.chemin(s("sortie")), s("552100554")}, 1,
+        "Le dossier n'existe pas");
+    QDir(dossier.racine()).mkdir(s("sortie"));
+    verifieErreur(dossier,
+                  {s("--fec"), dossier.chemin(s("d.cli")), dossier.chemin(s("sortie")),
+                   s("552100554"), s("--cloture"), s("20261231")},
+                  1,
+                  "ces documents sont à corriger d'abord.\nFacture 202612001, date « 31/02/2026 », "
+                  "client « 10001 » : date illisible");
+    EXPECT_TRUE(QDir(dossier.chemin(s("sortie"))).isEmpty());
 
     const struct {
         QStringList arguments;
@@ -376,9 +420,22 @@ TEST_F(LigneDeCommande, WritesTheJournalAndTheStatisticsWithoutChangingTheSet) {
         {{s("--fec"), dossier.chemin(s("t.cli")), dossier.racine(), s("1234")},
          1,
          "« 1234 » n'est pas un numéro SIREN"},
-        {{s("--fec"), dossier.chemin(s("t.cli")), dossier.chemin(s("absent")), s("123456789")},
+        {{s("--fec"), dossier.chemin(s("t.cli")), dossier.racine(), s("123456789")},
+         1,
+         "dont le dernier est la clé de contrôle"},
+        {{s("--fec"), dossier.chemin(s("t.cli")), dossier.chemin(s("absent")), s("552100554")},
          1,
          "Le dossier n'existe pas"},
+        {{s("--fec"), dossier.chemin(s("t.cli")), dossier.racine(), s("552100554"), s("--cloture"),
+          s("20251231")},
+         1,
+         "Aucune écriture du 01/01/2025 au 31/12/2025"},
+        {{s("--fec"), dossier.chemin(s("t.cli")), dossier.racine(), s("--cloture"), s("20261331")},
+         2,
+         "« 20261331 » n'est pas une date de clôture"},
+        {{s("--fec"), dossier.chemin(s("t.cli")), dossier.racine(), s("--cloture")},
+         2,
+         "--fec attend le fichier clients"},
     };
     for (const auto& c : erreursAttendues)
         verifieErreur(dossier, c.arguments, c.code, c.message);
@@ -438,7 +495,7 @@ std::vector<QStringList> sorties(const test::Dossier& dossier, const QString& fi
             {s("--statistiques"), s("ventes"), cli, fichier}};
 }
 
-const char* const kFec = "123456789FEC20261206.txt";
+const char* const kFec = "552100554FEC20261231.txt";
 
 } // namespace
 
@@ -457,7 +514,7 @@ TEST_F(LigneDeCommande, NeverWritesOverTheSetNorReplacesAFileUnlessTold) {
         }
     }
     verifieErreur(dossier,
-                  {s("--fec"), dossier.chemin(s("t.cli")), ailleurs.racine(), s("123456789"),
+                  {s("--fec"), dossier.chemin(s("t.cli")), ailleurs.racine(), s("552100554"),
                    s("--remplacer")},
                   1, "c'est un fichier du jeu de documents ouvert");
     EXPECT_EQ(dossier.lit(s("t.fct")), avant);
@@ -476,7 +533,7 @@ TEST_F(LigneDeCommande, NeverWritesOverTheSetNorReplacesAFileUnlessTold) {
         EXPECT_NE(dossier.lit(s("sortie.txt")), QByteArray("ancien"));
     }
     const QStringList fec = {s("--fec"), dossier.chemin(s("t.cli")), dossier.racine(),
-                             s("123456789")};
+                             s("552100554")};
     lance(programme, fec, &code, &erreurs, dossier.racine());
     EXPECT_EQ(code, 0) << erreurs.toStdString();
     verifieErreur(dossier, fec, 1, "il existe déjà ; ajoutez --remplacer");
@@ -510,7 +567,7 @@ TEST_F(LigneDeCommande, AFileThatCannotBeWrittenIsToldInFrenchAndLeftWhole) {
         verifieErreur(dossier, arguments, 1, "le disque est plein");
     }
     verifieErreur(dossier,
-                  {s("--fec"), dossier.chemin(s("t.cli")), QFileInfo(ancien).path(), s("123456789"),
+                  {s("--fec"), dossier.chemin(s("t.cli")), QFileInfo(ancien).path(), s("552100554"),
                    s("--remplacer")},
                   1, "le disque est plein");
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
