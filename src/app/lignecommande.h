@@ -50,7 +50,8 @@ public:
 };
 
 // Loads the set of a client file with the checks of every load, without ever writing it, and
-// reads the document of the key on the invoice page, its totals computed.
+// reads the document of the key on the invoice page, its totals computed once, as the page
+// shows them.
 Resultat litDocumentSeul(const QString& fichierClients, const QString& cle, JeuDocuments& jeu,
                          FenetreFiche& fenetre);
 

@@ -46,12 +46,8 @@ int executeSansFenetre(const LigneCommande& ligne, const QString& dossierProgram
         return 1;
     }
     const PageFactures& page = fenetre.factures();
-    if (Resultat r = Impression::imprimePdf(ligne.sortie,
-                                            [&](Canevas& c) {
-                                                imprimeDocument(c, page.document(), page.totaux(),
-                                                                reglages,
-                                                                page.disposition().libelleCode);
-                                            });
+    if (Resultat r = Impression::imprimePdf(
+            ligne.sortie, [&](Canevas& c) { imprimeDocument(c, page, reglages); });
         !r) {
         erreurs << r.message() << Qt::endl;
         return 1;

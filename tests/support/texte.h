@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <ostream>
+
 namespace zel::test {
 
 // A text written in the test as it reads, accents included.
@@ -10,3 +12,8 @@ inline QString s(const char* t) {
 }
 
 } // namespace zel::test
+
+// A text in a failure's message as it reads.
+inline void PrintTo(const QString& t, std::ostream* os) {
+    *os << '"' << t.toStdString() << '"';
+}
