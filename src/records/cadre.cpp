@@ -97,29 +97,25 @@ void Cadre::place(int gauche, int droite, int y, const QString& s, Ajuste ajuste
     const int largeur = droite - gauche;
     if (largeur <= 0 || s.isEmpty())
         return;
+    const auto tient = [&](const QString& t) { return m_canevas.largeurTexte(t) <= largeur; };
     QString t = s;
     bool reduit = false;
-    if (m_canevas.largeurTexte(t) > largeur) {
-        if (ajuste == Ajuste::Reduit) {
-            // The blanks that align a figure on screen go first.
-            while (t.startsWith(u' '))
-                t.remove(0, 1);
-        }
-    }
-    if (const int w = m_canevas.largeurTexte(t); w > largeur) {
-        if (ajuste == Ajuste::Reduit) {
+    if (!tient(t) && ajuste == Ajuste::Reduit) {
+        // The blanks that align a figure on screen go first, then the size.
+        qsizetype debut = 0;
+        while (debut < t.size() && t[debut] == u' ')
+            ++debut;
+        t = t.mid(debut);
+        double taille = m_taille;
+        while (!tient(t) && taille > kTailleMini) {
             reduit = true;
-            double taille = std::max(kTailleMini, m_taille * largeur / w);
+            taille = std::max(kTailleMini,
+                              std::min(taille * 0.9, taille * largeur / m_canevas.largeurTexte(t)));
             metPolice(taille);
-            while (m_canevas.largeurTexte(t) > largeur && taille > kTailleMini) {
-                taille = std::max(kTailleMini, taille * 0.9);
-                metPolice(taille);
-            }
         }
-        if (m_canevas.largeurTexte(t) > largeur)
-            t = debutQuiTient(m_canevas, t, ajuste == Ajuste::Reduit ? kPoints : QString(),
-                              largeur);
     }
+    if (!tient(t))
+        t = debutQuiTient(m_canevas, t, ajuste == Ajuste::Reduit ? kPoints : QString(), largeur);
     m_canevas.texte(aDroite ? droite - m_canevas.largeurTexte(t) : gauche, y, t);
     if (reduit)
         metPolice(m_taille);
