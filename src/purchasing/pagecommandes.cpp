@@ -57,7 +57,7 @@ PageCommandes::PageCommandes(JeuDocuments& jeu, Reglages& reglages, Dialogues& d
     Charge();
 }
 
-QStringList PageCommandes::mouvementsStock() {
+std::vector<PageDocument::Mouvement> PageCommandes::mouvementsStock(QStringList& oublis) const {
     const Document& d = document();
     const Blocs& store = articles();
     // The order's supplier as its articles name it: by its code or by its name.
@@ -110,7 +110,7 @@ QStringList PageCommandes::mouvementsStock() {
         return -1;
     };
 
-    QStringList oublis;
+    std::vector<Mouvement> mouvements;
     for (int r = 1; r <= d.lignesUtilisees && r <= Document::kLignes; ++r) {
         const LigneDocument& l = d.ligne(r);
         if (l[C::Ref].isEmpty())
@@ -124,11 +124,12 @@ QStringList PageCommandes::mouvementsStock() {
         else if (!quantite)
             oublis.append(QStringLiteral("%1 : la quantité « %2 » n'est pas un nombre")
                               .arg(l[C::Ref], l[C::Quantite].trimmed()));
-        else if (!changeStock(ouverture, LA::StockReel, *quantite))
-            oublis.append(
-                QStringLiteral("%1 : le stock de l'article n'est pas un nombre").arg(l[C::Ref]));
+        else
+            mouvements.push_back(
+                {ouverture, LA::StockReel, *quantite,
+                 QStringLiteral("%1 : le stock de l'article n'est pas un nombre").arg(l[C::Ref])});
     }
-    return oublis;
+    return mouvements;
 }
 
 } // namespace zel

@@ -22,7 +22,7 @@ public:
                   PageArticles& articles);
 
 protected:
-    QStringList mouvementsStock() override;
+    std::vector<Mouvement> mouvementsStock(QStringList& oublis) const override;
 };
 
 } // namespace zel

@@ -80,14 +80,27 @@ bool Carte::quitteMontant(int ligne) {
     return true;
 }
 
-QString Carte::montantAligne(int ligne, double valeur) const {
+std::optional<QString> Carte::montantAligne(int ligne, double valeur) const {
     const ChampMontant* c = champMontant(ligne);
-    const QString texte = formateMontant(valeur, m_formatMontant);
-    return c ? aligneMontant(texte, c->largeur) : texte;
+    const std::optional<QString> texte = formateMontant(valeur, m_formatMontant);
+    if (!texte || !c)
+        return texte;
+    return aligneMontant(*texte, c->largeur);
 }
 
-void Carte::setMontant(int ligne, double valeur) {
-    m_champs[ligne - 1] = montantAligne(ligne, valeur);
+QString Carte::montreMontants(const std::vector<std::pair<int, double>>& valeurs) {
+    std::vector<QString> textes;
+    for (const auto& [ligne, valeur] : valeurs) {
+        std::optional<QString> texte = montantAligne(ligne, valeur);
+        if (!texte) {
+            const ChampMontant* c = champMontant(ligne);
+            return depasse(c ? c->libelle : QString::number(ligne));
+        }
+        textes.push_back(std::move(*texte));
+    }
+    for (std::size_t i = 0; i < valeurs.size(); ++i)
+        m_champs[valeurs[i].first - 1] = std::move(textes[i]);
+    return {};
 }
 
 void Carte::valideSaisie() {

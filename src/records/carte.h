@@ -87,11 +87,13 @@ public:
     // The Delete key on the grid: the rows below move up by one.
     void supprimeLigneGrille(int rangee);
 
-    // A computed amount shown in its field, formatted and right-aligned, without marking the
-    // card.
-    void setMontant(int ligne, double valeur);
-    // The text such an amount is shown with in the field of that line.
-    QString montantAligne(int ligne, double valeur) const;
+    // Computed amounts shown in their fields, formatted and right-aligned, without marking the
+    // card; all of them or none: one that would pass the largest number leaves every field as
+    // it was and gives why, for the user (an empty text when they are shown).
+    QString montreMontants(const std::vector<std::pair<int, double>>& valeurs);
+    // The text such an amount is shown with in the field of that line; nothing for a value
+    // past the largest number.
+    std::optional<QString> montantAligne(int ligne, double valeur) const;
     // Marks the card changed and the set modified.
     void marque();
     // A field set by the program, which does not mark the card (the next code of a new record).

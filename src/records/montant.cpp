@@ -39,7 +39,9 @@ QString sansZerosDeTete(const QString& chiffres) {
 
 } // namespace
 
-Montant Montant::depuis(double v) {
+std::optional<Montant> Montant::depuis(double v) {
+    if (!std::isfinite(v))
+        return std::nullopt;
     const QString t = QString::number(v, 'f', QLocale::FloatingPointShortest);
     Montant m;
     QStringView reste(t);
@@ -135,8 +137,16 @@ QString formateMontant(const Montant& m, QStringView format) {
     return texte;
 }
 
-QString formateMontant(double v, QStringView format) {
-    return formateMontant(Montant::depuis(v), format);
+std::optional<QString> formateMontant(double v, QStringView format) {
+    const std::optional<Montant> m = Montant::depuis(v);
+    if (!m)
+        return std::nullopt;
+    return formateMontant(*m, format);
+}
+
+QString depasse(const QString& libelle, const QString& precision) {
+    return QStringLiteral("« %1 »%2 dépasserait le plus grand nombre que le programme sait écrire")
+        .arg(libelle, precision);
 }
 
 Resultat reformateMontant(const QString& texte, QStringView format, const QString& champ,

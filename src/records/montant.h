@@ -16,8 +16,9 @@ struct Montant {
     QString entiers;   // at least one digit
     QString decimales; // possibly empty
 
-    // The shortest decimal writing of a computed value.
-    static Montant depuis(double v);
+    // The shortest decimal writing of a computed value; nothing for an infinity or a
+    // not-a-number, which have no digits.
+    static std::optional<Montant> depuis(double v);
 };
 
 // An amount typed or stored: blanks around it are allowed, "," separates the decimals, a
@@ -34,7 +35,13 @@ std::optional<QChar> toucheNombre(QChar c);
 // decimals, a leading "-" for a negative value, rounded half away from zero; "#" gives a whole
 // number and an empty text for zero.
 QString formateMontant(const Montant& m, QStringView format);
-QString formateMontant(double v, QStringView format);
+// A computed value the same way. A computation past the largest number gives an infinity or a
+// not-a-number, which is never written: nothing then, and the command that computed it refuses.
+std::optional<QString> formateMontant(double v, QStringView format);
+
+// Why a command refuses a value it computed: "« Stock réel » dépasserait le plus grand nombre
+// que le programme sait écrire", with what follows the field's label (" de la ligne 2").
+QString depasse(const QString& libelle, const QString& precision = {});
 
 // The text of an amount field reformatted with the pattern: an empty or all-blank text stays
 // empty; a text that is not an amount gives a message naming the field, and resultat is left

@@ -65,9 +65,10 @@ bool litBloc(const Blocs& s, int n, const DispositionDocument& dd, Document& d) 
     const auto ligne = [&](int l) {
         return ouverture + l < fin ? QStringView(s.ligne(ouverture + l)) : QStringView();
     };
+    // The number is read whole: cut to its nine positions it could be another document's.
     if (const QStringView numero = ligne(1).mid(dd.ligneGenre > 0 ? 4 : 3).trimmed();
         !numero.isEmpty())
-        d.numero = numero.toString().leftJustified(9, u' ', true);
+        d.numero = numero.toString().leftJustified(9, u' ');
     if (const QDate date = litDate(ligne(2)); date.isValid())
         d.date = date;
     pose(d.tiers, ligne(3));
@@ -188,14 +189,21 @@ bool PageDocument::codeChiffresAcceptable(QStringView texte) {
            std::all_of(texte.begin(), texte.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
-void PageDocument::saisitNumero(const QString& texte) {
-    QString numero = texte.left(9);
+bool PageDocument::saisitNumero(const QString& texte) {
+    if (texte.size() > 9) {
+        m_dialogues.message(
+            QStringLiteral("Le numéro a neuf positions au plus : « %1 » n'est pas pris.")
+                .arg(texte));
+        return false;
+    }
+    QString numero = texte;
     for (QChar& c : numero) {
         if (!positionNumero(c))
             c = u' ';
     }
     m_document.numero = numero.leftJustified(9, u' ');
     marque();
+    return true;
 }
 
 void PageDocument::vide() {
@@ -254,8 +262,8 @@ QStringList PageDocument::lignesBloc() const {
     const DispositionDocument& dd = m_disposition;
     const Document& d = m_document;
     QStringList lignes(lignesFixes());
-    lignes[0] = kNum + (genreStocke() ? d.genre.left(1) : QString()) +
-                d.numero.leftJustified(9, u' ', true);
+    lignes[0] =
+        kNum + (genreStocke() ? d.genre.left(1) : QString()) + d.numero.leftJustified(9, u' ');
     lignes[1] = d.date.toString(kFormatDate);
     lignes[2] = d.tiers;
     lignes[3] = d.conditions;
@@ -393,7 +401,13 @@ int PageDocument::finDeLigne(int rangee) {
     LigneDocument& l = d.ligne(rangee);
     if (l[C::Tva].isEmpty())
         l[C::Tva] = QStringLiteral("1");
-    Calcule();
+    if (const QString refus = recalcule(avant); !refus.isEmpty()) {
+        m_dialogues.message(
+            QStringLiteral("La ligne n'est pas calculée : %1. Corrigez la quantité, "
+                           "le prix ou la remise.")
+                .arg(refus));
+        return rangee;
+    }
     d.lignesUtilisees = std::max(d.lignesUtilisees, rangee);
     if (d.lignes != avant || d.lignesUtilisees != utiliseesAvant)
         marque();
@@ -466,20 +480,21 @@ void PageDocument::choisitTiers() {
     }
 }
 
-void PageDocument::poste() {
-    const Document& d = m_document;
-    const DispositionDocument& dd = m_disposition;
-    const Blocs& fiches = m_jeu.store(m_tiers.sorte());
-    // The card whose code is the document's, not one whose code merely begins with it.
-    const int o = d.tiers.trimmed().isEmpty() ? -1 : chercheCode(fiches, d.tiers);
-    if (o < 0) {
-        m_dialogues.message(QStringLiteral("%1 n'a le code %2 : %3 n'est portée à aucun compte.")
-                                .arg(dd.aucunTiers, d.tiers.trimmed(), dd.leDocument));
-        return;
+QString PageDocument::recalcule(const std::vector<LigneDocument>& avant) {
+    const Totaux totaux = m_totaux;
+    Calcule();
+    const QString refus = m_totaux.depassement;
+    if (!refus.isEmpty()) {
+        m_document.lignes = avant;
+        m_totaux = totaux;
+        m_modele.rafraichi();
     }
-    // The card shown keeps the edits typed on it.
-    m_tiers.EcritFiche();
-    m_jeu.setCourant(m_tiers.sorte(), Blocs::numeroBalise(fiches.ligne(o), 5));
+    return refus;
+}
+
+void PageDocument::poste(int fiche) {
+    const Document& d = m_document;
+    m_jeu.setCourant(m_tiers.sorte(), fiche);
     m_tiers.LitFiche(true);
     Carte& carte = m_tiers.carte();
     carte.setDateSaisie(m_aujourdhui());
@@ -489,20 +504,37 @@ void PageDocument::poste() {
     m_tiers.EcritFiche();
 }
 
-bool PageDocument::changeStock(int ouverture, int ligneStock, double quantite) {
-    Blocs& s = m_jeu.BlocsArt();
-    if (ouverture + ligneStock >= s.taille())
-        return false;
-    const QStringView texte = ligneApres(s, ouverture, ligneStock).trimmed();
-    // A blank stock is none yet.
-    const std::optional<double> stock =
-        texte.isEmpty() ? std::optional<double>(0) : litNombre(texte);
-    if (!stock)
-        return false;
-    s.changeLigne(
-        ouverture + ligneStock,
-        Rset(formateMontant(*stock + quantite, m_reglages.formatMontant), kLargeurStock, m_mesure));
-    return true;
+QString PageDocument::nouveauxStocks(QStringList& oublis,
+                                     std::vector<std::pair<int, QString>>& stocks) const {
+    const Blocs& s = m_jeu.BlocsArt();
+    for (const Mouvement& m : mouvementsStock(oublis)) {
+        const int position = m.ouverture + m.ligneStock;
+        const auto deja = std::find_if(stocks.begin(), stocks.end(),
+                                       [position](const auto& x) { return x.first == position; });
+        const QStringView texte = (deja == stocks.end() ? ligneApres(s, m.ouverture, m.ligneStock)
+                                                        : QStringView(deja->second))
+                                      .trimmed();
+        // A blank stock is none yet.
+        const std::optional<double> stock =
+            texte.isEmpty() ? std::optional<double>(0) : litNombre(texte);
+        if (position >= s.taille() || !stock) {
+            if (!m.oubli.isEmpty())
+                oublis.append(m.oubli);
+            continue;
+        }
+        const std::optional<QString> nouveau =
+            formateMontant(*stock + m.quantite, m_reglages.formatMontant);
+        if (!nouveau)
+            return depasse(QStringLiteral("Stock réel"),
+                           QStringLiteral(" de l'article %1")
+                               .arg(ligneApres(s, m.ouverture, m_disposition.articleReference)));
+        const QString aligne = Rset(*nouveau, kLargeurStock, m_mesure);
+        if (deja == stocks.end())
+            stocks.emplace_back(position, aligne);
+        else
+            deja->second = aligne;
+    }
+    return {};
 }
 
 void PageDocument::Valider() {
@@ -510,21 +542,46 @@ void PageDocument::Valider() {
     const DispositionDocument& dd = m_disposition;
     if (d.valide || d.genre != dd.genres.front())
         return;
+    const auto refuse = [&](const QString& pourquoi) {
+        m_dialogues.message(
+            QStringLiteral("%1 ne peut pas être validée : %2.").arg(dd.ceDocument, pourquoi));
+    };
     if (const QString ce = manque(); !ce.isEmpty()) {
-        m_dialogues.message(QStringLiteral("%1 ne peut pas être validée : il lui manque %2.")
-                                .arg(dd.ceDocument, ce));
+        refuse(QStringLiteral("il lui manque ") + ce);
+        return;
+    }
+    // Everything the validation needs is checked before anything changes. The cards shown are
+    // written back first, so that the look-ups see their edits and they are read again after.
+    m_tiers.EcritFiche();
+    m_articles.EcritFiche();
+    // The card whose code is the document's, not one whose code merely begins with it.
+    const Blocs& fiches = m_jeu.store(m_tiers.sorte());
+    const int ouvertureFiche = chercheCode(fiches, d.tiers);
+    if (ouvertureFiche < 0) {
+        m_dialogues.message(
+            QStringLiteral("%1 n'a le code %2 : %3 n'est pas validée. Corrigez %4.")
+                .arg(dd.aucunTiers, d.tiers.trimmed(), dd.leDocument, dd.manqueTiers));
+        return;
+    }
+    const int fiche = Blocs::numeroBalise(fiches.ligne(ouvertureFiche), 5);
+    QStringList oublis;
+    std::vector<std::pair<int, QString>> stocks;
+    if (const QString refus = nouveauxStocks(oublis, stocks); !refus.isEmpty()) {
+        refuse(refus);
         return;
     }
     // A quantity changed without Enter counts as it is shown.
-    Calcule();
+    if (const QString refus = recalcule(std::vector<LigneDocument>(d.lignes)); !refus.isEmpty()) {
+        refuse(refus);
+        return;
+    }
     d.valide = true;
     marque();
     Ecrit();
-    poste();
-    // The article card shown is written back first and read again after, so that neither its
-    // edits nor the new stock are lost.
-    m_articles.EcritFiche();
-    const QStringList oublis = mouvementsStock();
+    poste(fiche);
+    Blocs& articles = m_jeu.BlocsArt();
+    for (const auto& [position, texte] : stocks)
+        articles.changeLigne(position, texte);
     m_articles.LitFiche(true);
     if (!oublis.isEmpty())
         m_dialogues.message(QStringLiteral("Le stock de ces lignes n'a pas changé :\n") +

@@ -17,7 +17,9 @@ namespace zel {
 struct Document {
     static constexpr int kLignes = 63;
 
-    QString numero; // nine characters
+    // Nine positions as typed; a number read from the store is kept whole, however long, so
+    // that the document is written back under the number it was read with.
+    QString numero;
     QDate date;
     // The client's code on a sales document, the supplier's on an order.
     QString tiers;
@@ -139,8 +141,9 @@ public:
     bool Nouveau();
     // "Créer": a new empty document.
     void Creer();
-    // The number field as typed: nine positions, each a digit, a sign or a blank.
-    void saisitNumero(const QString& texte);
+    // The number field as typed: nine positions, each a digit, a sign or a blank. A longer text
+    // is refused with a message and the number stays: a number is never cut short.
+    bool saisitNumero(const QString& texte);
     // The notes as typed, one note a line; a TAB or another control character in a line is
     // kept as a blank, so that each note stays one line of the block.
     void saisitNotes(const QString& texte);
@@ -186,9 +189,10 @@ public:
     void SupLigne(int rangee);
     // "...": the client or supplier picked fills the code and the address.
     void choisitTiers();
-    // "Valider": refused with a message unless the document can be written; recomputes the
-    // totals, freezes the lines, posts the document to the account of its client or supplier
-    // and moves the stock of its articles.
+    // "Valider": recomputes the totals, freezes the lines, posts the document to the account of
+    // its client or supplier and moves the stock of its articles. Refused with a message, and
+    // nothing changed, unless the document can be written, its client or supplier is there and
+    // every amount and new stock can be written.
     void Valider();
     // Deletes the document shown (the user has confirmed).
     void Supprime();
@@ -212,12 +216,17 @@ public:
     void setAujourdhui(std::function<QDate()> aujourdhui) { m_aujourdhui = std::move(aujourdhui); }
 
 protected:
-    // The stock of the articles of the validated document. Gives what could not be moved.
-    virtual QStringList mouvementsStock() = 0;
-    // The code of the client or supplier card.
-    const Carte& ficheTiers() const { return m_tiers.carte(); }
-    // Moves the stock of an article block by a quantity; false when its stock is unreadable.
-    bool changeStock(int ouverture, int ligneStock, double quantite);
+    // A quantity added to the stock line of an article block (taken out when negative), and what
+    // the user is told when that stock is not a number (nothing when empty).
+    struct Mouvement {
+        int ouverture;
+        int ligneStock;
+        double quantite;
+        QString oubli;
+    };
+    // The stock movements of the document being validated, in the order of its lines; the lines
+    // that move nothing are told in `oublis`.
+    virtual std::vector<Mouvement> mouvementsStock(QStringList& oublis) const = 0;
     const Blocs& articles() const { return m_jeu.BlocsArt(); }
     const JeuDocuments& jeu() const { return m_jeu; }
 
@@ -234,7 +243,15 @@ private:
     bool nouveau(bool avecLigneVide);
     QStringList lignesBloc() const;
     std::array<QString, 4> adresseDe(const std::function<QString(int)>& champ) const;
-    void poste();
+    // Recomputes the lines and the totals. When an amount would pass the largest number, the
+    // lines go back to `avant` and the totals to what they were, and why is given.
+    QString recalcule(const std::vector<LigneDocument>& avant);
+    // The new text of each stock line the document moves (its position in the article store),
+    // each computed on the one before it for the same article; why one cannot be written, or
+    // an empty text.
+    QString nouveauxStocks(QStringList& oublis, std::vector<std::pair<int, QString>>& stocks) const;
+    // Posts the document to the account of card n of its client or supplier.
+    void poste(int fiche);
     // The document whose first line is "NUM" and the key, letter case ignored.
     std::optional<int> blocDuNumero(const QString& cle) const;
     // The number of a block's first line when it is of the kind that is numbered, or -1.

@@ -1,5 +1,7 @@
 #include "records/totaux.h"
 
+#include <cmath>
+
 namespace zel {
 namespace {
 
@@ -54,16 +56,30 @@ LigneLue litLigne(const LigneDocument& cellules) {
 }
 
 // The three VAT bases of a document's lines (the amounts of each code added up), each line with
-// a quantity handed on with what it gave once it is counted.
+// a quantity handed on with what it gave once it is counted. A line whose amount would pass the
+// largest number is neither counted nor handed on.
+struct Bases {
+    std::array<double, 3> montants{};
+    QString depassement;
+};
+
 template <typename Lignes, typename Ensuite>
-std::array<double, 3> bases(Lignes& lignes, Ensuite ensuite) {
-    std::array<double, 3> b{};
+Bases bases(Lignes& lignes, bool modeTTC, Ensuite ensuite) {
+    Bases b;
+    int rangee = 0;
     for (auto& cellules : lignes) {
+        ++rangee;
         if (QStringView(cellules[colonne::Quantite]).trimmed().isEmpty())
             continue;
         const LigneLue l = litLigne(cellules);
+        if (!std::isfinite(l.montant)) {
+            if (b.depassement.isEmpty())
+                b.depassement =
+                    depasse(titreMontant(modeTTC), QStringLiteral(" de la ligne %1").arg(rangee));
+            continue;
+        }
         if (l.code > 0)
-            b[std::size_t(l.code - 1)] += l.montant;
+            b.montants[std::size_t(l.code - 1)] += l.montant;
         ensuite(cellules, l);
     }
     return b;
@@ -71,9 +87,11 @@ std::array<double, 3> bases(Lignes& lignes, Ensuite ensuite) {
 
 // In prices including tax, the VAT is taken out of each base; otherwise it is added at each
 // rate.
-Sommes sommesDesBases(const std::array<double, 3>& bases, bool modeTTC, const ValeursIni& v) {
+Sommes sommesDesBases(const Bases& b, bool modeTTC, const ValeursIni& v) {
+    const std::array<double, 3>& bases = b.montants;
     std::array<double, 3> tva{};
     Sommes s;
+    s.depassement = b.depassement;
     if (modeTTC) {
         for (std::size_t i = 0; i < 3; ++i)
             tva[i] = bases[i] - bases[i] / (v.tauxTva[i] * 0.01 + 1);
@@ -96,22 +114,37 @@ QString titreMontant(bool modeTTC) {
 }
 
 Sommes sommesDocument(const std::vector<LigneDocument>& lignes, bool modeTTC, const ValeursIni& v) {
-    return sommesDesBases(bases(lignes, [](const LigneDocument&, const LigneLue&) {}), modeTTC, v);
+    return sommesDesBases(bases(lignes, modeTTC, [](const LigneDocument&, const LigneLue&) {}),
+                          modeTTC, v);
 }
 
 Totaux totauxDe(const Sommes& s, const Reglages& reglages) {
     const QString& format = reglages.formatMontant;
     const ValeursIni& v = reglages.ini;
     Totaux t;
-    t.ht = formateMontant(s.ht, format);
-    t.tva = formateMontant(s.tva, format);
-    t.ttc = formateMontant(s.ttc, format);
     metLegendes(t, v);
+    t.depassement = s.depassement;
+    // Each total as shown, the first that cannot be written leaving every one empty.
+    const auto montre = [&](QString& champ, double valeur, const QString& libelle,
+                            const QString& precision = {}) {
+        if (!t.depassement.isEmpty())
+            return;
+        if (const std::optional<QString> texte = formateMontant(valeur, format))
+            champ = *texte;
+        else
+            t.depassement = depasse(libelle, precision);
+    };
+    montre(t.ht, s.ht, QStringLiteral("Total H.T."));
+    montre(t.tva, s.tva, QStringLiteral("Total TVA"));
+    montre(t.ttc, s.ttc, QStringLiteral("TOTAL TTC"));
+    const QString enConverti = QStringLiteral(" en ") + t.legendeConvertie;
     if (v.modeDevise == 1)
-        t.converti = formateMontant(s.ttc * v.tauxEuro, format);
+        montre(t.converti, s.ttc * v.tauxEuro, QStringLiteral("TOTAL TTC"), enConverti);
     // Francs: a rate of zero gives no converted amount rather than a division by zero.
     else if (v.modeDevise != 2 && v.tauxEuro != 0)
-        t.converti = formateMontant(s.ttc / v.tauxEuro, format);
+        montre(t.converti, s.ttc / v.tauxEuro, QStringLiteral("TOTAL TTC"), enConverti);
+    if (!t.depassement.isEmpty())
+        t.ht = t.tva = t.ttc = t.converti = QString();
     return t;
 }
 
@@ -119,14 +152,15 @@ Totaux Calculef(std::vector<LigneDocument>& lignes, bool modeTTC, const Reglages
                 const MesureTexte& mesure) {
     namespace C = colonne;
     const QString& format = reglages.formatMontant;
-    const std::array<double, 3> b = bases(lignes, [&](LigneDocument& cellules, const LigneLue& l) {
+    const Bases b = bases(lignes, modeTTC, [&](LigneDocument& cellules, const LigneLue& l) {
+        // A price read is a number, and an amount counted is one.
         if (l.prixLu) {
-            cellules[C::Prix] = Rset(formateMontant(l.prix, format), kLargeurMontant, mesure);
+            cellules[C::Prix] = Rset(*formateMontant(l.prix, format), kLargeurMontant, mesure);
             cellules[C::Quantite] = Rset(cellules[C::Quantite].trimmed(), kLargeurQuantite, mesure);
             if (cellules[C::Tva].isEmpty())
                 cellules[C::Tva] = QStringLiteral("1");
         }
-        cellules[C::Montant] = Rset(formateMontant(l.montant, format), kLargeurMontant, mesure);
+        cellules[C::Montant] = Rset(*formateMontant(l.montant, format), kLargeurMontant, mesure);
     });
     return totauxDe(sommesDesBases(b, modeTTC, reglages.ini), reglages);
 }

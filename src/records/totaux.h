@@ -24,6 +24,10 @@ struct Totaux {
     QString legende;
     QString converti;
     QString legendeConvertie;
+    // What could not be computed because it would pass the largest number ("« Montant H.T. »
+    // de la ligne 2 dépasserait ..."), the first found; empty when everything was. No total is
+    // shown then.
+    QString depassement;
 };
 
 // The title of the amount column in each price mode.
@@ -35,6 +39,8 @@ struct Sommes {
     double ht = 0;
     double tva = 0;
     double ttc = 0;
+    // A line whose amount would pass the largest number, counted in no base; empty when none.
+    QString depassement;
 };
 
 // The totals of lines as Calculef computes them, read from the cells without rewriting them.
@@ -46,7 +52,8 @@ Totaux totauxDe(const Sommes& sommes, const Reglages& reglages);
 // it. Each line with a quantity has its quantity, price and amount cells rewritten (formatted
 // and right-aligned) and an empty VAT code set to 1; the first number of a line that cannot be
 // read ends its conversions, and a line without a readable VAT code counts in no total. Nothing
-// is rounded before it is shown.
+// is rounded before it is shown. A line whose amount would pass the largest number keeps its
+// cells as they are, and the totals are then left empty (see Totaux::depassement).
 Totaux Calculef(std::vector<LigneDocument>& lignes, bool modeTTC, const Reglages& reglages,
                 const MesureTexte& mesure);
 

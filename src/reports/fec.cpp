@@ -26,7 +26,8 @@ QString libelleCompte(const QString& compte) {
 }
 
 QString montantFec(const QString& texte) {
-    return formateMontant(litNombre(texte).value_or(0), u"0.00");
+    // A number read is finite: it always has its digits.
+    return formateMontant(litNombre(texte).value_or(0), u"0.00").value_or(QString());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "stock/pagearticles.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <unordered_map>
 
@@ -38,8 +39,9 @@ void trie(std::vector<QStringList>& rangees) {
     });
 }
 
+// A sum past the largest number is shown as no quantity.
 QString quantite(double q) {
-    return QString::number(q, 'g', 15).replace(u'.', u',');
+    return std::isfinite(q) ? QString::number(q, 'g', 15).replace(u'.', u',') : QString();
 }
 
 } // namespace
@@ -114,16 +116,20 @@ Tableau StatsVentes(const JeuDocuments& jeu, const Reglages& reglages, Dialogues
                              {QStringLiteral("C.A. TTC"), 126, true}});
     const QString& f = reglages.formatMontant;
     t.titreBarres = QStringLiteral("Chiffre d'affaires H.T. par mois");
+    // A sum past the largest number is shown as no amount, and draws no bar.
     for (const auto& [mois, m] : groupes.liste())
-        t.rangees.push_back({mois, formateMontant(m.ht, f), formateMontant(m.ttc, f)});
+        t.rangees.push_back({mois, formateMontant(m.ht, f).value_or(QString()),
+                             formateMontant(m.ttc, f).value_or(QString())});
     // The chart runs in calendar order, documents without a date last.
     std::vector<std::pair<QString, Mois>>& liste = groupes.liste();
     std::ranges::stable_sort(liste, {}, [](const std::pair<QString, Mois>& g) {
         const QDate& d = g.second.date;
         return d.isValid() ? d.year() * 12 + d.month() : std::numeric_limits<int>::max();
     });
-    for (const auto& [mois, m] : liste)
-        t.barres.push_back({moisAbrege(m.date), m.ht, formateMontant(m.ht, f)});
+    for (const auto& [mois, m] : liste) {
+        if (const std::optional<QString> texte = formateMontant(m.ht, f))
+            t.barres.push_back({moisAbrege(m.date), m.ht, *texte});
+    }
     return t;
 }
 
@@ -144,7 +150,8 @@ Tableau StatsCli(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& d
                              {QStringLiteral("Nom"), 294, false},
                              {QStringLiteral("C.A. HT"), 85, true}});
     for (const auto& [code, c] : groupes.liste())
-        t.rangees.push_back({code, c.nom, formateMontant(c.ht, reglages.formatMontant)});
+        t.rangees.push_back(
+            {code, c.nom, formateMontant(c.ht, reglages.formatMontant).value_or(QString())});
     trie(t.rangees);
     return t;
 }
@@ -163,7 +170,7 @@ Tableau StatsRepresentant(const JeuDocuments& jeu, const Reglages& reglages, Dia
         QStringLiteral("Statistiques ventes au "), 64,
         {{QStringLiteral("Représentant"), 313, false}, {QStringLiteral("C.A. HT"), 92, true}});
     for (const auto& [nom, ht] : groupes.liste())
-        t.rangees.push_back({nom, formateMontant(ht, reglages.formatMontant)});
+        t.rangees.push_back({nom, formateMontant(ht, reglages.formatMontant).value_or(QString())});
     trie(t.rangees);
     return t;
 }

@@ -52,11 +52,12 @@ const QStringList& PageFactures::genres() {
     return liste;
 }
 
-QStringList PageFactures::mouvementsStock() {
+std::vector<PageDocument::Mouvement> PageFactures::mouvementsStock(QStringList&) const {
     // Each line takes its quantity, decimals included, out of the article whose code is its
     // "Réf" as the user means it; a line naming no article (a service) moves nothing.
     const Blocs& store = articles();
     const Document& d = document();
+    std::vector<Mouvement> mouvements;
     for (int r = 1; r <= d.lignesUtilisees && r <= Document::kLignes; ++r) {
         const LigneDocument& l = d.ligne(r);
         if (l[C::Ref].isEmpty())
@@ -66,12 +67,12 @@ QStringList PageFactures::mouvementsStock() {
             continue;
         for (const LigneOuverture& o : store.ouvertures()) {
             if (o.numero >= 0 && memeCode(ligneApres(store, o.position, LA::Code), l[C::Ref])) {
-                changeStock(o.position, LA::StockReel, -*quantite);
+                mouvements.push_back({o.position, LA::StockReel, -*quantite, {}});
                 break;
             }
         }
     }
-    return {};
+    return mouvements;
 }
 
 } // namespace zel

@@ -27,7 +27,7 @@ public:
     static const QStringList& genres();
 
 protected:
-    QStringList mouvementsStock() override;
+    std::vector<Mouvement> mouvementsStock(QStringList& oublis) const override;
 };
 
 } // namespace zel

@@ -7,9 +7,10 @@ namespace zel {
 SaisieParametres SaisieParametres::depuis(const Reglages& reglages) {
     const ValeursIni& v = reglages.ini;
     SaisieParametres s;
-    s.tauxEuro = formateMontant(v.tauxEuro, u"0.00000");
+    // The settings are read and typed as numbers: each has its digits.
+    s.tauxEuro = formateMontant(v.tauxEuro, u"0.00000").value_or(QString());
     for (std::size_t i = 0; i < 3; ++i)
-        s.tauxTva[i] = formateMontant(v.tauxTva[i], u"0.00");
+        s.tauxTva[i] = formateMontant(v.tauxTva[i], u"0.00").value_or(QString());
     s.decimales = v.decimales;
     for (std::size_t i = 0; i < s.conditions.size(); ++i)
         s.conditions[i] = reglages.listes.reglements.value(qsizetype(i));

@@ -163,30 +163,44 @@ BilanInventaire Inventaire(Canevas& canevas, const Blocs& articles, const std::v
         const double y = pages.ligne(n == blocs.back() ? 2 : 0);
         for (const ColonneListe& c : colonnesInventaire)
             c.imprime(cadre, y, ligneBloc(contenu, c.ligne));
-        if (s && p) {
+        const QString article =
+            (ligneBloc(contenu, A::Code) + u' ' + ligneBloc(contenu, A::Designation).trimmed())
+                .trimmed();
+        if (!s || !p) {
+            bilan.illisibles.append(article);
+        } else if (const std::optional<QString> valeur = formateMontant(*s * *p, formatMontant)) {
             bilan.total += *s * *p;
-            cadre.texteDroite(200, y, formateMontant(*s * *p, formatMontant), 171);
+            cadre.texteDroite(200, y, *valeur, 171);
         } else {
-            bilan.illisibles.append(
-                (ligneBloc(contenu, A::Code) + u' ' + ligneBloc(contenu, A::Designation).trimmed())
-                    .trimmed());
+            bilan.tropGrands.append(article);
         }
     }
     const double yRegle = pages.ligne();
     cadre.ligne(150, yRegle, 205, yRegle);
     const double yTotal = pages.ligne();
     cadre.texte(150, yTotal, QStringLiteral("Total"), 159, Ajuste::Reduit);
-    cadre.texteDroite(200, yTotal, formateMontant(bilan.total, formatMontant), 160);
+    if (const std::optional<QString> total = formateMontant(bilan.total, formatMontant))
+        cadre.texteDroite(200, yTotal, *total, 160);
+    else
+        bilan.totalTropGrand = true;
     cadre.fin();
     return bilan;
 }
 
 QString messageInventaire(const BilanInventaire& bilan) {
-    if (bilan.illisibles.isEmpty())
-        return {};
-    return QStringLiteral("Stock ou P.A.Moyen Pond. illisible : ces articles sont imprimés sans "
-                          "valeur et ne comptent pas dans le total de l'inventaire :\n") +
-           bilan.illisibles.join(u'\n');
+    const QString sansValeur = QStringLiteral(" : ces articles sont imprimés sans valeur et ne "
+                                              "comptent pas dans le total de l'inventaire :\n");
+    QStringList messages;
+    if (!bilan.illisibles.isEmpty())
+        messages.append(QStringLiteral("Stock ou P.A.Moyen Pond. illisible") + sansValeur +
+                        bilan.illisibles.join(u'\n'));
+    if (!bilan.tropGrands.isEmpty())
+        messages.append(depasse(QStringLiteral("Valeur")) + sansValeur +
+                        bilan.tropGrands.join(u'\n'));
+    if (bilan.totalTropGrand)
+        messages.append(depasse(QStringLiteral("Total")) +
+                        QStringLiteral(" : le total de l'inventaire n'est pas imprimé."));
+    return messages.join(u'\n');
 }
 
 } // namespace zel

@@ -22,11 +22,14 @@ void ImpArt(Canevas& canevas, const Blocs& articles, const std::vector<int>& blo
 void ImpFour(Canevas& canevas, const Blocs& fournisseurs, const std::vector<int>& blocs);
 
 // What the inventory came to: the total of the values printed, and the articles whose stock or
-// average price could not be read ("code désignation"), printed without a value and left out
-// of the total.
+// average price could not be read, or whose value would pass the largest number ("code
+// désignation"), printed without a value and left out of the total; a total past the largest
+// number is not printed.
 struct BilanInventaire {
     double total = 0;
     QStringList illisibles;
+    QStringList tropGrands;
+    bool totalTropGrand = false;
 };
 
 // The stock valuation of the range dated `jour`, in portrait, "Arial" 9: one line per article

@@ -177,6 +177,21 @@ std::optional<double> PageArticles::nombre(int ligne) const {
     return litNombre(carte().champ(ligne));
 }
 
+namespace {
+
+// The prices computed, in the order of the card's fields.
+std::vector<std::pair<int, double>> prixCalcules(const PrixSuivis& p) {
+    std::vector<std::pair<int, double>> prix;
+    for (const auto& [l, v] :
+         {std::pair{L::Coefficient, p.coefficient}, {L::PrixHT, p.ht}, {L::PrixTTC, p.ttc}}) {
+        if (v)
+            prix.emplace_back(l, *v);
+    }
+    return prix;
+}
+
+} // namespace
+
 void PageArticles::calculePrix(int ligne) {
     // Each result comes from the texts shown; an unusable purchase price or VAT choice, or a
     // purchase price of zero to divide by, leaves out what it would give.
@@ -184,11 +199,8 @@ void PageArticles::calculePrix(int ligne) {
     if (!saisi)
         return;
     const PrixSuivis p = prixSuivis(ligne, *saisi, nombre(L::PrixAchat), facteur(), venteTTC());
-    for (const auto& [l, v] :
-         {std::pair{L::Coefficient, p.coefficient}, {L::PrixHT, p.ht}, {L::PrixTTC, p.ttc}}) {
-        if (v)
-            carte().setMontant(l, *v);
-    }
+    if (const QString refus = carte().montreMontants(prixCalcules(p)); !refus.isEmpty())
+        m_dialogues.message(QStringLiteral("Les prix ne sont pas calculés : %1.").arg(refus));
 }
 
 bool PageArticles::quitteChamp(int ligne) {
@@ -238,8 +250,12 @@ bool PageArticles::entreeStock(double quantite, double prixUnitaire) {
     if (!moyen)
         return false;
     const StockPondere apres = entreePonderee({*stock, *moyen}, quantite, prixUnitaire);
-    carte().setMontant(L::StockReel, apres.stock);
-    carte().setMontant(L::PrixMoyen, apres.moyen);
+    if (const QString refus =
+            carte().montreMontants({{L::StockReel, apres.stock}, {L::PrixMoyen, apres.moyen}});
+        !refus.isEmpty()) {
+        m_dialogues.message(QStringLiteral("L'entrée de stock n'est pas faite : %1.").arg(refus));
+        return false;
+    }
     carte().marque();
     m_stockModifiable = false;
     return true;
@@ -250,7 +266,11 @@ bool PageArticles::sortieStock(double quantite) {
     const std::optional<double> stock = nombreStock(L::StockReel);
     if (!stock)
         return false;
-    carte().setMontant(L::StockReel, *stock - quantite);
+    if (const QString refus = carte().montreMontants({{L::StockReel, *stock - quantite}});
+        !refus.isEmpty()) {
+        m_dialogues.message(QStringLiteral("La sortie de stock n'est pas faite : %1.").arg(refus));
+        return false;
+    }
     carte().marque();
     m_stockModifiable = false;
     return true;
@@ -270,12 +290,10 @@ void PageArticles::mouvement(MouvementStock sorte) {
             m_dialogues.message(*refus);
             continue;
         }
+        // A movement refused comes back to the dialog as typed.
         const QuantitePrix& qp = std::get<QuantitePrix>(lu);
-        if (entree)
-            entreeStock(qp.quantite, qp.prixUnitaire);
-        else
-            sortieStock(qp.quantite);
-        return;
+        if (entree ? entreeStock(qp.quantite, qp.prixUnitaire) : sortieStock(qp.quantite))
+            return;
     }
 }
 
@@ -287,7 +305,8 @@ void PageArticles::SortieStock() {
     mouvement(MouvementStock::Sortie);
 }
 
-bool PageArticles::recalculeArticle(Blocs& articles, int ouverture, bool& change) const {
+bool PageArticles::recalculeArticle(Blocs& articles, int ouverture, bool& change,
+                                    QString& tropGrand) const {
     const auto ligne = [&](int l) -> const QString& { return articles.ligne(ouverture + l); };
     // Only the inputs of the relation that the "Fixer" choice keeps are read: the coefficient,
     // or the sale price of the sale mode.
@@ -309,11 +328,20 @@ bool PageArticles::recalculeArticle(Blocs& articles, int ouverture, bool& change
     const auto balise = [&](int l) { return Blocs::commeUneBalise(ligne(l)); };
     if (!p.ht || !p.ttc || balise(L::Coefficient) || balise(L::PrixHT) || balise(L::PrixTTC))
         return false;
-    for (const auto& [l, v] :
-         {std::pair{L::Coefficient, p.coefficient}, {L::PrixHT, p.ht}, {L::PrixTTC, p.ttc}}) {
-        if (!v)
-            continue;
-        const QString texte = carte().montantAligne(l, *v);
+    // Every price is written, or none when one would pass the largest number.
+    std::vector<std::pair<int, QString>> textes;
+    for (const auto& [l, v] : prixCalcules(p)) {
+        std::optional<QString> texte = carte().montantAligne(l, v);
+        if (!texte) {
+            const std::vector<ChampMontant>& champs = carte().disposition().montants;
+            tropGrand = std::find_if(champs.begin(), champs.end(), [l](const ChampMontant& c) {
+                            return c.ligne == l;
+                        })->libelle;
+            return false;
+        }
+        textes.emplace_back(l, std::move(*texte));
+    }
+    for (const auto& [l, texte] : textes) {
         if (texte != ligne(l)) {
             articles.changeLigne(ouverture + l, texte);
             change = true;
@@ -331,30 +359,46 @@ void PageArticles::Recalc() {
     const std::span<const LigneOuverture> vues = articles.ouvertures();
     const std::vector<LigneOuverture> ouvertures(vues.begin(), vues.end());
     bool change = false;
+    // The articles left as they were: without the prices to compute from, or with a price that
+    // would pass the largest number (named after the article's code).
     QStringList laisses;
+    QStringList tropGrands;
     for (const LigneOuverture& o : ouvertures) {
         if (o.numero < 0)
             continue;
         const int lignes = articles.finBloc(o.numero, o.position).fin - o.position - 1;
-        if (lignes >= L::Fixer && recalculeArticle(articles, o.position, change))
+        QString tropGrand;
+        if (lignes >= L::Fixer && recalculeArticle(articles, o.position, change, tropGrand))
             continue;
-        laisses.append(lignes >= L::Code ? articles.ligne(o.position + L::Code).trimmed()
-                                         : QStringLiteral("fiche %1").arg(o.numero + 1));
+        const QString code = lignes >= L::Code ? articles.ligne(o.position + L::Code).trimmed()
+                                               : QStringLiteral("fiche %1").arg(o.numero + 1);
+        if (tropGrand.isEmpty())
+            laisses.append(code);
+        else
+            tropGrands.append(QStringLiteral("%1 (%2)").arg(code, tropGrand));
     }
     if (change)
         m_jeu.SetSauve();
     LitFiche();
-    if (laisses.isEmpty())
-        return;
-    constexpr int kCodesNommes = 10;
-    QString codes = QStringList(laisses.mid(0, kCodesNommes)).join(QStringLiteral(", "));
-    if (laisses.size() > kCodesNommes)
-        codes += QStringLiteral(", …");
-    m_dialogues.message(
-        QStringLiteral("Prix non recalculés pour %1 article(s), dont le prix d'achat, le "
-                       "coefficient, le prix de vente fixé ou la TVA est vide ou illisible : %2.")
-            .arg(laisses.size())
-            .arg(codes));
+    // The articles left, ten of them named.
+    QStringList messages;
+    const auto dit = [&messages](const QStringList& quels, const QString& pourquoi) {
+        if (quels.isEmpty())
+            return;
+        constexpr int kCodesNommes = 10;
+        QString codes = QStringList(quels.mid(0, kCodesNommes)).join(QStringLiteral(", "));
+        if (quels.size() > kCodesNommes)
+            codes += QStringLiteral(", …");
+        messages.append(QStringLiteral("Prix non recalculés pour %1 article(s), dont %2 : %3.")
+                            .arg(quels.size())
+                            .arg(pourquoi, codes));
+    };
+    dit(laisses, QStringLiteral("le prix d'achat, le coefficient, le prix de vente fixé ou la TVA "
+                                "est vide ou illisible"));
+    dit(tropGrands, QStringLiteral("un prix dépasserait le plus grand nombre que le programme "
+                                   "sait écrire"));
+    if (!messages.isEmpty())
+        m_dialogues.message(messages.join(u'\n'));
 }
 
 } // namespace zel

@@ -85,7 +85,7 @@ public:
     // Goods received for the article shown, at a unit price, or goods leaving it: "Stock réel"
     // and, for an entry, "P.A.Moyen Pond." follow (a blank one counting as zero), and the card
     // is marked changed. False, the user told and nothing changed, when one of them is not a
-    // number.
+    // number or would pass the largest number.
     bool entreeStock(double quantite, double prixUnitaire);
     bool sortieStock(double quantite);
     // "Recalculer prix des articles": after the user's OK, the card written back, every
@@ -101,15 +101,17 @@ private:
     // The VAT factor of the "TVA" choice, rate × 0.01 + 1; nothing for another choice.
     std::optional<double> facteur() const;
     std::optional<double> nombre(int ligne) const;
-    void montre(int ligne, double valeur);
+    // The prices that follow from the field left, shown all or none: one that would pass the
+    // largest number is told.
     void calculePrix(int ligne);
     // The number of a stock line of the card, blank counting as zero; nothing, the user told,
     // for a text that is not a number.
     std::optional<double> nombreStock(int ligne);
     void mouvement(MouvementStock sorte);
-    // Recalculates the article whose opening tag is at `ouverture`; false when its lines give
-    // no prices to compute from.
-    bool recalculeArticle(Blocs& articles, int ouverture, bool& change) const;
+    // Recalculates the article whose opening tag is at `ouverture`; false, the article left as
+    // it was, when its lines give no prices to compute from or when a price would pass the
+    // largest number (its field's label then in `tropGrand`).
+    bool recalculeArticle(Blocs& articles, int ouverture, bool& change, QString& tropGrand) const;
 
     SelectionArticle m_selection = SelectionArticle::Aucune;
     QString m_cleFamille;

@@ -53,14 +53,14 @@ void ConvertisseurEuro::convertit() {
     if (!montant)
         return;
     // nearbyint rounds halves to the even number in the default rounding mode.
-    if (m_sens == Sens::FrancsVersEuros) {
-        const double n = std::nearbyint(*montant * 100000 / m_taux * 100);
-        m_resultat = decimalCourt(n / 100, 2);
-    } else {
-        // Francs are given to the tenth of a franc.
-        const double n = std::nearbyint(*montant * m_taux / 100000 * 10);
-        m_resultat = decimalCourt(n / 10, 1);
-    }
+    const bool versEuros = m_sens == Sens::FrancsVersEuros;
+    // Francs are given to the tenth of a franc.
+    const double pas = versEuros ? 100 : 10;
+    const double n = std::nearbyint(versEuros ? *montant * 100000 / m_taux * pas
+                                              : *montant * m_taux / 100000 * pas);
+    // An amount past the largest number has no digits to show.
+    m_resultat = std::isfinite(n) ? decimalCourt(n / pas, versEuros ? 2 : 1)
+                                  : QStringLiteral("Dépassement de capacité.");
 }
 
 } // namespace zel::outils

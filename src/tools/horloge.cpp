@@ -23,9 +23,21 @@ Resultat ReglageSystemeReel::regle(const QDateTime& utc) {
     timespec ts{};
     ts.tv_sec = static_cast<time_t>(utc.toSecsSinceEpoch());
     if (clock_settime(CLOCK_REALTIME, &ts) != 0)
-        return Resultat::echec(QStringLiteral("Le système refuse de mettre l'horloge à l'heure (") +
-                               QString::fromLocal8Bit(std::strerror(errno)) + u')' + pasChange());
+        return Resultat::echec(refusSysteme(errno));
     return Resultat::succes();
+}
+
+QString refusSysteme(int erreur) {
+    switch (erreur) {
+    case EPERM:
+        return QStringLiteral("Seul l'administrateur de l'ordinateur peut changer son heure") +
+               pasChange();
+    case EINVAL:
+        return QStringLiteral("Le système n'accepte pas cette date ou cette heure") + pasChange();
+    default:
+        return QStringLiteral("Le système refuse de mettre l'horloge à l'heure (") +
+               QString::fromLocal8Bit(std::strerror(erreur)) + u')' + pasChange();
+    }
 }
 
 void Horloge::montre(const QDateTime& local) {
@@ -69,7 +81,8 @@ QString Horloge::ligneDate() const {
     return deuxChiffres(m_jour) + u'/' + deuxChiffres(m_mois) + u'/' + QString::number(m_annee);
 }
 
-Resultat Horloge::quitteReglage(ReglageSysteme& systeme) {
+Resultat Horloge::quitteReglage(ReglageSysteme& systeme,
+                                const std::function<bool(const QString&)>& confirme) {
     m_reglage = false;
     const QDate date(m_annee, m_mois, m_jour);
     if (!date.isValid())
@@ -85,6 +98,9 @@ Resultat Horloge::quitteReglage(ReglageSysteme& systeme) {
         return Resultat::echec(QStringLiteral("L'heure ") + ligneHeure() +
                                QStringLiteral(" n'existe pas le ") + ligneDate() +
                                QStringLiteral(" (changement d'heure)") + pasChange());
+    if (!confirme(QStringLiteral("Mettre l'horloge de l'ordinateur à ") + ligneHeure() +
+                  QStringLiteral(" le ") + ligneDate() + QStringLiteral(" ?")))
+        return Resultat::succes();
     return systeme.regle(local.toUTC());
 }
 

@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include <functional>
+
 namespace zel::outils {
 
 // Setting the computer's clock, which takes universal time; the tests put a recorder here.
@@ -14,11 +16,15 @@ public:
     virtual Resultat regle(const QDateTime& utc) = 0;
 };
 
-// The real system clock.
+// The real system clock. Run by the administrator it really changes the computer's time.
 class ReglageSystemeReel : public ReglageSysteme {
 public:
     Resultat regle(const QDateTime& utc) override;
 };
+
+// What the user is told when the system refuses to set its clock, from the system's error
+// number: plainly, in French.
+QString refusSysteme(int erreur);
 
 // The clock window: the time and date lines, the set mode and the spin of one field.
 class Horloge {
@@ -29,8 +35,10 @@ public:
     void montre(const QDateTime& local);
     bool modeReglage() const { return m_reglage; }
     void entreReglage() { m_reglage = true; }
-    // Leaves the set mode and sets the system clock from the lines, read as local time.
-    Resultat quitteReglage(ReglageSysteme& systeme);
+    // Leaves the set mode and sets the system clock from the lines, read as local time, once
+    // the user has said yes to the question put to `confirme`; no sets nothing.
+    Resultat quitteReglage(ReglageSysteme& systeme,
+                           const std::function<bool(const QString&)>& confirme);
     void quitteSansRegler() { m_reglage = false; }
     void tourne(Champ champ, int pas);
 

@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 #include <QValidator>
 
+#include <algorithm>
 #include <functional>
 #include <type_traits>
 
@@ -28,6 +29,10 @@ namespace zel::ui {
 namespace {
 
 namespace C = colonne;
+
+// The number field holds nine digits; the margins are the frame's and the text's own.
+constexpr int kLargeurNumero = 90;
+constexpr int kMargesNumero = 16;
 
 bool estEntree(const QKeyEvent* e) {
     return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
@@ -134,8 +139,7 @@ OngletDocument::OngletDocument(PageDocument& page, const LibellesOnglet& libelle
         };
     };
 
-    m_numero->setMaxLength(9);
-    m_numero->setFixedWidth(90);
+    m_numero->setFixedWidth(kLargeurNumero);
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     m_code->setMaxLength(5);
@@ -150,11 +154,13 @@ OngletDocument::OngletDocument(PageDocument& page, const LibellesOnglet& libelle
     m_conditions->setMinimumContentsLength(16);
     m_genre->addItems(page.disposition().genres);
     m_genre->setVisible(libelles.genres);
-    // Nine positions, each a digit, a sign or a blank.
+    // Nine positions, each a digit, a sign or a blank; a longer number read is shown whole but
+    // cannot be typed into, only replaced.
     m_numero->setValidator(new Valide(&PageDocument::numeroAcceptable, m_numero));
+    // A number refused (longer than nine positions) goes back to the document's.
     connect(m_numero, &QLineEdit::textEdited, this, [this](const QString& t) {
-        if (!m_rafraichit)
-            m_page.saisitNumero(t);
+        if (!m_rafraichit && !m_page.saisitNumero(t))
+            m_numero->setText(m_page.document().numero);
     });
     connect(m_date, &QDateEdit::dateChanged, this,
             change([](Document& f, QDate t) { f.date = t; }));
@@ -287,6 +293,9 @@ void OngletDocument::rafraichit() {
     m_rafraichit = true;
     const Document& d = m_page.document();
     m_numero->setText(d.numero);
+    // A number read longer than its nine positions is shown whole.
+    m_numero->setFixedWidth(std::max(
+        kLargeurNumero, m_numero->fontMetrics().horizontalAdvance(d.numero) + kMargesNumero));
     m_date->setDate(d.date);
     m_code->setText(d.tiers);
     QStringList conditions;

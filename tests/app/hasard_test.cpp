@@ -1,7 +1,10 @@
 // Long random runs of what a user does on the pages (adding, typing nasty texts, browsing,
-// deleting, writing and validating invoices, refusing prompts, saving, loading again, opening
-// another set), checking after every step that the stored data are whole. Seeded, so that a
-// failure is replayed by its seed and step; ZEL_PAS_HASARD sets the number of steps (make soak).
+// deleting, writing and validating invoices and orders, typing huge numbers and numbers past
+// every number anywhere a number goes, moving stock, recalculating prices, changing the VAT
+// rates, refusing prompts, saving, loading again, opening another set), checking after every
+// step that the stored data are whole and that no stored number is an infinity or a
+// not-a-number. Seeded, so that a failure is replayed by its seed and step; ZEL_PAS_HASARD sets
+// the number of steps (make soak).
 
 #include "store/codepage.h"
 #include "store/fichiertexte.h"
@@ -65,8 +68,11 @@ public:
         // What the run went through, so that a run that tried nothing is seen.
         EXPECT_GT(m_validees, 0);
         EXPECT_GT(m_sauvegardes, 0);
-        std::printf("%d pas, %d factures validées, %d enregistrements relus\n", pas, m_validees,
-                    m_sauvegardes);
+        EXPECT_GT(m_commandesValidees, 0);
+        EXPECT_GT(m_refus, 0);
+        std::printf("%d pas, %d factures et %d commandes validées, %d refus de nombres trop "
+                    "grands, %d enregistrements relus\n",
+                    pas, m_validees, m_commandesValidees, m_refus, m_sauvegardes);
     }
 
 private:
@@ -99,6 +105,39 @@ private:
         }
     }
 
+    // A number as a person types it where numbers go, huge or past every number included. The
+    // words go only through the key filter of the number fields, which drops their letters:
+    // a grid cell keeps what is typed, as its user's text.
+    QString nombreMechant() {
+        if (tire(4) == 0) {
+            static const char* const mots[] = {"inf", "-inf", "nan", "1e999", "-1e400", "Infinity"};
+            return s(mots[tire(6)]);
+        }
+        return nombreEnChiffres();
+    }
+    QString nombreEnChiffres() {
+        switch (tire(10)) {
+        case 0:
+            return QString(308, u'9');
+        case 1:
+            return QString(400, u'9');
+        case 2:
+            return s("-") + QString(308, u'9');
+        case 3:
+            return s("15") + QString(307, u'9');
+        case 4:
+            return s("9") + QString(306, u'0');
+        case 5:
+            return QString(308, u'9') + s(",99");
+        case 6:
+            return s("0,001");
+        case 7:
+            return QString();
+        default:
+            return QString::number(tire(50)) + (tire(2) ? s(",5") : QString());
+        }
+    }
+
     QString codeAuHasard(Sorte sorte) {
         const Blocs& b = m.jeu.store(sorte);
         const auto ouvertures = b.ouvertures();
@@ -111,7 +150,7 @@ private:
 
     void action() {
         FenetreFiche& f = m.fenetre;
-        const int choix = tire(100);
+        const int choix = tire(120);
         if (choix < 8) {
             m_derniere = "montre";
             f.montre(kOnglets[std::size_t(tire(4))]);
@@ -148,11 +187,154 @@ private:
         } else if (choix < 93) {
             m_derniere = "autre jeu";
             ouvreAutre();
-        } else {
+        } else if (choix < 100) {
             m_derniere = "liste";
             m.dialogues.choix.push_back(tire(3));
             f.execute(Operation::Liste);
+        } else if (choix < 106) {
+            m_derniere = "commande";
+            commande();
+        } else if (choix < 110) {
+            m_derniere = "prix";
+            tapePrix();
+        } else if (choix < 115) {
+            m_derniere = "mouvement";
+            mouvement();
+        } else if (choix < 118) {
+            m_derniere = "recalcul";
+            if (f.montre(Sorte::Articles)) {
+                m.dialogues.confirmations.push_front(true);
+                compteRefus([&] { f.execute(Operation::Recalc); });
+                reprendStocks();
+            }
+        } else {
+            m_derniere = "taux";
+            changeTaux();
         }
+    }
+
+    // Counts the commands refused for a number past the largest one.
+    template <typename Action> void compteRefus(Action action) {
+        const qsizetype vus = m.dialogues.vus.size();
+        action();
+        if (!m.dialogues.vus.mid(vus).filter(s("dépasserait le plus grand nombre")).isEmpty())
+            ++m_refus;
+    }
+
+    // The stores after every card shown is written back, as any command that reads them sees
+    // them.
+    std::array<QStringList, kNombreSortes> stores() {
+        for (Sorte sorte : {Sorte::Clients, Sorte::Fournisseurs, Sorte::Articles})
+            m.fenetre.page(sorte)->EcritFiche();
+        std::array<QStringList, kNombreSortes> lignes;
+        for (Sorte sorte : kToutesSortes)
+            lignes[std::size_t(indice(sorte))] = m.jeu.store(sorte).lignes();
+        return lignes;
+    }
+
+    // An order typed line by line from the articles' references, to a supplier or to a code
+    // that names none, and now and then validated.
+    void commande() {
+        PageCommandes& p = m.fenetre.commandes();
+        // A set without a supplier gets one, so that orders can be validated.
+        if (m.jeu.BlocsFour().ouvertures().empty() && m.fenetre.montre(Sorte::Fournisseurs)) {
+            m.fenetre.execute(Operation::Ajout);
+            m.fenetre.fournisseurs().carte().saisit(LF::Nom, s("Martin"));
+            m.fenetre.fournisseurs().EcritFiche();
+        }
+        if (!m.fenetre.montre(Sorte::Commandes))
+            return;
+        if (p.document().valide || tire(4) == 0)
+            p.Creer();
+        if (p.document().valide)
+            return;
+        p.document().tiers = tire(8) == 0 ? s("99999") : codeAuHasard(Sorte::Fournisseurs);
+        const int rangee = std::min(p.document().lignesUtilisees + 1, Document::kLignes);
+        const Blocs& articles = m.jeu.BlocsArt();
+        const auto ouvertures = articles.ouvertures();
+        const QString reference =
+            ouvertures.empty()
+                ? s("R1")
+                : ligneApres(articles,
+                             ouvertures[std::size_t(tire(int(ouvertures.size())))].position,
+                             LA::Reference)
+                      .toString();
+        ModeleLignes& modele = p.modele();
+        modele.setData(modele.index(rangee - 1, C::Ref), reference.isEmpty() ? s("R1") : reference);
+        // Mostly ordinary lines, so that orders are validated too.
+        const auto nombre = [this] {
+            return tire(3) == 0 ? nombreEnChiffres() : QString::number(tire(9) + 1);
+        };
+        modele.setData(modele.index(rangee - 1, C::Quantite), nombre());
+        modele.setData(modele.index(rangee - 1, C::Prix), nombre());
+        if (tire(3) == 0)
+            modele.setData(modele.index(rangee - 1, C::Remise), nombreEnChiffres());
+        compteRefus([&] { p.finDeLigne(rangee); });
+        if (tire(2) != 0)
+            return;
+        const auto avant = stores();
+        compteRefus([&] { p.Valider(); });
+        if (p.document().valide) {
+            ++m_commandesValidees;
+        } else {
+            // A validation refused changes nothing.
+            const auto apres = stores();
+            for (Sorte sorte : kToutesSortes)
+                ASSERT_EQ(apres[std::size_t(indice(sorte))], avant[std::size_t(indice(sorte))])
+                    << "a refused order validation changed kind " << indice(sorte);
+        }
+        reprendStocks();
+    }
+
+    // A stock or price field of the article card typed through its key filter, then left.
+    void tapePrix() {
+        PageArticles& p = m.fenetre.articles();
+        if (!m.fenetre.montre(Sorte::Articles) || m.jeu.compte(Sorte::Articles) == 0)
+            return;
+        const int ligne = std::array{LA::StockMini, LA::PrixAchat, LA::Coefficient, LA::PrixHT,
+                                     LA::PrixTTC}[std::size_t(tire(5))];
+        QString texte;
+        for (const QChar c : nombreMechant()) {
+            if (const std::optional<QChar> garde = p.carte().toucheMontant(c))
+                texte += *garde;
+        }
+        if (tire(4) == 0)
+            p.setVenteTTC(tire(2));
+        if (tire(4) == 0)
+            p.setPrixFixe(tire(2));
+        p.carte().saisit(ligne, texte);
+        compteRefus([&] { p.quitteChamp(ligne); });
+    }
+
+    // A stock entry or exit on the article shown, at any quantity and price.
+    void mouvement() {
+        if (!m.fenetre.montre(Sorte::Articles) || m.jeu.compte(Sorte::Articles) == 0)
+            return;
+        PageArticles& p = m.fenetre.articles();
+        const bool entree = tire(2) == 0;
+        m.dialogues.mouvements = {SaisieMouvement{nombreEnChiffres(), nombreEnChiffres()}};
+        const auto avant = stores();
+        compteRefus(
+            [&] { m.fenetre.execute(entree ? Operation::EntreeStock : Operation::SortieStock); });
+        // Cancelled, refused or told, nothing changed; done, it is on the card.
+        if (!p.carte().estModifiee()) {
+            const auto apres = stores();
+            ASSERT_EQ(apres[std::size_t(indice(Sorte::Articles))],
+                      avant[std::size_t(indice(Sorte::Articles))]);
+        }
+        p.EcritFiche();
+        reprendStocks();
+    }
+
+    // The VAT rates changed in their dialog, now and then to one that takes every amount past
+    // the largest number.
+    void changeTaux() {
+        SaisieParametres saisie = SaisieParametres::depuis(m.reglages);
+        const char* const taux[] = {"19,6", "5,5", "0", "2,1"};
+        for (QString& t : saisie.tauxTva)
+            t = tire(6) == 0 ? nombreEnChiffres() : s(taux[tire(4)]);
+        if (!saisie.refus())
+            saisie.applique(m.reglages);
     }
 
     void saisit() {
@@ -193,9 +375,16 @@ private:
         const int rangee = std::min(p.document().lignesUtilisees + 1, Document::kLignes);
         ModeleLignes& modele = p.modele();
         modele.setData(modele.index(rangee - 1, C::Ref), codeAuHasard(Sorte::Articles));
-        modele.setData(modele.index(rangee - 1, C::Quantite), QString::number(tire(5)));
+        // Whole quantities, some huge, so that the stocks expected are exactly those stored.
+        static const QString quantites[] = {QString(308, u'9'), QString(400, u'9'),
+                                            s("-") + QString(308, u'9'),
+                                            s("15") + QString(307, u'9')};
+        modele.setData(modele.index(rangee - 1, C::Quantite),
+                       tire(6) == 0 ? quantites[tire(4)] : QString::number(tire(5)));
+        if (tire(3) == 0)
+            modele.setData(modele.index(rangee - 1, C::Prix), nombreEnChiffres());
         modele.setData(modele.index(rangee - 1, C::Designation), texteMechant());
-        p.finDeLigne(rangee);
+        compteRefus([&] { p.finDeLigne(rangee); });
     }
 
     void valide() {
@@ -203,8 +392,16 @@ private:
         if (!m.fenetre.montre(Sorte::Factures))
             return;
         const Document avant = p.document();
-        p.Valider();
+        const auto stocks = stores();
+        compteRefus([&] { p.Valider(); });
         const Document& d = p.document();
+        if (!avant.valide && !d.valide) {
+            // A validation refused changes nothing.
+            const auto apres = stores();
+            for (Sorte sorte : kToutesSortes)
+                ASSERT_EQ(apres[std::size_t(indice(sorte))], stocks[std::size_t(indice(sorte))])
+                    << "a refused invoice validation changed kind " << indice(sorte);
+        }
         if (avant.valide || !d.valide)
             return;
         ++m_validees;
@@ -217,8 +414,9 @@ private:
         for (int r = 1; r <= d.lignesUtilisees && r <= Document::kLignes; ++r) {
             const LigneDocument& l = d.lignes[std::size_t(r - 1)];
             const int a = chercheCode(Sorte::Articles, l[C::Ref]);
-            if (a >= 0 && !l[C::Ref].isEmpty())
-                m_stocks[cleArticle(a)] -= l[C::Quantite].trimmed().toDouble();
+            const std::optional<double> quantite = litNombre(l[C::Quantite]);
+            if (a >= 0 && !l[C::Ref].isEmpty() && quantite)
+                m_stocks[cleArticle(a)] -= *quantite;
         }
     }
 
@@ -293,7 +491,6 @@ private:
     // After a load, the expectations start again from the stores as they are.
     void recommence() {
         m_ecritures.clear();
-        m_stocks.clear();
         const Blocs& clients = m.jeu.BlocsCli();
         for (const LigneOuverture& o : clients.ouvertures()) {
             auto& e = m_ecritures[cleClient(o.position)];
@@ -302,11 +499,26 @@ private:
                     ++e[l.section(u'\t', 1, 1)];
             }
         }
+        reprendStocks();
+    }
+
+    // After stock moved otherwise than by an invoice, the stocks expected are those stored.
+    void reprendStocks() {
+        m_stocks.clear();
         const Blocs& articles = m.jeu.BlocsArt();
         for (const LigneOuverture& o : articles.ouvertures())
             m_stocks[cleArticle(o.position)] =
                 stock(ligneApres(articles, o.position, LA::StockReel));
         oublieSupprimes();
+    }
+
+    // A stored number that is an infinity or a not-a-number, as a computation would write it.
+    static bool nonFini(QStringView texte) {
+        texte = texte.trimmed();
+        if (texte.startsWith(u'-') || texte.startsWith(u'+'))
+            texte = texte.mid(1);
+        return texte.startsWith(u"inf", Qt::CaseInsensitive) ||
+               texte.startsWith(u"nan", Qt::CaseInsensitive);
     }
 
     static double stock(QStringView texte) {
@@ -337,6 +549,33 @@ private:
             // Every line of a block is one line: no line break inside, no tag-like field.
             for (const QString& l : b.lignes())
                 ASSERT_FALSE(l.contains(u'\n') || l.contains(u'\r'));
+        }
+        // No number stored is an infinity or a not-a-number: the amount fields and account
+        // amounts of the cards, the quantity, price, discount and amount cells of the lines.
+        for (Sorte sorte : {Sorte::Clients, Sorte::Fournisseurs, Sorte::Articles}) {
+            const Blocs& b = m.jeu.store(sorte);
+            const DispositionCarte& dc = m.fenetre.page(sorte)->carte().disposition();
+            for (const LigneOuverture& o : b.ouvertures()) {
+                for (const ChampMontant& c : dc.montants)
+                    ASSERT_FALSE(nonFini(ligneApres(b, o.position, c.ligne)))
+                        << "kind " << indice(sorte) << " line " << c.ligne;
+                ASSERT_FALSE(nonFini(ligneApres(b, o.position, dc.ligneSaisieMontant)));
+            }
+            for (const QString& l : b.lignes()) {
+                if (l.startsWith(u"DATA")) {
+                    ASSERT_FALSE(nonFini(l.section(u'\t', 2))) << l.toStdString();
+                }
+            }
+        }
+        for (const auto& [sorte, prefixe] :
+             {std::pair{Sorte::Factures, "FACT"}, std::pair{Sorte::Commandes, "CMDE"}}) {
+            for (const QString& l : m.jeu.store(sorte).lignes()) {
+                if (!l.startsWith(QLatin1String(prefixe)))
+                    continue;
+                const QStringList cellules = l.mid(4).split(u'\t');
+                for (int c : {C::Quantite, C::Prix, C::Remise, C::Montant})
+                    ASSERT_FALSE(nonFini(cellules.value(c))) << l.left(80).toStdString();
+            }
         }
         // Every card block reads into its card and writes back byte for byte.
         for (Sorte sorte : {Sorte::Clients, Sorte::Fournisseurs, Sorte::Articles}) {
@@ -383,6 +622,8 @@ private:
     QString m_nomAutre;
     int m_pas = 0;
     int m_validees = 0;
+    int m_commandesValidees = 0;
+    int m_refus = 0;
     int m_sauvegardes = 0;
     const char* m_derniere = "";
     std::map<QString, std::map<QString, int>> m_ecritures;

@@ -221,16 +221,135 @@ TEST(Commandes, ValidationIsRefusedUntilTheOrderCanBeWrittenAndKeepsTheArticleCa
     EXPECT_EQ(carte.champ(LA::StockReel).trimmed(), s("5,00"));
     m.sauve();
     EXPECT_EQ(stock(m.jeu.BlocsArt(), 0), s("5,00"));
+}
 
-    // An unknown supplier: the order is validated and written, and the user is told.
+TEST(Commandes, AnOrderWhoseSupplierIsNotThereIsNotValidatedAndMovesNothing) {
+    // The code typed names no supplier, or the supplier was deleted after the order was typed.
+    for (const bool supprime : {false, true}) {
+        SCOPED_TRACE(supprime ? "supplier deleted" : "unknown code");
+        Montage m;
+        m.ouvre(fournisseur(0, "7", "Martin") + fournisseur(1, "8", "Durand"),
+                article(0, "A", "R1", "Martin", "   3,00"));
+        m.page.Creer();
+        m.d.tiers = s(supprime ? "7" : "99");
+        m.tape(1, "R1", "2", "4");
+        if (supprime) {
+            m.fenetre.montre(Sorte::Fournisseurs);
+            m.dialogues.confirmations = {true};
+            m.fenetre.execute(Operation::Supprime);
+            ASSERT_EQ(m.jeu.compte(Sorte::Fournisseurs), 1);
+            m.fenetre.montre(Sorte::Commandes);
+        }
+        std::array<QStringList, kNombreSortes> avant;
+        for (Sorte sorte : kToutesSortes)
+            avant[std::size_t(indice(sorte))] = m.jeu.store(sorte).lignes();
+        m.dialogues.vus.clear();
+        m.page.Valider();
+        EXPECT_EQ(m.dialogues.vus,
+                  QStringList{s("message: Aucun fournisseur n'a le code %1 : la commande n'est pas "
+                                "validée. Corrigez le code fournisseur.")
+                                  .arg(s(supprime ? "7" : "99"))});
+        EXPECT_FALSE(m.d.valide) << "the order stays open";
+        for (Sorte sorte : kToutesSortes)
+            EXPECT_EQ(m.jeu.store(sorte).lignes(), avant[std::size_t(indice(sorte))])
+                << "kind " << indice(sorte);
+        // Once its code is corrected, the order is validated.
+        m.d.tiers = s("8");
+        m.page.marque();
+        m.page.Valider();
+        EXPECT_TRUE(m.d.valide);
+        EXPECT_EQ(stock(m.jeu.BlocsArt(), 0), s("5,00"));
+        m.sauve();
+        for (const QString& l : m.relit("cmd"))
+            EXPECT_NE(l, s("TTCNN")) << "the order is stored validated";
+    }
+}
+
+TEST(Commandes, AnAmountPastTheLargestNumberIsRefusedAndNeverWritten) {
+    const QString grand = QString::fromStdString(test::tresGrand);
+    const auto dernier = [](const QStringList& vus) { return vus.value(vus.size() - 1); };
+    Montage m;
+    m.ouvre(fournisseur(0, "7", "Martin"), article(0, "A", "R1", "Martin", "   3,00"));
     m.page.Creer();
-    m.d.tiers = s("99");
-    m.tape(1, "R1", "1", "4");
+    m.d.tiers = s("7");
+    m.tape(1, "R1", "2", "4");
+    const Totaux totaux = m.page.totaux();
+    ASSERT_EQ(totaux.ttc, s("9,57"));
+
+    // Enter on the line changes nothing but what was typed in it, and tells why.
+    const std::pair<const char*, const char*> lignes[] = {{"10", test::tresGrand.c_str()},
+                                                          {test::tresGrand.c_str(), "2"}};
+    for (const auto& [quantite, prix] : lignes) {
+        m.tape(2, "R1", quantite, prix);
+        EXPECT_EQ(dernier(m.dialogues.vus),
+                  s("message: La ligne n'est pas calculée : « Montant H.T. » de la ligne 2 "
+                    "dépasserait le plus grand nombre que le programme sait écrire. Corrigez la "
+                    "quantité, le prix ou la remise."));
+        EXPECT_EQ(m.d.lignesUtilisees, 1);
+        EXPECT_EQ(m.d.ligne(2)[C::Montant], QString());
+        EXPECT_EQ(m.d.ligne(2)[C::Tva], QString());
+        EXPECT_EQ(m.page.totaux().ht, totaux.ht);
+        EXPECT_EQ(m.page.totaux().ttc, totaux.ttc);
+    }
+    // Two lines each within reach whose VAT is not: 9e306 × 19.6 is, twice 9e306 × 19.6 is not.
+    const std::string neufE306 = '9' + std::string(306, '0');
+    m.d.ligne(2) = {};
+    m.tape(2, "R1", "1", neufE306.c_str());
+    EXPECT_EQ(m.d.lignesUtilisees, 2);
+    m.tape(3, "R1", "1", neufE306.c_str());
+    EXPECT_EQ(dernier(m.dialogues.vus),
+              s("message: La ligne n'est pas calculée : « Total TVA » dépasserait le plus grand "
+                "nombre que le programme sait écrire. Corrigez la quantité, le prix ou la "
+                "remise."));
+    EXPECT_EQ(m.d.lignesUtilisees, 2);
+
+    // Validation refuses what it cannot total, and changes nothing.
+    std::array<QStringList, kNombreSortes> avant;
+    for (Sorte sorte : kToutesSortes)
+        avant[std::size_t(indice(sorte))] = m.jeu.store(sorte).lignes();
     m.page.Valider();
-    EXPECT_EQ(m.dialogues.vus.last(),
-              s("message: Aucun fournisseur n'a le code 99 : la commande n'est portée à aucun "
-                "compte."));
-    EXPECT_EQ(stock(m.jeu.BlocsArt(), 0), s("6,00"));
+    EXPECT_EQ(dernier(m.dialogues.vus),
+              s("message: Cette commande ne peut pas être validée : « Total TVA » dépasserait "
+                "le plus grand nombre que le programme sait écrire."));
+    EXPECT_FALSE(m.d.valide);
+    for (Sorte sorte : kToutesSortes)
+        EXPECT_EQ(m.jeu.store(sorte).lignes(), avant[std::size_t(indice(sorte))])
+            << "kind " << indice(sorte);
+
+    // A stock that would pass the largest number refuses the validation too.
+    Montage plein;
+    plein.ouvre(fournisseur(0, "7", "Martin"),
+                article(0, "A", "R1", "Martin", test::tresGrand.c_str()));
+    plein.page.Creer();
+    plein.d.tiers = s("7");
+    plein.tape(1, "R1", test::tresGrand.c_str(), "0");
+    ASSERT_EQ(plein.page.totaux().ttc, s("0,00"));
+    for (Sorte sorte : kToutesSortes)
+        avant[std::size_t(indice(sorte))] = plein.jeu.store(sorte).lignes();
+    plein.page.Valider();
+    EXPECT_EQ(dernier(plein.dialogues.vus),
+              s("message: Cette commande ne peut pas être validée : « Stock réel » de l'article "
+                "R1 dépasserait le plus grand nombre que le programme sait écrire."));
+    EXPECT_FALSE(plein.d.valide);
+    for (Sorte sorte : kToutesSortes)
+        EXPECT_EQ(plein.jeu.store(sorte).lignes(), avant[std::size_t(indice(sorte))])
+            << "kind " << indice(sorte);
+
+    // A stored order holding such a line shows no amount for it, and no total.
+    Montage lu;
+    lu.ouvre(
+        fournisseur(0, "7", "Martin"), article(0, "A", "R1", "Martin", "   3,00"),
+        commande(0, "NUM202612001", "7", "TTCY", {s("CMDER1\tVis\t10\t") + grand + s("\t\t\t1")}));
+    EXPECT_EQ(lu.d.ligne(1)[C::Montant], QString());
+    EXPECT_EQ(lu.page.totaux().ttc, QString());
+    EXPECT_EQ(lu.page.totaux().converti, QString());
+    lu.page.Valider();
+    EXPECT_FALSE(lu.d.valide);
+    EXPECT_EQ(stock(lu.jeu.BlocsArt(), 0), s("3,00"));
+    for (const char* extension : {"cmd", "frs", "stk"}) {
+        for (const QString& l : lu.sauve(extension))
+            EXPECT_FALSE(l.contains(s("inf")) || l.contains(s("nan"))) << l.toStdString();
+    }
 }
 
 TEST(Commandes, EveryEditMarksTheOrderAndReadingMarksNothing) {

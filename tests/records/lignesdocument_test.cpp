@@ -91,6 +91,10 @@ TEST(ModeleLignes, ACellChangesTheDocumentOnlyWhenItsTextChanges) {
 
 TEST(ModeleLignes, AValidatedDocumentsCellsAreReadOnly) {
     Montage m;
+    // Validation posts to the client of the document's code.
+    m.charge({test::bloc(0, 25, {{ligneClient::Code, s("10001")}})});
+    m.fenetre.montre(Sorte::Factures);
+    m.page.Creer();
     m.page.document().tiers = s("10001");
     m.ecrit(0, C::Ref, "A1");
     m.ecrit(0, C::Quantite, "1");

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 using zel::formateMontant;
@@ -50,6 +52,23 @@ TEST(Montant, ComputedValuesAreRoundedAsTheyAreWritten) {
     EXPECT_EQ(formateMontant(239.2, u"0.00"), s("239,20"));
     EXPECT_EQ(formateMontant(-0.0, u"0.00"), s("0,00"));
     EXPECT_EQ(formateMontant(1e-7, u"#"), s(""));
+}
+
+TEST(Montant, AValuePastTheLargestNumberIsNeverWritten) {
+    const double infini = std::numeric_limits<double>::infinity();
+    for (const double v : {infini, -infini, std::numeric_limits<double>::quiet_NaN()}) {
+        for (const char16_t* format : {u"#", u"0.0", u"0.00"})
+            EXPECT_EQ(formateMontant(v, format), std::nullopt) << v;
+    }
+    // The largest number is written whole, and reads back as itself.
+    const std::optional<QString> plusGrand =
+        formateMontant(std::numeric_limits<double>::max(), u"0.00");
+    ASSERT_TRUE(plusGrand);
+    EXPECT_EQ(*plusGrand, s("17976931348623157") + QString(292, u'0') + s(",00"));
+    EXPECT_EQ(zel::litNombre(*plusGrand), std::numeric_limits<double>::max());
+    EXPECT_EQ(zel::depasse(s("Stock réel"), s(" de l'article R1")),
+              s("« Stock réel » de l'article R1 dépasserait le plus grand nombre que le programme "
+                "sait écrire"));
 }
 
 TEST(Montant, NumbersAreReadByTheAmountRules) {

@@ -306,3 +306,50 @@ TEST(ListeFactures, TheListShowsEveryDocumentAcrossGapsAndTheSearchNeedsTheKindL
     EXPECT_EQ(m.page.courant(), 1);
     EXPECT_EQ(m.dialogues.vus.last(), s("saisie: Chercher facture [F]"));
 }
+
+TEST(Factures, ANumberLongerThanItsNinePositionsIsReadAndWrittenBackWhole) {
+    const QStringList ligne = {s("FACTA1\tVis\t1\t10,00\t\t10,00\t1")};
+    Montage m;
+    m.charge({}, {}, {},
+             facture(0, "NUMF2026060011234", "10001", "TTCN", ligne) +
+                 facture(1, "NUMF202606001", "10002", "TTCN", ligne));
+    EXPECT_EQ(m.d.numero, s("2026060011234"));
+    EXPECT_EQ(m.page.entreesListe().front().second.left(13), s("2026060011234"));
+
+    // Typing a number is nine positions at most: a longer one is refused, never cut.
+    m.dialogues.vus.clear();
+    m.page.saisitNumero(s("2026060011235"));
+    EXPECT_EQ(m.dialogues.vus, QStringList{s("message: Le numéro a neuf positions au plus : "
+                                             "« 2026060011235 » n'est pas pris.")});
+    EXPECT_EQ(m.d.numero, s("2026060011234"));
+
+    // Edited and written back, the document keeps its number and stays apart from 202606001.
+    m.d.adresse[0] = s("Durand");
+    m.page.marque();
+    m.page.navigue(Pas::Suivant);
+    EXPECT_EQ(m.d.numero, s("202606001"));
+    const QStringList ecrit = m.sauve("fct");
+    EXPECT_TRUE(ecrit.contains(s("NUMF2026060011234")));
+    EXPECT_TRUE(ecrit.contains(s("NUMF202606001")));
+    EXPECT_TRUE(m.page.litDocument(s("F2026060011234")));
+    EXPECT_EQ(m.d.adresse[0], s("Durand"));
+    EXPECT_TRUE(m.page.litDocument(s("F202606001")));
+    EXPECT_EQ(m.d.tiers, s("10002"));
+}
+
+TEST(Factures, AnInvoiceWhoseClientIsNotThereIsNotValidatedAndTakesNoStock) {
+    namespace LA = ligneArticle;
+    Montage m;
+    m.charge({}, {}, test::bloc(0, 21, {{LA::Code, s("AB")}, {LA::StockReel, s("  10,00")}}));
+    m.page.Creer();
+    m.d.tiers = s("123");
+    m.tape(1, "AB", "2", "10");
+    const QStringList articles = m.jeu.BlocsArt().lignes();
+    const QStringList factures = m.jeu.BlocsFact().lignes();
+    m.page.Valider();
+    EXPECT_EQ(m.dialogues.vus.last(), s("message: Aucun client n'a le code 123 : la facture n'est "
+                                        "pas validée. Corrigez le code client."));
+    EXPECT_FALSE(m.d.valide);
+    EXPECT_EQ(m.jeu.BlocsArt().lignes(), articles);
+    EXPECT_EQ(m.jeu.BlocsFact().lignes(), factures);
+}

@@ -6,6 +6,8 @@
 #include "support/montage.h"
 #include "support/texte.h"
 
+#include <QRegularExpression>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -271,6 +273,44 @@ TEST(ImpressionStock, AnUnreadableValueIsLeftOutOfTheTotalAndNamedAfterThePrint)
                 "ne comptent pas dans le total de l'inventaire :\n10003 Écrou\n10004 Rondelle"));
 }
 
+TEST(ImpressionStock, AValuePastTheLargestNumberIsPrintedNeitherInItsLineNorInTheTotal) {
+    const QString grand = QString::fromStdString(test::tresGrand);
+    Blocs stock;
+    stock.ajoute(articles(1));
+    stock.ajoute(article(1, {{A::Code, s("10002")},
+                             {A::Designation, s("Écrou")},
+                             {A::StockReel, grand},
+                             {A::PrixMoyen, s("10")}}));
+    CanevasEnregistreur c;
+    const BilanInventaire b = Inventaire(c, stock, tous(2), s("0.00"), QDate(2026, 12, 6));
+    for (const QString& texte : c.seulementTextes())
+        EXPECT_FALSE(texte.contains(s("inf")) || texte.contains(s("nan"))) << texte.toStdString();
+    EXPECT_TRUE(c.trouve(s("2,50"))) << "the other article is valued and totalled";
+    EXPECT_DOUBLE_EQ(b.total, 2.5);
+    EXPECT_EQ(messageInventaire(b),
+              s("« Valeur » dépasserait le plus grand nombre que le programme sait écrire : ces "
+                "articles sont imprimés sans valeur et ne comptent pas dans le total de "
+                "l'inventaire :\n10002 Écrou"));
+
+    // Values each within reach whose total is not: no total is printed.
+    Blocs lourds;
+    for (int n = 0; n < 2; ++n)
+        lourds.ajoute(article(n, {{A::Code, QString::number(10001 + n)},
+                                  {A::StockReel, grand},
+                                  {A::PrixMoyen, s("1")}}));
+    CanevasEnregistreur d;
+    const BilanInventaire bl = Inventaire(d, lourds, tous(2), s("0.00"), QDate(2026, 12, 6));
+    // 309 digits hold in no column even in the smallest size: each value shows it was cut.
+    const auto valeurs = d.seulementTextes().filter(QRegularExpression(s("^10+…$")));
+    EXPECT_EQ(valeurs.size(), 2);
+    for (const QString& texte : d.seulementTextes())
+        EXPECT_FALSE(texte.contains(s("inf")) || texte.contains(s("nan"))) << texte.toStdString();
+    EXPECT_TRUE(d.trouve(s("Total")));
+    EXPECT_EQ(messageInventaire(bl),
+              s("« Total » dépasserait le plus grand nombre que le programme sait écrire : le "
+                "total de l'inventaire n'est pas imprimé."));
+}
+
 TEST(ImpressionStock, TheInventoryOfNothingAndOfManyPages) {
     Blocs stock;
     stock.ajoute(articles(150));
@@ -338,8 +378,8 @@ TEST(ImpressionStock, LongTextsAndWideFiguresStayInTheirColumns) {
         Inventaire(inventaire, stock, tous(3), s("0.00"), QDate(2026, 12, 6));
         EXPECT_EQ(inventaire.defauts(), QStringList());
         const double valeur = 123456789.0 * 987654321.55;
-        EXPECT_TRUE(inventaire.finitA(formateMontant(valeur, s("0.00")), 200, 15));
-        EXPECT_TRUE(inventaire.finitA(formateMontant(3 * valeur, s("0.00")), 200, 35));
+        EXPECT_TRUE(inventaire.finitA(*formateMontant(valeur, s("0.00")), 200, 15));
+        EXPECT_TRUE(inventaire.finitA(*formateMontant(3 * valeur, s("0.00")), 200, 35));
     }
 }
 

@@ -166,6 +166,45 @@ TEST(MouvementStock, ABadQuantityOrPriceIsToldAndTheDialogComesBackAsTyped) {
     }
 }
 
+TEST(MouvementStock, AMovementPastTheLargestNumberIsRefusedAndChangesNothing) {
+    const QString grand = QString::fromStdString(test::tresGrand);
+    const struct {
+        const char* quoi;
+        QString stock;
+        MouvementStock sorte;
+        QString quantite;
+        QString prix;
+        const char* message;
+    } cas[] = {
+        {"the average of goods at a huge price", s("10"), E, s("10"), grand,
+         "L'entrée de stock n'est pas faite : « P.A.Moyen Pond. » dépasserait le plus grand "
+         "nombre que le programme sait écrire."},
+        {"a huge stock grown by as much", grand, E, grand, s("1"),
+         "L'entrée de stock n'est pas faite : « Stock réel » dépasserait le plus grand nombre "
+         "que le programme sait écrire."},
+        {"a huge debt taken out again", u'-' + grand, S, grand, QString(),
+         "La sortie de stock n'est pas faite : « Stock réel » dépasserait le plus grand nombre "
+         "que le programme sait écrire."},
+    };
+    for (const auto& c : cas) {
+        Montage m;
+        m.charge(c.stock.toUtf8().constData(), "5");
+        const QStringList avant = m.jeu.BlocsArt().lignes();
+        m.dialogues.mouvements.push_back(SaisieMouvement{c.quantite, c.prix});
+        m.mouvement(c.sorte);
+        // Told, then the dialog comes back as typed; here the user gives up.
+        ASSERT_EQ(m.dialogues.vus.size(), 3) << c.quoi;
+        EXPECT_EQ(m.dialogues.vus[1], s("message: ") + s(c.message)) << c.quoi;
+        EXPECT_TRUE(m.dialogues.vus[2].endsWith(u'[' + c.quantite + u'|' + c.prix + u']'))
+            << c.quoi;
+        EXPECT_EQ(m.champ(L::StockReel), c.stock) << c.quoi;
+        EXPECT_EQ(m.champ(L::PrixMoyen), s("5")) << c.quoi;
+        EXPECT_FALSE(m.carte.estModifiee()) << c.quoi;
+        m.page.navigue(Pas::Suivant);
+        EXPECT_EQ(m.jeu.BlocsArt().lignes(), avant) << c.quoi;
+    }
+}
+
 TEST(MouvementStock, LeavingADialogFieldShowsTwoDecimalsWhateverTheAmountFormat) {
     const test::MesureFixe mesure;
     const struct {

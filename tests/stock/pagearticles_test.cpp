@@ -93,6 +93,47 @@ TEST(CarteArticle, LeavingTheStockOrThePurchasePrice) {
     EXPECT_EQ(m.dialogues.vus.size(), 1u);
 }
 
+TEST(CarteArticle, APricePastTheLargestNumberIsToldAndTheOtherPricesStay) {
+    const QString grand = QString::fromStdString(test::tresGrand);
+    // About 1.6e308: the VAT factor takes it past the largest number.
+    const QString plusGrand = s("15") + QString(307, u'9');
+    const struct {
+        int quitte;
+        bool ttc;
+        const char* achat;
+        QString saisi;
+        const char* message;
+    } cas[] = {
+        {L::PrixHT, false, "50", plusGrand, "« Prix vente TTC »"},
+        {L::Coefficient, false, "10", grand, "« Prix vente HT »"},
+        {L::Coefficient, true, "10", grand, "« Prix vente HT »"},
+        {L::PrixTTC, false, "0,001", grand, "« Coef. de marge »"},
+    };
+    for (const auto& c : cas) {
+        Montage m;
+        m.charge(article(0, {{L::Code, s("10001")},
+                             {L::Tva, s("1")},
+                             {L::PrixAchat, s(c.achat)},
+                             {L::Coefficient, s("2")},
+                             {L::PrixHT, s("7")},
+                             {L::PrixTTC, s("8")}}));
+        m.page.setVenteTTC(c.ttc);
+        m.carte.saisit(c.quitte, c.saisi);
+        EXPECT_TRUE(m.page.quitteChamp(c.quitte)) << "the field left keeps what was typed";
+        EXPECT_EQ(m.dialogues.vus,
+                  QStringList{s("message: Les prix ne sont pas calculés : ") + s(c.message) +
+                              s(" dépasserait le plus grand nombre que le programme sait "
+                                "écrire.")});
+        for (const auto& [ligne, avant] :
+             {std::pair{L::Coefficient, "2"}, {L::PrixHT, "7"}, {L::PrixTTC, "8"}}) {
+            if (ligne != c.quitte) {
+                EXPECT_EQ(m.champ(ligne), s(avant)) << c.message;
+            }
+        }
+        EXPECT_EQ(m.champ(c.quitte), c.saisi + s(",00"));
+    }
+}
+
 TEST(CarteArticle, TheTabKeyStopsOnThePricesTheModeAndFixerLeaveOpen) {
     const struct {
         bool ttc, prixFixe, coefficient, ht, prixTtc;

@@ -161,6 +161,30 @@ TEST(Recalcul, ArticlesWithoutTheirInputsAreLeftAsTheyAreAndNamed) {
     EXPECT_EQ(sansFin.jeu.BlocsArt().ligne(L::PrixTTC), s("</BLOC0009>"));
 }
 
+TEST(Recalcul, APricePastTheLargestNumberLeavesItsArticleAsItIsAndNamesIt) {
+    const char* grand = test::tresGrand.c_str();
+    // About 1.6e308: the VAT factor takes it past the largest number.
+    const std::string plusGrand = "15" + std::string(307, '9');
+    // Coefficient fixed: P × C; sale price fixed: H × factor; tax included: C = H ÷ P.
+    const Prix coefficient = {"Y", "N", "1", grand, "10", "5", "6", "N"};
+    const Prix vente = {"Y", "N", "1", "10", "2", plusGrand.c_str(), "6", "Y"};
+    const Prix bon = {"Y", "N", "1", "10", "2", "", "", "N"};
+    const Prix minuscule = {"N", "Y", "1", "0,01", "2", "5", grand, "Y"};
+    Montage m;
+    const QStringList stock =
+        article(0, coefficient) + article(1, vente) + article(2, bon) + article(3, minuscule);
+    m.charge(stock);
+    m.recalcule();
+    EXPECT_EQ(m.dialogues.vus.last(),
+              s("message: Prix non recalculés pour 3 article(s), dont un prix dépasserait le plus "
+                "grand nombre que le programme sait écrire : 10001 (Prix vente HT), 10002 (Prix "
+                "vente TTC), 10004 (Coef. de marge)."));
+    const QStringList lignes = m.sauve("stk");
+    EXPECT_EQ(lignes.mid(0, 2 * 23), stock.mid(0, 2 * 23));
+    EXPECT_EQ(lignes.mid(3 * 23), stock.mid(3 * 23));
+    EXPECT_EQ(ligneDe(lignes, 2, L::PrixTTC), s("23,92"));
+}
+
 TEST(Recalcul, AnnulerChangesNothingAndTheCardIsWrittenFirst) {
     Montage m;
     const QStringList stock = article(0, {"Y", "N", "1", "10", "2", "", "", "N"});

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <ostream>
+#include <string>
 
 namespace zel::test {
 
@@ -10,6 +11,10 @@ namespace zel::test {
 inline QString s(const char* t) {
     return QString::fromUtf8(t);
 }
+
+// The largest number a user types that still reads as one: 308 nines, about 1e308. Ten times
+// it, or it plus itself, is past every number a double holds.
+inline const std::string tresGrand(308, '9');
 
 } // namespace zel::test
 

@@ -38,6 +38,18 @@ TEST(ConvertisseurEuro, ConvertitDansLesDeuxSens) {
     }
 }
 
+TEST(ConvertisseurEuro, UnMontantTropGrandNeDonneQueDesMots) {
+    for (const auto sens :
+         {ConvertisseurEuro::Sens::FrancsVersEuros, ConvertisseurEuro::Sens::EurosVersFrancs}) {
+        ConvertisseurEuro conv;
+        conv.setSens(sens);
+        for (int i = 0; i < 306; ++i)
+            conv.tape(u'9');
+        conv.convertit();
+        EXPECT_EQ(conv.resultat(), QString::fromUtf8("Dépassement de capacité."));
+    }
+}
+
 TEST(ConvertisseurEuro, UneToucheApresLeResultatRepartDeZero) {
     ConvertisseurEuro conv;
     tapeTexte(conv, "100");

@@ -4,6 +4,8 @@
 
 #include <QTimeZone>
 
+#include <cerrno>
+
 #include <vector>
 
 using zel::outils::Horloge;
@@ -19,6 +21,11 @@ public:
     std::vector<QDateTime> recus;
     bool refuse = false;
 };
+
+// The user's answer to the question before the clock is set.
+bool oui(const QString&) {
+    return true;
+}
 
 Horloge horlogeA(QDate d, QTime t) {
     Horloge h;
@@ -64,7 +71,19 @@ TEST(Horloge, LeReglageFigeLesLignesEtRegleEnHeureUniverselle) {
     EXPECT_EQ(h.ligneHeure(), u"10:30:05");
 
     ReglageEnregistre systeme;
-    ASSERT_TRUE(h.quitteReglage(systeme).ok());
+    QStringList questions;
+    const auto nonPuisOui = [&questions](const QString& q) {
+        questions.append(q);
+        return questions.size() > 1;
+    };
+    // No to the question leaves the set mode and sets nothing.
+    ASSERT_TRUE(h.quitteReglage(systeme, nonPuisOui).ok());
+    EXPECT_FALSE(h.modeReglage());
+    EXPECT_TRUE(systeme.recus.empty());
+    EXPECT_EQ(questions, QStringList{QString::fromUtf8(
+                             "Mettre l'horloge de l'ordinateur à 10:30:05 le 14/07/2026 ?")});
+    h.entreReglage();
+    ASSERT_TRUE(h.quitteReglage(systeme, nonPuisOui).ok());
     ASSERT_EQ(systeme.recus.size(), 1u);
     EXPECT_EQ(systeme.recus[0].timeSpec(), Qt::UTC);
     EXPECT_EQ(systeme.recus[0], QDateTime(QDate(2026, 7, 14), QTime(10, 30, 5)).toUTC());
@@ -100,7 +119,7 @@ TEST(Horloge, UneDateOuUneHeureImpossibleNeVaPasAuSysteme) {
         h.entreReglage();
         h.tourne(c.champ, c.pas);
         ReglageEnregistre systeme;
-        const zel::Resultat r = h.quitteReglage(systeme);
+        const zel::Resultat r = h.quitteReglage(systeme, oui);
         EXPECT_EQ(r.message(), QString::fromUtf8(c.message));
         EXPECT_TRUE(systeme.recus.empty()) << c.message;
     }
@@ -111,5 +130,16 @@ TEST(Horloge, UnRefusDuSystemeEstRendu) {
     h.entreReglage();
     ReglageEnregistre systeme;
     systeme.refuse = true;
-    EXPECT_FALSE(h.quitteReglage(systeme).ok());
+    EXPECT_FALSE(h.quitteReglage(systeme, oui).ok());
+}
+
+TEST(Horloge, UnRefusDuSystemeEstDitSimplement) {
+    EXPECT_EQ(zel::outils::refusSysteme(EPERM),
+              QString::fromUtf8("Seul l'administrateur de l'ordinateur peut changer son heure : "
+                                "l'horloge de l'ordinateur n'a pas été changée."));
+    EXPECT_EQ(zel::outils::refusSysteme(EINVAL),
+              QString::fromUtf8("Le système n'accepte pas cette date ou cette heure : l'horloge "
+                                "de l'ordinateur n'a pas été changée."));
+    EXPECT_TRUE(zel::outils::refusSysteme(EIO).startsWith(
+        QString::fromUtf8("Le système refuse de mettre l'horloge à l'heure (")));
 }

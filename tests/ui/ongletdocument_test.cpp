@@ -225,3 +225,52 @@ TEST(OngletDocument, AnOrderTypedFromTheSupplierReferenceIsValidatedIntoStock) {
         statut = statut || l->text() == s("Cmde validée");
     EXPECT_TRUE(statut);
 }
+
+TEST(OngletDocument, ANumberLongerThanNinePositionsIsShownWholeAndKeptThroughAnEdit) {
+    namespace L = ligneFacture;
+    test::Montage m;
+    m.charge({}, {}, {},
+             test::bloc(0, 11,
+                        {{L::Numero, s("NUMF2026060011234")},
+                         {L::Date, s("01/12/2026")},
+                         {L::Client, s("10001")},
+                         {L::Genre, s("Facture")},
+                         {L::Ttc, s("TTCN")},
+                         {L::Valide, s("N")}},
+                        {s("FACTV4\tVis\t1\t10\t\t\t1")}));
+    m.fenetre.montre(Sorte::Factures);
+    ui::OngletDocument onglet(m.fenetre.factures(), ui::LibellesOnglet::factures());
+    onglet.resize(1000, 600);
+    onglet.show();
+    onglet.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&onglet));
+    onglet.montreDocument();
+    QLineEdit* numero = nullptr;
+    for (QLineEdit* champ : onglet.findChildren<QLineEdit*>()) {
+        if (champ->text().startsWith(s("202606001")))
+            numero = champ;
+    }
+    ASSERT_TRUE(numero);
+    EXPECT_EQ(numero->text(), s("2026060011234"));
+    EXPECT_LE(numero->fontMetrics().horizontalAdvance(numero->text()),
+              numero->contentsRect().width())
+        << "the whole number fits in its field";
+
+    // A key typed in the number cannot make it longer nor cut it; the client code is edited.
+    numero->setFocus();
+    QTest::keyClick(numero, Qt::Key_End);
+    QTest::keyClicks(numero, s("5"));
+    EXPECT_EQ(numero->text(), s("2026060011234"));
+    QTest::keyClick(numero, Qt::Key_Backspace);
+    EXPECT_EQ(numero->text(), s("2026060011234"));
+    EXPECT_EQ(m.dialogues.vus.filter(s("Le numéro a neuf positions au plus")).size(), 2);
+    QLineEdit* code = onglet.champCode();
+    code->setFocus();
+    QTest::keyClick(code, Qt::Key_End);
+    QTest::keyClick(code, Qt::Key_Backspace);
+    QTest::keyClicks(code, s("2"));
+    ASSERT_TRUE(m.fenetre.montre(Sorte::Clients));
+    const QStringList bloc = m.jeu.BlocsFact().contenuBloc(0);
+    EXPECT_EQ(bloc.value(L::Numero - 1), s("NUMF2026060011234"));
+    EXPECT_EQ(bloc.value(L::Client - 1), s("10002"));
+}

@@ -18,6 +18,11 @@ THorloge::THorloge(QWidget* parent)
     : QDialog(parent), systeme(&m_systemeReel), m_minuterie(new QTimer(this)),
       m_heure(new QLabel(this)), m_date(new QLabel(this)), m_champs(new QButtonGroup(this)) {
     setWindowTitle(QStringLiteral("Horloge"));
+    confirme = [this](const QString& texte) {
+        return QMessageBox::question(this, QStringLiteral("Horloge"), texte,
+                                     QMessageBox::Ok | QMessageBox::Cancel,
+                                     QMessageBox::Cancel) == QMessageBox::Ok;
+    };
     avertit = [this](const QString& texte) {
         QMessageBox::warning(this, QStringLiteral("Horloge"), texte);
     };
@@ -102,7 +107,7 @@ void THorloge::basculeReglage() {
         m_minuterie->stop();
         return;
     }
-    const zel::Resultat r = m_horloge.quitteReglage(*systeme);
+    const zel::Resultat r = m_horloge.quitteReglage(*systeme, confirme);
     m_minuterie->start();
     if (!r)
         avertit(r.message());

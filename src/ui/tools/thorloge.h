@@ -17,8 +17,10 @@ class THorloge : public QDialog {
 public:
     explicit THorloge(QWidget* parent);
 
-    // Where the clock is set and where refusals are told; tests put recorders here.
+    // Where the clock is set, where the user is asked before it is and where refusals are
+    // told; tests put recorders here.
     zel::outils::ReglageSysteme* systeme;
+    std::function<bool(const QString&)> confirme;
     std::function<void(const QString&)> avertit;
 
 protected:

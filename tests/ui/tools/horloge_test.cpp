@@ -28,6 +28,7 @@ TEST(THorloge, UneHeureImpossibleEstRefuseeAvecUnMessage) {
     ReglageEnregistre systeme;
     QStringList messages;
     fenetre.systeme = &systeme;
+    fenetre.confirme = [](const QString&) { return true; };
     fenetre.avertit = [&messages](const QString& m) { messages << m; };
     fenetre.show();
     zel::test::bouton(fenetre, QStringLiteral("Set"))->click();
@@ -43,4 +44,31 @@ TEST(THorloge, UneHeureImpossibleEstRefuseeAvecUnMessage) {
     EXPECT_TRUE(systeme.recus.empty());
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith(QStringLiteral("La date 31/00/")));
+}
+
+TEST(THorloge, LOrdinateurNEstMisALHeureQuApresUnOui) {
+    THorloge fenetre(nullptr);
+    ReglageEnregistre systeme;
+    QStringList questions;
+    QStringList messages;
+    bool reponse = false;
+    fenetre.systeme = &systeme;
+    fenetre.confirme = [&](const QString& q) {
+        questions << q;
+        return reponse;
+    };
+    fenetre.avertit = [&messages](const QString& m) { messages << m; };
+    fenetre.show();
+    QAbstractButton* regle = zel::test::bouton(fenetre, QStringLiteral("Set"));
+    regle->click();
+    regle->click();
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions[0].startsWith(QStringLiteral("Mettre l'horloge de l'ordinateur à ")));
+    EXPECT_TRUE(systeme.recus.empty()) << "Annuler sets nothing";
+    reponse = true;
+    regle->click();
+    regle->click();
+    EXPECT_EQ(questions.size(), 2);
+    EXPECT_EQ(systeme.recus.size(), 1u);
+    EXPECT_TRUE(messages.isEmpty());
 }
