@@ -146,62 +146,26 @@ struct Jeu {
 
         QStringList cli, frs, stk, fct, cmd;
         clients = t.nombre(3, 60);
-        for (int n = 0; n < clients; ++n) {
-            std::map<int, QString> champs;
-            for (int l = 1; l <= 25; ++l)
-                champs[l] = t.texte();
-            champs[LC::Code] = QString::number(10001 + n);
-            champs[LC::Nom] = marque('C', n) + t.texte();
-            champs[LC::Npai] = s("N");
-            champs[LC::Marque] = s("N");
-            champs[LC::Representant] = t.pile() ? s("Paul") : t.texte(10);
-            for (int l : {LC::CreditMaxi, LC::TotalDu, LC::SaisieMontant})
-                champs[l] = t.montant();
-            std::vector<int> memos;
-            int rangees = 0;
-            const QStringList suite = memosEtGrille(t, {s("MEMO")}, memos, rangees);
-            if (n == 0) {
-                this->memos[Sorte::Clients] = memos;
-                this->rangees[Sorte::Clients] = rangees;
-            }
-            cli += test::bloc(n, 25, champs, suite);
-        }
+        for (int n = 0; n < clients; ++n)
+            cli += fiche(t, Sorte::Clients, n, 25,
+                         {{LC::Code, QString::number(10001 + n)},
+                          {LC::Nom, marque('C', n) + t.texte()},
+                          {LC::Npai, s("N")},
+                          {LC::Marque, s("N")},
+                          {LC::Representant, t.pile() ? s("Paul") : t.texte(10)}},
+                         {LC::CreditMaxi, LC::TotalDu, LC::SaisieMontant}, {s("MEMO")});
         fournisseurs = t.nombre(3, 60);
-        for (int n = 0; n < fournisseurs; ++n) {
-            std::map<int, QString> champs;
-            for (int l = 1; l <= 24; ++l)
-                champs[l] = t.texte();
-            champs[LF::Code] = QString::number(20001 + n);
-            champs[LF::Nom] = marque('F', n) + t.texte();
-            for (int l : {LF::CreditMaxi, LF::TotalDu, LF::SaisieMontant})
-                champs[l] = t.montant();
-            std::vector<int> memos;
-            int rangees = 0;
-            const QStringList suite = memosEtGrille(t, {s("MEMO")}, memos, rangees);
-            if (n == 0) {
-                this->memos[Sorte::Fournisseurs] = memos;
-                this->rangees[Sorte::Fournisseurs] = rangees;
-            }
-            frs += test::bloc(n, 24, champs, suite);
-        }
+        for (int n = 0; n < fournisseurs; ++n)
+            frs += fiche(
+                t, Sorte::Fournisseurs, n, 24,
+                {{LF::Code, QString::number(20001 + n)}, {LF::Nom, marque('F', n) + t.texte()}},
+                {LF::CreditMaxi, LF::TotalDu, LF::SaisieMontant}, {s("MEMO")});
         articles = t.nombre(3, 60);
-        for (int n = 0; n < articles; ++n) {
-            std::map<int, QString> champs;
-            for (int l = 1; l <= 21; ++l)
-                champs[l] = t.texte();
-            champs[LA::Code] = marque('A', n) + t.texte(4);
-            for (int l : {LA::StockReel, LA::StockMini, LA::PrixAchat, LA::PrixMoyen,
-                          LA::Coefficient, LA::PrixHT, LA::PrixTTC, LA::SaisieMontant})
-                champs[l] = t.montant();
-            std::vector<int> memos;
-            int rangees = 0;
-            const QStringList suite = memosEtGrille(t, {s("MEMO"), s("MOBS")}, memos, rangees);
-            if (n == 0) {
-                this->memos[Sorte::Articles] = memos;
-                this->rangees[Sorte::Articles] = rangees;
-            }
-            stk += test::bloc(n, 21, champs, suite);
-        }
+        for (int n = 0; n < articles; ++n)
+            stk += fiche(t, Sorte::Articles, n, 21, {{LA::Code, marque('A', n) + t.texte(4)}},
+                         {LA::StockReel, LA::StockMini, LA::PrixAchat, LA::PrixMoyen,
+                          LA::Coefficient, LA::PrixHT, LA::PrixTTC, LA::SaisieMontant},
+                         {s("MEMO"), s("MOBS")});
         factures = 1 + t.tire(4);
         for (int n = 0; n < factures; ++n) {
             const QString genre = std::array{s("Facture"), s("Devis    "), s("Avoir     "),
@@ -234,6 +198,24 @@ struct Jeu {
                                {9, s("TTC") + (t.pile() ? s("Y") : s("N")) + s("N")}},
                               lignesDocument(t, s("CMDE")));
         m.charge(cli, frs, stk, fct, cmd);
+    }
+
+    // Block n of a card: the fields given, amounts in the amount fields, random texts in the
+    // others; then its memos and its account grid, whose sizes are kept for the first card.
+    QStringList fiche(Tireur& t, Sorte sorte, int n, int lignes, std::map<int, QString> champs,
+                      std::initializer_list<int> montants, const QStringList& prefixesMemo) {
+        for (int l : montants)
+            champs[l] = t.montant();
+        for (int l = 1; l <= lignes; ++l)
+            champs.try_emplace(l, t.texte());
+        std::vector<int> lignesMemos;
+        int lignesGrille = 0;
+        const QStringList suite = memosEtGrille(t, prefixesMemo, lignesMemos, lignesGrille);
+        if (n == 0) {
+            memos[sorte] = lignesMemos;
+            rangees[sorte] = lignesGrille;
+        }
+        return test::bloc(n, lignes, champs, suite);
     }
 
     // 0 to 63 lines of random cells, each with its mark in its "Réf", then 0 to 26 notes.
