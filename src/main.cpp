@@ -25,6 +25,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zel Vente"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("fr.zelvente.ZelVente"));
     QApplication::setWindowIcon(QIcon(zel::ui::imageProgramme(64)));
     // Amounts with "," and dates as dd/mm/yyyy.
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
@@ -36,6 +37,7 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
 
     zel::ui::TMainForm fenetre(QDir::currentPath());
+    fenetre.ouvrira(ligne.fichierClients);
     zel::ui::FiltreCp1252 filtre;
     app.installEventFilter(&filtre);
     QObject::connect(&filtre, &zel::ui::FiltreCp1252::refuse, &fenetre, &zel::ui::TMainForm::avis);

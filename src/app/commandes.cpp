@@ -117,19 +117,21 @@ bool CommandesDocument::Ouvrir() {
     if (!invite())
         return false;
     const std::optional<QString> choisi = m_dialogues.fichierAOuvrir(kFiltreOuvrir);
-    if (!choisi)
-        return false;
-    if (!choisi->toUpper().endsWith(QStringLiteral(".CLI"))) {
+    return choisi && ouvre(*choisi);
+}
+
+bool CommandesDocument::ouvre(const QString& nom) {
+    if (!nom.toUpper().endsWith(QStringLiteral(".CLI"))) {
         m_document.clear();
         m_dialogues.message(QStringLiteral("Type de fichier non valide"));
         return false;
     }
-    if (!QFileInfo::exists(*choisi)) {
-        m_document = *choisi;
+    if (!QFileInfo::exists(nom)) {
+        m_document = nom;
         m_dialogues.message(QStringLiteral("Le fichier n'existe pas"));
         return false;
     }
-    return charge(*choisi);
+    return charge(nom);
 }
 
 bool CommandesDocument::ouvreAuDemarrage(const QString& nom) {
@@ -150,6 +152,7 @@ bool CommandesDocument::EnregistrerSous() {
     // The document shown is let go before the file is chosen.
     if (!m_jeu.quittePages())
         return false;
+    const QString ancien = m_document;
     m_document.clear();
     const std::optional<QString> choisi =
         m_dialogues.fichierAEnregistrer(kFiltreEnregistrer, QStringLiteral("*.cli"));
@@ -160,7 +163,24 @@ bool CommandesDocument::EnregistrerSous() {
         !m_dialogues.okAnnuler(QStringLiteral("Ce fichier existe déjà")))
         return false;
     m_jeu.SetSauve();
-    return sauve(m_document);
+    if (!sauve(m_document))
+        return false;
+    emporteMessages(ancien, m_document);
+    return true;
+}
+
+void CommandesDocument::emporteMessages(const QString& ancien, const QString& nouveau) {
+    const QString de = fichier::avecExtension(ancien, u"oms");
+    const QString vers = fichier::avecExtension(nouveau, u"oms");
+    if (ancien.isEmpty() || !fichier::existe(de) || QFileInfo(de) == QFileInfo(vers))
+        return;
+    QByteArray octets;
+    Resultat r = fichier::lireOctets(de, octets);
+    if (r)
+        r = fichier::ecrireOctets(vers, octets);
+    if (!r)
+        m_dialogues.message(QStringLiteral("Les messages n'ont pas suivi le jeu de documents :\n") +
+                            r.message());
 }
 
 } // namespace zel

@@ -27,6 +27,9 @@ public:
 
     bool Nouveau();
     bool Ouvrir();
+    // Opens the client file named, as Open does once the file is chosen (a file given to the
+    // program when it starts).
+    bool ouvre(const QString& nom);
     bool Enregistrer();
     bool EnregistrerSous();
     bool Quitter() { return invite(); }
@@ -45,6 +48,8 @@ private:
     bool sauve(const QString& nom);
     // Save in place, or under another name when the set has none or is read-only.
     bool enregistre();
+    // After "Enregistrer sous...": the message pad follows the set to its new name.
+    void emporteMessages(const QString& ancien, const QString& nouveau);
     // The lock of a set's client file, when no other instance holds it (a lock left by a crash
     // is taken over).
     static std::unique_ptr<QLockFile> verrou(const QString& nom);

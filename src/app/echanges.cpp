@@ -1,6 +1,7 @@
 #include "app/echanges.h"
 
 #include "clients/echangesclients.h"
+#include "records/sortie.h"
 #include "stock/echangesstock.h"
 #include "store/fichiertexte.h"
 
@@ -87,7 +88,7 @@ bool Echanges::Exporter(Sorte onglet) {
         m_dialogues.fichierAEnregistrer(kFiltreExport, QStringLiteral("Export.txt"));
     if (!nom || nom->isEmpty())
         return true;
-    if (Resultat r = fichier::ecrire(*nom, p->lignesExport()); !r)
+    if (const Resultat r = Sortie(m_dialogues).ecrit(*nom, p->lignesExport()).resultat(); !r)
         m_dialogues.message(r.message());
     return true;
 }

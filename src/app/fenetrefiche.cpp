@@ -12,7 +12,8 @@ FenetreFiche::FenetreFiche(JeuDocuments& jeu, Reglages& reglages, Dialogues& dia
       m_factures(jeu, reglages, dialogues, mesure, m_clients, m_articles),
       m_commandes(jeu, reglages, dialogues, mesure, m_fournisseurs, m_articles),
       m_reglages(reglages),
-      m_echanges(jeu, dialogues, m_clients, m_fournisseurs, m_articles, m_factures, m_commandes) {
+      m_echanges(jeu, dialogues, m_clients, m_fournisseurs, m_articles, m_factures, m_commandes),
+      m_protection([&jeu] { return jeu.nomDocument(); }, QString()) {
     m_jeu.setReactions(this);
 }
 

@@ -4,6 +4,7 @@
 #include "app/menus.h"
 #include "clients/pageclients.h"
 #include "purchasing/pagecommandes.h"
+#include "records/sortie.h"
 #include "sales/pagefactures.h"
 #include "sales/parametresfacture.h"
 #include "stock/pagearticles.h"
@@ -73,6 +74,8 @@ private:
     PageCommandes m_commandes;
     Reglages& m_reglages;
     Echanges m_echanges;
+    // No output replaces a file of the set shown.
+    ProtectionJeu m_protection;
     Sorte m_onglet = Sorte::Clients;
 };
 

@@ -1,9 +1,9 @@
 #include "app/lignecommande.h"
 
+#include "records/sortie.h"
 #include "reports/fec.h"
 #include "reports/journal.h"
 #include "reports/statistiques.h"
-#include "store/fichiertexte.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,16 +22,25 @@ LigneCommande erreurLigne(const QString& message) {
 
 } // namespace
 
-LigneCommande LigneCommande::analyse(const QStringList& arguments) {
+LigneCommande LigneCommande::analyse(const QStringList& tous) {
     LigneCommande l;
+    QStringList arguments = tous;
+    l.remplacer = arguments.removeAll(QStringLiteral("--remplacer")) > 0;
     if (arguments.isEmpty())
-        return l;
+        return l.remplacer ? erreurLigne(QStringLiteral("--remplacer accompagne --pdf, --journal, "
+                                                        "--fec ou --statistiques."))
+                           : l;
     const QString& premier = arguments.front();
     static const QStringList statistiques = {QStringLiteral("articles"), QStringLiteral("ventes"),
                                              QStringLiteral("clients"),
                                              QStringLiteral("representants")};
     if (premier == u"--help" || premier == u"-h") {
         l.action = Action::Aide;
+    } else if (premier == u"--version") {
+        l.action = Action::Version;
+    } else if (!premier.startsWith(u'-') && arguments.size() == 1) {
+        // The file manager opens a client file with the program.
+        l.fichierClients = premier;
     } else if (premier == u"--pdf") {
         if (arguments.size() != 4)
             return erreurLigne(QStringLiteral("--pdf attend trois arguments : le fichier clients, "
@@ -58,12 +67,17 @@ LigneCommande LigneCommande::analyse(const QStringList& arguments) {
         l.sortie = arguments[2];
         l.siren = arguments.value(3);
     } else if (premier == u"--statistiques") {
-        if (arguments.size() != 3 || !statistiques.contains(arguments[1]))
+        if ((arguments.size() != 3 && arguments.size() != 4) ||
+            !statistiques.contains(arguments[1]))
             return erreurLigne(QStringLiteral("--statistiques attend articles, ventes, clients ou "
-                                              "representants, puis le fichier clients."));
+                                              "representants, puis le fichier clients et, si elle "
+                                              "ne va pas sur la sortie standard, le fichier texte "
+                                              "à écrire."));
         l.action = Action::Statistiques;
         l.statistique = arguments[1];
         l.fichierClients = arguments[2];
+        l.sortie = arguments.value(3);
+        l.sortieStandard = arguments.size() == 3;
     } else {
         return erreurLigne(QStringLiteral("Option inconnue : %1").arg(premier));
     }
@@ -72,9 +86,10 @@ LigneCommande LigneCommande::analyse(const QStringList& arguments) {
 
 QString LigneCommande::aide() {
     return QStringLiteral(
-        "Usage : zelvente [option]\n"
+        "Usage : zelvente [fichier clients | option]\n"
         "\n"
-        "Sans option, le programme s'ouvre dans sa fenêtre.\n"
+        "Sans option, le programme s'ouvre dans sa fenêtre, sur le jeu de documents du\n"
+        "fichier clients donné (par exemple Dupont.cli).\n"
         "\n"
         "Options :\n"
         "  --pdf <fichier clients> <document> <sortie.pdf>\n"
@@ -87,10 +102,24 @@ QString LigneCommande::aide() {
         "        écrit le journal au format du fichier des écritures comptables dans le\n"
         "        dossier, sous le nom SIREN, FEC et la date de clôture ; le SIREN est celui\n"
         "        des réglages quand il n'est pas donné.\n"
-        "  --statistiques articles|ventes|clients|representants <fichier clients>\n"
-        "        écrit la statistique demandée sur la sortie standard, une ligne par rangée.\n"
+        "  --statistiques articles|ventes|clients|representants <fichier clients> [sortie.txt]\n"
+        "        écrit la statistique demandée, une ligne par rangée, dans le fichier donné\n"
+        "        ou sur la sortie standard.\n"
+        "  --remplacer\n"
+        "        avec l'une des options ci-dessus : remplace le fichier à écrire s'il existe\n"
+        "        déjà (sans elle, un fichier existant n'est jamais remplacé). Les fichiers du\n"
+        "        jeu de documents et du programme ne sont jamais remplacés.\n"
+        "  --version\n"
+        "        affiche la version du programme.\n"
         "  --help\n"
-        "        affiche cette aide.\n");
+        "        affiche cette aide.\n"
+        "\n"
+        "Le guide de l'utilisateur s'ouvre dans le programme par F1 ; man zelvente\n"
+        "décrit ces options.\n");
+}
+
+QString LigneCommande::version() {
+    return QStringLiteral("zelvente " ZEL_VERSION);
 }
 
 namespace {
@@ -188,7 +217,10 @@ Resultat ecritFec(const LigneCommande& ligne, const Reglages& reglages, const Je
         return Resultat::echec(QStringLiteral("Le dossier n'existe pas :\n%1").arg(ligne.sortie));
     const Journal j = journal(jeu, reglages, console, QDate::currentDate());
     const QString chemin = QDir(ligne.sortie).filePath(nomFec(*siren, j.au));
-    if (Resultat r = fichier::ecrire(chemin, lignesFec(entre(j.ecritures, j.du, j.au))); !r)
+    if (Resultat r = Sortie(ligne.remplacer)
+                         .ecrit(chemin, lignesFec(entre(j.ecritures, j.du, j.au)))
+                         .resultat();
+        !r)
         return r;
     sortie << chemin << '\n';
     return Resultat::succes();
@@ -205,17 +237,23 @@ Resultat executeRapport(const LigneCommande& ligne, const Reglages& reglages, QT
         return r;
     DialoguesConsole console;
     if (ligne.action == LigneCommande::Action::Journal)
-        return fichier::ecrire(
-            ligne.sortie,
-            lignesExport(journal(jeu, reglages, console, QDate::currentDate()).ecritures));
+        return Sortie(ligne.remplacer)
+            .ecrit(ligne.sortie,
+                   lignesExport(journal(jeu, reglages, console, QDate::currentDate()).ecritures))
+            .resultat();
     if (ligne.action == LigneCommande::Action::Fec)
         return ecritFec(ligne, reglages, jeu, console, sortie);
     const Statistique calcul = ligne.statistique == u"articles"  ? &StatsArt
                                : ligne.statistique == u"ventes"  ? &StatsVentes
                                : ligne.statistique == u"clients" ? &StatsCli
                                                                  : &StatsRepresentant;
+    QStringList lignes;
     for (const QStringList& rangee : calcul(jeu, reglages, console).rangees)
-        sortie << ligneTabulee(rangee) << '\n';
+        lignes.append(ligneTabulee(rangee));
+    if (!ligne.sortieStandard)
+        return Sortie(ligne.remplacer).ecrit(ligne.sortie, lignes).resultat();
+    for (const QString& l : lignes)
+        sortie << l << '\n';
     return Resultat::succes();
 }
 

@@ -9,8 +9,9 @@ namespace zel {
 
 // What the program is asked to do from its command line.
 struct LigneCommande {
-    enum class Action { Fenetre, Aide, Pdf, Journal, Fec, Statistiques, Erreur };
+    enum class Action { Fenetre, Aide, Version, Pdf, Journal, Fec, Statistiques, Erreur };
     Action action = Action::Fenetre;
+    // With the window, the set to open, if any.
     QString fichierClients;
     QString document; // kind letter and number: F202612001
     QString sortie;
@@ -18,11 +19,17 @@ struct LigneCommande {
     QString statistique;
     // The SIREN given for the FEC file, or none: the settings' one.
     QString siren;
+    // The statistics go to the standard output, not to a file.
+    bool sortieStandard = false;
+    // "--remplacer" given: an existing output file is replaced (never a file of the set).
+    bool remplacer = false;
     QString erreur;
 
     // The arguments after the program's name.
     static LigneCommande analyse(const QStringList& arguments);
     static QString aide();
+    // "zelvente" and the version.
+    static QString version();
 };
 
 // The messages of a run without a window: written to the standard error, every question
@@ -57,8 +64,8 @@ Resultat litDocumentSeul(const QString& fichierClients, const QString& cle, JeuD
 
 // --journal: the whole journal written to the output file as the journal window exports it;
 // --fec: the whole journal as the FEC file in the folder given, its path written to `sortie`;
-// --statistiques: the table asked written to `sortie`, one row a line, cells joined by TAB. The
-// set is only read.
+// --statistiques: the table asked, one row a line, cells joined by TAB, in the output file given,
+// else on `sortie`. Every file goes through the one writer. The set is only read.
 Resultat executeRapport(const LigneCommande& ligne, const Reglages& reglages, QTextStream& sortie);
 
 } // namespace zel

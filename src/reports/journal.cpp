@@ -2,6 +2,7 @@
 
 #include "clients/pageclients.h"
 #include "records/parcours.h"
+#include "records/sortie.h"
 #include "stock/pagearticles.h"
 #include "store/fichiertexte.h"
 
@@ -112,7 +113,9 @@ void enregistreTexte(Dialogues& dialogues, const QString& filtre, const QString&
     const std::optional<QString> nom = dialogues.fichierAEnregistrer(filtre, nomPropose);
     if (!nom || nom->isEmpty())
         return;
-    if (Resultat r = fichier::ecrire(fichier::avecExtension(*nom, u"txt"), lignes); !r)
+    if (const Resultat r =
+            Sortie(dialogues).ecrit(fichier::avecExtension(*nom, u"txt"), lignes).resultat();
+        !r)
         dialogues.message(r.message());
 }
 

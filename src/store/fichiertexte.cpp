@@ -183,8 +183,10 @@ Resultat ecrireOctets(const QString& chemin, const QByteArray& octets) {
     QSaveFile f(chemin);
     if (const std::optional<int> numero = echoue([&] { return f.open(QIODevice::WriteOnly); }))
         return echecEcriture(chemin, raison(f.error(), *numero));
+    // Flushed here: a write kept in the buffer and refused at the commit (a full disk) would
+    // otherwise give an empty file put in place.
     if (const std::optional<int> numero =
-            echoue([&] { return f.write(octets) == octets.size(); })) {
+            echoue([&] { return f.write(octets) == octets.size() && f.flush(); })) {
         const auto erreur = f.error();
         f.cancelWriting();
         return echecEcriture(chemin, raison(erreur, *numero));

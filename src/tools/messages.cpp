@@ -1,6 +1,9 @@
 #include "tools/messages.h"
 
 #include "store/fichiertexte.h"
+#include "store/jeudocuments.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -56,8 +59,26 @@ Resultat BlocMessages::Charge(const QString& nomClients) {
     if (!fichier::existe(nom))
         return Resultat::succes();
     QStringList lignes;
-    if (Resultat r = fichier::lire(nom, lignes); !r)
+    qsizetype coupure = -1;
+    if (Resultat r = fichier::lire(nom, lignes, &coupure); !r) {
+        m_lectureSeule = true;
         return r;
+    }
+    if (coupure >= 0) {
+        QString copie;
+        const Resultat r = fichier::copieDeSecours(nom, copie);
+        m_lectureSeule = m_lectureSeule || !r;
+        m_avis = JeuDocuments::kAlteration + QStringLiteral("\n\n") +
+                 QStringLiteral("%1 : un octet nul à la position %2 coupe le fichier : %3 messages "
+                                "lus avant lui.\n%4")
+                     .arg(QFileInfo(nom).fileName())
+                     .arg(coupure)
+                     .arg(lignes.size())
+                     .arg(r ? QStringLiteral("Le fichier d'origine est gardé sous le nom %1.")
+                                  .arg(QFileInfo(copie).fileName())
+                            : r.message() + QStringLiteral("\nLes messages sont en lecture "
+                                                           "seule."));
+    }
     if (!lignes.isEmpty())
         m_lignes = lignes;
     m_indice = compte() - 1;
@@ -67,6 +88,8 @@ Resultat BlocMessages::Charge(const QString& nomClients) {
 
 Resultat BlocMessages::Sauve(const QString& nomClients) {
     EcritFiche();
+    if (m_lectureSeule)
+        return Resultat::succes();
     return fichier::ecrire(nomFichier(nomClients), m_lignes);
 }
 

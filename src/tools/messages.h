@@ -38,10 +38,20 @@ public:
     static QString nomFichier(const QString& nomClients);
 
     // Reads the pad when its file exists and shows its last message; an empty file leaves the
-    // one blank message.
+    // one blank message. A NUL followed by more than NULs ends what can be read: the file's bytes
+    // are kept as they were in a copy ("Dupont.oms.original") and `avis()` says so. A file that
+    // cannot be read, or whose copy cannot be kept, leaves the pad read-only, so that closing
+    // never writes over messages it could not read.
     Resultat Charge(const QString& nomClients);
-    // Stores the message shown and writes the whole pad.
+    // Stores the message shown and writes the whole pad; a read-only pad writes nothing.
     Resultat Sauve(const QString& nomClients);
+
+    // What the opening found that the user must be told, or nothing.
+    const QString& avis() const { return m_avis; }
+    // Read-only: the set is open in another instance of the program, or the file could not be
+    // read whole.
+    bool lectureSeule() const { return m_lectureSeule; }
+    void setLectureSeule(bool oui) { m_lectureSeule = oui; }
 
     const Message& affiche() const { return m_affiche; }
     int indice() const { return m_indice; }
@@ -71,6 +81,8 @@ private:
     QStringList m_lignes;
     int m_indice = 0;
     Message m_affiche;
+    QString m_avis;
+    bool m_lectureSeule = false;
 };
 
 } // namespace zel::outils

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -60,12 +61,18 @@ void repareSubstituts(QString& texte) {
 
 // Groups deeper than this are skipped whole; no file a word processor writes comes near it.
 constexpr std::size_t kProfondeurMax = 64;
-// Numbers are clamped to this before any use, so no arithmetic on them can overflow.
+// Numbers are clamped to this before any use, so no arithmetic on them can overflow; the length
+// of binary data alone is kept whole.
 constexpr int kNombreMax = 1'000'000;
+constexpr long long kLongueurMax = 1'000'000'000'000'000;
 constexpr int kRetraitMax = 31'680; // 22 inches, the widest page RTF knows
 constexpr int kDemiPointsMax = 3'276;
+// A long reading says how far it got after every so many bytes.
+constexpr qsizetype kPasAvance = 1 << 16;
 
-enum class Destination { Texte, Polices, Couleurs, Ignoree };
+// Where a group's text goes. `Marque` is the bullet or number written before a list paragraph: no
+// text of the document, but it tells a numbered list from a bulleted one.
+enum class Destination { Texte, Polices, Couleurs, Marque, Ignoree };
 
 // What a group carries: the character and paragraph formatting and where its text goes.
 struct Etat {
@@ -102,7 +109,34 @@ constexpr std::string_view kIgnorees[] = {"stylesheet",   "info",
                                           "shppict",      "template",
                                           "xmlnstbl",     "pgdsctbl",
                                           "filetbl",      "annotation",
-                                          "pnseclvl",     "field_instructions"};
+                                          "pnseclvl",     "field_instructions",
+                                          "nonesttables"};
+
+// The destinations that hold a part the model cannot keep.
+struct Partie {
+    std::string_view mot;
+    Perte perte;
+};
+constexpr Partie kParties[] = {
+    {"pict", Perte::Images},
+    {"shppict", Perte::Images},
+    {"nonshppict", Perte::Images},
+    {"object", Perte::Images},
+    {"shp", Perte::Images},
+    {"header", Perte::EnTetes},
+    {"headerl", Perte::EnTetes},
+    {"headerr", Perte::EnTetes},
+    {"headerf", Perte::EnTetes},
+    {"footer", Perte::PiedsDePage},
+    {"footerl", Perte::PiedsDePage},
+    {"footerr", Perte::PiedsDePage},
+    {"footerf", Perte::PiedsDePage},
+    {"footnote", Perte::Notes},
+    {"annotation", Perte::Commentaires},
+};
+
+// The words of a table's rows and cells.
+constexpr std::string_view kTableaux[] = {"trowd", "intbl", "cell", "row", "nestcell", "nestrow"};
 
 // The words that stand for one character.
 struct Symbole {
@@ -127,23 +161,60 @@ int chiffreHexa(char c) {
     return -1;
 }
 
-// The Western European code page, and the other one-byte Windows code pages a font's character
-// set can name; text in any other is read as Western European.
+// The Western European code page, and the other Windows code pages a font's character set can
+// name, the double-byte ones of Japanese (932), simplified Chinese (936), Korean (949) and
+// traditional Chinese (950) included; text in any other is read as Western European.
 constexpr int kPageOuest = 1252;
 
 int pageConnue(long long page) {
-    return page == 874 || (page >= 1250 && page <= 1258) ? int(page) : kPageOuest;
+    return page == 874 || (page >= 1250 && page <= 1258) || page == 932 || page == 936 ||
+                   page == 949 || page == 950
+               ? int(page)
+               : kPageOuest;
 }
 
 int pageDuJeu(long long jeu) {
-    constexpr std::pair<int, int> kJeux[] = {{161, 1253}, {162, 1254}, {163, 1258},
-                                             {177, 1255}, {178, 1256}, {186, 1257},
-                                             {204, 1251}, {222, 874},  {238, 1250}};
+    constexpr std::pair<int, int> kJeux[] = {
+        {128, 932},  {129, 949},  {134, 936},  {136, 950},  {161, 1253}, {162, 1254}, {163, 1258},
+        {177, 1255}, {178, 1256}, {186, 1257}, {204, 1251}, {222, 874},  {238, 1250}};
     for (auto [j, page] : kJeux) {
         if (j == jeu)
             return page;
     }
     return kPageOuest;
+}
+
+// The character set of symbol fonts, whose letters are pictures (a bullet written "o" or "v").
+constexpr long long kJeuSymboles = 2;
+
+// The system's decoder of a code page: the Windows name first, then the usual one of a
+// double-byte page; each call decodes its bytes whole, an unfinished character dropped.
+QStringDecoder decodeur(int page) {
+    QStringDecoder d(("windows-" + std::to_string(page)).c_str(),
+                     QStringConverter::Flag::Stateless);
+    if (d.isValid())
+        return d;
+    constexpr std::pair<int, const char*> kNoms[] = {
+        {932, "Shift_JIS"}, {936, "GBK"}, {949, "EUC-KR"}, {950, "Big5"}};
+    for (auto [p, nom] : kNoms) {
+        if (p == page)
+            return QStringDecoder(nom, QStringConverter::Flag::Stateless);
+    }
+    return d;
+}
+
+// A list's marker that numbers it ("1.", "a)", "iv."), not a bullet, even one written as a
+// letter in a plain font ("o").
+bool numero(QStringView marque) {
+    for (qsizetype i = 0; i < marque.size(); ++i) {
+        const char16_t c = marque[i].unicode();
+        if (c >= u'0' && c <= u'9')
+            return true;
+        const bool lettre = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+        if (lettre && i + 1 < marque.size() && (marque[i + 1] == u'.' || marque[i + 1] == u')'))
+            return true;
+    }
+    return false;
 }
 
 int borne(long long n, int bas, int haut) {
@@ -152,18 +223,26 @@ int borne(long long n, int bas, int haut) {
 
 class Lecteur {
 public:
-    Lecteur(const QByteArray& octets, qsizetype debut) : m_o(octets), m_pos(debut) {
+    Lecteur(const QByteArray& octets, qsizetype debut, const Avance& avance)
+        : m_o(octets), m_pos(debut), m_avance(avance) {
         m_pile.push_back(Etat{});
     }
 
-    Document lit() {
+    Lecture lit() {
+        qsizetype prochainAvis = m_pos + kPasAvance;
         while (m_pos < m_o.size() && !m_fini) {
+            if (m_pos >= prochainAvis && m_avance) {
+                m_avance(double(m_pos) / double(m_o.size()));
+                prochainAvis = m_pos + kPasAvance;
+            }
             const char c = m_o[m_pos++];
             switch (c) {
             case '{':
+                vide();
                 ouvre();
                 break;
             case '}':
+                vide();
                 ferme();
                 break;
             case '\\':
@@ -176,13 +255,14 @@ public:
                 caractere(c);
             }
         }
+        vide();
         if (!m_courant.segments.empty())
             m_doc.paragraphes.push_back(std::move(m_courant));
         for (Paragraphe& p : m_doc.paragraphes) {
             for (Segment& s : p.segments)
                 repareSubstituts(s.texte);
         }
-        return std::move(m_doc);
+        return {std::move(m_doc), m_pertes};
     }
 
 private:
@@ -223,58 +303,94 @@ private:
     void caractere(char c) {
         if (remplacant() || ignore())
             return;
-        if (c == ';' && etat().destination == Destination::Polices)
-            retientPolice();
-        else if (c == ';' && etat().destination == Destination::Couleurs)
-            retientCouleur();
-        else
-            emetOctet(static_cast<unsigned char>(c));
-    }
-
-    // A byte of text in the code page of the font it is written in.
-    void emetOctet(unsigned char octet) {
-        const int page = etat().destination == Destination::Polices
-                             ? m_pagesPolices.value(m_policeEnCours, m_pageDefaut)
-                             : m_pagesPolices.value(etat().police, m_pageDefaut);
-        auto decodeur = m_decodeurs.find(page);
-        if (decodeur == m_decodeurs.end() && page != kPageOuest)
-            decodeur =
-                m_decodeurs
-                    .emplace(page, QStringDecoder(("windows-" + std::to_string(page)).c_str()))
-                    .first;
-        // Without the system's code pages, Western European it is.
-        if (octet < 0x80 || page == kPageOuest || !decodeur->second.isValid()) {
-            emet(cp1252::versUnicode(octet));
+        const Destination d = etat().destination;
+        if (c == ';' && (d == Destination::Polices || d == Destination::Couleurs)) {
+            vide();
+            if (d == Destination::Polices)
+                retientPolice();
+            else
+                retientCouleur();
             return;
         }
-        const QString c =
-            decodeur->second(QByteArrayView(reinterpret_cast<const char*>(&octet), 1));
-        // A byte the code page leaves undefined stands for nothing.
-        if (c.size() == 1)
-            emet(c[0].unicode());
+        m_octets += c;
+    }
+
+    // The code page of the text being read: the font's being named in the font table, else the
+    // font's the text is written in.
+    int page() {
+        const int police =
+            etat().destination == Destination::Polices ? m_policeEnCours : etat().police;
+        return m_pagesPolices.value(police, m_pageDefaut);
+    }
+
+    // The bytes read since the last change of format, decoded together: a double-byte character
+    // may come as two \'hh, or as one and a plain character.
+    void decode() {
+        if (m_octets.isEmpty())
+            return;
+        const int p = page();
+        auto d = m_decodeurs.find(p);
+        if (d == m_decodeurs.end() && p != kPageOuest)
+            d = m_decodeurs.emplace(p, decodeur(p)).first;
+        // Without the system's code pages, Western European it is.
+        if (p == kPageOuest || !d->second.isValid()) {
+            m_attente += cp1252::decode(m_octets.constData(), m_octets.size());
+        } else {
+            QString texte = d->second(m_octets);
+            // A byte the code page leaves undefined stands for nothing.
+            texte.remove(QChar::ReplacementCharacter);
+            m_attente += texte;
+        }
+        m_octets.clear();
     }
 
     void emet(char16_t c) {
-        if (!admis(c) || ignore())
+        if (ignore())
             return;
-        // A font's name is one line of text, ended by ";".
-        if (etat().destination == Destination::Polices && c >= 0x20 && c != u';' &&
-            c != kSautDeLigne)
-            m_nomPolice += QChar(c);
-        if (etat().destination != Destination::Texte)
+        decode();
+        m_attente += QChar(c);
+    }
+
+    // Gives the text read since the last change of format to where it goes.
+    void vide() {
+        decode();
+        if (m_attente.isEmpty())
             return;
-        const Etat& e = etat();
-        Format f{m_polices.value(e.police),
-                 e.demiPoints,
-                 e.gras,
-                 e.italique,
-                 e.souligne,
-                 e.barre,
-                 e.couleur >= 0 && std::size_t(e.couleur) < m_couleurs.size()
-                     ? m_couleurs[std::size_t(e.couleur)]
-                     : -1};
-        m_courant.ajoute(QStringView(&c, 1), f);
-        prendParagraphe();
+        m_attente.removeIf([](QChar c) { return !admis(c.unicode()); });
+        switch (etat().destination) {
+        case Destination::Texte:
+            m_courant.ajoute(m_attente, format());
+            prendParagraphe();
+            break;
+        case Destination::Polices:
+            // A font's name is one line of text, ended by ";".
+            for (QChar c : std::as_const(m_attente)) {
+                if (c >= u' ' && c != u';' && c != kSautDeLigne)
+                    m_nomPolice += c;
+            }
+            break;
+        case Destination::Marque:
+            if (numero(m_attente) && !m_policesSymboles.contains(etat().police))
+                m_pertes.set(std::size_t(Perte::ListesNumerotees));
+            break;
+        case Destination::Couleurs:
+        case Destination::Ignoree:
+            break;
+        }
+        m_attente.clear();
+    }
+
+    Format format() const {
+        const Etat& e = m_pile.back();
+        return {m_polices.value(e.police),
+                e.demiPoints,
+                e.gras,
+                e.italique,
+                e.souligne,
+                e.barre,
+                e.couleur >= 0 && std::size_t(e.couleur) < m_couleurs.size()
+                    ? m_couleurs[std::size_t(e.couleur)]
+                    : -1};
     }
 
     void prendParagraphe() {
@@ -307,25 +423,24 @@ private:
         if (m_pos >= m_o.size())
             return;
         const char c = m_o[m_pos];
+        // A byte of text, by its number or escaped: a double-byte character's second byte may
+        // be a backslash or a brace.
+        if (c == '\'' || c == '\\' || c == '{' || c == '}') {
+            ++m_pos;
+            const int octet = c == '\'' ? hexa() : c;
+            if (octet >= 0 && !remplacant() && !ignore())
+                m_octets += char(octet);
+            return;
+        }
+        vide();
         if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
             motDeControle();
             return;
         }
         ++m_pos;
-        if (c == '\'') {
-            const int octet = hexa();
-            if (octet >= 0 && !remplacant())
-                emetOctet(static_cast<unsigned char>(octet));
-            return;
-        }
         if (remplacant())
             return;
         switch (c) {
-        case '\\':
-        case '{':
-        case '}':
-            emet(char16_t(c));
-            break;
         case '*':
             m_etoile = true;
             break;
@@ -375,23 +490,24 @@ private:
             ++m_pos;
         }
         bool parametre = false;
-        long long n = 0;
+        long long entier = 0;
         while (m_pos < m_o.size() && std::isdigit(static_cast<unsigned char>(m_o[m_pos]))) {
             parametre = true;
-            n = std::min<long long>(n * 10 + (m_o[m_pos] - '0'), kNombreMax);
+            entier = std::min<long long>(entier * 10 + (m_o[m_pos] - '0'), kLongueurMax);
             ++m_pos;
         }
-        if (negatif)
-            n = -n;
         if (m_pos < m_o.size() && m_o[m_pos] == ' ')
             ++m_pos;
         const bool etoile = std::exchange(m_etoile, false);
         const bool premier = std::exchange(m_premierMot, false);
         if (mot == "bin") {
-            // Binary data is stepped over whatever it holds.
-            m_pos += std::min<qsizetype>(std::max<long long>(n, 0), m_o.size() - m_pos);
+            // Binary data is stepped over whatever it holds, however long.
+            if (!negatif)
+                m_pos += std::min<qsizetype>(entier, m_o.size() - m_pos);
             return;
         }
+        const long long n = negatif ? -std::min<long long>(entier, kNombreMax)
+                                    : std::min<long long>(entier, kNombreMax);
         if (remplacant() || ignore())
             return;
         if (premier && destination(mot, etoile))
@@ -410,18 +526,13 @@ private:
         }
         switch (etat().destination) {
         case Destination::Polices:
-            if (mot == "f") {
-                m_policeEnCours = int(n);
-                m_nomPolice.clear();
-            } else if (mot == "fcharset" && n != 1) {
-                // Character set 1 is the document's default code page.
-                m_pagesPolices.insert(m_policeEnCours, pageDuJeu(n));
-            } else if (mot == "cpg") {
-                m_pagesPolices.insert(m_policeEnCours, pageConnue(n));
-            }
+            police(mot, n);
             return;
         case Destination::Couleurs:
             couleur(mot, n);
+            return;
+        case Destination::Marque:
+            marque(mot, n);
             return;
         case Destination::Texte:
             texte(mot, parametre, n);
@@ -433,6 +544,10 @@ private:
 
     // A group's first word naming where its content goes; false for an ordinary word.
     bool destination(const std::string& mot, bool etoile) {
+        for (const Partie& p : kParties) {
+            if (mot == p.mot)
+                m_pertes.set(std::size_t(p.perte));
+        }
         Etat& e = etat();
         if (mot == "fonttbl") {
             e.destination = Destination::Polices;
@@ -441,13 +556,27 @@ private:
         } else if (mot == "pntext" || mot == "listtext" || mot == "pn") {
             // The bullet's own text or description: the paragraph around is bulleted.
             m_pile[m_pile.size() - 2].puce = true;
-            e.destination = Destination::Ignoree;
+            e.destination = Destination::Marque;
         } else if (etoile || std::ranges::find(kIgnorees, mot) != std::end(kIgnorees)) {
             e.destination = Destination::Ignoree;
         } else {
             return false;
         }
         return true;
+    }
+
+    void police(const std::string& mot, long long n) {
+        if (mot == "f") {
+            m_policeEnCours = int(n);
+            m_nomPolice.clear();
+        } else if (mot == "fcharset" && n != 1) {
+            // Character set 1 is the document's default code page.
+            m_pagesPolices.insert(m_policeEnCours, pageDuJeu(n));
+            if (n == kJeuSymboles)
+                m_policesSymboles.insert(m_policeEnCours);
+        } else if (mot == "cpg") {
+            m_pagesPolices.insert(m_policeEnCours, pageConnue(n));
+        }
     }
 
     void couleur(const std::string& mot, long long n) {
@@ -463,9 +592,21 @@ private:
         m_composantes = true;
     }
 
+    // The marker's font, to tell a symbol from a letter, and the old lists' numbered level.
+    void marque(const std::string& mot, long long n) {
+        if (mot == "f")
+            etat().police = int(n);
+        else if (mot == "plain")
+            etat().police = m_policeDefaut;
+        else if (mot == "pnlvlbody")
+            m_pertes.set(std::size_t(Perte::ListesNumerotees));
+    }
+
     void texte(const std::string& mot, bool parametre, long long n) {
         Etat& e = etat();
         const bool oui = !parametre || n != 0;
+        if (std::ranges::find(kTableaux, mot) != std::end(kTableaux))
+            m_pertes.set(std::size_t(Perte::Tableaux));
         for (const Symbole& s : kSymboles) {
             if (mot == s.mot) {
                 emet(s.caractere);
@@ -524,16 +665,21 @@ private:
 
     const QByteArray& m_o;
     qsizetype m_pos;
+    const Avance& m_avance;
     std::vector<Etat> m_pile;
     int m_exces = 0; // groups opened beyond the depth kept
     bool m_fini = false;
     bool m_etoile = false;
     bool m_premierMot = false;
     int m_remplacantsASauter = 0;
+    QByteArray m_octets; // text bytes not yet decoded
+    QString m_attente;   // text decoded, not yet given to its destination
     Document m_doc;
     Paragraphe m_courant;
+    Pertes m_pertes;
     QHash<int, QString> m_polices;
     QHash<int, int> m_pagesPolices; // the code page of each font's text
+    QSet<int> m_policesSymboles;
     int m_pageDefaut = kPageOuest;
     std::map<int, QStringDecoder> m_decodeurs;
     int m_policeDefaut = 0;
@@ -571,13 +717,17 @@ Document texteSimple(const QByteArray& octets, const Format& defaut) {
 
 } // namespace
 
-Document lit(const QByteArray& octets, const Format& defaut) {
+Lecture lecture(const QByteArray& octets, const Format& defaut, const Avance& avance) {
     qsizetype debut = octets.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     while (debut < octets.size() && std::isspace(static_cast<unsigned char>(octets[debut])))
         ++debut;
     if (!QByteArrayView(octets).sliced(debut).startsWith("{\\rtf"))
-        return texteSimple(octets, defaut);
-    return Lecteur(octets, debut).lit();
+        return {texteSimple(octets, defaut), {}};
+    return Lecteur(octets, debut, avance).lit();
+}
+
+Document lit(const QByteArray& octets, const Format& defaut) {
+    return lecture(octets, defaut).document;
 }
 
 namespace {

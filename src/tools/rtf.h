@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <bitset>
+#include <functional>
 #include <vector>
 
 // The rich text of the word processor as a small model of its own, and its reading from and
@@ -55,11 +57,35 @@ struct Document {
     QString texte() const; // the paragraphs' texts, one per line
 };
 
+// The parts of a letter written elsewhere that the model cannot keep: reading drops them or turns
+// them into plain text (a table's cells into TABs, a numbered list into a bulleted one).
+enum class Perte {
+    Tableaux,
+    Images,
+    EnTetes,
+    PiedsDePage,
+    Notes,
+    ListesNumerotees,
+    Commentaires,
+};
+inline constexpr std::size_t kSortesDePertes = 7;
+using Pertes = std::bitset<kSortesDePertes>;
+
+struct Lecture {
+    Document document;
+    Pertes pertes;
+};
+
+// How much of the bytes was read, from 0 to 1, told now and then during a long reading.
+using Avance = std::function<void(double)>;
+
 // Reads any bytes: an RTF file (what the model holds is kept, everything else skipped), or, when
 // the bytes do not begin as RTF, plain text (UTF-8 when it is valid, else Windows-1252) with one
-// paragraph per line in `defaut`'s format. Nothing in the input can make it fail: groups nested
-// too deep are skipped, numbers are clamped, binary data is stepped over and a file cut short
-// keeps what was read.
+// paragraph per line in `defaut`'s format. Text written as bytes is decoded in the code page of
+// its font's character set, the double-byte ones of Japanese, Chinese and Korean included. Nothing
+// in the input can make it fail: groups nested too deep are skipped, numbers are clamped, binary
+// data is stepped over and a file cut short keeps what was read.
+Lecture lecture(const QByteArray& octets, const Format& defaut = {}, const Avance& avance = {});
 Document lit(const QByteArray& octets, const Format& defaut = {});
 
 // The RTF of the document, plain 7-bit text that every word processor reads: `\`, `{` and `}`

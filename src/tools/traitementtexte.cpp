@@ -1,6 +1,6 @@
 #include "tools/traitementtexte.h"
 
-#include "records/dialogues.h"
+#include "records/sortie.h"
 #include "store/fichiertexte.h"
 
 #include <QFileInfo>
@@ -70,10 +70,62 @@ namespace {
 
 const QString kFiltre = QStringLiteral("Fichiers rtf (*.rtf)|*.rtf");
 
+// How each part is named, and whether the name is feminine.
+struct NomPerte {
+    rtf::Perte perte;
+    const char* nom;
+    bool feminin;
+};
+constexpr NomPerte kNomsPertes[] = {
+    {rtf::Perte::Tableaux, "des tableaux", false},
+    {rtf::Perte::Images, "des images", true},
+    {rtf::Perte::EnTetes, "des en-têtes", false},
+    {rtf::Perte::PiedsDePage, "des pieds de page", false},
+    {rtf::Perte::Notes, "des notes de bas de page", true},
+    {rtf::Perte::ListesNumerotees, "des listes numérotées", true},
+    {rtf::Perte::Commentaires, "des commentaires", false},
+};
+static_assert(std::size(kNomsPertes) == rtf::kSortesDePertes);
+
 } // namespace
 
+std::optional<QString> avisPertes(const rtf::Pertes& pertes) {
+    QStringList noms;
+    bool feminin = true;
+    for (const NomPerte& p : kNomsPertes) {
+        if (pertes.test(std::size_t(p.perte))) {
+            noms << QString::fromUtf8(p.nom);
+            feminin = feminin && p.feminin;
+        }
+    }
+    if (noms.isEmpty())
+        return std::nullopt;
+    const QString dernier = noms.takeLast();
+    const QString liste = noms.isEmpty()
+                              ? dernier
+                              : noms.join(QStringLiteral(", ")) + QStringLiteral(" et ") + dernier;
+    return QStringLiteral("Ce document contient ") + liste +
+           (feminin ? QStringLiteral(" : elles seront perdues à l'enregistrement.")
+                    : QStringLiteral(" : ils seront perdus à l'enregistrement."));
+}
+
+Avancement::~Avancement() {
+    if (m_pourcent >= 0)
+        m_dialogues.progression(QString());
+}
+
+void Avancement::operator()(double part) {
+    const int pourcent = std::clamp(int(part * 100), 0, 100);
+    if (pourcent == m_pourcent)
+        return;
+    m_pourcent = pourcent;
+    m_dialogues.progression(m_etape + QStringLiteral(" : %1 %").arg(pourcent));
+}
+
 QString TraitementTexte::question() const {
-    return QStringLiteral("Enregistrer changements dans ") + QFileInfo(m_fichier).fileName() +
+    return QStringLiteral("Enregistrer changements dans ") +
+           (m_fichier.isEmpty() ? QStringLiteral("la nouvelle lettre")
+                                : QFileInfo(m_fichier).fileName()) +
            QStringLiteral(" ?");
 }
 
@@ -99,8 +151,13 @@ bool TraitementTexte::Enregistre(const Source& source) {
         return false;
     if (QFileInfo(*nom).suffix().isEmpty())
         *nom += QStringLiteral(".rtf");
-    if (const Resultat r = fichier::ecrireOctets(*nom, source()); !r) {
-        m_dialogues.message(r.message());
+    // The letter's own file is written again without a question; any other is asked for.
+    const bool sienne = !m_fichier.isEmpty() && QFileInfo(*nom) == QFileInfo(m_fichier);
+    Sortie sortie = sienne ? Sortie(true) : Sortie(m_dialogues);
+    const Enregistrement e = sortie.ecrit(*nom, source());
+    if (!e) {
+        if (!e.message().isEmpty())
+            m_dialogues.message(e.message());
         return false;
     }
     m_fichier = *nom;
@@ -113,6 +170,8 @@ std::optional<rtf::Document> TraitementTexte::Nouveau(const Source& source,
                                                       const rtf::Format& format) {
     if (!laisse(source))
         return std::nullopt;
+    // A new letter has no file yet: its first save asks for one.
+    m_fichier.clear();
     rtf::Document d;
     for (const QString& ligne : entete) {
         rtf::Paragraphe p;
@@ -137,7 +196,14 @@ std::optional<rtf::Document> TraitementTexte::Ouvre(const Source& source,
     }
     m_fichier = *nom;
     m_modifie = false;
-    return rtf::lit(octets, format);
+    rtf::Lecture lu;
+    {
+        Avancement avancement(m_dialogues, QStringLiteral("Lecture de la lettre"));
+        lu = rtf::lecture(octets, format, std::ref(avancement));
+    }
+    if (const std::optional<QString> avis = avisPertes(lu.pertes))
+        m_dialogues.message(*avis);
+    return std::move(lu.document);
 }
 
 } // namespace zel::outils

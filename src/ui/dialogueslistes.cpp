@@ -1,4 +1,5 @@
 #include "ui/dialogueslistes.h"
+#include "ui/taide.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -211,6 +212,7 @@ std::optional<int> TListeChoix::entreeChoisie() const {
 TPlage::TPlage(int compte, QWidget* parent)
     : QDialog(parent), m_de(new QSpinBox(this)), m_a(new QSpinBox(this)) {
     setWindowTitle(QStringLiteral("Impression"));
+    metSujet(this, Sujet::Imprimer);
     const int dernier = std::max(compte, 1);
     for (QSpinBox* s : {m_de, m_a})
         s->setRange(1, dernier);

@@ -1,4 +1,5 @@
 #include "ui/fenetresinfo.h"
+#include "ui/taide.h"
 
 #include "app/parametres.h"
 #include "ui/tsplash.h"
@@ -25,6 +26,7 @@ void boutonFermeture(QDialog& fenetre, QVBoxLayout& disposition, const QString& 
 
 TAPropos::TAPropos(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("A propos de Zel Vente"));
+    metSujet(this, Sujet::Sommaire);
     setMinimumWidth(280);
     auto* disposition = new QVBoxLayout(this);
     auto* haut = new QHBoxLayout;
@@ -46,6 +48,7 @@ TAPropos::TAPropos(QWidget* parent) : QDialog(parent) {
 
 TDepartements::TDepartements(QWidget* parent) : QDialog(parent), m_liste(new QListWidget(this)) {
     setWindowTitle(QStringLiteral("Départements"));
+    metSujet(this, Sujet::Utilitaires);
     auto* disposition = new QVBoxLayout(this);
     m_liste->addItems(departements());
     m_liste->setMinimumSize(280, 360);

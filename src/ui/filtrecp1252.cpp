@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
@@ -21,7 +22,25 @@
 
 namespace zel::ui {
 
+namespace {
+
+const char* const kLibre = "zelTexteLibre";
+
+} // namespace
+
+void FiltreCp1252::libere(QWidget* champ) {
+    champ->setProperty(kLibre, true);
+}
+
+bool FiltreCp1252::libre(const QObject* cible) {
+    // A multi-line field receives the mouse on its viewport.
+    return cible->property(kLibre).toBool() ||
+           (cible->parent() && cible->parent()->property(kLibre).toBool());
+}
+
 bool FiltreCp1252::refuseSi(QObject* cible, const QString& insere) {
+    if (libre(cible))
+        return false;
     std::optional<QString> motif;
     if (auto* ligne = qobject_cast<QLineEdit*>(cible)) {
         // A one-line field: the text it would hold must stand as a field of a record.
@@ -52,11 +71,28 @@ QAction* actionColler(const QMenu& menu) {
     return nullptr;
 }
 
+// The field a mouse event is meant for: a one-line field, or the multi-line field whose viewport
+// receives it.
+QObject* champSouris(QObject* cible) {
+    return qobject_cast<QLineEdit*>(cible) ? cible : cible->parent();
+}
+
+bool modifiable(const QObject* champ) {
+    if (const auto* ligne = qobject_cast<const QLineEdit*>(champ))
+        return !ligne->isReadOnly();
+    if (const auto* texte = qobject_cast<const QTextEdit*>(champ))
+        return !texte->isReadOnly();
+    if (const auto* brut = qobject_cast<const QPlainTextEdit*>(champ))
+        return !brut->isReadOnly();
+    return false;
+}
+
 } // namespace
 
 bool FiltreCp1252::menuContextuel(QObject* cible, const QContextMenuEvent& evenement) {
-    // A multi-line field receives the event on its viewport.
-    QObject* champ = qobject_cast<QLineEdit*>(cible) ? cible : cible->parent();
+    QObject* champ = champSouris(cible);
+    if (libre(cible))
+        return false;
     std::unique_ptr<QMenu> menu;
     if (auto* ligne = qobject_cast<QLineEdit*>(champ))
         menu.reset(ligne->createStandardContextMenu());
@@ -78,6 +114,10 @@ bool FiltreCp1252::menuContextuel(QObject* cible, const QContextMenuEvent& evene
 }
 
 bool FiltreCp1252::eventFilter(QObject* cible, QEvent* evenement) {
+    // What the user does reaches the window first, then the field it is meant for, which alone
+    // knows what it may take.
+    if (!cible->isWidgetType())
+        return QObject::eventFilter(cible, evenement);
     switch (evenement->type()) {
     case QEvent::KeyPress: {
         auto* touche = static_cast<QKeyEvent*>(evenement);
@@ -91,6 +131,15 @@ bool FiltreCp1252::eventFilter(QObject* cible, QEvent* evenement) {
     }
     case QEvent::Drop:
         return refuseSi(cible, static_cast<QDropEvent*>(evenement)->mimeData()->text());
+    case QEvent::MouseButtonRelease: {
+        // The middle button pastes into a field the text selected anywhere on the screen (X11).
+        const QClipboard* pressePapiers = QGuiApplication::clipboard();
+        QObject* champ = champSouris(cible);
+        if (static_cast<QMouseEvent*>(evenement)->button() != Qt::MiddleButton ||
+            !pressePapiers->supportsSelection() || !modifiable(champ))
+            return false;
+        return refuseSi(champ, pressePapiers->text(QClipboard::Selection));
+    }
     case QEvent::ContextMenu:
         return menuContextuel(cible, *static_cast<QContextMenuEvent*>(evenement));
     case QEvent::InputMethod:

@@ -1,16 +1,20 @@
 #include "ui/impression.h"
+#include "ui/taide.h"
 
 #include "ui/canevasqt.h"
+#include "ui/dialoguesqt.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinterInfo>
+#include <QStorageInfo>
+#include <QTemporaryFile>
 #include <QToolBar>
 #include <QWidget>
 
@@ -29,6 +33,31 @@ Impression::DessinQt surCanevas(const Impression::Dessin& dessin) {
     };
 }
 
+// The printer writes only to a named file: the print is drawn into a temporary one, then read
+// back whole. A PDF cut short (a full temporary folder) is a failure, never a document.
+Resultat dessinePdf(const Impression::DessinQt& dessin, QByteArray& octets) {
+    QTemporaryFile temporaire(QDir::temp().filePath(QStringLiteral("zelvente-XXXXXX.pdf")));
+    if (!temporaire.open())
+        return Resultat::echec(
+            QStringLiteral("l'impression ne peut pas être préparée dans le dossier temporaire %1")
+                .arg(QDir::toNativeSeparators(QDir::tempPath())));
+    {
+        QPrinter imprimante(QPrinter::HighResolution);
+        imprimante.setOutputFormat(QPrinter::PdfFormat);
+        imprimante.setPageSize(QPageSize(QPageSize::A4));
+        imprimante.setOutputFileName(temporaire.fileName());
+        dessin(imprimante);
+    }
+    octets = temporaire.readAll();
+    if (octets.startsWith("%PDF-") && octets.right(64).contains("%%EOF"))
+        return Resultat::succes();
+    constexpr qint64 kPlaceMini = 1 << 20;
+    return Resultat::echec(QStorageInfo(QDir::tempPath()).bytesAvailable() < kPlaceMini
+                               ? QStringLiteral("le disque du dossier temporaire %1 est plein")
+                                     .arg(QDir::toNativeSeparators(QDir::tempPath()))
+                               : QStringLiteral("l'impression n'a pas pu être écrite en entier"));
+}
+
 } // namespace
 
 Impression::Impression() : m_imprimante(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
@@ -45,30 +74,92 @@ void Impression::apercu(QWidget* parent, const QString& titre, const Dessin& des
     apercuQt(parent, titre, surCanevas(dessin));
 }
 
+void Impression::lieA(Dialogues& dialogues, std::function<QString()> dossierDuJeu) {
+    m_dialogues = &dialogues;
+    m_dossierDuJeu = std::move(dossierDuJeu);
+}
+
+QString Impression::nomPropose(const QString& titre) const {
+    QString nom = titre + QStringLiteral(".pdf");
+    nom.replace(u'/', u'-');
+    const QString dossier = m_dossierDuJeu ? m_dossierDuJeu() : QString();
+    return dossier.isEmpty() ? nom : QDir(dossier).filePath(nom);
+}
+
 void Impression::apercuQt(QWidget* parent, const QString& titre, const DessinQt& dessin) {
     QPrintPreviewDialog apercu(m_imprimante.get(), parent);
     apercu.setWindowTitle(titre);
+    metSujet(&apercu, Sujet::Imprimer);
     // Room for the whole tool bar, "Enregistrer en PDF..." included.
     if (parent)
         apercu.resize(parent->window()->size() * 0.95);
     QObject::connect(&apercu, &QPrintPreviewDialog::paintRequested, &apercu,
                      [&dessin](QPrinter* p) { dessin(*p); });
     if (auto* barre = apercu.findChild<QToolBar*>()) {
+        // Qt's own "Print" would write a PDF straight over whatever file was named.
+        const QString imprimer = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+        for (QAction* action : barre->actions()) {
+            if (action->text() != imprimer)
+                continue;
+            QObject::disconnect(action, &QAction::triggered, &apercu, nullptr);
+            QObject::connect(action, &QAction::triggered, &apercu,
+                             [this, &apercu, &titre, &dessin] { imprime(apercu, titre, dessin); });
+        }
         QAction* pdf = barre->addAction(QStringLiteral("Enregistrer en PDF..."));
-        QObject::connect(pdf, &QAction::triggered, &apercu, [&apercu, &dessin, &titre] {
-            QString nom = QFileDialog::getSaveFileName(
-                &apercu, QStringLiteral("Enregistrer en PDF"), titre + QStringLiteral(".pdf"),
-                QStringLiteral("Documents PDF (*.pdf)"));
-            if (nom.isEmpty())
-                return;
-            if (!nom.endsWith(u".pdf", Qt::CaseInsensitive))
-                nom += QStringLiteral(".pdf");
-            if (Resultat r = imprimePdfQt(nom, dessin); !r)
-                QMessageBox::warning(&apercu, QStringLiteral("Zel Vente"), r.message());
+        QObject::connect(pdf, &QAction::triggered, &apercu, [this, &apercu, &dessin, &titre] {
+            enregistrePdf(&apercu, titre, dessin);
         });
     }
     apercu.exec();
     m_imprimante->setPageOrientation(QPageLayout::Portrait);
+}
+
+void Impression::enregistrePdf(QWidget* parent, const QString& titre, const DessinQt& dessin) {
+    DialoguesQt dialoguesQt(parent);
+    Dialogues& dialogues = m_dialogues ? *m_dialogues : dialoguesQt;
+    std::optional<QString> nom = dialogues.fichierAEnregistrer(
+        QStringLiteral("Documents PDF (*.pdf)|*.pdf"), nomPropose(titre));
+    if (!nom || nom->isEmpty())
+        return;
+    if (!nom->endsWith(u".pdf", Qt::CaseInsensitive))
+        *nom += QStringLiteral(".pdf");
+    Sortie sortie(dialogues);
+    if (const Resultat r = imprimePdfQt(sortie, *nom, dessin).resultat(); !r)
+        dialogues.message(r.message());
+}
+
+void Impression::imprime(QPrintPreviewDialog& apercu, const QString& titre,
+                         const DessinQt& dessin) {
+    // The print dialog's file output starts in the set's folder.
+    const bool pdf = m_imprimante->outputFormat() == QPrinter::PdfFormat;
+    if (pdf)
+        m_imprimante->setOutputFileName(nomPropose(titre));
+    QPrintDialog dialogue(m_imprimante.get(), &apercu);
+    const bool accepte = dialogue.exec() == QDialog::Accepted;
+    const QString fichier = m_imprimante->outputFormat() == QPrinter::PdfFormat
+                                ? m_imprimante->outputFileName()
+                                : QString();
+    if (!fichier.isEmpty()) {
+        m_imprimante->setOutputFileName(QString());
+        if (!imprimanteInstallee())
+            m_imprimante->setOutputFormat(QPrinter::PdfFormat);
+    }
+    if (!accepte)
+        return;
+    if (fichier.isEmpty()) {
+        if (auto* pages = apercu.findChild<QPrintPreviewWidget*>())
+            pages->print();
+        apercu.accept();
+        return;
+    }
+    // The print dialog has asked already before replacing a file.
+    Sortie sortie(true);
+    if (const Resultat r = imprimePdfQt(sortie, fichier, dessin).resultat(); !r) {
+        DialoguesQt dialoguesQt(&apercu);
+        (m_dialogues ? *m_dialogues : dialoguesQt).message(r.message());
+        return;
+    }
+    apercu.accept();
 }
 
 void Impression::configure(QWidget* parent) {
@@ -82,28 +173,19 @@ void Impression::configure(QWidget* parent) {
 }
 
 Resultat Impression::imprimePdf(const QString& fichier, const Dessin& dessin) {
-    return imprimePdfQt(fichier, surCanevas(dessin));
+    Sortie sortie(false);
+    return imprimePdf(sortie, fichier, dessin).resultat();
 }
 
-Resultat Impression::imprimePdfQt(const QString& fichier, const DessinQt& dessin) {
-    // The file is tried first, so that a refusal is told with its cause.
-    QFile essai(fichier);
-    const bool existait = essai.exists();
-    if (!essai.open(QIODevice::WriteOnly | QIODevice::Append))
-        return Resultat::echec(QStringLiteral("Impossible d'écrire le fichier %1 :\n%2")
-                                   .arg(QDir::toNativeSeparators(fichier), essai.errorString()));
-    essai.close();
-    if (!existait)
-        essai.remove();
-    QPrinter imprimante(QPrinter::HighResolution);
-    imprimante.setOutputFormat(QPrinter::PdfFormat);
-    imprimante.setPageSize(QPageSize(QPageSize::A4));
-    imprimante.setOutputFileName(fichier);
-    dessin(imprimante);
-    if (!QFileInfo::exists(fichier))
-        return Resultat::echec(QStringLiteral("Impossible d'écrire le fichier %1")
-                                   .arg(QDir::toNativeSeparators(fichier)));
-    return Resultat::succes();
+Enregistrement Impression::imprimePdf(Sortie& sortie, const QString& fichier,
+                                      const Dessin& dessin) {
+    return imprimePdfQt(sortie, fichier, surCanevas(dessin));
+}
+
+Enregistrement Impression::imprimePdfQt(Sortie& sortie, const QString& fichier,
+                                        const DessinQt& dessin) {
+    return sortie.ecrit(fichier,
+                        [&dessin](QByteArray& octets) { return dessinePdf(dessin, octets); });
 }
 
 } // namespace zel::ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/canevas.h"
+#include "records/sortie.h"
 #include "store/resultat.h"
 
 #include <QPrinter>
@@ -8,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class QPrintPreviewDialog;
 class QWidget;
 
 namespace zel::ui {
@@ -23,25 +25,43 @@ public:
 
     Impression();
 
+    // The dialogs that ask where a PDF goes and whether it replaces a file (Qt's own without
+    // them), and the folder of the set open, which the PDF's name is proposed in.
+    void lieA(Dialogues& dialogues, std::function<QString()> dossierDuJeu);
+
     QPrinter& imprimante() { return *m_imprimante; }
     // Whether the system has a printer; without one, prints are previewed and saved as PDF.
     static bool imprimanteInstallee();
 
     // The preview of a print, with its own "Enregistrer en PDF..." beside Qt's commands, its
     // pages in the orientation the print was drawn in; the printer is back in portrait after.
+    // A PDF, whether saved from there or printed to a file from the print dialog, is proposed in
+    // the set's folder and written through the one writer.
     void apercu(QWidget* parent, const QString& titre, const Dessin& dessin);
     void apercuQt(QWidget* parent, const QString& titre, const DessinQt& dessin);
     // "Configurer imprimante...": the page set-up of the run's printer, or the reason there is
     // none.
     void configure(QWidget* parent);
 
-    // A print drawn into a PDF file, without a window; the message names the file and the
-    // cause when it cannot be written.
+    // A print drawn into a PDF file through the writer given: drawn only once the file may be
+    // written, checked whole, then put in place.
+    static Enregistrement imprimePdf(Sortie& sortie, const QString& fichier, const Dessin& dessin);
+    static Enregistrement imprimePdfQt(Sortie& sortie, const QString& fichier,
+                                       const DessinQt& dessin);
+    // The same into a file that does not exist yet: an existing one is never replaced.
     static Resultat imprimePdf(const QString& fichier, const Dessin& dessin);
-    static Resultat imprimePdfQt(const QString& fichier, const DessinQt& dessin);
 
 private:
+    // "Imprimer" of the preview: the print dialog, whose output to a file goes through the
+    // writer.
+    void imprime(QPrintPreviewDialog& apercu, const QString& titre, const DessinQt& dessin);
+    // "Enregistrer en PDF...".
+    void enregistrePdf(QWidget* parent, const QString& titre, const DessinQt& dessin);
+    QString nomPropose(const QString& titre) const;
+
     std::unique_ptr<QPrinter> m_imprimante;
+    Dialogues* m_dialogues = nullptr;
+    std::function<QString()> m_dossierDuJeu;
 };
 
 } // namespace zel::ui

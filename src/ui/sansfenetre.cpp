@@ -17,6 +17,9 @@ int executeSansFenetre(const LigneCommande& ligne, const QString& dossierProgram
     case LigneCommande::Action::Aide:
         QTextStream(stdout) << LigneCommande::aide();
         return 0;
+    case LigneCommande::Action::Version:
+        QTextStream(stdout) << LigneCommande::version() << Qt::endl;
+        return 0;
     case LigneCommande::Action::Erreur:
         erreurs << ligne.erreur << Qt::endl << LigneCommande::aide();
         return 2;
@@ -26,6 +29,8 @@ int executeSansFenetre(const LigneCommande& ligne, const QString& dossierProgram
     case LigneCommande::Action::Statistiques:
         break;
     }
+    // Whatever the output is named, it never replaces a file of the set or of the program.
+    const ProtectionJeu protection([&ligne] { return ligne.fichierClients; }, dossierProgramme);
     Reglages reglages;
     for (const QString& e : reglages.chargeAuDemarrage(dossierProgramme))
         erreurs << e << Qt::endl;
@@ -46,8 +51,10 @@ int executeSansFenetre(const LigneCommande& ligne, const QString& dossierProgram
         return 1;
     }
     const PageFactures& page = fenetre.factures();
-    if (Resultat r = Impression::imprimePdf(
-            ligne.sortie, [&](Canevas& c) { imprimeDocument(c, page, reglages); });
+    Sortie sortie(ligne.remplacer);
+    if (Resultat r = Impression::imprimePdf(sortie, ligne.sortie,
+                                            [&](Canevas& c) { imprimeDocument(c, page, reglages); })
+                         .resultat();
         !r) {
         erreurs << r.message() << Qt::endl;
         return 1;

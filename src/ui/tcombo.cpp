@@ -1,4 +1,5 @@
 #include "ui/tcombo.h"
+#include "ui/taide.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -14,6 +15,7 @@ namespace zel::ui {
 TCombo::TCombo(QWidget* parent)
     : QDialog(parent), m_liste(new QListWidget(this)), m_saisie(new QLineEdit(this)),
       m_etiquette(new QLabel(this)) {
+    metSujet(this, Sujet::Parametres);
     auto* disposition = new QVBoxLayout(this);
     disposition->addWidget(m_liste);
     disposition->addWidget(m_etiquette);

@@ -30,8 +30,10 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProxyStyle>
@@ -87,6 +89,10 @@ TMainForm::TMainForm(const QString& dossierProgramme, Dialogues* dialogues, QWid
       m_panneauAide(new QLabel(this)), m_panneauHeure(new QLabel(this)) {
     setWindowTitle(kTitre);
     resize(1024, 700);
+    m_impression.lieA(m_dialogues, [this] {
+        return m_jeu.nomDocument().isEmpty() ? QString()
+                                             : QFileInfo(m_jeu.nomDocument()).absolutePath();
+    });
     setCentralWidget(m_fiche);
     m_fiche->placePage(Sorte::Clients, m_ongletClients);
     m_fiche->placePage(Sorte::Fournisseurs, m_ongletFournisseurs);
@@ -121,6 +127,10 @@ TMainForm::TMainForm(const QString& dossierProgramme, Dialogues* dialogues, QWid
         operationDePage(operation);
         synchronise();
     });
+    // F1 opens the guide on the topic of the window that has the keyboard.
+    qApp->installEventFilter(
+        new ToucheF1([this](Sujet sujet, QWidget* fenetre) { aide(sujet, fenetre); }, this));
+    metSujet(this, sujetOnglet(Sorte::Clients));
     // The card window's first activation: the three files are read before any card is shown.
     m_erreursDemarrage = m_reglages.chargeAuDemarrage(m_dossier);
     synchronise();
@@ -248,6 +258,7 @@ void TMainForm::montrePage() {
         m_fiche->montre(montre);
         m_etat.appliqueJeu(montre);
     }
+    metSujet(this, sujetOnglet(montre));
     if (OngletCarte* o = onglet(montre))
         o->montreCarte();
     else if (OngletDocument* d = ongletDocument(montre))
@@ -320,7 +331,7 @@ template <typename Fenetre, typename... Args> void ouvre(Args&&... args) {
 }
 } // namespace
 
-void TMainForm::aide(PageAide page) {
+void TMainForm::aide(Sujet sujet, QWidget* parent, bool recherche) {
     const QString fichier = TAide::trouve(m_dossier);
     if (fichier.isEmpty()) {
         m_dialogues.message(
@@ -328,7 +339,9 @@ void TMainForm::aide(PageAide page) {
                 .arg(QDir::toNativeSeparators(m_dossier + QStringLiteral("/ZelVente.hlp"))));
         return;
     }
-    TAide fenetre(fichier, page, this);
+    TAide fenetre(fichier, sujet, parent);
+    if (recherche)
+        fenetre.recherche();
     fenetre.exec();
 }
 
@@ -525,7 +538,7 @@ void TMainForm::declenche(Operation operation, Cible origine) {
         ouvre<TDepartements>(this);
         break;
     case Operation::BlocNotes:
-        ouvre<TBlocnotes>(this, m_dossier);
+        ouvre<TBlocnotes>(this, m_dialogues, m_impression, m_dossier);
         break;
     case Operation::TrTexte: {
         TTexte fenetre(this, m_dialogues, m_impression);
@@ -539,19 +552,19 @@ void TMainForm::declenche(Operation operation, Cible origine) {
                                                "clients : ouvrez-en un ou enregistrez d'abord "
                                                "celui-ci."));
         else
-            ouvre<TFicheMsg>(this, m_dialogues, m_jeu.nomDocument());
+            ouvre<TFicheMsg>(this, m_dialogues, m_jeu.nomDocument(), m_commandes.lectureSeule());
         break;
     case Operation::APropos:
         ouvre<TAPropos>(this);
         break;
     case Operation::AideIndex:
-        aide(PageAide::Sommaire);
+        aide(Sujet::Sommaire, this);
         break;
     case Operation::AideRecherche:
-        aide(PageAide::Recherche);
+        aide(Sujet::Sommaire, this, true);
         break;
     case Operation::AideUtiliser:
-        aide(PageAide::Utilisation);
+        aide(Sujet::Aide, this);
         break;
     case Operation::StatsArt:
         statistiques(&StatsArt);
@@ -698,8 +711,12 @@ void TMainForm::premiereApparition() {
     m_erreursDemarrage.clear();
     const DemarrageIni depart = m_reglages.GetIni();
     m_reglages.ini.modeSelectionClient = 0;
-    if (depart.ouvertureAuto) {
+    if (depart.ouvertureAuto)
         m_etat.setCoche({u"&Paramètres", u"&Ouvrir automatiquement"}, true);
+    if (!m_fichierDemande.isEmpty()) {
+        if (m_commandes.ouvre(QFileInfo(m_fichierDemande).absoluteFilePath()))
+            apresOuverture(false);
+    } else if (depart.ouvertureAuto) {
         if (m_commandes.ouvreAuDemarrage(depart.document))
             apresOuverture(false);
         else

@@ -2,6 +2,7 @@
 
 #include "app/commandes.h"
 #include "app/fenetrefiche.h"
+#include "app/guide.h"
 #include "app/menus.h"
 #include "records/reglages.h"
 #include "reports/statistiques.h"
@@ -24,7 +25,6 @@ class MesureQt;
 class OngletCarte;
 class OngletDocument;
 class OngletClients;
-enum class PageAide;
 class TFiche;
 
 // The main window: menus, tool bar and status bar built from the core's tables, the card window
@@ -51,6 +51,8 @@ public:
     // The hint panel and the clock panel of the status bar.
     QLabel* panneau(int n) const;
     void declenche(Operation operation, Cible origine);
+    // The set the window opens when it is first shown, instead of the last document.
+    void ouvrira(const QString& fichierClients) { m_fichierDemande = fichierClients; }
     // A short notice in the hint panel, until the pointer shows another hint.
     void avis(const QString& texte);
 
@@ -72,7 +74,8 @@ private:
     void premiereApparition();
     void operationDePage(Operation operation);
     void montrePage();
-    void aide(PageAide page);
+    // The guide on a topic, over the window that asked; with the search field taking the keys.
+    void aide(Sujet sujet, QWidget* parent, bool recherche = false);
     // The invoice or the order shown, on paper.
     void imprimeDocument(Sorte sorte);
     void imprimeFiche();
@@ -87,6 +90,8 @@ private:
     void dimensionnePanneau();
 
     QString m_dossier;
+    // No output replaces a file of the program's folder.
+    ProtectionJeu m_protection{nullptr, m_dossier};
     Reglages m_reglages;
     JeuDocuments m_jeu;
     std::unique_ptr<DialoguesQt> m_dialoguesQt;
@@ -107,6 +112,7 @@ private:
     QTimer m_horloge;
     Impression m_impression;
     QStringList m_erreursDemarrage;
+    QString m_fichierDemande;
     bool m_dejaMontre = false;
 };
 

@@ -1,4 +1,5 @@
 #include "ui/tmouvement.h"
+#include "ui/taide.h"
 
 #include "stock/mouvementstock.h"
 #include "ui/dialogueslistes.h"
@@ -25,6 +26,7 @@ TMouvement::TMouvement(MouvementStock sorte, Dialogues& dialogues, QWidget* pare
       m_designation(new QLineEdit(this)), m_quantite(new QLineEdit(this)) {
     const bool entree = sorte == MouvementStock::Entree;
     setWindowTitle(entree ? QStringLiteral("Entrée de stock") : QStringLiteral("Sortie de stock"));
+    metSujet(this, Sujet::Articles);
     auto* forme = new QFormLayout;
     for (QLineEdit* e : {m_code, m_designation}) {
         e->setReadOnly(true);

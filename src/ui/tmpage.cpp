@@ -1,4 +1,5 @@
 #include "ui/tmpage.h"
+#include "ui/taide.h"
 
 #include "ui/dialogueslistes.h"
 
@@ -15,6 +16,7 @@ TMPage::TMPage(QWidget* parent)
       m_paysage(new QRadioButton(QStringLiteral("Paysage"), this)),
       m_guide(new QCheckBox(QStringLiteral("Guide enveloppe à droite"), this)) {
     setWindowTitle(QStringLiteral("Mise en page"));
+    metSujet(this, Sujet::Parametres);
     auto* orientation = new QGroupBox(QStringLiteral("Orientation enveloppe"), this);
     auto* choix = new QVBoxLayout(orientation);
     choix->addWidget(m_portrait);

@@ -1,4 +1,5 @@
 #include "ui/tparamf.h"
+#include "ui/taide.h"
 
 #include "ui/dialogueslistes.h"
 #include "ui/touches.h"
@@ -18,6 +19,7 @@ namespace zel::ui {
 
 TParamf::TParamf(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Paramètres de la facture"));
+    metSujet(this, Sujet::Parametres);
     auto* disposition = new QVBoxLayout(this);
 
     auto* haut = new QFormLayout;

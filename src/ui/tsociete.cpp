@@ -1,4 +1,5 @@
 #include "ui/tsociete.h"
+#include "ui/taide.h"
 
 #include "ui/dialogueslistes.h"
 
@@ -11,6 +12,7 @@ namespace zel::ui {
 
 TSociete::TSociete(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Société"));
+    metSujet(this, Sujet::Parametres);
     auto* disposition = new QVBoxLayout(this);
     disposition->addWidget(
         new QLabel(QStringLiteral("Lignes constituant l'en-tête de la société")));

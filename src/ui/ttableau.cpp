@@ -1,4 +1,5 @@
 #include "ui/ttableau.h"
+#include "ui/taide.h"
 
 #include "reports/fec.h"
 
@@ -108,6 +109,7 @@ TTableau::TTableau(Tableau tableau, Impression& impression, QWidget* parent)
     : QDialog(parent), m_impression(impression), m_modele(new ModeleTableau(this)),
       m_vue(new QTableView(this)), m_barre(new QToolBar(this)) {
     setWindowTitle(tableau.legende);
+    metSujet(this, Sujet::Statistiques);
     QAction* imprimer = m_barre->addAction(QStringLiteral("Imprimer"), this, &TTableau::imprime);
     imprimer->setToolTip(QStringLiteral("Imprimer"));
     QAction* fermer = m_barre->addAction(QStringLiteral("Fermer"), this, &QDialog::accept);
@@ -167,6 +169,7 @@ TCompta::TCompta(Journal journal, Impression& impression, Dialogues& dialogues, 
     : TTableau(tableauJournal({}), impression, parent), m_journal(std::move(journal)),
       m_dialogues(dialogues), m_reglages(reglages), m_du(new QDateEdit(m_journal.du, this)),
       m_au(new QDateEdit(m_journal.au, this)) {
+    metSujet(this, Sujet::Journal);
     QAction* exporter = barre()->addAction(QStringLiteral("Exporter"), this, &TCompta::exporte);
     exporter->setToolTip(QStringLiteral("Exporter"));
     QAction* fec = barre()->addAction(QStringLiteral("Exporter FEC"), this, &TCompta::exporteFec);

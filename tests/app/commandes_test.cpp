@@ -251,3 +251,20 @@ TEST(CommandesDocument, ASetOpenInAnotherInstanceOpensReadOnlyAndAsksForAnotherN
     ASSERT_TRUE(troisieme.Ouvrir());
     EXPECT_FALSE(troisieme.lectureSeule()) << troisiemes.vus.join(u'|').toStdString();
 }
+
+TEST_F(JeuOuvert, SaveAsTakesTheMessagesToTheNewName) {
+    dossier.ecrit(s("A.oms"), "Paul\t\t\t\t\t\t\tFFFFF\r\n");
+    dialogues.fichiers = {dossier.chemin(s("C"))};
+    ASSERT_TRUE(commandes.EnregistrerSous());
+    EXPECT_EQ(commandes.documentCourant(), dossier.chemin(s("C.cli")));
+    EXPECT_EQ(dossier.lit(s("C.oms")), QByteArray("Paul\t\t\t\t\t\t\tFFFFF\r\n"));
+    EXPECT_EQ(dossier.lit(s("A.oms")), QByteArray("Paul\t\t\t\t\t\t\tFFFFF\r\n"));
+    // Saved under the same name again, nothing is copied.
+    jeu.SetSauve();
+    dialogues.fichiers = {dossier.chemin(s("C.cli"))};
+    dialogues.confirmations = {true};
+    ASSERT_TRUE(commandes.EnregistrerSous());
+    EXPECT_EQ(dossier.lit(s("C.oms")), QByteArray("Paul\t\t\t\t\t\t\tFFFFF\r\n"));
+    EXPECT_TRUE(dialogues.vus.filter(s("message: ")).isEmpty())
+        << dialogues.vus.join(u'|').toStdString();
+}

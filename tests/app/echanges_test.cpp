@@ -34,8 +34,11 @@ struct Montage : test::Montage {
         dialogues.fichiers.push_back(dossier.chemin(nom));
         ASSERT_TRUE(fenetre.execute(Operation::Importer));
     }
+    // Exports to "Export.txt", replacing it when it is there.
     QStringList exporte() {
         dialogues.fichiers.push_back(dossier.chemin(QStringLiteral("Export.txt")));
+        if (dossier.existe(QStringLiteral("Export.txt")))
+            dialogues.confirmations.push_back(true);
         EXPECT_TRUE(fenetre.execute(Operation::Exporter));
         return relitExport();
     }
@@ -434,4 +437,32 @@ TEST(Copie, AnOrderPastedIntoAnOrderOfAnotherSetAndNeverIntoAnInvoice) {
     EXPECT_EQ(page.document().lignesUtilisees, 3);
     EXPECT_EQ(page.document().ligne(3)[0], s("V3"));
     EXPECT_EQ(page.totaux().ht.trimmed(), s("9,00"));
+}
+
+TEST(Export, NeverWritesOverTheSetAndAsksBeforeReplacingAnotherFile) {
+    Montage m;
+    m.charge(client(0, {{L::Code, s("10001")}, {L::Nom, s("Dupont")}}));
+    const QByteArray clients = m.dossier.lit(s("t.cli"));
+    for (const QString& nom : {m.nom("cli"), m.nom("fct"), m.dossier.chemin(s("T.CLI"))}) {
+        m.dialogues.vus.clear();
+        m.dialogues.fichiers = {nom};
+        m.dialogues.confirmations = {true};
+        ASSERT_TRUE(m.fenetre.execute(Operation::Exporter));
+        ASSERT_EQ(m.messages().size(), 1) << nom.toStdString();
+        EXPECT_TRUE(m.messages()[0].contains(s("c'est un fichier du jeu de documents ouvert")))
+            << m.messages()[0].toStdString();
+    }
+    EXPECT_EQ(m.dossier.lit(s("t.cli")), clients);
+    EXPECT_FALSE(m.jeu.TestModif());
+
+    m.dossier.ecrit(s("Export.txt"), "avant");
+    m.dialogues.vus.clear();
+    m.dialogues.fichiers = {m.dossier.chemin(s("Export.txt"))};
+    m.dialogues.confirmations = {false};
+    ASSERT_TRUE(m.fenetre.execute(Operation::Exporter));
+    EXPECT_EQ(m.dialogues.vus.filter(s("confirmation: ")),
+              QStringList{s("confirmation: Le fichier Export.txt existe déjà. Le remplacer ?")});
+    EXPECT_TRUE(m.messages().isEmpty());
+    EXPECT_EQ(m.dossier.lit(s("Export.txt")), QByteArray("avant"));
+    EXPECT_EQ(m.exporte().value(0).section(u'\t', 0, 0), s("Dupont"));
 }

@@ -8,8 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace fichier = zel::fichier;
 using zel::test::Dossier;
@@ -127,40 +125,13 @@ TEST(FichierTexte, TheCausesTheSystemGivesAreToldInFrench) {
     EXPECT_FALSE(fichier::causeSysteme(0)) << "no cause when the system gave none";
 }
 
-namespace {
-
-// Lets the files of this process grow to `octets` bytes only, as a device that fails after so
-// many bytes would; the limit and the signal it raises are given back at the end.
-class TailleLimitee {
-public:
-    explicit TailleLimitee(rlim_t octets) {
-        getrlimit(RLIMIT_FSIZE, &m_avant);
-        m_signal = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limite = m_avant;
-        limite.rlim_cur = octets;
-        m_actif = setrlimit(RLIMIT_FSIZE, &limite) == 0;
-    }
-    ~TailleLimitee() {
-        setrlimit(RLIMIT_FSIZE, &m_avant);
-        std::signal(SIGXFSZ, m_signal);
-    }
-    bool actif() const { return m_actif; }
-
-private:
-    rlimit m_avant{};
-    void (*m_signal)(int) = nullptr;
-    bool m_actif = false;
-};
-
-} // namespace
-
 TEST(FichierTexte, AWriteCutShortAfterSomeBytesKeepsTheOldFileAndSaysWhy) {
     Dossier d;
     d.ecrit(s("a.cli"), "ancien\r\n");
     const QStringList lignes(2000, s("une ligne du nouveau fichier"));
     zel::Resultat r = zel::Resultat::succes();
     {
-        TailleLimitee limite(4096);
+        zel::test::TailleLimitee limite(4096);
         ASSERT_TRUE(limite.actif());
         r = fichier::ecrire(d.chemin(s("a.cli")), lignes);
     }

@@ -4,9 +4,14 @@
 #include <QFile>
 #include <QFileDevice>
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/mount.h>
 #include <unistd.h>
 
 namespace zel::test {
@@ -72,6 +77,42 @@ bool DossierProtege::refuseLesFichiers() const {
     essai.close();
     essai.remove();
     return false;
+}
+
+TailleLimitee::TailleLimitee(rlim_t octets) {
+    getrlimit(RLIMIT_FSIZE, &m_avant);
+    m_signal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limite = m_avant;
+    limite.rlim_cur = octets;
+    m_actif = setrlimit(RLIMIT_FSIZE, &limite) == 0;
+}
+
+TailleLimitee::~TailleLimitee() {
+    setrlimit(RLIMIT_FSIZE, &m_avant);
+    std::signal(SIGXFSZ, m_signal);
+}
+
+PetitDisque::PetitDisque(qint64 octets) {
+    const QByteArray options = "size=" + QByteArray::number(octets);
+    m_actif = ::mount("tmpfs", QFile::encodeName(m_dossier.racine()).constData(), "tmpfs", 0,
+                      options.constData()) == 0;
+    if (!m_actif)
+        m_pourquoi = QStringLiteral("mounting a tmpfs is not permitted here: ") +
+                     QString::fromLocal8Bit(std::strerror(errno));
+}
+
+PetitDisque::~PetitDisque() {
+    if (m_actif)
+        ::umount2(QFile::encodeName(m_dossier.racine()).constData(), MNT_DETACH);
+}
+
+void PetitDisque::remplit() const {
+    QFile f(chemin(QStringLiteral("remplissage")));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return;
+    const QByteArray bloc(1024, 'x');
+    while (f.write(bloc) == bloc.size()) {
+    }
 }
 
 } // namespace zel::test

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 using namespace zel::outils::rtf;
 
 namespace {
@@ -213,4 +215,118 @@ TEST(Rtf, ToutFichierSeLitSansDommage) {
     const QByteArray profond =
         "{\\rtf1 a" + QByteArray(200000, '{') + "x" + QByteArray(200000, '}') + "b\\par}";
     EXPECT_EQ(lit(profond).texte(), u"ab");
+}
+
+TEST(Rtf, LeTexteEnDoubleOctetSeLitDansLaPageDeSaPolice) {
+    struct Cas {
+        const char* nom;
+        QByteArray rtf;
+        const char* texte;
+    };
+    const Cas cas[] = {
+        {"chinois simplifié (jeu 134), nom de police compris",
+         "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fnil\\fcharset134 \\'cb\\'ce\\'cc\\'e5;}}"
+         "\\f0\\'d6\\'d0\\'ce\\'c4\\par}",
+         "中文"},
+        {"chinois traditionnel (jeu 136), second octet échappé",
+         "{\\rtf1{\\fonttbl{\\f0\\fcharset136 MingLiU;}}\\f0\\'a4\\'a4\\'a4\\'e5\\'a5\\\\\\par}",
+         "中文功"},
+        {"japonais (jeu 128), second octet en clair",
+         "{\\rtf1{\\fonttbl{\\f0\\fcharset128 MS Mincho;}}\\f0\\'93\\'fa\\'96\\'7b\\'83\\\\\\'83A"
+         "\\'87\\'40\\par}",
+         "日本ソア①"},
+        {"coréen (jeu 129), syllabes étendues comprises",
+         "{\\rtf1{\\fonttbl{\\f0\\fcharset129 Gulim;}}\\f0\\'c7\\'d1\\'b1\\'db\\'81A\\par}",
+         "한글갂"},
+        {"page de code du document",
+         "{\\rtf1\\ansi\\ansicpg936{\\fonttbl{\\f0 SimSun;}}\\f0 \\'d6\\'d0\\par}", "中"},
+        {"page de code de la police",
+         "{\\rtf1{\\fonttbl{\\f0\\cpg950 MingLiU;}}\\f0\\'a4\\'a4\\par}", "中"},
+        {"\\u suivi de son remplaçant sur deux octets",
+         "{\\rtf1{\\fonttbl{\\f0\\fcharset134 "
+         "SimSun;}}\\f0\\uc2\\u20013\\'d6\\'d0\\u25991\\'ce\\'c4"
+         "\\par}",
+         "中文"},
+        {"premier octet orphelin",
+         "{\\rtf1{\\fonttbl{\\f0\\fcharset134 SimSun;}}\\f0 a\\'d6{\\b b}\\par}", "ab"},
+        {"plusieurs langues",
+         "{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset0 Arial;}{\\f1\\fcharset134 SimSun;}"
+         "{\\f2\\fcharset128 MS Mincho;}{\\f3\\fcharset129 Gulim;}{\\f4\\fcharset238 Arial CE;}}"
+         "\\f0 Cr\\'e9teil \\f4\\'a3\\'f3d\\'9f \\f1\\'d6\\'d0\\'ce\\'c4 \\f2\\'93\\'fa\\'96\\'7b "
+         "\\f3\\'c7\\'d1\\par}",
+         "Créteil Łódź 中文 日本 한"},
+    };
+    for (const Cas& c : cas) {
+        const Document d = lit(c.rtf);
+        EXPECT_EQ(d.texte(), QString::fromUtf8(c.texte)) << c.nom;
+        // Written back as \uN, the text reads the same in any word processor.
+        EXPECT_EQ(lit(ecrit(d)), d) << c.nom;
+    }
+    EXPECT_EQ(lit(cas[0].rtf).paragraphes[0].segments[0].format.police, QString::fromUtf8("宋体"));
+    EXPECT_TRUE(ecrit(lit(cas[8].rtf)).contains("\\u20013?\\u25991?"));
+}
+
+TEST(Rtf, LesDonneesBinairesSontSauteesQuelleQueSoitLeurLongueur) {
+    // A picture's bytes, which would read as text, groups and control words if they were not
+    // stepped over.
+    QByteArray donnees(3'000'000, Qt::Uninitialized);
+    std::minstd_rand hasard(34);
+    for (char& octet : donnees)
+        octet = char(hasard());
+    const QByteArray taille = QByteArray::number(donnees.size());
+    const QByteArray image =
+        "{\\rtf1 a{\\*\\shppict{\\pict\\pngblip\\bin" + taille + " " + donnees + "}}b\\par}";
+    EXPECT_EQ(lit(image).texte(), u"ab");
+    const QByteArray nu = "{\\rtf1 a\\bin" + taille + " " + donnees + "b\\par}";
+    EXPECT_EQ(lit(nu).texte(), u"ab");
+}
+
+TEST(Rtf, LesPartiesQueLaLettreNePeutGarderSontSignalees) {
+    using enum Perte;
+    struct Cas {
+        const char* nom;
+        QByteArray corps; // what follows the font table
+        std::vector<Perte> pertes;
+    };
+    const Cas cas[] = {
+        {"tableau",
+         "\\trowd\\cellx2000\\cellx4000 Un\\cell Deux\\cell\\row\\pard Fin\\par",
+         {Tableaux}},
+        {"image", "Avant{\\pict\\pngblip\\picw10 89504e47}\\par", {Images}},
+        {"image de Word",
+         "{\\*\\shppict{\\pict\\pngblip 00}}{\\nonshppict{\\pict 00}}\\par",
+         {Images}},
+        {"objet", "{\\object\\objemb{\\*\\objdata 01}}\\par", {Images}},
+        {"en-tête et pied de page",
+         "{\\headerl Haut}{\\footerf Bas}Texte\\par",
+         {EnTetes, PiedsDePage}},
+        {"note de bas de page",
+         "Texte{\\super\\chftn}{\\footnote\\pard\\plain Note}\\par",
+         {Notes}},
+        {"commentaire", "Texte{\\*\\annotation\\pard\\plain Relire}\\par", {Commentaires}},
+        {"liste numérotée (listtext)",
+         "{\\listtext\\pard\\plain\\f0 1.\\tab}\\pard\\ls1 Un\\par"
+         "{\\listtext\\pard\\plain\\f0 2.\\tab}Deux\\par",
+         {ListesNumerotees}},
+        {"liste numérotée (pn)",
+         "{\\pntext\\f0 a)\\tab}{\\*\\pn\\pnlvlbody\\pnlcltr{\\pntxta )}}Un\\par",
+         {ListesNumerotees}},
+        {"puces de Word", "{\\listtext\\f1 \\'b7\\tab}Un\\par{\\listtext\\f0 o\\tab}Deux\\par", {}},
+        {"puce d'une police de symboles", "{\\listtext\\f1 v\\tab}Un\\par", {}},
+        {"texte mis en forme, champ et puces à l'ancienne",
+         "{\\b Gras}{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt lien}}"
+         "{\\pntext\\'95\\tab}{\\*\\pn\\pnlvlblt{\\pntxtb\\'95}}Puce\\par",
+         {}},
+    };
+    for (const Cas& c : cas) {
+        const QByteArray rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset0 Arial;}{\\f1\\fcharset2 "
+                               "Symbol;}}" +
+                               c.corps + "}";
+        Pertes attendues;
+        for (Perte p : c.pertes)
+            attendues.set(std::size_t(p));
+        EXPECT_EQ(lecture(rtf).pertes, attendues) << c.nom;
+    }
+    // The letters the word processor writes hold nothing it cannot keep.
+    EXPECT_TRUE(lecture(ecrit(lettre())).pertes.none());
 }

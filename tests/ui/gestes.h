@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QTest>
 
 namespace zel::test {
 
@@ -24,6 +25,15 @@ inline void colle(QWidget* champ, const QString& texte) {
     QApplication::clipboard()->setText(texte);
     QKeyEvent appui(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QString());
     QApplication::sendEvent(champ, &appui);
+}
+
+// Typed on a keyboard of any language: each character a key press that carries it, which reaches
+// the window first, then the field that has the focus.
+inline void tape(QWidget* champ, const QString& texte) {
+    champ->setFocus();
+    for (QChar c : texte)
+        QTest::sendKeyEvent(QTest::Click, champ->window()->windowHandle(),
+                            Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
 }
 
 // The field left by Tab, as its content is taken.

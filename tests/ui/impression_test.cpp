@@ -8,6 +8,7 @@
 #include "reports/statistiques.h"
 #include "stock/impressionstock.h"
 #include "stock/pagearticles.h"
+#include "support/dialoguesfactices.h"
 #include "support/fichiers.h"
 #include "support/mesurefixe.h"
 #include "support/montage.h"
@@ -17,10 +18,16 @@
 #include "ui/tmainform.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTimer>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -207,7 +214,7 @@ TEST_F(LigneDeCommande, PrintsAStoredDocumentAndTellsItsErrors) {
         {{s("--pdf"), dossier.chemin(s("t.cli")), s("F202612001"),
           dossier.chemin(s("absent/x.pdf"))},
          1,
-         "Impossible d'écrire le fichier"},
+         "le dossier n'existe pas"},
         {{s("--pdf"), s("t.cli")}, 2, "--pdf attend trois arguments"},
         {{s("--imprime")}, 2, "Option inconnue : --imprime"},
     };
@@ -216,6 +223,12 @@ TEST_F(LigneDeCommande, PrintsAStoredDocumentAndTellsItsErrors) {
     const QString aide = lance(programme, {s("--help")}, &code);
     EXPECT_EQ(code, 0);
     EXPECT_TRUE(aide.contains(s("--pdf <fichier clients> <document> <sortie.pdf>")));
+    EXPECT_EQ(lance(programme, {s("--version")}, &code), s("zelvente %1\n").arg(s(ZEL_VERSION)));
+    EXPECT_EQ(code, 0);
+    // A client file alone is the set the window opens; anything else after it is refused.
+    EXPECT_EQ(LigneCommande::analyse({s("Dupont.cli")}).fichierClients, s("Dupont.cli"));
+    EXPECT_EQ(LigneCommande::analyse({s("Dupont.cli")}).action, LigneCommande::Action::Fenetre);
+    verifieErreur(dossier, {s("Dupont.cli"), s("Durand.cli")}, 2, "Option inconnue : Dupont.cli");
 }
 
 namespace {
@@ -563,4 +576,150 @@ TEST(Impression, TheWindowPrintsADocumentWithTheTotalsItsPageShows) {
     // What the preview drew: the page's totals, which the print did not compute again.
     EXPECT_EQ(fenetre.fenetreFiche().factures().totaux().ht, s("179,16"));
     EXPECT_EQ(fenetre.ongletFactures()->totauxAffiches(), affiches);
+}
+
+namespace {
+
+// Each command that writes a file, with the file it is asked to write; "--fec" writes its file in
+// the folder given, under the name the tax rules give it.
+std::vector<QStringList> sorties(const test::Dossier& dossier, const QString& fichier) {
+    const QString cli = dossier.chemin(s("t.cli"));
+    return {{s("--pdf"), cli, s("F202612001"), fichier},
+            {s("--journal"), cli, fichier},
+            {s("--statistiques"), s("ventes"), cli, fichier}};
+}
+
+const char* const kFec = "123456789FEC20261206.txt";
+
+} // namespace
+
+TEST_F(LigneDeCommande, NeverWritesOverTheSetNorReplacesAFileUnlessTold) {
+    const QByteArray clients = dossier.lit(s("t.cli"));
+    test::Dossier ailleurs;
+    ASSERT_TRUE(QFile::link(dossier.chemin(s("t.fct")), ailleurs.chemin(s("lien.txt"))));
+    ASSERT_TRUE(QFile::link(dossier.chemin(s("t.cli")), ailleurs.chemin(s(kFec))));
+    const QString cibles[] = {dossier.chemin(s("t.fct")), dossier.chemin(s("T.CLI")),
+                              dossier.chemin(s("t.oms")), ailleurs.chemin(s("lien.txt"))};
+    for (const QString& cible : cibles) {
+        for (QStringList arguments : sorties(dossier, cible)) {
+            verifieErreur(dossier, arguments, 1, "c'est un fichier du jeu de documents ouvert");
+            arguments.append(s("--remplacer"));
+            verifieErreur(dossier, arguments, 1, "c'est un fichier du jeu de documents ouvert");
+        }
+    }
+    verifieErreur(dossier,
+                  {s("--fec"), dossier.chemin(s("t.cli")), ailleurs.racine(), s("123456789"),
+                   s("--remplacer")},
+                  1, "c'est un fichier du jeu de documents ouvert");
+    EXPECT_EQ(dossier.lit(s("t.fct")), avant);
+    EXPECT_EQ(dossier.lit(s("t.cli")), clients);
+    EXPECT_FALSE(dossier.existe(s("t.oms")));
+
+    // An existing file is replaced only with --remplacer.
+    const QString sortie = dossier.chemin(s("sortie.txt"));
+    for (QStringList arguments : sorties(dossier, sortie)) {
+        dossier.ecrit(s("sortie.txt"), "ancien");
+        verifieErreur(dossier, arguments, 1, "il existe déjà ; ajoutez --remplacer");
+        EXPECT_EQ(dossier.lit(s("sortie.txt")), QByteArray("ancien"));
+        arguments.prepend(s("--remplacer"));
+        lance(programme, arguments, &code, &erreurs, dossier.racine());
+        EXPECT_EQ(code, 0) << erreurs.toStdString();
+        EXPECT_NE(dossier.lit(s("sortie.txt")), QByteArray("ancien"));
+    }
+    const QStringList fec = {s("--fec"), dossier.chemin(s("t.cli")), dossier.racine(),
+                             s("123456789")};
+    lance(programme, fec, &code, &erreurs, dossier.racine());
+    EXPECT_EQ(code, 0) << erreurs.toStdString();
+    verifieErreur(dossier, fec, 1, "il existe déjà ; ajoutez --remplacer");
+    lance(programme, fec + QStringList{s("--remplacer")}, &code, &erreurs, dossier.racine());
+    EXPECT_EQ(code, 0) << erreurs.toStdString();
+}
+
+TEST_F(LigneDeCommande, AFileThatCannotBeWrittenIsToldInFrenchAndLeftWhole) {
+    for (const QStringList& arguments : sorties(dossier, s("/dev/full")))
+        verifieErreur(dossier, arguments, 1, "le disque est plein");
+    for (const QStringList& arguments : sorties(dossier, QString()))
+        verifieErreur(dossier, arguments, 1, "aucun nom de fichier n'a été donné");
+    for (const QStringList& arguments : sorties(dossier, dossier.racine()))
+        verifieErreur(dossier, arguments, 1, "ce nom est celui d'un dossier");
+
+    test::PetitDisque disque(64 * 1024);
+    if (!disque.actif())
+        GTEST_SKIP() << disque.pourquoi().toStdString();
+    const QString ancien = disque.chemin(s("sortie.pdf"));
+    QFile f(ancien);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("ancien");
+    f.close();
+    QFile fecAncien(disque.chemin(s(kFec)));
+    ASSERT_TRUE(fecAncien.open(QIODevice::WriteOnly));
+    fecAncien.write("ancien");
+    fecAncien.close();
+    disque.remplit();
+    for (QStringList arguments : sorties(dossier, ancien)) {
+        arguments.append(s("--remplacer"));
+        verifieErreur(dossier, arguments, 1, "le disque est plein");
+    }
+    verifieErreur(dossier,
+                  {s("--fec"), dossier.chemin(s("t.cli")), QFileInfo(ancien).path(), s("123456789"),
+                   s("--remplacer")},
+                  1, "le disque est plein");
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("ancien"));
+    ASSERT_TRUE(fecAncien.open(QIODevice::ReadOnly));
+    EXPECT_EQ(fecAncien.readAll(), QByteArray("ancien"));
+    EXPECT_EQ(QDir(QFileInfo(ancien).path()).entryList(QDir::Files),
+              (QStringList{s(kFec), s("remplissage"), s("sortie.pdf")}))
+        << "no temporary file is left behind";
+}
+
+TEST(Impression, ThePreviewsPdfsAreProposedInTheSetsFolderAndWrittenThroughTheWriter) {
+    test::Dossier dossier;
+    dossier.ecrit(s("t.cli"), "garde\r\n");
+    const ProtectionJeu protection([&dossier] { return dossier.chemin(s("t.cli")); }, QString());
+    test::DialoguesFactices dialogues;
+    ui::Impression impression;
+    impression.lieA(dialogues, [&dossier] { return dossier.racine(); });
+    Blocs clients;
+    clients.ajoute(bloc(0, {s("10001"), s("N"), s("N"), s("Dupont SA")}));
+    QString propose;
+    QTimer::singleShot(200, [&] {
+        QWidget* apercu = QApplication::activeModalWidget();
+        ASSERT_TRUE(apercu);
+        QAction* pdf = nullptr;
+        QAction* imprimer = nullptr;
+        for (QAction* a : apercu->findChild<QToolBar*>()->actions()) {
+            if (a->text() == s("Enregistrer en PDF..."))
+                pdf = a;
+            if (a->text() == QCoreApplication::translate("QPrintPreviewDialog", "Print"))
+                imprimer = a;
+        }
+        ASSERT_TRUE(pdf && imprimer);
+        // "Enregistrer en PDF..." over the set's own file, then beside it.
+        dialogues.fichiers = {dossier.chemin(s("t.cli")), dossier.chemin(s("liste"))};
+        pdf->trigger();
+        pdf->trigger();
+        // The print dialog's file output: the set's folder is proposed, and the PDF written
+        // there through the writer.
+        QTimer::singleShot(200, [&propose] {
+            QWidget* dialogue = QApplication::activeModalWidget();
+            ASSERT_TRUE(dialogue);
+            if (auto* nom = dialogue->findChild<QLineEdit*>(s("filename")))
+                propose = nom->text();
+            qobject_cast<QDialog*>(dialogue)->accept();
+        });
+        imprimer->trigger();
+        if (QApplication::activeModalWidget() == apercu)
+            apercu->close();
+    });
+    impression.apercu(nullptr, s("Liste des clients"),
+                      [&](Canevas& c) { ImpCli(c, clients, {0}); });
+    EXPECT_EQ(dialogues.vus.value(0), s("enregistrer: Documents PDF (*.pdf)|*.pdf ") +
+                                          dossier.chemin(s("Liste des clients.pdf")));
+    EXPECT_TRUE(dialogues.vus.value(1).contains(s("c'est un fichier du jeu de documents ouvert")))
+        << dialogues.vus.join(u'|').toStdString();
+    EXPECT_EQ(dossier.lit(s("t.cli")), QByteArray("garde\r\n"));
+    EXPECT_TRUE(texteDuPdf(dossier.chemin(s("liste.pdf"))).contains(s("Dupont SA")));
+    EXPECT_EQ(propose, dossier.chemin(s("Liste des clients.pdf")));
+    EXPECT_TRUE(texteDuPdf(dossier.chemin(s("Liste des clients.pdf"))).contains(s("Dupont SA")));
 }

@@ -1,8 +1,8 @@
-#include "ui/filtrecp1252.h"
 #include "ui/ongletclients.h"
 
 #include "support/dialoguesfactices.h"
 #include "support/texte.h"
+#include "ui/filtreinstalle.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -100,33 +100,31 @@ TEST_F(Onglet, TheDropDownsFollowTheOptionListsReadLater) {
 }
 
 TEST_F(Onglet, APastedLineBreakOrATagIsRefusedAndTheFieldKeepsItsText) {
-    // The program's own filter, as the program installs it.
-    ui::FiltreCp1252 filtre;
-    qApp->installEventFilter(&filtre);
-    QStringList refus;
-    QObject::connect(&filtre, &ui::FiltreCp1252::refuse, &filtre,
-                     [&refus](const QString& m) { refus.append(m); });
     const QString uneLigne = s("Un champ tient sur une seule ligne : retours à la ligne, "
                                "tabulations et caractères de contrôle refusés");
     QLineEdit* adresse = onglet->champ(L::Adresse1);
     QTest::keyClicks(adresse, s("12 rue"));
-    for (const char* colle : {"\nLyon", "\tLyon", "\r\n"}) {
+    {
+        // The program's own filter, as the program installs it.
+        zel::test::FiltreInstalle garde;
+        QStringList& refus = garde.refus;
+        for (const char* colle : {"\nLyon", "\tLyon", "\r\n"}) {
+            refus.clear();
+            QGuiApplication::clipboard()->setText(s(colle));
+            QTest::keyClick(adresse, Qt::Key_V, Qt::ControlModifier);
+            EXPECT_EQ(refus, QStringList{uneLigne}) << colle;
+            EXPECT_EQ(adresse->text(), s("12 rue"));
+            EXPECT_EQ(page->carte().champ(L::Adresse1), s("12 rue"));
+        }
+        // A name typed key by key is refused at the key that makes it begin like a tag, and the
+        // keys after it go on as typed.
+        QLineEdit* nom = onglet->champ(L::Nom);
         refus.clear();
-        QGuiApplication::clipboard()->setText(s(colle));
-        QTest::keyClick(adresse, Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(refus, QStringList{uneLigne}) << colle;
-        EXPECT_EQ(adresse->text(), s("12 rue"));
-        EXPECT_EQ(page->carte().champ(L::Adresse1), s("12 rue"));
+        QTest::keyClicks(nom, s("<BLOCK"));
+        EXPECT_EQ(refus.value(0), s("Un champ ne peut pas commencer par « <BLOC » ni « </BLOC »"));
+        EXPECT_EQ(page->carte().champ(L::Nom), s("<BLOK"));
+        EXPECT_TRUE(dialogues.vus.isEmpty());
     }
-    // A name typed key by key is refused at the key that makes it begin like a tag, and the
-    // keys after it go on as typed.
-    QLineEdit* nom = onglet->champ(L::Nom);
-    refus.clear();
-    QTest::keyClicks(nom, s("<BLOCK"));
-    EXPECT_EQ(refus.value(0), s("Un champ ne peut pas commencer par « <BLOC » ni « </BLOC »"));
-    EXPECT_EQ(page->carte().champ(L::Nom), s("<BLOK"));
-    qApp->removeEventFilter(&filtre);
-    EXPECT_TRUE(dialogues.vus.isEmpty());
 
     // Without the filter, the card itself refuses the text and the field shows the card again.
     QGuiApplication::clipboard()->setText(s("\nLyon"));

@@ -1,6 +1,4 @@
-#include "ui/filtrecp1252.h"
 #include "ui/ongletcarte.h"
-#include "ui/taide.h"
 #include "ui/tfiche.h"
 #include "ui/tmainform.h"
 #include "ui/tmpage.h"
@@ -8,6 +6,7 @@
 #include "support/dialoguesfactices.h"
 #include "support/fichiers.h"
 #include "support/texte.h"
+#include "ui/filtreinstalle.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -27,8 +27,10 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -156,6 +158,36 @@ TEST_F(Fenetre, AnInvoiceSelectionCancelledLeavesTheCheckMark) {
     action("&Sélection", "&Facture code client...")->trigger();
     EXPECT_TRUE(action("&Sélection", "&Facture code client...")->isChecked());
     EXPECT_FALSE(action("&Sélection", "T&outes les factures")->isChecked());
+}
+
+TEST(Demarrage, TheClientFileGivenToTheProgramOpensInsteadOfTheLastDocument) {
+    zel::test::Dossier dossier;
+    zel::test::DialoguesFactices dialogues;
+    // The last document would open by itself; the file given (in upper case, as some file
+    // managers and older disks have it) opens instead.
+    zel::Reglages reglages;
+    reglages.SetIni(true);
+    ASSERT_TRUE(reglages.SauveIni(dossier.racine(), dossier.chemin(s("Dernier.cli"))));
+    for (const char* nom : {"Dernier.cli", "DUPONT.CLI"})
+        dossier.ecrit(s(nom), "<BLOC0000>\r\n10001\r\nN\r\nN\r\nDurand\r\n</BLOC0000>\r\n");
+    struct Cas {
+        const char* fichier;
+        const char* titre;
+        const char* message;
+    } const cas[] = {
+        {"DUPONT.CLI", "Zel Vente - [DUPONT.CLI]", nullptr},
+        {"Absent.cli", "Zel Vente", "message: Le fichier n'existe pas"},
+        {"Dupont.txt", "Zel Vente", "message: Type de fichier non valide"},
+    };
+    for (const Cas& c : cas) {
+        dialogues.vus.clear();
+        TMainForm fenetre(dossier.racine(), &dialogues);
+        fenetre.ouvrira(dossier.chemin(s(c.fichier)));
+        fenetre.show();
+        QApplication::processEvents();
+        EXPECT_EQ(fenetre.windowTitle(), s(c.titre)) << c.fichier;
+        EXPECT_EQ(dialogues.vus.value(0), c.message ? s(c.message) : QString()) << c.fichier;
+    }
 }
 
 TEST(Demarrage, AutoOpenWithoutItsLastDocumentOpensNothingQuietlyAndKeepsTheName) {
@@ -321,12 +353,6 @@ TEST_F(Fenetre, TheStandardButtonsAreFrench) {
     EXPECT_EQ(textes, QStringList({s("Annuler"), s("Non"), s("Oui")}));
 }
 
-TEST_F(Fenetre, TheHelpFileIsFoundInTheProgramFolder) {
-    EXPECT_TRUE(zel::ui::TAide::trouve(dossier.racine()).isEmpty());
-    dossier.ecrit(s("ZelVente.hlp"), "<html></html>");
-    EXPECT_EQ(zel::ui::TAide::trouve(dossier.racine()), dossier.chemin(s("ZelVente.hlp")));
-}
-
 TEST(TFiche, ThePageKeysReachThePageShown) {
     zel::ui::TFiche fiche;
     auto* champ = new QLineEdit(&fiche);
@@ -349,11 +375,8 @@ TEST(TFiche, ThePageKeysReachThePageShown) {
 }
 
 TEST(FiltreCp1252, RefusesWhatTheFilesCannotHold) {
-    zel::ui::FiltreCp1252 filtre;
-    qApp->installEventFilter(&filtre);
-    QStringList refus;
-    QObject::connect(&filtre, &zel::ui::FiltreCp1252::refuse, &filtre,
-                     [&refus](const QString& m) { refus.append(m); });
+    zel::test::FiltreInstalle garde;
+    QStringList& refus = garde.refus;
     QLineEdit champ;
     appuie(&champ, Qt::Key_E, Qt::NoModifier, s("é"));
     appuie(&champ, 0x20AC, Qt::NoModifier, s("€"));
@@ -362,7 +385,6 @@ TEST(FiltreCp1252, RefusesWhatTheFilesCannotHold) {
     appuie(&champ, Qt::Key_V, Qt::ControlModifier);
     QGuiApplication::clipboard()->setText(s("Noël"));
     appuie(&champ, Qt::Key_V, Qt::ControlModifier);
-    qApp->removeEventFilter(&filtre);
     EXPECT_EQ(champ.text(), s("é€Noël"));
     EXPECT_EQ(refus, QStringList({s("Caractère refusé : « Ω »"), s("Caractère refusé : « → »")}));
 }
@@ -401,11 +423,8 @@ void depose(QWidget* recepteur, const QString& texte) {
 } // namespace
 
 TEST(FiltreCp1252, RefusesWhatIsPastedFromTheContextMenuOrDropped) {
-    zel::ui::FiltreCp1252 filtre;
-    qApp->installEventFilter(&filtre);
-    QStringList refus;
-    QObject::connect(&filtre, &zel::ui::FiltreCp1252::refuse, &filtre,
-                     [&refus](const QString& m) { refus.append(m); });
+    zel::test::FiltreInstalle garde;
+    QStringList& refus = garde.refus;
     QLineEdit ligne;
     QPlainTextEdit memo;
     const struct {
@@ -426,7 +445,55 @@ TEST(FiltreCp1252, RefusesWhatIsPastedFromTheContextMenuOrDropped) {
         EXPECT_EQ(refus,
                   QStringList({s("Caractère refusé : « → »"), s("Caractère refusé : « ✓ »")}));
     }
-    qApp->removeEventFilter(&filtre);
+}
+
+// Runs on a real X server (the test "FiltreCp1252.MiddleButtonOnX11" starts one): elsewhere there
+// is no selection to paste.
+TEST(FiltreCp1252, RefusesWhatIsPastedWithTheMiddleButton) {
+    QClipboard* pressePapiers = QGuiApplication::clipboard();
+    if (!pressePapiers->supportsSelection())
+        GTEST_SKIP() << "pas de sélection X11 sur la plateforme "
+                     << qPrintable(qApp->platformName());
+    zel::test::FiltreInstalle garde;
+    QStringList& refus = garde.refus;
+    QWidget fenetre;
+    auto* ligne = new QLineEdit(&fenetre);
+    auto* memo = new QPlainTextEdit(&fenetre);
+    auto* lettre = new QTextEdit(&fenetre);
+    zel::ui::FiltreCp1252::libere(lettre);
+    ligne->setGeometry(0, 0, 200, 30);
+    memo->setGeometry(0, 40, 200, 100);
+    lettre->setGeometry(0, 150, 200, 100);
+    fenetre.resize(220, 260);
+    fenetre.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenetre));
+    const QString controle =
+        s("Un champ tient sur une seule ligne : retours à la ligne, tabulations "
+          "et caractères de contrôle refusés");
+    const QString omega = s("Caractère refusé : « Ω »");
+    const struct {
+        QWidget* recepteur;
+        std::function<QString()> texte;
+        QString attendu;
+        QStringList motifs;
+    } champs[] = {
+        {ligne, [&] { return ligne->text(); }, s("Noël"), {controle, omega}},
+        {memo->viewport(), [&] { return memo->toPlainText(); }, s("a\tbNoël"), {omega}},
+        {lettre->viewport(), [&] { return lettre->toPlainText(); }, s("a\tbΩNoël"), {}},
+    };
+    for (const auto& c : champs) {
+        refus.clear();
+        for (const char* selection : {"a\tb", "Ω", "Noël"}) {
+            // Text selected in another window, then the middle button over the field, as the
+            // window system gives it.
+            pressePapiers->setText(s(selection), QClipboard::Selection);
+            QWindow* w = fenetre.windowHandle();
+            QTest::mouseClick(w, Qt::MiddleButton, {},
+                              w->mapFromGlobal(c.recepteur->mapToGlobal(QPoint(150, 5))));
+        }
+        EXPECT_EQ(c.texte(), c.attendu);
+        EXPECT_EQ(refus, c.motifs) << refus.join(u"|").toStdString();
+    }
 }
 
 TEST_F(Fenetre, PageSetUpKeepsTheEnvelopeSettingsOnlyThroughOk) {
@@ -514,4 +581,22 @@ TEST_F(Fenetre, PrintCommandsAskFirstAndPrintNothingWhenCancelled) {
     // The new set has no article to take stock of.
     fenetre.declenche(Operation::Inventaire, {});
     EXPECT_EQ(dialogues.vus.last(), s("message: Aucune fiche à imprimer."));
+}
+
+TEST_F(Fenetre, TheMessagesOfASetOpenElsewhereAreReadOnly) {
+    dossier.ecrit(s("t.cli"), {});
+    dossier.ecrit(s("t.oms"), "Un\t\t\t\t\t\t\tFFFFF\r\n");
+    QLockFile autre(dossier.chemin(s("t.cli.zvlock")));
+    ASSERT_TRUE(autre.tryLock(0));
+    dialogues.fichiers = {dossier.chemin(s("t.cli"))};
+    fenetre.declenche(Operation::Ouvrir, {});
+    QString titre;
+    QTimer::singleShot(0, [&titre] {
+        QWidget* pad = QApplication::activeModalWidget();
+        titre = pad->windowTitle();
+        pad->close();
+    });
+    fenetre.declenche(Operation::Messages, {});
+    EXPECT_EQ(titre, s("Messages (lecture seule)"));
+    EXPECT_TRUE(dialogues.vus.last().contains(s("ses messages sont en lecture seule")));
 }

@@ -12,6 +12,8 @@ namespace rtf = zel::outils::rtf;
 namespace {
 
 constexpr double kTwipsParPixel = 15.0;
+// A long letter is laid out in steps of so many paragraphs, each told to the caller.
+constexpr std::size_t kPasAvance = 1000;
 
 int twips(double pixels) {
     return qRound(pixels * kTwipsParPixel);
@@ -59,11 +61,28 @@ rtf::Format format(const QTextCharFormat& f, const QFont& defaut) {
     return r;
 }
 
-QTextCharFormat formatCaracteres(const rtf::Format& f) {
+namespace {
+
+// Whether the system has a font: the font database is slow to ask, so a long letter asks it once
+// for each name.
+class Polices {
+public:
+    bool presente(const QString& nom) {
+        auto it = m_connues.constFind(nom);
+        if (it == m_connues.cend())
+            it = m_connues.insert(nom, QFontDatabase::hasFamily(nom));
+        return *it;
+    }
+
+private:
+    QHash<QString, bool> m_connues;
+};
+
+QTextCharFormat formatCaracteres(const rtf::Format& f, Polices& polices) {
     QTextCharFormat c;
     if (!f.police.isEmpty()) {
         c.setFontFamilies({f.police});
-        if (!QFontDatabase::hasFamily(f.police))
+        if (!polices.presente(f.police))
             c.setFontStyleHint(QFont::Serif);
     }
     c.setFontPointSize(f.demiPoints / 2.0);
@@ -74,6 +93,13 @@ QTextCharFormat formatCaracteres(const rtf::Format& f) {
     if (f.couleur >= 0)
         c.setForeground(QColor(QRgb(f.couleur)));
     return c;
+}
+
+} // namespace
+
+QTextCharFormat formatCaracteres(const rtf::Format& f) {
+    Polices polices;
+    return formatCaracteres(f, polices);
 }
 
 rtf::Document depuis(const QTextDocument& document) {
@@ -91,14 +117,24 @@ rtf::Document depuis(const QTextDocument& document) {
     return d;
 }
 
-void vers(const rtf::Document& d, QTextDocument& document) {
+void vers(rtf::Document d, QTextDocument& document, const rtf::Avance& avance) {
+    // Every paragraph would be a step to undo.
+    const bool annulable = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false);
     document.clear();
     QTextCursor curseur(&document);
+    // One edit: the cursor does not look for its place on the line after every insertion.
+    curseur.beginEditBlock();
     QTextList* liste = nullptr;
+    Polices polices;
     for (std::size_t i = 0; i < d.paragraphes.size(); ++i) {
-        const rtf::Paragraphe& p = d.paragraphes[i];
-        const QTextCharFormat premier =
-            p.segments.empty() ? QTextCharFormat() : formatCaracteres(p.segments.front().format);
+        if (avance && i > 0 && i % kPasAvance == 0)
+            avance(double(i) / double(d.paragraphes.size()));
+        // Each paragraph is let go once laid out, so that a long letter is not freed all at once.
+        const rtf::Paragraphe p = std::move(d.paragraphes[i]);
+        const QTextCharFormat premier = p.segments.empty()
+                                            ? QTextCharFormat()
+                                            : formatCaracteres(p.segments.front().format, polices);
         if (i == 0) {
             curseur.setBlockFormat(formatBloc(p));
             curseur.setBlockCharFormat(premier);
@@ -112,8 +148,10 @@ void vers(const rtf::Document& d, QTextDocument& document) {
         else
             liste = nullptr;
         for (const rtf::Segment& s : p.segments)
-            curseur.insertText(s.texte, formatCaracteres(s.format));
+            curseur.insertText(s.texte, formatCaracteres(s.format, polices));
     }
+    curseur.endEditBlock();
+    document.setUndoRedoEnabled(annulable);
 }
 
 } // namespace zel::ui::documentqt

@@ -12,8 +12,10 @@ class QTextDocument;
 namespace zel::ui::documentqt {
 
 zel::outils::rtf::Document depuis(const QTextDocument& document);
-// Replaces the document's content.
-void vers(const zel::outils::rtf::Document& d, QTextDocument& document);
+// Replaces the document's content, with nothing to undo; `avance` is told how far a long letter
+// has got.
+void vers(zel::outils::rtf::Document d, QTextDocument& document,
+          const zel::outils::rtf::Avance& avance = {});
 
 // A paragraph's formatting without its text.
 zel::outils::rtf::Paragraphe paragraphe(const QTextBlock& bloc);

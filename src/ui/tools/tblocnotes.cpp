@@ -1,23 +1,22 @@
 #include "ui/tools/tblocnotes.h"
+#include "ui/taide.h"
 
-#include "ui/canevasqt.h"
+#include "records/dialogues.h"
+#include "ui/impression.h"
 
 #include <QHBoxLayout>
-#include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TBlocnotes::TBlocnotes(QWidget* parent, const QString& dossierProgramme)
-    : QDialog(parent), m_dossier(dossierProgramme), m_texte(new QPlainTextEdit(this)) {
+TBlocnotes::TBlocnotes(QWidget* parent, zel::Dialogues& dialogues, zel::ui::Impression& impression,
+                       const QString& dossierProgramme)
+    : QDialog(parent), m_dialogues(dialogues), m_dossier(dossierProgramme),
+      m_texte(new QPlainTextEdit(this)) {
     setWindowTitle(QStringLiteral("Bloc-notes"));
-    avertit = [this](const QString& texte) {
-        QMessageBox::warning(this, QStringLiteral("Bloc-notes"), texte);
-    };
+    zel::ui::metSujet(this, zel::Sujet::Utilitaires);
     if (const zel::Resultat r = m_note.Charge(m_dossier); !r)
-        avertit(r.message());
+        m_dialogues.message(r.message());
     m_texte->setPlainText(m_note.lignes().join(u'\n'));
     connect(m_texte, &QPlainTextEdit::textChanged, this,
             [this] { m_note.setLignes(m_texte->toPlainText().split(u'\n')); });
@@ -27,14 +26,10 @@ TBlocnotes::TBlocnotes(QWidget* parent, const QString& dossierProgramme)
     auto* imprimer = new QPushButton(QStringLiteral("Imprimer"), this);
     imprimer->setToolTip(QStringLiteral("Imprimer"));
     imprimer->setAutoDefault(false);
-    connect(imprimer, &QPushButton::clicked, this, [this] {
-        QPrinter imprimante;
-        QPrintPreviewDialog apercu(&imprimante, this);
-        connect(&apercu, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) {
-            CanevasQt canevas(*p);
-            m_note.imprime(canevas, m_texte->font().family(), m_texte->font().pointSize());
+    connect(imprimer, &QPushButton::clicked, this, [this, &impression] {
+        impression.apercu(this, QStringLiteral("Bloc-notes"), [this](zel::Canevas& c) {
+            m_note.imprime(c, m_texte->font().family(), m_texte->font().pointSize());
         });
-        apercu.exec();
     });
     auto* boutons = new QHBoxLayout;
     boutons->addWidget(imprimer);
@@ -47,7 +42,9 @@ TBlocnotes::TBlocnotes(QWidget* parent, const QString& dossierProgramme)
 }
 
 void TBlocnotes::done(int r) {
-    if (const zel::Resultat s = m_note.Sauve(m_dossier); !s)
-        avertit(s.message());
+    if (const zel::Resultat s = m_note.Sauve(m_dossier);
+        !s && !m_dialogues.okAnnuler(s.message() +
+                                     QStringLiteral("\n\nFermer sans enregistrer la note ?")))
+        return;
     QDialog::done(r);
 }

@@ -1,4 +1,5 @@
 #include "ui/tools/tcalendrier.h"
+#include "ui/taide.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>
@@ -13,6 +14,7 @@ TCalendrier::TCalendrier(QWidget* parent)
     : QDialog(parent), m_calendrier(QDate::currentDate()), m_titre(new QLabel(this)),
       m_grille(new QCalendarWidget(this)) {
     setWindowTitle(QStringLiteral("Calendrier"));
+    zel::ui::metSujet(this, zel::Sujet::Utilitaires);
     m_grille->setLocale(QLocale(QLocale::French, QLocale::France));
     m_grille->setFirstDayOfWeek(Qt::Sunday);
     m_grille->setNavigationBarVisible(false);

@@ -1,4 +1,5 @@
 #include "ui/tools/teurof.h"
+#include "ui/taide.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -16,6 +17,7 @@ TEurof::TEurof(QWidget* parent)
     : QDialog(parent), m_entree(new QLabel(this)), m_resultat(new QLabel(this)),
       m_taux(new QLineEdit(this)), m_versEuros(new QRadioButton(QStringLiteral("Fr>Euro"), this)) {
     setWindowTitle(QStringLiteral("Euro convertisseur"));
+    zel::ui::metSujet(this, zel::Sujet::Utilitaires);
     auto* vers = new QRadioButton(QStringLiteral("Euro>Fr"), this);
     m_versEuros->setChecked(true);
     m_taux->setReadOnly(true);

@@ -1,4 +1,5 @@
 #include "ui/tools/tfichemsg.h"
+#include "ui/taide.h"
 
 #include "records/dialogues.h"
 
@@ -15,10 +16,12 @@
 using zel::outils::BlocMessages;
 using zel::outils::Message;
 
-TFicheMsg::TFicheMsg(QWidget* parent, zel::Dialogues& dialogues, const QString& nomClients)
+TFicheMsg::TFicheMsg(QWidget* parent, zel::Dialogues& dialogues, const QString& nomClients,
+                     bool lectureSeule)
     : QDialog(parent), m_dialogues(dialogues), m_nomClients(nomClients),
       m_numero(new QLabel(this)) {
     setWindowTitle(QStringLiteral("Messages"));
+    zel::ui::metSujet(this, zel::Sujet::Lettres);
     auto* formulaire = new QFormLayout;
     const QString libelles[] = {QStringLiteral("Pour"),    QStringLiteral("De"),
                                 QStringLiteral("Société"), QStringLiteral("N° tél."),
@@ -78,9 +81,27 @@ TFicheMsg::TFicheMsg(QWidget* parent, zel::Dialogues& dialogues, const QString& 
     colonne->addLayout(cases);
     colonne->addLayout(boutons);
 
+    m_bloc.setLectureSeule(lectureSeule);
     if (const zel::Resultat r = m_bloc.Charge(m_nomClients); !r)
-        m_dialogues.message(r.message());
+        m_dialogues.message(r.message() + QStringLiteral("\nLes messages sont en lecture seule."));
+    if (!m_bloc.avis().isEmpty())
+        m_dialogues.message(m_bloc.avis());
+    if (lectureSeule)
+        m_dialogues.message(QStringLiteral("Le jeu de documents est ouvert dans un autre programme "
+                                           "Zel Vente : ses messages sont en lecture seule."));
+    if (m_bloc.lectureSeule())
+        enLectureSeule();
     LitFiche();
+}
+
+void TFicheMsg::enLectureSeule() {
+    setWindowTitle(QStringLiteral("Messages (lecture seule)"));
+    for (QLineEdit* champ : m_champs)
+        champ->setReadOnly(true);
+    for (QCheckBox* c : m_drapeaux)
+        c->setEnabled(false);
+    bouton(QStringLiteral("+"))->setEnabled(false);
+    bouton(QStringLiteral("-"))->setEnabled(false);
 }
 
 QPushButton* TFicheMsg::bouton(const QString& texte) const {
@@ -136,7 +157,10 @@ void TFicheMsg::showEvent(QShowEvent* e) {
 }
 
 void TFicheMsg::done(int r) {
-    if (const zel::Resultat s = m_bloc.Sauve(m_nomClients); !s)
-        m_dialogues.message(s.message());
+    // What was typed stays on screen unless the user gives it up.
+    if (const zel::Resultat s = m_bloc.Sauve(m_nomClients);
+        !s && !m_dialogues.okAnnuler(s.message() +
+                                     QStringLiteral("\n\nFermer sans enregistrer les messages ?")))
+        return;
     QDialog::done(r);
 }

@@ -17,10 +17,13 @@ class Dialogues;
 
 // "Messages": the telephone and visit messages of the document set, one shown at a time, read
 // from the ".oms" file beside the client file when the window opens and written when it closes.
+// A set open read-only (another instance of the program has it) gives a read-only pad; a pad
+// that cannot be written stays open with what was typed until the user chooses to close it.
 class TFicheMsg : public QDialog {
     Q_OBJECT
 public:
-    TFicheMsg(QWidget* parent, zel::Dialogues& dialogues, const QString& nomClients);
+    TFicheMsg(QWidget* parent, zel::Dialogues& dialogues, const QString& nomClients,
+              bool lectureSeule = false);
 
     QLineEdit* champ(zel::outils::Message::Champ c) const { return m_champs[c]; }
     QCheckBox* drapeau(int i) const { return m_drapeaux[std::size_t(i)]; }
@@ -36,6 +39,8 @@ protected:
 
 private:
     void LitFiche();
+    // Nothing can be typed, added or deleted in a read-only pad.
+    void enLectureSeule();
     void agit(void (zel::outils::BlocMessages::*operation)());
 
     zel::Dialogues& m_dialogues;

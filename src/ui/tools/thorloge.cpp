@@ -1,4 +1,5 @@
 #include "ui/tools/thorloge.h"
+#include "ui/taide.h"
 
 #include <QButtonGroup>
 #include <QDateTime>
@@ -18,6 +19,7 @@ THorloge::THorloge(QWidget* parent)
     : QDialog(parent), systeme(&m_systemeReel), m_minuterie(new QTimer(this)),
       m_heure(new QLabel(this)), m_date(new QLabel(this)), m_champs(new QButtonGroup(this)) {
     setWindowTitle(QStringLiteral("Horloge"));
+    zel::ui::metSujet(this, zel::Sujet::Utilitaires);
     confirme = [this](const QString& texte) {
         return QMessageBox::question(this, QStringLiteral("Horloge"), texte,
                                      QMessageBox::Ok | QMessageBox::Cancel,

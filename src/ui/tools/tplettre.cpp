@@ -1,4 +1,5 @@
 #include "ui/tools/tplettre.h"
+#include "ui/taide.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>
@@ -25,6 +26,7 @@ TPLettre::TPLettre(QWidget* parent)
     : QDialog(parent), m_poids(new QLabel(this)), m_francs(new QLabel(this)),
       m_euros(new QLabel(this)) {
     setWindowTitle(QStringLiteral("Pèse-Lettres"));
+    zel::ui::metSujet(this, zel::Sujet::Utilitaires);
     const Groupe groupes[] = {
         {u"Enveloppes simples",
          {u"114 x 162 mm", u"110 x 220 mm", u"162 x 229 mm", u"229 x 234 mm"}},

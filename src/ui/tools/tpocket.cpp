@@ -1,4 +1,5 @@
 #include "ui/tools/tpocket.h"
+#include "ui/taide.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -12,6 +13,7 @@ TPocket::TPocket(QWidget* parent)
     : QDialog(parent), m_affichage(new QLabel(this)),
       m_egal(new QPushButton(QStringLiteral("="), this)) {
     setWindowTitle(QStringLiteral("Calculatrice"));
+    zel::ui::metSujet(this, zel::Sujet::Utilitaires);
     avertit = [this](const QString& texte) {
         QMessageBox::warning(this, QStringLiteral("Calculatrice"), texte);
     };

@@ -1,5 +1,7 @@
 #include "ui/tools/ttexte.h"
+#include "ui/taide.h"
 
+#include "ui/filtrecp1252.h"
 #include "ui/impression.h"
 #include "ui/tools/documentqt.h"
 
@@ -12,6 +14,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPrinter>
+#include <QScopedValueRollback>
 #include <QSpinBox>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -126,13 +129,16 @@ const QString kTimes = QStringLiteral("Times New Roman");
 } // namespace
 
 TTexte::TTexte(QWidget* parent, zel::Dialogues& dialogues, zel::ui::Impression& impression)
-    : QDialog(parent), m_impression(impression), m_doc(dialogues), m_texte(new QTextEdit(this)),
-      m_regle(new zel::ui::Regle(this)), m_polices(new QComboBox(this)),
-      m_taille(new QSpinBox(this)) {
+    : QDialog(parent), m_dialogues(dialogues), m_impression(impression), m_doc(dialogues),
+      m_texte(new QTextEdit(this)), m_regle(new zel::ui::Regle(this)),
+      m_polices(new QComboBox(this)), m_taille(new QSpinBox(this)) {
     setWindowTitle(QStringLiteral("Texte"));
+    zel::ui::metSujet(this, zel::Sujet::Lettres);
     // The text keeps 6 pixels of margin on each side inside the edit area.
     m_texte->document()->setDocumentMargin(6);
     m_texte->setAcceptRichText(true);
+    // A letter is saved as RTF, which holds any character: none is refused.
+    zel::ui::FiltreCp1252::libere(m_texte);
     m_texte->setTabStopDistance(48);
     QFont depart(kTimes, 10);
     depart.setStyleHint(QFont::Serif);
@@ -195,8 +201,10 @@ void TTexte::construitBarre() {
     };
     ajoute(QStringLiteral("Nouveau"), QStringLiteral("Nouveau"), false,
            [this] { montre(m_doc.Nouveau([this] { return rtf(); }, m_entete, formatDepart())); });
-    ajoute(QStringLiteral("Ouvrir"), QStringLiteral("Ouvrir"), false,
-           [this] { montre(m_doc.Ouvre([this] { return rtf(); }, formatDepart())); });
+    ajoute(QStringLiteral("Ouvrir"), QStringLiteral("Ouvrir"), false, [this] {
+        const QScopedValueRollback ouverture(m_ouverture, true);
+        montre(m_doc.Ouvre([this] { return rtf(); }, formatDepart()));
+    });
     ajoute(QStringLiteral("Enregistrer"), QStringLiteral("Enregistrer"), false, [this] {
         if (m_doc.Enregistre([this] { return rtf(); }))
             m_texte->document()->setModified(m_doc.modifie());
@@ -284,14 +292,31 @@ QByteArray TTexte::rtf() const {
     return rtf::ecrit(documentqt::depuis(*m_texte->document()));
 }
 
-void TTexte::montre(const std::optional<rtf::Document>& d) {
+void TTexte::montre(std::optional<rtf::Document> d) {
     if (!d)
         return;
-    documentqt::vers(*d, *m_texte->document());
-    m_texte->moveCursor(QTextCursor::Start);
+    // The letter is laid out apart from the window, which would otherwise redraw itself and
+    // bring its tool bar into line after every paragraph.
+    QTextDocument* ancien = m_texte->document();
+    auto* nouveau = new QTextDocument(m_texte);
+    nouveau->setDocumentMargin(ancien->documentMargin());
+    nouveau->setDefaultFont(ancien->defaultFont());
+    nouveau->setDefaultTextOption(ancien->defaultTextOption());
+    {
+        zel::outils::Avancement avancement(m_dialogues,
+                                           QStringLiteral("Mise en page de la lettre"));
+        documentqt::vers(std::move(*d), *nouveau, std::ref(avancement));
+    }
     // What was just read or made is no change of the user's, nor one to undo.
-    m_texte->document()->clearUndoRedoStacks();
-    m_texte->document()->setModified(false);
+    nouveau->setModified(false);
+    // The editor deletes the document it made itself; those made here are deleted here.
+    const bool fait = ancien->parent() == m_texte;
+    m_texte->setDocument(nouveau);
+    if (fait)
+        delete ancien;
+    connect(nouveau, &QTextDocument::modificationChanged, this,
+            [this](bool oui) { m_doc.setModifie(oui); });
+    m_texte->moveCursor(QTextCursor::Start);
     SelectionChange();
 }
 
@@ -367,7 +392,8 @@ void TTexte::resizeEvent(QResizeEvent* e) {
 }
 
 void TTexte::done(int r) {
-    if (!m_doc.laisse([this] { return rtf(); }))
+    // A letter being opened is not let go halfway.
+    if (m_ouverture || !m_doc.laisse([this] { return rtf(); }))
         return;
     QDialog::done(r);
 }

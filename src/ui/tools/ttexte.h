@@ -79,7 +79,7 @@ protected:
 private:
     void construitBarre();
     void GetFontName();
-    void montre(const std::optional<zel::outils::rtf::Document>& d);
+    void montre(std::optional<zel::outils::rtf::Document> d);
     QByteArray rtf() const;
     zel::outils::rtf::Format formatDepart() const;
     void CurrText(const QTextCharFormat& f);
@@ -87,6 +87,7 @@ private:
     void puces(bool oui);
     void retraits(zel::outils::regle::Marqueur m, int gauche, int prise);
 
+    zel::Dialogues& m_dialogues;
     zel::ui::Impression& m_impression;
     zel::outils::TraitementTexte m_doc;
     QStringList m_entete;
@@ -96,4 +97,5 @@ private:
     QSpinBox* m_taille;
     std::vector<QToolButton*> m_boutons;
     bool m_maj = false;
+    bool m_ouverture = false; // while a letter is being opened
 };

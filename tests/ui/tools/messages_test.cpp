@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 using zel::outils::Message;
 
 namespace {
@@ -91,4 +93,83 @@ TEST(TFicheMsg, SupprimerLeSeulMessageEtEchecDEcriture) {
     QTest::mouseClick(fenetre.bouton(s("Fermer")), Qt::LeftButton);
     ASSERT_EQ(dialogues.vus.size(), 1);
     EXPECT_TRUE(dialogues.vus[0].contains(u"Dupont.oms"));
+    EXPECT_TRUE(fenetre.isVisible()) << "the pad stays open with what was typed";
+}
+
+namespace {
+
+// The pad of a set "Dupont.cli", shown as the menu shows it.
+struct Bloc {
+    zel::test::Dossier dossier;
+    zel::test::DialoguesFactices dialogues;
+    const QString clients = dossier.chemin(s("Dupont.cli"));
+    std::unique_ptr<TFicheMsg> fenetre;
+
+    void ouvre(bool lectureSeule = false) {
+        fenetre = std::make_unique<TFicheMsg>(nullptr, dialogues, clients, lectureSeule);
+        fenetre->show();
+    }
+    void ferme() { QTest::mouseClick(fenetre->bouton(s("Fermer")), Qt::LeftButton); }
+};
+
+} // namespace
+
+TEST(TFicheMsg, UnOctetNulEstDitEtLeFichierDOrigineGarde) {
+    Bloc b;
+    const QByteArray octets("Un\t\t\t\t\t\t\tFFFFF\r\n\0Deux\t\t\t\t\t\t\tFFFFF\r\n", 38);
+    b.dossier.ecrit(s("Dupont.oms"), octets);
+    b.ouvre();
+    ASSERT_EQ(b.dialogues.vus.size(), 1);
+    EXPECT_TRUE(b.dialogues.vus[0].contains(s(
+        "Dupont.oms : un octet nul à la position 16 coupe le fichier : 1 messages lus avant lui.\n"
+        "Le fichier d'origine est gardé sous le nom Dupont.oms.original.")))
+        << b.dialogues.vus[0].toStdString();
+    EXPECT_EQ(b.dossier.lit(s("Dupont.oms.original")), octets);
+    b.ferme();
+    EXPECT_EQ(b.dossier.lit(s("Dupont.oms.original")), octets);
+}
+
+TEST(TFicheMsg, UnEnregistrementImpossibleLaisseLeBlocOuvertAvecCeQuiAEteTape) {
+    Bloc b;
+    b.ouvre();
+    b.fenetre->champ(Message::Pour)->setFocus();
+    zel::test::colle(b.fenetre->champ(Message::Pour), s("Łukasz"));
+    b.ferme();
+    ASSERT_EQ(b.dialogues.vus.size(), 1);
+    EXPECT_TRUE(b.dialogues.vus[0].contains(s("le caractère « Ł »")))
+        << b.dialogues.vus[0].toStdString();
+    EXPECT_TRUE(b.dialogues.vus[0].endsWith(s("Fermer sans enregistrer les messages ?")));
+    EXPECT_TRUE(b.fenetre->isVisible());
+    EXPECT_EQ(b.fenetre->champ(Message::Pour)->text(), s("Łukasz"));
+    // Corrected, it is written and the pad closes.
+    b.fenetre->champ(Message::Pour)->clear();
+    QTest::keyClicks(b.fenetre->champ(Message::Pour), s("Lukasz"));
+    b.ferme();
+    EXPECT_FALSE(b.fenetre->isVisible());
+    EXPECT_EQ(b.dossier.lit(s("Dupont.oms")), "Lukasz\t\t\t\t\t\t\tFFFFF\r\n");
+    // Or given up at the user's word.
+    b.ouvre();
+    b.fenetre->champ(Message::Pour)->setFocus();
+    zel::test::colle(b.fenetre->champ(Message::Pour), s("Ł"));
+    b.dialogues.confirmations = {true};
+    b.ferme();
+    EXPECT_FALSE(b.fenetre->isVisible());
+    EXPECT_EQ(b.dossier.lit(s("Dupont.oms")), "Lukasz\t\t\t\t\t\t\tFFFFF\r\n");
+}
+
+TEST(TFicheMsg, DansUnJeuEnLectureSeuleLeBlocEstEnLectureSeule) {
+    Bloc b;
+    b.dossier.ecrit(s("Dupont.oms"), "Un\t\t\t\t\t\t\tFFFFF\r\n");
+    b.ouvre(true);
+    EXPECT_EQ(b.dialogues.vus, QStringList{s("message: Le jeu de documents est ouvert dans un "
+                                             "autre programme Zel Vente : ses messages sont en "
+                                             "lecture seule.")});
+    EXPECT_EQ(b.fenetre->windowTitle(), s("Messages (lecture seule)"));
+    QTest::keyClicks(b.fenetre->champ(Message::Pour), s("Deux"));
+    EXPECT_EQ(b.fenetre->champ(Message::Pour)->text(), s("Un"));
+    EXPECT_FALSE(b.fenetre->bouton(s("+"))->isEnabled());
+    b.dossier.ecrit(s("Dupont.oms"), "Ecrit par l'autre programme\r\n");
+    b.ferme();
+    EXPECT_FALSE(b.fenetre->isVisible());
+    EXPECT_EQ(b.dossier.lit(s("Dupont.oms")), "Ecrit par l'autre programme\r\n");
 }

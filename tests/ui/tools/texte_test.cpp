@@ -5,6 +5,8 @@
 #include "support/dialoguesfactices.h"
 #include "support/fichiers.h"
 #include "support/texte.h"
+#include "ui/filtreinstalle.h"
+#include "ui/gestes.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -138,7 +140,7 @@ TEST_F(Texte, LaLettreResteQuandLEnregistrementEstAnnule) {
     clique("Ouvrir");
     EXPECT_TRUE(fenetre.isVisible());
     EXPECT_EQ(fenetre.texte()->toPlainText(), avant);
-    const QString question = s("question: Enregistrer changements dans  ?");
+    const QString question = s("question: Enregistrer changements dans la nouvelle lettre ?");
     const QString choix = s("enregistrer: Fichiers rtf (*.rtf)|*.rtf ");
     EXPECT_EQ(dialogues.vus, QStringList({question, choix, question, choix, question}));
     // No: New shows the letterhead again.
@@ -204,8 +206,10 @@ TEST_F(Texte, LaLettreSImprimeEnPdf) {
     aLaFin();
     QTest::keyClicks(fenetre.texte(), s("Veuillez agreer nos salutations."));
     const QString pdf = dossier.chemin(s("lettre.pdf"));
-    ASSERT_TRUE(
-        zel::ui::Impression::imprimePdfQt(pdf, [this](QPrinter& p) { fenetre.dessine(p); }).ok());
+    zel::Sortie sortie(false);
+    ASSERT_TRUE(zel::ui::Impression::imprimePdfQt(sortie, pdf, [this](QPrinter& p) {
+                    fenetre.dessine(p);
+                }).ok());
     QProcess p;
     p.start(s("pdftotext"), {pdf, s("-")});
     ASSERT_TRUE(p.waitForFinished(30000));
@@ -213,6 +217,89 @@ TEST_F(Texte, LaLettreSImprimeEnPdf) {
     for (const QString& ligne : entete)
         EXPECT_TRUE(texte.contains(ligne)) << ligne.toStdString();
     EXPECT_TRUE(texte.contains(s("Veuillez agreer nos salutations.")));
+}
+
+TEST_F(Texte, LaLettreGardeToutesLesLanguesLesChampsRestentGardes) {
+    zel::test::FiltreInstalle garde;
+    QStringList& refus = garde.refus;
+    const QString langues = s("Łódź € Ω 中");
+    // Typed, pasted with Ctrl+V, pasted with "Coller".
+    aLaFin();
+    zel::test::tape(fenetre.texte(), langues);
+    touche(Qt::Key_Return);
+    zel::test::colle(fenetre.texte(), langues);
+    touche(Qt::Key_Return);
+    QApplication::clipboard()->setText(s("Ελλάδα 日本 한국"));
+    clique("Coller");
+    EXPECT_TRUE(refus.isEmpty()) << refus.join(u'\n').toStdString();
+    const QString attendu =
+        entete.join(u'\n') + u'\n' + langues + u'\n' + langues + s("\nΕλλάδα 日本 한국");
+    EXPECT_EQ(fenetre.texte()->toPlainText(), attendu);
+
+    // Saved, a new letter, and the saved one opened again.
+    dialogues.fichiers = {dossier.chemin(s("langues.rtf"))};
+    clique("Enregistrer");
+    clique("Nouveau");
+    EXPECT_EQ(fenetre.texte()->toPlainText(), entete.join(u'\n'));
+    dialogues.fichiers = {dossier.chemin(s("langues.rtf"))};
+    clique("Ouvrir");
+    EXPECT_EQ(fenetre.texte()->toPlainText(), attendu);
+    EXPECT_FALSE(fenetre.document().modifie());
+
+    // A one-line field of a record still takes only what the files can hold.
+    QLineEdit champ;
+    champ.show();
+    zel::test::tape(&champ, langues);
+    zel::test::colle(&champ, langues);
+    EXPECT_EQ(champ.text(), s("ód €  "));
+    EXPECT_EQ(refus, QStringList({s("Caractère refusé : « Ł »"), s("Caractère refusé : « ź »"),
+                                  s("Caractère refusé : « Ω »"), s("Caractère refusé : « 中 »"),
+                                  s("Caractère refusé : « Ł »")}));
+}
+
+namespace {
+
+// The user's dialogs, with one thing the user does while the status bar tells how far the
+// opening has got.
+struct DialoguesPendantLOuverture : zel::test::DialoguesFactices {
+    std::function<void()> pendant;
+    void progression(const QString& texte) override {
+        zel::test::DialoguesFactices::progression(texte);
+        if (pendant && !texte.isEmpty())
+            std::exchange(pendant, nullptr)();
+    }
+};
+
+} // namespace
+
+TEST(TexteLong, UneLongueLettreSOuvreSansQueLaFenetreSeFermeEnCours) {
+    zel::test::Dossier dossier;
+    QByteArray rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset134 SimSun;}}";
+    for (int i = 0; rtf.size() < 2'000'000; ++i)
+        rtf += "Paragraphe " + QByteArray::number(i) + " {\\b gras} {\\f0\\'d6\\'d0}\\par\r\n";
+    dossier.ecrit(s("long.rtf"), rtf + "}");
+    DialoguesPendantLOuverture dialogues;
+    zel::ui::Impression impression;
+    TTexte fenetre(nullptr, dialogues, impression);
+    fenetre.show();
+    // The window is closed while the letter is being read.
+    dialogues.pendant = [&fenetre] { fenetre.close(); };
+    dialogues.fichiers = {dossier.chemin(s("long.rtf"))};
+    QTest::mouseClick(fenetre.bouton(s("Ouvrir")), Qt::LeftButton);
+    EXPECT_TRUE(fenetre.isVisible());
+    const QTextDocument& d = *fenetre.texte()->document();
+    EXPECT_EQ(d.firstBlock().text(), s("Paragraphe 0 gras 中"));
+    EXPECT_TRUE(d.lastBlock().text().startsWith(u"Paragraphe "));
+    // Both steps were told in the status bar, which is empty again.
+    for (const char* etape : {"Lecture de la lettre : ", "Mise en page de la lettre : "})
+        EXPECT_GT(dialogues.progressions.filter(s(etape)).size(), 10) << etape;
+    EXPECT_EQ(dialogues.progressions.last(), QString());
+    EXPECT_EQ(dialogues.sabliers, 0);
+    // Nothing to undo, nothing changed: closing asks nothing.
+    EXPECT_FALSE(d.isUndoAvailable());
+    fenetre.close();
+    EXPECT_FALSE(fenetre.isVisible());
+    EXPECT_FALSE(dialogues.vus.contains(s("question: Enregistrer changements dans long.rtf ?")));
 }
 
 TEST(DocumentQt, UnePoliceAbsenteSeRabatSurLaPoliceAEmpattements) {
