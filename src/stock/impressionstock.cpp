@@ -160,7 +160,7 @@ BilanInventaire Inventaire(Canevas& canevas, const Blocs& articles, const std::v
         const std::optional<double> s = quantiteInventaire(ligneBloc(contenu, A::StockReel));
         const std::optional<double> p = quantiteInventaire(ligneBloc(contenu, A::PrixMoyen));
         // The last article keeps the closing rule and the total with it on its page.
-        const double y = pages.ligne(n == blocs.back() ? 2 : 0);
+        const double y = pages.ligne(&n == &blocs.back() ? 2 : 0);
         for (const ColonneListe& c : colonnesInventaire)
             c.imprime(cadre, y, ligneBloc(contenu, c.ligne));
         const QString article =
