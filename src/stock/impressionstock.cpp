@@ -155,12 +155,13 @@ BilanInventaire Inventaire(Canevas& canevas, const Blocs& articles, const std::v
                                                {131, A::PrixAchat, 150, true},
                                                {151, A::PrixMoyen, 170, true}};
     BilanInventaire bilan;
-    for (const int n : blocs) {
+    for (std::size_t i = 0; i < blocs.size(); ++i) {
+        const int n = blocs[i];
         const QStringList contenu = articles.contenuBloc(n);
         const std::optional<double> s = quantiteInventaire(ligneBloc(contenu, A::StockReel));
         const std::optional<double> p = quantiteInventaire(ligneBloc(contenu, A::PrixMoyen));
         // The last article keeps the closing rule and the total with it on its page.
-        const double y = pages.ligne(&n == &blocs.back() ? 2 : 0);
+        const double y = pages.ligne(i + 1 == blocs.size() ? 2 : 0);
         for (const ColonneListe& c : colonnesInventaire)
             c.imprime(cadre, y, ligneBloc(contenu, c.ligne));
         const QString article =
