@@ -196,14 +196,16 @@ public:
     int hauteurPage() const override { return int(hauteurMm() * kPointsParMm); }
     double largeurMm() const override { return m_paysage ? 297 : 210; }
     double hauteurMm() const override { return m_paysage ? 210 : 297; }
-    void police(const QString&, int, bool, bool) override {}
-    void texte(int, int, const QString&) override { ++textes; }
-    int largeurTexte(const QString& s) const override { return 100 * int(s.size()); }
+    void police(const QString&, double, bool, bool) override {}
     void deplace(int, int) override {}
     void ligneVers(int, int) override {}
     void epaisseurPlume(int) override {}
     void couleurPinceau(std::uint32_t) override {}
     void rectangle(int, int, int, int) override {}
+
+protected:
+    void dessineTexte(int, int, const QString&) override { ++textes; }
+    int mesureTexte(const QString& s) const override { return 100 * int(s.size()); }
 
 private:
     static constexpr double kPointsParMm = 1200 / 25.4;

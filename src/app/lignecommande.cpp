@@ -217,7 +217,6 @@ Resultat litDocumentSeul(const QString& fichierClients, const QString& cle, JeuD
     if (!fenetre.montre(Sorte::Factures) || !fenetre.factures().litDocument(cle))
         return Resultat::echec(QStringLiteral("Aucun document %1 dans %2")
                                    .arg(cle, QFileInfo(fichierClients).fileName()));
-    fenetre.factures().Calcule();
     return Resultat::succes();
 }
 

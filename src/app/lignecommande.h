@@ -61,7 +61,7 @@ public:
 
 // Loads the set of a client file with the checks of every load, without ever writing it (a set
 // that needs a repair is refused, as by every command), and reads the document of the key on the
-// invoice page, its totals computed.
+// invoice page, its totals computed once, as the page shows them.
 Resultat litDocumentSeul(const QString& fichierClients, const QString& cle, JeuDocuments& jeu,
                          FenetreFiche& fenetre);
 

@@ -15,6 +15,8 @@
 #include "support/montage.h"
 #include "support/texte.h"
 #include "ui/impression.h"
+#include "ui/ongletdocument.h"
+#include "ui/tmainform.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -24,6 +26,7 @@
 #include <QLineEdit>
 #include <QPrintPreviewWidget>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QToolBar>
 
@@ -63,6 +66,21 @@ void verifieErreur(const test::Dossier& dossier, const QStringList& arguments, i
 QString texteDuPdf(const QString& pdf) {
     return lance(s("pdftotext"), {s("-layout"), pdf, s("-")})
         .normalized(QString::NormalizationForm_KC);
+}
+
+// A PDF read back kept for the eye as well, in the folder ZEL_PDF names, if any.
+void garde(const QString& pdf) {
+    const QString dossier = qEnvironmentVariable("ZEL_PDF");
+    if (dossier.isEmpty())
+        return;
+    const QString copie = QDir(dossier).filePath(QFileInfo(pdf).fileName());
+    QFile::remove(copie);
+    QFile::copy(pdf, copie);
+}
+
+// How many times a text stands in a PDF's text, not followed by another digit.
+int fois(const QString& texte, const QString& cherche) {
+    return int(texte.count(QRegularExpression(QRegularExpression::escape(cherche) + s("(?!\\d)"))));
 }
 
 int pagesDuPdf(const QString& pdf) {
@@ -482,6 +500,186 @@ TEST_F(LigneDeCommande, EveryCommandRefusesASetThatNeedsARepairAndWritesNothing)
             EXPECT_EQ(dossier.lit(s("t.fct")), d.factures);
         }
     }
+}
+
+namespace {
+
+// The five bytes Windows-1252 leaves undefined, in the second address line.
+const QString kIndefinis =
+    s("Bât. ") + QChar(0x81) + QChar(0x8D) + QChar(0x8F) + QChar(0x90) + QChar(0x9D);
+
+// A sales document with `lignes` lines whose prices have three decimals, which the page rounds
+// for display, and `notes` notes.
+QStringList documentStocke(int n, int lignes, int notes) {
+    QStringList b = {Blocs::BalisesBloc(n).ouverture,
+                     s("NUMF%1").arg(202612001 + n),
+                     s("06/12/2026"),
+                     s("10001"),
+                     s("30 jours"),
+                     s("Facture"),
+                     s("Dupont SA"),
+                     s("1 rue des Lilas"),
+                     kIndefinis,
+                     s("69000 Lyon"),
+                     s("TTCN"),
+                     s("N")};
+    for (int r = 1; r <= lignes; ++r)
+        b.append(s("FACTR%1\tArticle numéro %1\t%2\t%3,125\t\t\t1").arg(r).arg(r % 7 + 1).arg(r));
+    for (int i = 1; i <= notes; ++i)
+        b.append(s("MEMONote numéro %1 du document").arg(i));
+    b.append(Blocs::BalisesBloc(n).fermeture);
+    return b;
+}
+
+} // namespace
+
+TEST(Impression, LongAndFullDocumentsPrintedByTheCommandLineReadBackWholeWithThePageTotals) {
+    for (const int decimales : {0, 2}) {
+        SCOPED_TRACE(decimales);
+        test::Dossier dossier;
+        Reglages reglages;
+        reglages.ini.decimales = decimales;
+        reglages.entete = {
+            s("SARL Zel Vente"), s("12 avenue Foch"), s("69006 Lyon"), s(""), s(""), s(""), s("")};
+        ASSERT_TRUE(reglages.SauveIni(dossier.racine(), QString()));
+        ASSERT_TRUE(reglages.SauveSoc(dossier.racine()));
+        dossier.ecrit(s("t.cli"), {});
+        dossier.ecrit(s("t.fct"), crlf(documentStocke(0, 63, 26) + documentStocke(1, 28, 0)));
+        // The totals the page shows, read as the command line reads them.
+        reglages.formatMontant = formatPourDecimales(decimales).value();
+        test::DialoguesFactices dialogues;
+        test::MesureFixe mesure;
+        const struct {
+            const char* cle;
+            int lignes, notes, pages;
+        } cas[] = {{"F202612001", 63, 26, 4}, {"F202612002", 28, 0, 1}};
+        for (const auto& k : cas) {
+            SCOPED_TRACE(k.cle);
+            JeuDocuments jeu;
+            FenetreFiche fenetre(jeu, reglages, dialogues, mesure);
+            ASSERT_TRUE(litDocumentSeul(dossier.chemin(s("t.cli")), s(k.cle), jeu, fenetre));
+            const Totaux t = fenetre.factures().totaux();
+            const QString pdf = dossier.chemin(
+                s("%1-%2lignes-%3decimales.pdf").arg(s(k.cle)).arg(k.lignes).arg(decimales));
+            int code = -1;
+            QString erreurs;
+            lance(s(ZEL_PROGRAMME), {s("--pdf"), dossier.chemin(s("t.cli")), s(k.cle), pdf}, &code,
+                  &erreurs, dossier.racine());
+            EXPECT_EQ(code, 0) << erreurs.toStdString();
+            if (code != 0)
+                continue;
+            garde(pdf);
+            const QString texte = texteDuPdf(pdf);
+            SCOPED_TRACE(texte.toStdString());
+            EXPECT_EQ(pagesDuPdf(pdf), k.pages);
+            for (int r = 1; r <= k.lignes; ++r)
+                EXPECT_EQ(fois(texte, s("Article numéro %1").arg(r)), 1) << "line " << r;
+            for (int i = 1; i <= k.notes; ++i)
+                EXPECT_EQ(fois(texte, s("Note numéro %1").arg(i)), 1) << "note " << i;
+            for (const QString& total :
+                 {t.ht, t.tva, t.ttc + s(" Francs"), t.converti + s(" Euros")})
+                EXPECT_TRUE(texte.contains(total)) << total.toStdString();
+            EXPECT_EQ(texte.count(s("Réglement : 30 jours")), 1);
+            EXPECT_EQ(texte.count(s("Bât. ?????")), k.pages) << "on every page";
+        }
+    }
+}
+
+TEST(Impression, AListWithLongDesignationsAndACardWithLongLabelsReadBackInTheirColumns) {
+    namespace A = ligneArticle;
+    namespace F = ligneFournisseur;
+    test::Dossier dossier;
+    Blocs articles;
+    for (int n = 0; n < 3; ++n) {
+        QStringList lignes(21);
+        lignes[A::Code - 1] = s("%1").arg(10001 + n);
+        lignes[A::Famille - 1] = s("Visserie");
+        lignes[A::Designation - 1] =
+            s("Vis à tête fraisée six pans creux, acier inoxydable A4, modèle %1").arg(n);
+        lignes[A::StockReel - 1] = s("       1250,00");
+        lignes[A::StockMini - 1] = s("        100,00");
+        lignes[A::PrixAchat - 1] = s("           1234567,50");
+        lignes[A::PrixHT - 1] = s("           2469135,00");
+        lignes[A::PrixTTC - 1] = s("           2953085,46");
+        articles.ajoute(bloc(n, lignes));
+    }
+    const QString liste = dossier.chemin(s("liste-articles.pdf"));
+    ASSERT_TRUE(
+        ui::Impression::imprimePdf(liste, [&](Canevas& c) { ImpArt(c, articles, tous(3)); }));
+    garde(liste);
+    const QString texte = texteDuPdf(liste);
+    SCOPED_TRACE(texte.toStdString());
+    // Each line reads its designation cut before the stock, then the figures whole.
+    for (int n = 0; n < 3; ++n)
+        EXPECT_TRUE(texte.contains(QRegularExpression(
+            s("%1 +Visserie +Vis à tête fraisée[^\\n]* 1250,00 +100,00 +1234567,50 +"
+              "2469135,00 +2953085,46")
+                .arg(10001 + n))))
+            << n;
+
+    test::Montage m;
+    QStringList grille = {s("MEMOLivraison le mardi matin uniquement, quai numéro 3")};
+    for (int r = 0; r < 60; ++r)
+        grille.append(s("DATA02/02/2026\tCommande 2026110%1\t%2")
+                          .arg(r, 2, 10, QChar(u'0'))
+                          .arg(QString::number(r) + s("350,00")));
+    m.charge({}, test::bloc(0, 24,
+                            {{F::Code, s("20001")},
+                             {F::Nom, s("Würth France, division des fixations industrielles")},
+                             {F::Adresse1, s("Zone industrielle Ouest, rue de l'Industrie")},
+                             {F::Banque, s("Banque Populaire d'Alsace-Lorraine-Champagne")},
+                             {F::CodeBanque, s("17607-00001")},
+                             {F::CodeGuichet, s("00550")},
+                             {F::Compte, s("12345678901234567890")},
+                             {F::Rib, s("42")},
+                             {F::CreditMaxi, s("123456789012,00")},
+                             {F::TotalDu, s("98765432,10")}},
+                            grille));
+    m.fenetre.montre(Sorte::Fournisseurs);
+    const QString fiche = dossier.chemin(s("fiche-fournisseur.pdf"));
+    ASSERT_TRUE(ui::Impression::imprimePdf(
+        fiche, [&](Canevas& c) { ImpFiche3(c, m.fenetre.fournisseurs().carte()); }));
+    garde(fiche);
+    const QString carte = texteDuPdf(fiche);
+    SCOPED_TRACE(carte.toStdString());
+    EXPECT_EQ(pagesDuPdf(fiche), 2);
+    EXPECT_TRUE(carte.contains(
+        QRegularExpression(s("Nom / Société +Würth France[^\\n]* +Banque +Banque"))));
+    EXPECT_TRUE(carte.contains(s("123456789012,00")));
+    EXPECT_TRUE(carte.contains(s("98765432,10")));
+    for (int r = 0; r < 60; ++r)
+        EXPECT_TRUE(carte.contains(QRegularExpression(s("Commande 2026110%1 +%2")
+                                                          .arg(r, 2, 10, QChar(u'0'))
+                                                          .arg(QString::number(r) + s("350,00")))))
+            << r;
+    // The second page says whose card it continues.
+    EXPECT_EQ(carte.count(s("Code Four.")), 2);
+}
+
+TEST(Impression, TheWindowPrintsADocumentWithTheTotalsItsPageShows) {
+    test::Dossier dossier;
+    dossier.ecrit(s("t.cli"), {});
+    dossier.ecrit(s("t.fct"), crlf({s("<BLOC0000>"), s("NUMF202612001"), s("06/12/2026"),
+                                    s("10001"), s(""), s("Facture"), s("Dupont SA"), s(""), s(""),
+                                    s(""), s("TTCN"), s("N"), s("FACTA\tVis\t1\t0,125\t\t\t1"),
+                                    s("FACTB\tÉcrou\t1\t179,036\t\t\t1"), s("</BLOC0000>")}));
+    test::DialoguesFactices dialogues;
+    ui::TMainForm fenetre(dossier.racine(), &dialogues);
+    dialogues.fichiers = {dossier.chemin(s("t.cli"))};
+    fenetre.declenche(Operation::Ouvrir, {});
+    fenetre.declenche(Operation::Facture, {});
+    const QStringList affiches = fenetre.ongletFactures()->totauxAffiches();
+    EXPECT_EQ(affiches.value(0), s("179,16"));
+    QTimer fermeture;
+    QObject::connect(&fermeture, &QTimer::timeout, [] {
+        if (QWidget* w = QApplication::activeModalWidget())
+            w->close();
+    });
+    fermeture.start(20);
+    fenetre.declenche(Operation::ImpFact, {});
+    // What the preview drew: the page's totals, which the print did not compute again.
+    EXPECT_EQ(fenetre.fenetreFiche().factures().totaux().ht, s("179,16"));
+    EXPECT_EQ(fenetre.ongletFactures()->totauxAffiches(), affiches);
 }
 
 namespace {
