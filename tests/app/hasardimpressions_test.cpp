@@ -435,7 +435,11 @@ void imprimeTout(Jeu& j, Verificateur& v) {
     imprimeTableau(v, "statistiques ventes", StatsVentes(jeu, r, d));
     imprimeTableau(v, "statistiques clients", StatsCli(jeu, r, d));
     imprimeTableau(v, "statistiques représentants", StatsRepresentant(jeu, r, d));
-    imprimeTableau(v, "journal", tableauJournal(journal(jeu, r, d, kAujourdhui).ecritures));
+    const Journal ecritures = journal(jeu, r, d, kAujourdhui);
+    std::vector<const Piece*> pieces;
+    for (const Piece& p : ecritures.pieces)
+        pieces.push_back(&p);
+    imprimeTableau(v, "journal", tableauJournal(ecritures, pieces));
 }
 
 int variable(const char* nom, int defaut) {

@@ -58,8 +58,9 @@ TEST(ImpressionPage, ADocumentPrintsTheTotalsItsPageAndTheJournalShow) {
         }
         EXPECT_EQ(page.totaux().ht, s(k.ht));
         const Journal j = journal(m.jeu, m.reglages, m.dialogues, QDate(2026, 12, 6));
-        ASSERT_EQ(j.ecritures.size(), 3u);
-        EXPECT_EQ(j.ecritures[0].debit, s(k.ttc));
-        EXPECT_EQ(j.ecritures[1].credit, s(k.ht));
+        const Tableau t = tableauJournal(j, entre(j, j.du, j.au));
+        ASSERT_EQ(t.rangees.size(), 3u);
+        EXPECT_EQ(t.rangees[0][4].trimmed(), s(k.ttc));
+        EXPECT_EQ(t.rangees[1][5].trimmed(), s(k.ht));
     }
 }

@@ -239,7 +239,7 @@ TEST(ImpressionFacture, FiguresTooWideForTheirColumnsAreMadeSmallerNotRunOver) {
     EXPECT_TRUE(c.finitA(s("9999999999,99"), 149, 105));
     EXPECT_TRUE(c.finitA(s("12345678901234567890,00"), 184, 105));
     EXPECT_TRUE(c.finitA(s("123456789012345,00"), 104, 248));
-    EXPECT_TRUE(c.finitA(s("147654320000000,00 Francs"), 189, 248));
+    EXPECT_TRUE(c.finitA(s("147654320000000,00 Euros"), 189, 248));
     EXPECT_LT(c.trouve(s("1234567"))->taille, 10);
     EXPECT_GE(c.trouve(s("1234567"))->x, x(116));
 }

@@ -537,7 +537,10 @@ TEST(Impression, LongAndFullDocumentsPrintedByTheCommandLineReadBackWholeWithThe
     for (const int decimales : {0, 2}) {
         SCOPED_TRACE(decimales);
         test::Dossier dossier;
+        // A settings file of its time: VAT rate 1 at 19,6 % and amounts in francs.
         Reglages reglages;
+        reglages.ini.tauxTva[0] = 19.6;
+        reglages.ini.modeDevise = 0;
         reglages.ini.decimales = decimales;
         reglages.entete = {
             s("SARL Zel Vente"), s("12 avenue Foch"), s("69006 Lyon"), s(""), s(""), s(""), s("")};
