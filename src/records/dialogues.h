@@ -23,7 +23,8 @@ enum class Saisie {
     ChercheFacture,
     FournisseurCommandes,
     ChercheCommande,
-    Siren
+    Siren,
+    Cloture
 };
 
 // What such a dialog shows and lets through: its title, the label of its one field, whether the

@@ -71,8 +71,11 @@ QString formateReel(double valeur);
 // rate of -100 % or below is refused wherever it comes from.
 bool tauxTvaAccepte(double taux);
 
-// A SIREN as typed, blanks allowed between its digits: its nine digits, or nothing.
+// A SIREN as typed, blanks allowed between its digits: its nine digits, or nothing when they are
+// not nine or their last, the check digit, does not match the others (Luhn's key).
 std::optional<QString> litSiren(const QString& texte);
+// What is told of a text that is not a SIREN.
+QString refusSiren(const QString& texte);
 
 // The amount pattern of a number of decimals ("#", "0.0" or "0.00"), or nothing for another
 // number, which leaves the pattern as it was.

@@ -12,6 +12,7 @@ constexpr int kLargeurMontant = 90;
 // number ends them. The amount counts in the base of its VAT code, 1 to 3; nowhere when the code
 // was not read.
 struct LigneLue {
+    std::optional<double> quantite;
     // The quantity and the price were read: the line's cells are rewritten.
     bool prixLu = false;
     double prix = 0;
@@ -19,18 +20,15 @@ struct LigneLue {
     double montant = 0;
 };
 
-LigneLue litLigne(const LigneDocument& cellules) {
+template <typename Cellules> LigneLue litLigne(const Cellules& cellules) {
     namespace C = colonne;
     LigneLue l;
-    double quantite = 0;
     double remise = 0;
     [&] {
-        const std::optional<double> q = litNombre(cellules[C::Quantite]);
-        if (!q)
+        l.quantite = litNombre(QStringView(cellules[C::Quantite]));
+        if (!l.quantite)
             return;
-        quantite = *q;
-        if (const QStringView prixTexte = QStringView(cellules[C::Prix]).trimmed();
-            !prixTexte.isEmpty()) {
+        if (const QStringView prixTexte = rogne(cellules[C::Prix]); !prixTexte.isEmpty()) {
             const std::optional<double> p = litNombre(prixTexte);
             if (!p)
                 return;
@@ -38,19 +36,20 @@ LigneLue litLigne(const LigneDocument& cellules) {
         }
         l.prixLu = true;
         // An empty code is code 1.
-        const QStringView codeTexte = cellules[C::Tva].isEmpty()
-                                          ? QStringView(u"1")
-                                          : QStringView(cellules[C::Tva]).trimmed();
-        bool ok = false;
-        const int code = codeTexte.toInt(&ok);
+        const QStringView codeTexte =
+            cellules[C::Tva].isEmpty() ? QStringView(u"1") : rogne(cellules[C::Tva]);
+        bool ok = true;
+        // A code is one digit; anything else is read as a whole number.
+        const int code = codeTexte.size() == 1 && codeTexte[0] >= u'0' && codeTexte[0] <= u'9'
+                             ? codeTexte[0].unicode() - u'0'
+                             : codeTexte.toInt(&ok);
         if (!ok)
             return;
         l.code = code < 1 || code > 3 ? 1 : code;
-        if (const QStringView remiseTexte = QStringView(cellules[C::Remise]).trimmed();
-            !remiseTexte.isEmpty())
+        if (const QStringView remiseTexte = rogne(cellules[C::Remise]); !remiseTexte.isEmpty())
             remise = litNombre(remiseTexte).value_or(0);
     }();
-    const double brut = quantite * l.prix;
+    const double brut = l.quantite.value_or(0) * l.prix;
     l.montant = brut - brut * remise * 0.01;
     return l;
 }
@@ -69,7 +68,7 @@ Bases bases(Lignes& lignes, bool modeTTC, Ensuite ensuite) {
     int rangee = 0;
     for (auto& cellules : lignes) {
         ++rangee;
-        if (QStringView(cellules[colonne::Quantite]).trimmed().isEmpty())
+        if (rogne(cellules[colonne::Quantite]).isEmpty())
             continue;
         const LigneLue l = litLigne(cellules);
         if (!std::isfinite(l.montant)) {
@@ -115,6 +114,16 @@ QString titreMontant(bool modeTTC) {
 
 Sommes sommesDocument(const std::vector<LigneDocument>& lignes, bool modeTTC, const ValeursIni& v) {
     return sommesDesBases(bases(lignes, modeTTC, [](const LigneDocument&, const LigneLue&) {}),
+                          modeTTC, v);
+}
+
+Sommes sommesDocument(std::span<const CellulesLues> lignes, bool modeTTC, const ValeursIni& v,
+                      std::vector<std::optional<double>>& quantites) {
+    quantites.assign(lignes.size(), std::nullopt);
+    return sommesDesBases(bases(lignes, modeTTC,
+                                [&](const CellulesLues& cellules, const LigneLue& l) {
+                                    quantites[std::size_t(&cellules - lignes.data())] = l.quantite;
+                                }),
                           modeTTC, v);
 }
 

@@ -65,11 +65,7 @@ int executeSansFenetre(const LigneCommande& ligne, const QString& dossierProgram
     const PageFactures& page = fenetre.factures();
     Sortie sortie(ligne.remplacer);
     if (Resultat r = Impression::imprimePdf(sortie, ligne.sortie,
-                                            [&](Canevas& c) {
-                                                imprimeDocument(c, page.document(), page.totaux(),
-                                                                reglages,
-                                                                page.disposition().libelleCode);
-                                            })
+                                            [&](Canevas& c) { imprimeDocument(c, page, reglages); })
                          .resultat();
         !r) {
         erreurs << r.message() << Qt::endl;

@@ -599,14 +599,11 @@ void TMainForm::statistiques(Statistique calcul) {
 }
 
 void TMainForm::imprimeDocument(Sorte sorte) {
-    // The document as the page shows it, its totals computed from the lines shown.
-    PageDocument& page = *m_fenetre->document(sorte);
-    page.Calcule();
-    ongletDocument(sorte)->rafraichit();
+    // The document as the page shows it, totals included.
+    const PageDocument& page = *m_fenetre->document(sorte);
     const Document& d = page.document();
-    m_impression.apercu(this, d.genre.trimmed() + u' ' + d.numero.trimmed(), [&](Canevas& c) {
-        zel::imprimeDocument(c, d, page.totaux(), m_reglages, page.disposition().libelleCode);
-    });
+    m_impression.apercu(this, d.genre.trimmed() + u' ' + d.numero.trimmed(),
+                        [&](Canevas& c) { zel::imprimeDocument(c, page, m_reglages); });
 }
 
 void TMainForm::imprimeFiche() {

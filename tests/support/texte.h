@@ -32,10 +32,11 @@ inline const std::string tresGrand(308, '9');
 
 } // namespace zel::test
 
-// GoogleTest shows texts as they read when a comparison fails, not as lists of UTF-16 units.
-inline void PrintTo(const QString& texte, std::ostream* os) {
-    *os << '"' << texte.toStdString() << '"';
+// A text in a failure's message as it reads.
+inline void PrintTo(const QString& t, std::ostream* os) {
+    *os << '"' << t.toStdString() << '"';
 }
+// A list of texts, one a line.
 inline void PrintTo(const QStringList& textes, std::ostream* os) {
     *os << '{';
     for (const QString& t : textes) {
