@@ -277,6 +277,12 @@ std::optional<QString> litSiren(const QString& texte) {
     return chiffres;
 }
 
+QString refusSiren(const QString& texte) {
+    return QStringLiteral("« %1 » n'est pas un numéro SIREN : il compte 9 chiffres, dont le "
+                          "dernier est la clé de contrôle des huit autres.")
+        .arg(texte.trimmed());
+}
+
 DemarrageIni Reglages::GetIni() const {
     return {ini.ouvertureAuto == 1, ini.dernierDocument, ini.modeSelectionClient};
 }

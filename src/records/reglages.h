@@ -72,6 +72,8 @@ bool tauxTvaAccepte(double taux);
 
 // A SIREN as typed, blanks allowed between its digits: its nine digits, or nothing.
 std::optional<QString> litSiren(const QString& texte);
+// What is told of a text that is not a SIREN.
+QString refusSiren(const QString& texte);
 
 // The amount pattern of a number of decimals ("#", "0.0" or "0.00"), or nothing for another
 // number, which leaves the pattern as it was.
