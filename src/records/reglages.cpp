@@ -114,6 +114,8 @@ public:
     bool entier(int& valeur, int minimum, int maximum, int defaut) {
         return borne(entier(valeur), valeur, minimum, maximum, defaut);
     }
+    // A value that cannot stand with the others, told with the values out of bounds.
+    void signale(const QString& texte) { m_horsBornes.append(texte); }
 
     Resultat resultat() const {
         QStringList messages;
@@ -232,6 +234,15 @@ Resultat Reglages::litIni(const QStringList& lignes) {
         r.facultatif(v.siren);
         // A SIREN that is not one is asked again when it is needed.
         v.siren = litSiren(v.siren).value_or(QString());
+        QString electroniques;
+        r.facultatif(electroniques);
+        v.facturesElectroniques = electroniques == u"1";
+        // Electronic invoices are computed to the cent: with other decimals they stay off.
+        if (v.facturesElectroniques && v.decimales != 2) {
+            v.facturesElectroniques = false;
+            r.signale(QStringLiteral("les factures électroniques (ligne 22) demandent deux "
+                                     "décimales (ligne 19) : elles restent désactivées"));
+        }
     }
     if (const auto format = formatPourDecimales(v.decimales))
         formatMontant = *format;
@@ -263,8 +274,10 @@ QStringList Reglages::lignesIni(const QString& document) const {
                           n(v.modeDevise),
                           n(v.decimales),
                           v.nomDevise};
-    if (!v.siren.isEmpty())
+    if (!v.siren.isEmpty() || v.facturesElectroniques)
         lignes.append(v.siren);
+    if (v.facturesElectroniques)
+        lignes.append(QStringLiteral("1"));
     return lignes;
 }
 
