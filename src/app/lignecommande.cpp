@@ -27,8 +27,8 @@ LigneCommande LigneCommande::analyse(const QStringList& tous) {
     QStringList arguments = tous;
     l.remplacer = arguments.removeAll(QStringLiteral("--remplacer")) > 0;
     if (arguments.isEmpty())
-        return l.remplacer ? erreurLigne(QStringLiteral("--remplacer accompagne --pdf, --journal, "
-                                                        "--fec ou --statistiques."))
+        return l.remplacer ? erreurLigne(QStringLiteral("--remplacer accompagne --pdf, --facturx, "
+                                                        "--journal, --fec ou --statistiques."))
                            : l;
     const QString& premier = arguments.front();
     static const QStringList statistiques = {QStringLiteral("articles"), QStringLiteral("ventes"),
@@ -47,6 +47,15 @@ LigneCommande LigneCommande::analyse(const QStringList& tous) {
                                               "le document (par exemple F202612001) et le fichier "
                                               "PDF."));
         l.action = Action::Pdf;
+        l.fichierClients = arguments[1];
+        l.document = arguments[2];
+        l.sortie = arguments[3];
+    } else if (premier == u"--facturx") {
+        if (arguments.size() != 4)
+            return erreurLigne(QStringLiteral("--facturx attend trois arguments : le fichier "
+                                              "clients, la facture ou l'avoir (par exemple "
+                                              "F202612001) et le fichier PDF."));
+        l.action = Action::FacturX;
         l.fichierClients = arguments[1];
         l.document = arguments[2];
         l.sortie = arguments[3];
@@ -96,6 +105,11 @@ QString LigneCommande::aide() {
         "        imprime la facture, le devis ou l'avoir désigné par la lettre de son genre\n"
         "        et son numéro (par exemple F202612001) dans un fichier PDF, sans fenêtre ;\n"
         "        le jeu de documents est lu sans être modifié.\n"
+        "  --facturx <fichier clients> <facture> <sortie.pdf>\n"
+        "        écrit la facture ou l'avoir (par exemple F202612001 ou A202612001) en\n"
+        "        facture électronique Factur-X : le PDF/A-3 imprimé, avec sa version XML\n"
+        "        (EN 16931) jointe ; demande « Factures électroniques (EN 16931) », l'euro\n"
+        "        et le SIREN de l'entreprise dans les réglages.\n"
         "  --journal <fichier clients> <sortie.txt>\n"
         "        écrit tout le journal des ventes en texte séparé par des tabulations.\n"
         "  --fec <fichier clients> <dossier> [SIREN]\n"

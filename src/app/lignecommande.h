@@ -9,7 +9,7 @@ namespace zel {
 
 // What the program is asked to do from its command line.
 struct LigneCommande {
-    enum class Action { Fenetre, Aide, Version, Pdf, Journal, Fec, Statistiques, Erreur };
+    enum class Action { Fenetre, Aide, Version, Pdf, FacturX, Journal, Fec, Statistiques, Erreur };
     Action action = Action::Fenetre;
     // With the window, the set to open, if any.
     QString fichierClients;

@@ -35,6 +35,9 @@ DefinitionSaisie definition(Saisie s) {
     case Saisie::Siren:
         return {QStringLiteral("Fichier des écritures comptables"),
                 QStringLiteral("SIREN de l'entreprise (9 chiffres)"), true, false};
+    case Saisie::SirenFacture:
+        return {QStringLiteral("Facture électronique"),
+                QStringLiteral("SIREN de l'entreprise (9 chiffres)"), true, false};
     case Saisie::FournisseurArticle:
         return {QStringLiteral("Fournisseur d'articles"), QStringLiteral("Founisseur"), false,
                 false};

@@ -23,7 +23,9 @@ enum class Saisie {
     ChercheFacture,
     FournisseurCommandes,
     ChercheCommande,
-    Siren
+    Siren,
+    // The same asked for an electronic invoice.
+    SirenFacture
 };
 
 // What such a dialog shows and lets through: its title, the label of its one field, whether the

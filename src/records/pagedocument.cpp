@@ -17,15 +17,6 @@ const QString kFormatDate = QStringLiteral("dd/MM/yyyy");
 constexpr int kLignesAuClavier = 20;
 constexpr int kLargeurStock = 75;
 
-// The first block of a store whose code is the one given, as the user means it.
-int chercheCode(const Blocs& store, QStringView code) {
-    for (const LigneOuverture& o : store.ouvertures()) {
-        if (o.numero >= 0 && memeCode(ligneApres(store, o.position, PageCarte::kLigneCode), code))
-            return o.position;
-    }
-    return -1;
-}
-
 // A field set to a text of its block, its room kept for the next document read into it.
 void pose(QString& champ, QStringView texte) {
     champ.resize(0);
@@ -33,6 +24,14 @@ void pose(QString& champ, QStringView texte) {
 }
 
 } // namespace
+
+int chercheCode(const Blocs& store, QStringView code) {
+    for (const LigneOuverture& o : store.ouvertures()) {
+        if (o.numero >= 0 && memeCode(ligneApres(store, o.position, PageCarte::kLigneCode), code))
+            return o.position;
+    }
+    return -1;
+}
 
 QDate litDate(QStringView texte) {
     // The written form, read by hand: the general reader is slow for a hundred thousand dates.

@@ -80,6 +80,10 @@ struct DispositionDocument {
     Saisie saisieFiltre;
 };
 
+// The opening tag of the first card of a store whose code is the one given, as the user means it
+// (not one whose code merely begins with it); -1 when there is none.
+int chercheCode(const Blocs& store, QStringView code);
+
 // A date as documents write it, "dd/MM/yyyy"; an invalid date for any other text.
 QDate litDate(QStringView texte);
 

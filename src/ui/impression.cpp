@@ -3,6 +3,7 @@
 
 #include "ui/canevasqt.h"
 #include "ui/dialoguesqt.h"
+#include "ui/facturxpdf.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -35,7 +36,8 @@ Impression::DessinQt surCanevas(const Impression::Dessin& dessin) {
 
 // The printer writes only to a named file: the print is drawn into a temporary one, then read
 // back whole. A PDF cut short (a full temporary folder) is a failure, never a document.
-Resultat dessinePdf(const Impression::DessinQt& dessin, QByteArray& octets) {
+Resultat dessinePdf(const Impression::DessinQt& dessin, QByteArray& octets,
+                    QPagedPaintDevice::PdfVersion version = QPagedPaintDevice::PdfVersion_1_4) {
     QTemporaryFile temporaire(QDir::temp().filePath(QStringLiteral("zelvente-XXXXXX.pdf")));
     if (!temporaire.open())
         return Resultat::echec(
@@ -44,6 +46,7 @@ Resultat dessinePdf(const Impression::DessinQt& dessin, QByteArray& octets) {
     {
         QPrinter imprimante(QPrinter::HighResolution);
         imprimante.setOutputFormat(QPrinter::PdfFormat);
+        imprimante.setPdfVersion(version);
         imprimante.setPageSize(QPageSize(QPageSize::A4));
         imprimante.setOutputFileName(temporaire.fileName());
         dessin(imprimante);
@@ -87,6 +90,16 @@ QString Impression::nomPropose(const QString& titre) const {
 }
 
 void Impression::apercuQt(QWidget* parent, const QString& titre, const DessinQt& dessin) {
+    apercuQt(parent, titre, dessin, {});
+}
+
+void Impression::apercu(QWidget* parent, const QString& titre, const Dessin& dessin,
+                        const std::function<void(QWidget*)>& facturX) {
+    apercuQt(parent, titre, surCanevas(dessin), facturX);
+}
+
+void Impression::apercuQt(QWidget* parent, const QString& titre, const DessinQt& dessin,
+                          const std::function<void(QWidget*)>& facturX) {
     QPrintPreviewDialog apercu(m_imprimante.get(), parent);
     apercu.setWindowTitle(titre);
     metSujet(&apercu, Sujet::Imprimer);
@@ -109,6 +122,11 @@ void Impression::apercuQt(QWidget* parent, const QString& titre, const DessinQt&
         QObject::connect(pdf, &QAction::triggered, &apercu, [this, &apercu, &dessin, &titre] {
             enregistrePdf(&apercu, titre, dessin);
         });
+        if (facturX) {
+            QAction* fx = barre->addAction(QStringLiteral("Enregistrer en Factur-X..."));
+            QObject::connect(fx, &QAction::triggered, &apercu,
+                             [&apercu, &facturX] { facturX(&apercu); });
+        }
     }
     apercu.exec();
     m_imprimante->setPageOrientation(QPageLayout::Portrait);
@@ -180,6 +198,17 @@ Resultat Impression::imprimePdf(const QString& fichier, const Dessin& dessin) {
 Enregistrement Impression::imprimePdf(Sortie& sortie, const QString& fichier,
                                       const Dessin& dessin) {
     return imprimePdfQt(sortie, fichier, surCanevas(dessin));
+}
+
+Enregistrement Impression::imprimeFacturX(Sortie& sortie, const QString& fichier,
+                                          const QString& titre, const Dessin& dessin,
+                                          const QByteArray& xml) {
+    return sortie.ecrit(fichier, [&](QByteArray& octets) {
+        QByteArray pdf;
+        if (Resultat r = dessinePdf(surCanevas(dessin), pdf, QPagedPaintDevice::PdfVersion_A1b); !r)
+            return r;
+        return enFacturX(pdf, xml, titre, QDateTime::currentDateTime(), octets);
+    });
 }
 
 Enregistrement Impression::imprimePdfQt(Sortie& sortie, const QString& fichier,

@@ -1,6 +1,7 @@
 #include "ui/sansfenetre.h"
 
 #include "records/impressiondocument.h"
+#include "sales/facturx.h"
 #include "ui/impression.h"
 #include "ui/ongletcarte.h"
 
@@ -24,6 +25,7 @@ int executeSansFenetre(const LigneCommande& ligne, const QString& dossierProgram
         erreurs << ligne.erreur << Qt::endl << LigneCommande::aide();
         return 2;
     case LigneCommande::Action::Pdf:
+    case LigneCommande::Action::FacturX:
     case LigneCommande::Action::Journal:
     case LigneCommande::Action::Fec:
     case LigneCommande::Action::Statistiques:
@@ -34,7 +36,8 @@ int executeSansFenetre(const LigneCommande& ligne, const QString& dossierProgram
     Reglages reglages;
     for (const QString& e : reglages.chargeAuDemarrage(dossierProgramme))
         erreurs << e << Qt::endl;
-    if (ligne.action != LigneCommande::Action::Pdf) {
+    if (ligne.action != LigneCommande::Action::Pdf &&
+        ligne.action != LigneCommande::Action::FacturX) {
         QTextStream sortie(stdout);
         if (Resultat r = executeRapport(ligne, reglages, sortie); !r) {
             erreurs << r.message() << Qt::endl;
@@ -51,15 +54,22 @@ int executeSansFenetre(const LigneCommande& ligne, const QString& dossierProgram
         return 1;
     }
     const PageFactures& page = fenetre.factures();
+    const Document& d = page.document();
+    const Impression::Dessin dessin = [&](Canevas& c) {
+        imprimeDocument(c, d, page.totaux(), reglages, page.disposition().libelleCode);
+    };
     Sortie sortie(ligne.remplacer);
-    if (Resultat r = Impression::imprimePdf(sortie, ligne.sortie,
-                                            [&](Canevas& c) {
-                                                imprimeDocument(c, page.document(), page.totaux(),
-                                                                reglages,
-                                                                page.disposition().libelleCode);
-                                            })
-                         .resultat();
-        !r) {
+    const auto ecrit = [&]() -> Resultat {
+        if (ligne.action == LigneCommande::Action::Pdf)
+            return Impression::imprimePdf(sortie, ligne.sortie, dessin).resultat();
+        QByteArray xml;
+        if (Resultat r = xmlFacturX(d, reglages, jeu.BlocsCli(), xml); !r)
+            return r;
+        return Impression::imprimeFacturX(
+                   sortie, ligne.sortie, d.genre.trimmed() + u' ' + d.numero.trimmed(), dessin, xml)
+            .resultat();
+    };
+    if (Resultat r = ecrit(); !r) {
         erreurs << r.message() << Qt::endl;
         return 1;
     }
