@@ -41,21 +41,14 @@ LigneCommande LigneCommande::analyse(const QStringList& tous) {
     } else if (!premier.startsWith(u'-') && arguments.size() == 1) {
         // The file manager opens a client file with the program.
         l.fichierClients = premier;
-    } else if (premier == u"--pdf") {
+    } else if (premier == u"--pdf" || premier == u"--facturx") {
+        const bool pdf = premier == u"--pdf";
         if (arguments.size() != 4)
-            return erreurLigne(QStringLiteral("--pdf attend trois arguments : le fichier clients, "
-                                              "le document (par exemple F202612001) et le fichier "
-                                              "PDF."));
-        l.action = Action::Pdf;
-        l.fichierClients = arguments[1];
-        l.document = arguments[2];
-        l.sortie = arguments[3];
-    } else if (premier == u"--facturx") {
-        if (arguments.size() != 4)
-            return erreurLigne(QStringLiteral("--facturx attend trois arguments : le fichier "
-                                              "clients, la facture ou l'avoir (par exemple "
-                                              "F202612001) et le fichier PDF."));
-        l.action = Action::FacturX;
+            return erreurLigne(QStringLiteral("%1 attend trois arguments : le fichier clients, %2 "
+                                              "(par exemple F202612001) et le fichier PDF.")
+                                   .arg(premier, pdf ? QStringLiteral("le document")
+                                                     : QStringLiteral("la facture ou l'avoir")));
+        l.action = pdf ? Action::Pdf : Action::FacturX;
         l.fichierClients = arguments[1];
         l.document = arguments[2];
         l.sortie = arguments[3];

@@ -94,12 +94,12 @@ void Impression::apercuQt(QWidget* parent, const QString& titre, const DessinQt&
 }
 
 void Impression::apercu(QWidget* parent, const QString& titre, const Dessin& dessin,
-                        const std::function<void(QWidget*)>& facturX) {
+                        const std::function<void()>& facturX) {
     apercuQt(parent, titre, surCanevas(dessin), facturX);
 }
 
 void Impression::apercuQt(QWidget* parent, const QString& titre, const DessinQt& dessin,
-                          const std::function<void(QWidget*)>& facturX) {
+                          const std::function<void()>& facturX) {
     QPrintPreviewDialog apercu(m_imprimante.get(), parent);
     apercu.setWindowTitle(titre);
     metSujet(&apercu, Sujet::Imprimer);
@@ -124,8 +124,7 @@ void Impression::apercuQt(QWidget* parent, const QString& titre, const DessinQt&
         });
         if (facturX) {
             QAction* fx = barre->addAction(QStringLiteral("Enregistrer en Factur-X..."));
-            QObject::connect(fx, &QAction::triggered, &apercu,
-                             [&apercu, &facturX] { facturX(&apercu); });
+            QObject::connect(fx, &QAction::triggered, &apercu, [&facturX] { facturX(); });
         }
     }
     apercu.exec();

@@ -40,9 +40,9 @@ public:
     void apercu(QWidget* parent, const QString& titre, const Dessin& dessin);
     void apercuQt(QWidget* parent, const QString& titre, const DessinQt& dessin);
     // The same with "Enregistrer en Factur-X..." beside "Enregistrer en PDF...", which calls
-    // `facturX` with the preview as the parent of its questions.
+    // `facturX` over the preview.
     void apercu(QWidget* parent, const QString& titre, const Dessin& dessin,
-                const std::function<void(QWidget*)>& facturX);
+                const std::function<void()>& facturX);
     // "Configurer imprimante...": the page set-up of the run's printer, or the reason there is
     // none.
     void configure(QWidget* parent);
@@ -62,7 +62,7 @@ public:
 
 private:
     void apercuQt(QWidget* parent, const QString& titre, const DessinQt& dessin,
-                  const std::function<void(QWidget*)>& facturX);
+                  const std::function<void()>& facturX);
     // "Imprimer" of the preview: the print dialog, whose output to a file goes through the
     // writer.
     void imprime(QPrintPreviewDialog& apercu, const QString& titre, const DessinQt& dessin);

@@ -608,7 +608,7 @@ void TMainForm::imprimeDocument(Sorte sorte) {
     };
     const QString titre = d.genre.trimmed() + u' ' + d.numero.trimmed();
     if (sorte == Sorte::Factures)
-        m_impression.apercu(this, titre, dessin, [this](QWidget*) { enregistreFacturX(); });
+        m_impression.apercu(this, titre, dessin, [this] { enregistreFacturX(); });
     else
         m_impression.apercu(this, titre, dessin);
 }
