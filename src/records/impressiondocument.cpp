@@ -64,7 +64,9 @@ void EnTete(Cadre& c, const EnteteSociete& entete) {
 }
 
 // What every page carries: the client's address and the document's identification.
-void identification(Cadre& c, const Document& d, const QString& libelleCode, int page, int pages) {
+// The client's SIREN, when known, goes under the address, the page number at the right of it.
+void identification(Cadre& c, const Document& d, const QString& libelleCode,
+                    const QString& identifiant, int page, int pages) {
     c.police(10, true);
     for (int i = 0; i < 4; ++i)
         c.texte(116, 60 + 5 * i, d.adresse[std::size_t(i)]);
@@ -72,10 +74,11 @@ void identification(Cadre& c, const Document& d, const QString& libelleCode, int
     c.texte(116, 84, QStringLiteral("Date ") + d.date.toString(kFormatDate));
     c.texte(20, 79, libelleCode + d.tiers);
     c.texte(20, 84, d.genre + QStringLiteral(" N° ") + d.numero);
-    if (pages > 1) {
-        c.police(10);
-        c.texte(116, 79, QStringLiteral("Page %1 / %2").arg(page).arg(pages));
-    }
+    c.police(10);
+    if (!identifiant.isEmpty())
+        c.texte(116, 79, QStringLiteral("SIREN : ") + identifiant);
+    if (pages > 1)
+        c.texteDroite(189, 79, QStringLiteral("Page %1 / %2").arg(page).arg(pages));
     c.police(10);
 }
 
@@ -116,7 +119,7 @@ int pagesDocument(const Document& d) {
 }
 
 void imprimeDocument(Canevas& canevas, const Document& d, const Totaux& t, const Reglages& reglages,
-                     const QString& libelleCode) {
+                     const QString& libelleCode, const QString& identifiant) {
     Cadre c(canevas);
     c.debut();
     const int pages = pagesDocument(d);
@@ -130,7 +133,7 @@ void imprimeDocument(Canevas& canevas, const Document& d, const Totaux& t, const
             Dessin(c, d.ttc);
         if (mode == 0)
             EnTete(c, reglages.entete);
-        identification(c, d, libelleCode, page, pages);
+        identification(c, d, libelleCode, identifiant, page, pages);
         const int sur = page == pages ? rangees - r : kRangeesParPage;
         for (int i = 0; i < sur; ++i, ++r)
             rangee(c, kPremiereRangee + kInterligne * i, d.lignes[std::size_t(r)]);

@@ -219,6 +219,10 @@ public:
 
     void setAujourdhui(std::function<QDate()> aujourdhui) { m_aujourdhui = std::move(aujourdhui); }
 
+    // What the document prints under its client's address: the SIREN of the client of a sales
+    // document when its card has one; nothing for an order.
+    virtual QString identifiantTiers() const { return {}; }
+
 protected:
     // A quantity added to the stock line of an article block (taken out when negative), and what
     // the user is told when that stock is not a number (nothing when empty).

@@ -56,7 +56,8 @@ int executeSansFenetre(const LigneCommande& ligne, const QString& dossierProgram
     const PageFactures& page = fenetre.factures();
     const Document& d = page.document();
     const Impression::Dessin dessin = [&](Canevas& c) {
-        imprimeDocument(c, d, page.totaux(), reglages, page.disposition().libelleCode);
+        imprimeDocument(c, d, page.totaux(), reglages, page.disposition().libelleCode,
+                        page.identifiantTiers());
     };
     Sortie sortie(ligne.remplacer);
     const auto ecrit = [&]() -> Resultat {

@@ -604,7 +604,8 @@ void TMainForm::imprimeDocument(Sorte sorte) {
     ongletDocument(sorte)->rafraichit();
     const Document& d = page.document();
     const Impression::Dessin dessin = [&](Canevas& c) {
-        zel::imprimeDocument(c, d, page.totaux(), m_reglages, page.disposition().libelleCode);
+        zel::imprimeDocument(c, d, page.totaux(), m_reglages, page.disposition().libelleCode,
+                             page.identifiantTiers());
     };
     const QString titre = d.genre.trimmed() + u' ' + d.numero.trimmed();
     if (sorte == Sorte::Factures)
@@ -647,7 +648,8 @@ void TMainForm::enregistreFacturX() {
                                sortie, *nom, titre,
                                [&](Canevas& c) {
                                    zel::imprimeDocument(c, d, page.totaux(), m_reglages,
-                                                        page.disposition().libelleCode);
+                                                        page.disposition().libelleCode,
+                                                        page.identifiantTiers());
                                },
                                xml)
                                .resultat();

@@ -266,6 +266,10 @@ TEST_F(FacturX, RepresentativeInvoicesPassTheEn16931RulesAndShowTheirTotalsOnPap
         EXPECT_TRUE(texte.contains(
             QRegularExpression(s("Total H.T.\\s+") + QRegularExpression::escape(ht))))
             << ht.toStdString();
+        // The client's SIREN under the address, and as the buyer's legal registration.
+        const bool siren = c.bloc.contains(s("10001"));
+        EXPECT_EQ(texte.contains(s("SIREN : 552100554")), siren);
+        EXPECT_EQ(cii.contains(s("<ram:ID schemeID=\"0002\">552100554</ram:ID>")), siren);
         EXPECT_EQ(valeurs(cii, s("TypeCode")).value(0),
                   c.cle.startsWith(u'A') ? s("381") : s("380"));
 
