@@ -59,13 +59,17 @@ help: build
 	$(MAKE) deps EXTRA_PACKAGES="$(HELP_PACKAGES)"
 	help/captures.sh $(BUILD)
 
-# Long random runs of the page models (SOAK_STEPS steps in all), and saves of a full-size set
-# killed at random instants (SOAK_KILLS kills besides one after each step of a save).
+# Long random runs of the page models (SOAK_STEPS steps in all), saves of a full-size set killed
+# at random instants (SOAK_KILLS kills besides one after each step of a save), and a second
+# program opening the set at random instants of saves (SOAK_OPENINGS openings).
 SOAK_STEPS ?= 1000000
 SOAK_KILLS ?= 500
+SOAK_OPENINGS ?= 250
 soak: build
 	ZEL_PAS_HASARD=$(SOAK_STEPS) $(BUILD)/tests/zel_core_tests --gtest_filter='Hasard.*'
 	ZEL_TUES=$(SOAK_KILLS) $(BUILD)/tests/zel_core_tests --gtest_filter='Ensemble.AKilled*'
+	ZEL_OUVERTURES=$(SOAK_OPENINGS) $(BUILD)/tests/zel_core_tests \
+	  --gtest_filter='Ensemble.ASecondInstance*'
 
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZEL_TESTS=OFF -DZEL_UI=ON -DZEL_BENCH=ON
@@ -76,6 +80,8 @@ bench: deps
 fuzz: deps
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEL_TESTS=OFF -DZEL_UI=OFF -DZEL_FUZZ=ON
 	cmake --build build-fuzz -j$(JOBS)
+	# A report of the undefined behaviour sanitizer stops the run, so that it counts as a finding.
+	export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1; \
 	for cible in documents cartes jeu parcours reglages blocnotes recalcul rtf messages import; do \
 	  mkdir -p fuzz-corpus/$$cible && \
 	  build-fuzz/fuzz/fuzz_$$cible -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \

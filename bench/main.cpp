@@ -303,6 +303,8 @@ struct FiguresCommandes {
 // every order.
 FiguresCommandes mesureCommandes(const QString& fichierClients, int nombre) {
     namespace C = colonne;
+    // The folder the set is saved to outlives the set, which holds its lock until the end.
+    QTemporaryDir copie;
     JeuDocuments jeu;
     if (!jeu.Charge(fichierClients))
         qFatal("Charge");
@@ -344,7 +346,6 @@ FiguresCommandes mesureCommandes(const QString& fichierClients, int nombre) {
         1);
     if (jeu.compte(Sorte::Commandes) != nombre)
         qFatal("compte des commandes");
-    QTemporaryDir copie;
     f.sauve = mesure(
         [&] {
             if (!jeu.Sauve(QDir(copie.path()).filePath(QStringLiteral("Copie.cli"))))

@@ -3,7 +3,6 @@
 #include "store/fichiertexte.h"
 
 #include <QFileInfo>
-#include <QLockFile>
 
 namespace zel {
 
@@ -19,17 +18,8 @@ CommandesDocument::CommandesDocument(JeuDocuments& jeu, Dialogues& dialogues)
 
 CommandesDocument::~CommandesDocument() = default;
 
-std::unique_ptr<QLockFile> CommandesDocument::verrou(const QString& nom) {
-    auto v = std::make_unique<QLockFile>(nom + QStringLiteral(".zvlock"));
-    // Only a live instance holds the lock: one whose program is gone is taken over at once.
-    v->setStaleLockTime(0);
-    if (!v->tryLock(0))
-        return nullptr;
-    return v;
-}
-
 bool CommandesDocument::enregistre() {
-    return m_document.isEmpty() || m_lectureSeule ? EnregistrerSous() : sauve(m_document);
+    return m_document.isEmpty() || lectureSeule() ? EnregistrerSous() : sauve(m_document);
 }
 
 QString CommandesDocument::avecExtensionCli(const QString& nom) {
@@ -60,45 +50,34 @@ bool CommandesDocument::invite() {
 bool CommandesDocument::sauve(const QString& nom) {
     if (!m_jeu.quittePages())
         return false;
-    // Another name is written only when no other instance has it open.
-    const bool memeFichier = m_verrou && nom == m_nomVerrouille;
-    std::unique_ptr<QLockFile> nouveau = memeFichier ? nullptr : verrou(nom);
-    if (!memeFichier && !nouveau) {
-        m_dialogues.message(QStringLiteral("Le fichier %1 est ouvert dans un autre programme "
-                                           "Zel Vente : enregistrez sous un autre nom.")
-                                .arg(QFileInfo(nom).fileName()));
-        return false;
-    }
-    if (Resultat r = m_jeu.Sauve(nom); !r) {
+    const Resultat r = m_jeu.Sauve(nom);
+    if (!r) {
         m_dialogues.message(r.message());
         return false;
     }
-    if (nouveau) {
-        m_verrou = std::move(nouveau);
-        m_nomVerrouille = nom;
-        m_lectureSeule = false;
-    }
+    // Saved, but not all the way yet: said as it is.
+    if (!r.avis().isEmpty())
+        m_dialogues.message(r.avis());
     return true;
 }
 
 bool CommandesDocument::charge(const QString& nom) {
+    // The lock is settled before the set is read: only its holder finishes a save cut short.
+    // Another computer's lock over a day old may have been left behind: the user may take it.
+    auto verrou = std::make_unique<VerrouJeu>(nom);
+    const bool question = verrou->prend() == VerrouJeu::Etat::Abandonne;
+    if (question && m_dialogues.okAnnuler(verrou->question()))
+        verrou->reprend();
     // A set that could not be read stays as it was, and so does its name, so that Save never
     // writes it over the file that was refused.
-    if (Resultat r = m_jeu.Charge(nom); !r) {
+    if (Resultat r = m_jeu.Charge(nom, std::move(verrou)); !r) {
         m_dialogues.message(r.message());
         return false;
     }
     m_document = nom;
-    m_verrou.reset();
-    m_verrou = verrou(nom);
-    m_nomVerrouille = m_verrou ? nom : QString();
-    m_lectureSeule = !m_verrou;
-    if (m_lectureSeule)
-        m_dialogues.message(
-            QStringLiteral("%1 est déjà ouvert dans un autre programme Zel Vente : il est ouvert "
-                           "en lecture seule. Pour garder vos modifications, enregistrez-les sous "
-                           "un autre nom.")
-                .arg(QFileInfo(nom).fileName()));
+    // The question already said what declining it means.
+    if (lectureSeule() && !question)
+        m_dialogues.message(m_jeu.raisonLectureSeule());
     return true;
 }
 
@@ -106,9 +85,6 @@ bool CommandesDocument::Nouveau() {
     if (!invite())
         return false;
     m_document.clear();
-    m_verrou.reset();
-    m_nomVerrouille.clear();
-    m_lectureSeule = false;
     m_jeu.Nouveau();
     return true;
 }

@@ -5,10 +5,6 @@
 
 #include <QString>
 
-#include <memory>
-
-class QLockFile;
-
 namespace zel {
 
 // New, Open, Save, Save as and Quit on the document set, with the save prompt. Each command
@@ -21,9 +17,9 @@ public:
 
     // The main window's copy of the client file's full name; empty for a set never named.
     const QString& documentCourant() const { return m_document; }
-    // A set already open in another instance of the program is opened read-only: saving it
-    // asks for another name, so that neither instance writes over the other's changes.
-    bool lectureSeule() const { return m_lectureSeule; }
+    // A set whose lock another program holds, or that cannot be locked, is opened read-only:
+    // saving it asks for another name, so that neither program writes over the other's changes.
+    bool lectureSeule() const { return m_jeu.lectureSeule(); }
 
     bool Nouveau();
     bool Ouvrir();
@@ -50,16 +46,10 @@ private:
     bool enregistre();
     // After "Enregistrer sous...": the message pad follows the set to its new name.
     void emporteMessages(const QString& ancien, const QString& nouveau);
-    // The lock of a set's client file, when no other instance holds it (a lock left by a crash
-    // is taken over).
-    static std::unique_ptr<QLockFile> verrou(const QString& nom);
 
     JeuDocuments& m_jeu;
     Dialogues& m_dialogues;
     QString m_document;
-    std::unique_ptr<QLockFile> m_verrou;
-    QString m_nomVerrouille; // the client file whose lock is held
-    bool m_lectureSeule = false;
 };
 
 } // namespace zel

@@ -275,30 +275,6 @@ void FenetreFiche::apresOuverture() {
     m_clients.LitFiche();
 }
 
-QString FenetreFiche::verifieStore(Sorte sorte) {
-    Blocs& store = m_jeu.store(sorte);
-    int compte = m_jeu.compte(sorte);
-    QStringList faits;
-    if (const int n = maintenance::normaliseBalises(store)) {
-        faits.append(QStringLiteral("%1 balises réécrites en majuscules").arg(n));
-        compte = store.CompteBlocs();
-    }
-    if (maintenance::Verif(store, compte))
-        faits.append(QStringLiteral("balises déséquilibrées : fiches renumérotées de 0 à %1")
-                         .arg(compte - 1));
-    m_jeu.setCompte(sorte, compte);
-    if (const int n = maintenance::Doublons(store, compte))
-        faits.append(QStringLiteral("%1 fiches en double retirées").arg(n));
-    if (!faits.isEmpty())
-        m_jeu.SetSauve();
-    if (compte > Blocs::kCapacite)
-        faits.append(QStringLiteral("%1 fiches, plus que les %2 possibles : aucune fiche ne "
-                                    "pourra y être ajoutée")
-                         .arg(compte)
-                         .arg(Blocs::kCapacite));
-    return faits.join(QStringLiteral(", "));
-}
-
 void FenetreFiche::avertit(const QString& texte) {
     m_dialogues.message(texte);
 }

@@ -55,7 +55,6 @@ public:
     // their next computation.
     void ParF(const SaisieParametres& saisie);
 
-    QString verifieStore(Sorte sorte) override;
     void avertit(const QString& texte) override;
     bool quittePages() override;
     void ecritCartes() override;

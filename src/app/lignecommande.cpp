@@ -197,7 +197,7 @@ Resultat litDocumentSeul(const QString& fichierClients, const QString& cle, JeuD
                          FenetreFiche& fenetre) {
     if (!QFileInfo::exists(fichierClients))
         return Resultat::echec(QStringLiteral("Le fichier n'existe pas :\n%1").arg(fichierClients));
-    if (Resultat r = jeu.Charge(fichierClients); !r)
+    if (Resultat r = jeu.ChargeLecture(fichierClients); !r)
         return r;
     fenetre.apresOuverture();
     if (!fenetre.montre(Sorte::Factures) || !fenetre.factures().litDocument(cle))
@@ -241,7 +241,7 @@ Resultat executeRapport(const LigneCommande& ligne, const Reglages& reglages, QT
         return Resultat::echec(
             QStringLiteral("Le fichier n'existe pas :\n%1").arg(ligne.fichierClients));
     JeuDocuments jeu;
-    if (Resultat r = jeu.Charge(ligne.fichierClients); !r)
+    if (Resultat r = jeu.ChargeLecture(ligne.fichierClients); !r)
         return r;
     DialoguesConsole console;
     if (ligne.action == LigneCommande::Action::Journal)

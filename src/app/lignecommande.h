@@ -56,15 +56,17 @@ public:
     void progression(const QString&) override {}
 };
 
-// Loads the set of a client file with the checks of every load, without ever writing it, and
-// reads the document of the key on the invoice page, its totals computed.
+// Loads the set of a client file with the checks of every load, without ever writing it (a set
+// that needs a repair is refused, as by every command), and reads the document of the key on the
+// invoice page, its totals computed.
 Resultat litDocumentSeul(const QString& fichierClients, const QString& cle, JeuDocuments& jeu,
                          FenetreFiche& fenetre);
 
 // --journal: the whole journal written to the output file as the journal window exports it;
 // --fec: the whole journal as the FEC file in the folder given, its path written to `sortie`;
 // --statistiques: the table asked, one row a line, cells joined by TAB, in the output file given,
-// else on `sortie`. Every file goes through the one writer. The set is only read.
+// else on `sortie`. Every file goes through the one writer. The set is only read, and refused when
+// it needs a repair: an incomplete journal never goes out.
 Resultat executeRapport(const LigneCommande& ligne, const Reglages& reglages, QTextStream& sortie);
 
 } // namespace zel

@@ -33,7 +33,9 @@ QString apercu(const QString& ligne) {
     return court;
 }
 
-// Reads the settings lines one after another; the first line that cannot be read stops it.
+// Reads the settings lines one after another, each on its own: a line that cannot be read, or
+// lies outside what the program can use, is told and leaves its value as it was (or takes its
+// default), and the lines after it are still read.
 class LecteurIni {
 public:
     explicit LecteurIni(const QStringList& lignes) : m_lignes(lignes) {}
@@ -66,7 +68,7 @@ public:
         bool ok = false;
         const double v = t.trimmed().toDouble(&ok);
         if (!ok || !std::isfinite(v))
-            return refuse(t);
+            return refuse(QStringLiteral("n'est pas un nombre"));
         valeur = v;
         return true;
     }
@@ -76,25 +78,18 @@ public:
         double v = 0;
         if (!reel(v))
             return false;
-        if (!tauxTvaAccepte(v)) {
-            m_erreur =
-                QStringLiteral("Le fichier %1 est incorrect : la ligne %2 (« %3 ») n'est pas "
-                               "un taux de TVA accepté (il doit dépasser -100 %).\nLes "
-                               "réglages suivants gardent leur valeur.")
-                    .arg(kFichierIni)
-                    .arg(m_position)
-                    .arg(apercu(m_lignes[m_position - 1]));
-            return false;
-        }
+        if (!tauxTvaAccepte(v))
+            return refuse(QStringLiteral("n'est pas un taux de TVA accepté (il doit dépasser "
+                                         "-100 %)"));
         valeur = v;
         return true;
     }
 
     // A value read that lies outside what the program can use is told and replaced by its
-    // default; the lines after it are still read.
-    template <typename T> bool borne(bool lu, T& valeur, T minimum, T maximum, T defaut) {
+    // default.
+    template <typename T> void borne(bool lu, T& valeur, T minimum, T maximum, T defaut) {
         if (lu && (valeur < minimum || valeur > maximum)) {
-            m_horsBornes.append(
+            m_problemes.append(
                 QStringLiteral("la ligne %1 (« %2 ») est hors des valeurs permises (%3 à %4) : "
                                "la valeur %5 est prise")
                     .arg(m_position)
@@ -104,63 +99,67 @@ public:
                     .arg(defaut));
             valeur = defaut;
         }
-        return lu;
     }
     // A line older files do not have: nothing is told when it is missing.
     void facultatif(QString& valeur) {
         if (m_position < m_lignes.size())
             valeur = m_lignes[m_position++];
     }
-    bool entier(int& valeur, int minimum, int maximum, int defaut) {
-        return borne(entier(valeur), valeur, minimum, maximum, defaut);
+    void entier(int& valeur, int minimum, int maximum, int defaut) {
+        borne(entier(valeur), valeur, minimum, maximum, defaut);
     }
     // A value that cannot stand with the others, told with the values out of bounds.
-    void signale(const QString& texte) { m_horsBornes.append(texte); }
+    void signale(const QString& texte) { m_problemes.append(texte); }
+
+    // Whether a line was refused or replaced: the file does not read back as it was written.
+    bool corrige() const { return !m_problemes.isEmpty(); }
 
     Resultat resultat() const {
         QStringList messages;
-        if (!m_horsBornes.isEmpty())
+        if (!m_problemes.isEmpty())
             messages.append(QStringLiteral("Le fichier %1 est incorrect : %2.")
-                                .arg(kFichierIni, m_horsBornes.join(QStringLiteral(" ; "))));
-        if (!m_erreur.isNull())
-            messages.append(m_erreur);
+                                .arg(kFichierIni, m_problemes.join(QStringLiteral(" ; "))));
+        if (m_manquante > 0)
+            messages.append(QStringLiteral("Le fichier %1 est incomplet : il s'arrête avant la "
+                                           "ligne %2 ; les réglages suivants gardent leur valeur.")
+                                .arg(kFichierIni)
+                                .arg(m_manquante));
         return messages.isEmpty() ? Resultat::succes()
                                   : Resultat::echec(messages.join(QStringLiteral("\n")));
     }
 
 private:
     const QString* suivante() {
-        if (m_position >= m_lignes.size()) {
-            m_erreur = QStringLiteral("Le fichier %1 est incomplet : il s'arrête avant la ligne "
-                                      "%2.\nLes réglages suivants gardent leur valeur.")
-                           .arg(kFichierIni)
-                           .arg(m_position + 1);
+        ++m_position;
+        if (m_position > m_lignes.size()) {
+            if (m_manquante == 0)
+                m_manquante = m_position;
             return nullptr;
         }
-        return &m_lignes[m_position++];
+        return &m_lignes[m_position - 1];
     }
     bool nombre(const QRegularExpression& forme, QString& valeur) {
         const QString* l = suivante();
         if (!l)
             return false;
         if (!forme.match(*l).hasMatch())
-            return refuse(*l);
+            return refuse(QStringLiteral("n'est pas un nombre"));
         valeur = *l;
         return true;
     }
-    bool refuse(const QString& ligne) {
-        m_erreur = QStringLiteral("Le fichier %1 est incorrect : la ligne %2 (« %3 ») n'est pas "
-                                  "un nombre.\nLes réglages suivants gardent leur valeur.")
-                       .arg(kFichierIni)
-                       .arg(m_position)
-                       .arg(apercu(ligne));
+    bool refuse(const QString& pourquoi) {
+        m_problemes.append(QStringLiteral("la ligne %1 (« %2 ») %3 : le réglage garde sa valeur")
+                               .arg(m_position)
+                               .arg(apercu(m_lignes[m_position - 1]), pourquoi));
         return false;
     }
 
     const QStringList& m_lignes;
+    // The number of the line read last, from 1.
     qsizetype m_position = 0;
-    QString m_erreur;
-    QStringList m_horsBornes;
+    // The first line missing, from 1; 0 when none is.
+    qsizetype m_manquante = 0;
+    QStringList m_problemes;
 };
 
 QString chemin(const QString& dossier, const QString& nom) {
@@ -216,34 +215,38 @@ Resultat Reglages::litIni(const QStringList& lignes) {
     // Each value within what the program can use: a rate the amounts can be computed with, the
     // choices the dialogs offer.
     const auto tva = [&r](double& taux, double defaut) {
-        return r.borne(r.tva(taux), taux, -99.99, 1000.0, defaut);
+        r.borne(r.tva(taux), taux, -99.99, 1000.0, defaut);
     };
-    const bool complet =
-        (r.borne(r.reel(v.tauxEuro), v.tauxEuro, 0.0, 1e6, d.tauxEuro) && r.reserve(v.reserve2) &&
-         r.texte(v.dernierDocument) && r.entier(v.ouvertureAuto, 0, 1, d.ouvertureAuto) &&
-         r.entier(v.miseEnPage) && r.entier(v.orientationEnveloppe, 0, 1, d.orientationEnveloppe) &&
-         r.entier(v.decalageGuide, 0, 300, d.decalageGuide) && r.reserve(v.reserves8a11[0]) &&
-         r.reserve(v.reserves8a11[1]) && r.reserve(v.reserves8a11[2]) &&
-         r.reserve(v.reserves8a11[3]) &&
-         r.entier(v.modeSelectionClient, 0, 5, d.modeSelectionClient) && r.texte(v.cleCodePostal) &&
-         r.texte(v.cleVille) && tva(v.tauxTva[0], d.tauxTva[0]) &&
-         tva(v.tauxTva[1], d.tauxTva[1]) && tva(v.tauxTva[2], d.tauxTva[2]) &&
-         r.entier(v.modeDevise, 0, 2, d.modeDevise) && r.entier(v.decimales, 0, 9, d.decimales) &&
-         r.texte(v.nomDevise));
-    if (complet) {
-        r.facultatif(v.siren);
-        // A SIREN that is not one is asked again when it is needed.
-        v.siren = litSiren(v.siren).value_or(QString());
-        QString electroniques;
-        r.facultatif(electroniques);
-        v.facturesElectroniques = electroniques == u"1";
-        // Electronic invoices are computed to the cent: with other decimals they stay off.
-        if (v.facturesElectroniques && v.decimales != 2) {
-            v.facturesElectroniques = false;
-            r.signale(QStringLiteral("les factures électroniques (ligne 22) demandent deux "
-                                     "décimales (ligne 19) : elles restent désactivées"));
-        }
+    r.borne(r.reel(v.tauxEuro), v.tauxEuro, 0.0, 1e6, d.tauxEuro);
+    r.reserve(v.reserve2);
+    r.texte(v.dernierDocument);
+    r.entier(v.ouvertureAuto, 0, 1, d.ouvertureAuto);
+    r.entier(v.miseEnPage);
+    r.entier(v.orientationEnveloppe, 0, 1, d.orientationEnveloppe);
+    r.entier(v.decalageGuide, 0, 300, d.decalageGuide);
+    for (QString& reserve : v.reserves8a11)
+        r.reserve(reserve);
+    r.entier(v.modeSelectionClient, 0, 5, d.modeSelectionClient);
+    r.texte(v.cleCodePostal);
+    r.texte(v.cleVille);
+    for (std::size_t i = 0; i < v.tauxTva.size(); ++i)
+        tva(v.tauxTva[i], d.tauxTva[i]);
+    r.entier(v.modeDevise, 0, 2, d.modeDevise);
+    r.entier(v.decimales, 0, 9, d.decimales);
+    r.texte(v.nomDevise);
+    r.facultatif(v.siren);
+    // A SIREN that is not one is asked again when it is needed.
+    v.siren = litSiren(v.siren).value_or(QString());
+    QString electroniques;
+    r.facultatif(electroniques);
+    v.facturesElectroniques = electroniques == u"1";
+    // Electronic invoices are computed to the cent: with other decimals they stay off.
+    if (v.facturesElectroniques && v.decimales != 2) {
+        v.facturesElectroniques = false;
+        r.signale(QStringLiteral("les factures électroniques (ligne 22) demandent deux décimales "
+                                 "(ligne 19) : elles restent désactivées"));
     }
+    m_iniCorrige = r.corrige();
     if (const auto format = formatPourDecimales(v.decimales))
         formatMontant = *format;
     if (v.ouvertureAuto != 1)
@@ -334,7 +337,14 @@ QStringList Reglages::lignesCombo() const {
 }
 
 Resultat Reglages::ChargeIni(const QString& dossier) {
-    return chargeFichier(dossier, kFichierIni, [this](const QStringList& l) { return litIni(l); });
+    const Resultat r =
+        chargeFichier(dossier, kFichierIni, [this](const QStringList& l) { return litIni(l); });
+    if (r || !m_iniCorrige)
+        return r;
+    return Resultat::echec(r.message() +
+                           QStringLiteral("\nLe fichier est gardé sous le nom %1.original avant "
+                                          "d'être réécrit à la fermeture.")
+                               .arg(kFichierIni));
 }
 
 Resultat Reglages::SauveIni(const QString& dossier, const QString& document) const {
@@ -375,8 +385,15 @@ QStringList Reglages::chargeAuDemarrage(const QString& dossier) {
     return erreurs;
 }
 
-QStringList Reglages::sauveALaFin(const QString& dossier, const QString& document) const {
+QStringList Reglages::sauveALaFin(const QString& dossier, const QString& document) {
     QStringList erreurs;
+    // A settings file that had to be corrected is kept as it was before it is written over.
+    if (m_iniCorrige && fichier::existe(chemin(dossier, kFichierIni))) {
+        QString copie;
+        if (Resultat r = fichier::copieDeSecours(chemin(dossier, kFichierIni), copie); !r)
+            erreurs.append(r.message());
+        m_iniCorrige = false;
+    }
     for (const Resultat& r :
          {SauveIni(dossier, document), SauveSoc(dossier), SauveCombo(dossier)}) {
         if (!r)

@@ -93,10 +93,11 @@ public:
     // The amount pattern every amount is shown with, set from the decimals.
     QString formatMontant = QStringLiteral("0.00");
 
-    // Reads the settings file of the folder. A numeric line that is not a number, or a file
-    // that ends early, stops the reading there with a message; the values read before it are
-    // kept. Afterwards the amount pattern follows the decimals and the last document is
-    // forgotten unless auto-open is on.
+    // Reads the settings file of the folder. A numeric line that is not a number, or a value
+    // out of its range, is told and keeps its value (or takes its default); every other line is
+    // still read, and the file is kept as it was before the closing writes over it. A file that
+    // ends early is told. Afterwards the amount pattern follows the decimals and the last
+    // document is forgotten unless auto-open is on.
     Resultat ChargeIni(const QString& dossier);
     Resultat SauveIni(const QString& dossier, const QString& document) const;
     DemarrageIni GetIni() const;
@@ -111,8 +112,9 @@ public:
     // Loads the three files once: later calls change nothing, so values changed in memory since
     // start are never lost to a reload. Gives the messages of the files that could not be read.
     QStringList chargeAuDemarrage(const QString& dossier);
-    // Writes the three files at shutdown; gives the messages of the files not written.
-    QStringList sauveALaFin(const QString& dossier, const QString& document) const;
+    // Writes the three files at shutdown, keeping first a settings file that had to be corrected
+    // ("ZelVente.ini.original"); gives the messages of the files not written.
+    QStringList sauveALaFin(const QString& dossier, const QString& document);
 
     // The same readers on lines already in memory (files and fuzzing share them).
     Resultat litIni(const QStringList& lignes);
@@ -124,6 +126,9 @@ public:
 
 private:
     bool m_charge = false;
+    // The settings file read did not read back as it was written: it is kept before the closing
+    // rewrites it.
+    bool m_iniCorrige = false;
 };
 
 } // namespace zel

@@ -334,9 +334,11 @@ bool PageArticles::recalculeArticle(Blocs& articles, int ouverture, bool& change
         std::optional<QString> texte = carte().montantAligne(l, v);
         if (!texte) {
             const std::vector<ChampMontant>& champs = carte().disposition().montants;
-            tropGrand = std::find_if(champs.begin(), champs.end(), [l](const ChampMontant& c) {
-                            return c.ligne == l;
-                        })->libelle;
+            // A copy of the binding: clang before 16 cannot capture a structured binding.
+            tropGrand =
+                std::find_if(champs.begin(), champs.end(), [numero = l](const ChampMontant& c) {
+                    return c.ligne == numero;
+                })->libelle;
             return false;
         }
         textes.emplace_back(l, std::move(*texte));

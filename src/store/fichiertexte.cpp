@@ -8,6 +8,11 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zel::fichier {
 namespace {
@@ -43,6 +48,24 @@ template <typename Appel> std::optional<int> echoue(Appel appel) {
     if (appel())
         return std::nullopt;
     return errno;
+}
+
+Resultat echecLecture(const QString& chemin, const QString& pourquoi) {
+    return Resultat::echec(
+        QStringLiteral("Impossible de lire le fichier %1 :\n%2.").arg(chemin, pourquoi));
+}
+
+// Whether two files hold the same bytes.
+bool memesOctets(const QString& a, const QString& b) {
+    QFile fa(a), fb(b);
+    if (fa.size() != fb.size() || !fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly))
+        return false;
+    while (!fa.atEnd()) {
+        const QByteArray morceau = fa.read(1 << 20);
+        if (morceau.isEmpty() || morceau != fb.read(morceau.size()))
+            return false;
+    }
+    return fb.atEnd();
 }
 
 Resultat echecEcriture(const QString& chemin, const QString& pourquoi) {
@@ -136,38 +159,95 @@ bool existe(const QString& chemin) {
     return !chemin.isEmpty() && info.exists() && !info.isDir();
 }
 
-Resultat lireOctets(const QString& chemin, QByteArray& octets) {
-    QFile f(chemin);
-    if (f.open(QIODevice::ReadOnly))
-        octets = f.readAll();
-    if (!f.isOpen() || f.error() != QFileDevice::NoError)
-        return Resultat::echec(QStringLiteral("Impossible de lire le fichier %1 :\n%2.")
-                                   .arg(chemin, raisonAppareil(f.error())));
+qsizetype coupure(const QByteArray& octets) {
+    const qsizetype nul = octets.indexOf('\0');
+    for (qsizetype i = nul; nul >= 0 && i < octets.size(); ++i) {
+        if (octets[i] != '\0')
+            return nul;
+    }
+    return -1;
+}
+
+FichierLu::FichierLu(FichierLu&& autre) noexcept
+    : m_chemin(std::move(autre.m_chemin)), m_descripteur(std::exchange(autre.m_descripteur, -1)),
+      m_absent(autre.m_absent) {}
+
+FichierLu& FichierLu::operator=(FichierLu&& autre) noexcept {
+    std::swap(m_chemin, autre.m_chemin);
+    std::swap(m_descripteur, autre.m_descripteur);
+    std::swap(m_absent, autre.m_absent);
+    return *this;
+}
+
+FichierLu::~FichierLu() {
+    if (m_descripteur >= 0)
+        ::close(m_descripteur);
+}
+
+Resultat FichierLu::ouvre(const QString& chemin) {
+    *this = FichierLu();
+    m_chemin = chemin;
+    // Without waiting: opening a pipe for reading would otherwise wait for a writer.
+    errno = 0;
+    const int d = ::open(QFile::encodeName(chemin).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (d < 0) {
+        m_absent = errno == ENOENT;
+        return echecLecture(chemin, m_absent ? QStringLiteral("le fichier n'existe pas")
+                                             : raison(QFileDevice::OpenError, errno));
+    }
+    struct stat etat {};
+    if (::fstat(d, &etat) != 0 || !S_ISREG(etat.st_mode)) {
+        ::close(d);
+        return echecLecture(chemin, QStringLiteral("ce n'est pas un fichier ordinaire"));
+    }
+    m_descripteur = d;
     return Resultat::succes();
 }
 
-Resultat lire(const QString& chemin, QStringList& lignes, qsizetype* coupure) {
+Resultat FichierLu::litTout(QByteArray& octets) const {
+    struct stat etat {};
+    if (::fstat(m_descripteur, &etat) != 0)
+        return echecLecture(m_chemin, raison(QFileDevice::ReadError, errno));
+    octets.clear();
+    octets.reserve(qsizetype(etat.st_size));
+    char tampon[1 << 16];
+    for (off_t position = 0;;) {
+        const ssize_t lus = ::pread(m_descripteur, tampon, sizeof tampon, position);
+        if (lus < 0 && errno == EINTR)
+            continue;
+        if (lus < 0)
+            return echecLecture(m_chemin, raison(QFileDevice::ReadError, errno));
+        if (lus == 0)
+            return Resultat::succes();
+        octets.append(tampon, lus);
+        position += lus;
+    }
+}
+
+Resultat lireOctets(const QString& chemin, QByteArray& octets) {
+    FichierLu f;
+    if (Resultat r = f.ouvre(chemin); !r)
+        return r;
+    return f.litTout(octets);
+}
+
+Resultat lire(const QString& chemin, QStringList& lignes, qsizetype* coupe) {
     QByteArray octets;
     if (Resultat r = lireOctets(chemin, octets); !r)
         return r;
     lignes = decoupeLignes(octets);
-    if (coupure) {
-        const qsizetype nul = octets.indexOf('\0');
-        *coupure = -1;
-        for (qsizetype i = nul; nul >= 0 && i < octets.size(); ++i) {
-            if (octets[i] != '\0') {
-                *coupure = nul;
-                break;
-            }
-        }
-    }
+    if (coupe)
+        *coupe = coupure(octets);
     return Resultat::succes();
 }
 
 Resultat copieDeSecours(const QString& chemin, QString& copie) {
     copie = chemin + QStringLiteral(".original");
-    for (int n = 2; QFileInfo::exists(copie); ++n)
+    for (int n = 2; QFileInfo::exists(copie); ++n) {
+        if (memesOctets(chemin, copie))
+            return Resultat::succes();
         copie = chemin + QStringLiteral(".original-%1").arg(n);
+    }
     if (!QFile::copy(chemin, copie))
         return Resultat::echec(
             QStringLiteral("Impossible de garder une copie du fichier %1 sous le nom %2.")

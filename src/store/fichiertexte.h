@@ -15,6 +15,10 @@ namespace zel::fichier {
 
 QStringList decoupeLignes(const QByteArray& octets);
 
+// Where a NUL cuts the bytes when anything but more NULs follows it (not a file padded with
+// zeros), else -1.
+qsizetype coupure(const QByteArray& octets);
+
 // The bytes of a file holding the lines; fails, naming the line, when a line holds a character
 // the code page cannot write.
 Resultat encodeLignes(const QStringList& lignes, QByteArray& sortie);
@@ -29,7 +33,32 @@ QString avecExtension(const QString& nom, QStringView extension);
 // for a number without a cause of its own here.
 std::optional<QString> causeSysteme(int numero);
 
-// Reads the bytes of an existing file whole.
+// A regular file open for reading. A pipe, a device or a folder is refused at once, never
+// waited on; the descriptor is closed with the object.
+class FichierLu {
+public:
+    FichierLu() = default;
+    FichierLu(FichierLu&& autre) noexcept;
+    FichierLu& operator=(FichierLu&& autre) noexcept;
+    FichierLu(const FichierLu&) = delete;
+    FichierLu& operator=(const FichierLu&) = delete;
+    ~FichierLu();
+
+    // Opens the file; when it does not exist, `absent()` tells it and the result is a failure.
+    Resultat ouvre(const QString& chemin);
+    bool ouvert() const { return m_descripteur >= 0; }
+    bool absent() const { return m_absent; }
+    int descripteur() const { return m_descripteur; }
+    // The bytes from the start to the end, whatever was read before.
+    Resultat litTout(QByteArray& octets) const;
+
+private:
+    QString m_chemin;
+    int m_descripteur = -1;
+    bool m_absent = false;
+};
+
+// Reads the bytes of an existing regular file whole.
 Resultat lireOctets(const QString& chemin, QByteArray& octets);
 
 // Reads the lines of an existing file. A NUL ends the text; when anything but more NULs follows
@@ -37,7 +66,8 @@ Resultat lireOctets(const QString& chemin, QByteArray& octets);
 Resultat lire(const QString& chemin, QStringList& lignes, qsizetype* coupure = nullptr);
 
 // Keeps the file's bytes as they are in a copy beside it ("Dupont.cli.original", numbered when
-// that name is taken) before the program writes over them; gives the copy's name.
+// that name is taken) before the program writes over them; gives the copy's name. A copy of the
+// same bytes kept earlier is the copy: the same damage opened again is not copied again.
 Resultat copieDeSecours(const QString& chemin, QString& copie);
 
 // Writes the lines to the file whole, through a temporary file renamed over the old one: when

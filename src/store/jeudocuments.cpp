@@ -2,6 +2,7 @@
 
 #include "store/ensemble.h"
 #include "store/fichiertexte.h"
+#include "store/maintenance.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -51,6 +52,8 @@ void JeuDocuments::remiseAZero() {
     for (QString& n : m_nomsCompagnons)
         n.clear();
     m_titre.clear();
+    m_verrou.reset();
+    m_lectureSeule = false;
 }
 
 void JeuDocuments::Nouveau() {
@@ -85,72 +88,139 @@ QString JeuDocuments::trouveSansCasse(const QString& chemin) {
     return chemin;
 }
 
-Resultat JeuDocuments::Charge(const QString& nom) {
-    if (!fichier::existe(nom))
-        return Resultat::echec(QStringLiteral("Le fichier n'existe pas :\n%1").arg(nom));
+bool JeuDocuments::tientVerrou(const QString& nom) const {
+    return m_verrou && m_verrou->tenu() &&
+           QFileInfo(m_verrou->fichierClients()).absoluteFilePath() ==
+               QFileInfo(nom).absoluteFilePath();
+}
 
-    // A save cut short by a crash is finished, or its copies removed, before anything is read.
+QString JeuDocuments::raisonLectureSeule() const {
+    return m_lectureSeule && m_verrou ? m_verrou->lectureSeule() : QString();
+}
+
+Resultat JeuDocuments::Charge(const QString& nom) {
+    auto verrou = std::make_unique<VerrouJeu>(nom);
+    if (!tientVerrou(nom))
+        verrou->prend();
+    return charge(nom, std::move(verrou), Usage::Edition);
+}
+
+Resultat JeuDocuments::Charge(const QString& nom, std::unique_ptr<VerrouJeu> verrou) {
+    return charge(nom, std::move(verrou), Usage::Edition);
+}
+
+Resultat JeuDocuments::ChargeLecture(const QString& nom) {
+    return charge(nom, nullptr, Usage::Lecture);
+}
+
+Resultat JeuDocuments::charge(const QString& nom, std::unique_ptr<VerrouJeu> verrou, Usage usage) {
+    const auto absent = [&nom] {
+        return Resultat::echec(QStringLiteral("Le fichier n'existe pas :\n%1").arg(nom));
+    };
+    if (!fichier::existe(nom))
+        return absent();
+    // The lock held already for this very file is kept.
+    const bool garde = usage == Usage::Edition && tientVerrou(nom);
+    const bool tenu = garde || (verrou && verrou->tenu());
+
     std::vector<QString> chemins;
     for (Sorte s : kToutesSortes)
         chemins.push_back(trouveSansCasse(s == Sorte::Clients ? nom : nomCompagnon(nom, s)));
-    if (Resultat r = ensemble::reprend(nom, chemins); !r)
-        return r;
-
-    // Every file is read before anything changes, so a file that cannot be read leaves the set
-    // in memory as it was.
-    std::array<QStringList, kNombreSortes> lus;
-    std::array<qsizetype, kNombreSortes> coupures{};
-    for (Sorte s : kToutesSortes) {
-        const QString& chemin = chemins[std::size_t(indice(s))];
-        coupures[indice(s)] = -1;
-        if (s != Sorte::Clients && !fichier::existe(chemin))
-            continue;
-        if (Resultat r = fichier::lire(chemin, lus[indice(s)], &coupures[indice(s)]); !r)
-            return r;
+    // Only the holder of the lock finishes a save cut short, or removes its copies; any other
+    // reads the set as its last committed save left it.
+    QString reprise;
+    if (tenu) {
+        if (Resultat r = ensemble::reprend(nom, chemins); !r)
+            reprise = r.message();
     }
+    // Every file is read, checked and repaired aside before anything changes, so that a file
+    // that cannot be read leaves the set in memory as it was.
+    std::vector<std::optional<QByteArray>> octets;
+    if (Resultat r = ensemble::lit(nom, chemins, octets); !r)
+        return r;
+    if (!octets.front())
+        return absent();
+    std::array<Blocs, kNombreSortes> lus;
+    std::array<int, kNombreSortes> comptes{};
+    bool repare = false;
+    QStringList avertissements;
+    QStringList aReparer;
+    for (Sorte s : kToutesSortes) {
+        const std::size_t i = std::size_t(indice(s));
+        Blocs& b = lus[i];
+        qsizetype coupe = -1;
+        if (octets[i]) {
+            b.remplaceTout(fichier::decoupeLignes(*octets[i]));
+            coupe = fichier::coupure(*octets[i]);
+            octets[i].reset();
+        }
+        comptes[i] = b.CompteBlocs();
+        // A NUL cut and every repair change what the next save writes: they are told, and the
+        // holder of the lock keeps the file's bytes in a copy beside it first.
+        QStringList faits;
+        if (coupe >= 0)
+            faits.append(QStringLiteral("un octet nul à la position %1 coupe le fichier : %2 "
+                                        "fiches lues avant lui")
+                             .arg(coupe)
+                             .arg(comptes[i]));
+        const maintenance::Constat constat = maintenance::verifie(b, comptes[i]);
+        faits += constat.reparations;
+        repare = repare || !constat.reparations.isEmpty();
+        if (faits.isEmpty() && constat.remarques.isEmpty())
+            continue;
+        const QString& chemin = chemins[i];
+        const QString dit =
+            QStringLiteral("%1 : %2.")
+                .arg(sansDossier(chemin), (faits + constat.remarques).join(QStringLiteral(", ")));
+        if (faits.isEmpty()) {
+            avertissements.append(dit);
+        } else if (usage == Usage::Lecture) {
+            aReparer.append(dit);
+        } else if (!tenu) {
+            avertissements.append(dit + QStringLiteral("\nLe fichier n'est pas modifié : le jeu "
+                                                       "est ouvert en lecture seule."));
+        } else {
+            QString copie;
+            const Resultat r = fichier::copieDeSecours(chemin, copie);
+            avertissements.append(
+                dit + u'\n' +
+                (r ? QStringLiteral("Le fichier d'origine est gardé sous le nom %1.")
+                         .arg(sansDossier(copie))
+                   : r.message()));
+        }
+    }
+    if (!aReparer.isEmpty())
+        return Resultat::echec(kAlteration + QStringLiteral("\n\n") +
+                               aReparer.join(QStringLiteral("\n\n")) +
+                               QStringLiteral("\n\nRien n'est écrit : ouvrez le jeu dans Zel Vente "
+                                              "pour le réparer."));
 
+    for (Sorte s : kToutesSortes) {
+        const std::size_t i = std::size_t(indice(s));
+        store(s).remplaceTout(lus[i].lignes());
+        setCompte(s, comptes[i]);
+        setCourant(s, 0);
+        setCarteModifiee(s, false);
+    }
     m_nomDocument = nom;
     m_dernierNomSauve = nom;
     m_titre = sansDossier(nom);
     Synchro();
-    // Cleared once before the stores are checked: a repair of any store keeps the set modified.
-    m_modifie = false;
-    // What the checks changed, and a file cut by a NUL, are told; the file's bytes are kept
-    // in a copy before any save writes over them.
-    QStringList avertissements;
-    for (Sorte s : kToutesSortes) {
-        Blocs& b = store(s);
-        b.remplaceTout(std::move(lus[indice(s)]));
-        setCompte(s, b.CompteBlocs());
-        setCourant(s, 0);
-        QStringList faits;
-        if (coupures[indice(s)] >= 0)
-            faits.append(QStringLiteral("un octet nul à la position %1 coupe le fichier : %2 "
-                                        "fiches lues avant lui")
-                             .arg(coupures[indice(s)])
-                             .arg(b.CompteBlocs()));
-        if (m_reactions) {
-            if (const QString f = m_reactions->verifieStore(s); !f.isEmpty())
-                faits.append(f);
-        }
-        setCarteModifiee(s, false);
-        if (faits.isEmpty())
-            continue;
-        const QString& chemin = chemins[std::size_t(indice(s))];
-        QString copie;
-        const Resultat r = fichier::copieDeSecours(chemin, copie);
-        avertissements.append(QStringLiteral("%1 : %2.\n%3")
-                                  .arg(sansDossier(chemin), faits.join(QStringLiteral(", ")),
-                                       r ? QStringLiteral("Le fichier d'origine est gardé sous le "
-                                                          "nom %1.")
-                                               .arg(sansDossier(copie))
-                                         : r.message()));
-    }
-    if (m_reactions && !avertissements.isEmpty())
-        m_reactions->avertit(kAlteration + QStringLiteral("\n\n") +
-                             avertissements.join(QStringLiteral("\n\n")));
-    if (m_reactions)
+    // A repair of any store keeps the set modified, so that the repaired set is saved.
+    m_modifie = repare;
+    m_lectureSeule = usage == Usage::Lecture || !tenu;
+    if (usage == Usage::Lecture)
+        m_verrou.reset();
+    else if (!garde)
+        m_verrou = std::move(verrou);
+    if (m_reactions) {
+        if (!reprise.isEmpty())
+            m_reactions->avertit(reprise);
+        if (!avertissements.isEmpty())
+            m_reactions->avertit(kAlteration + QStringLiteral("\n\n") +
+                                 avertissements.join(QStringLiteral("\n\n")));
         m_reactions->apresChargement();
+    }
     setCarteModifiee(Sorte::Clients, false);
     return Resultat::succes();
 }
@@ -158,6 +228,16 @@ Resultat JeuDocuments::Charge(const QString& nom) {
 Resultat JeuDocuments::Sauve(const QString& nom) {
     if (!m_modifie)
         return Resultat::succes();
+    if (nom.isEmpty())
+        return Resultat::echec(QStringLiteral("Impossible d'enregistrer le fichier (sans nom) :\n"
+                                              "aucun nom de fichier n'a été donné."));
+    // The set is written under a name only by the program that holds its lock.
+    std::unique_ptr<VerrouJeu> nouveau;
+    if (!tientVerrou(nom)) {
+        nouveau = std::make_unique<VerrouJeu>(nom);
+        if (nouveau->prend() != VerrouJeu::Etat::Tenu)
+            return Resultat::echec(nouveau->refusEcriture());
+    }
     if (m_reactions) {
         m_reactions->ecritCartes();
         for (Sorte s : kToutesSortes) {
@@ -183,14 +263,19 @@ Resultat JeuDocuments::Sauve(const QString& nom) {
     std::vector<ensemble::Fichier> fichiers;
     for (Sorte s : kToutesSortes)
         fichiers.push_back({chemins[indice(s)], std::move(octets[indice(s)])});
-    if (Resultat r = ensemble::ecrit(nom, fichiers); !r)
+    Resultat r = ensemble::ecrit(nom, fichiers);
+    if (!r)
         return r;
 
+    if (nouveau) {
+        m_verrou = std::move(nouveau);
+        m_lectureSeule = false;
+    }
     m_modifie = false;
     setCarteModifiee(Sorte::Clients, false);
     m_dernierNomSauve = nom;
     m_titre = sansDossier(nom);
-    return Resultat::succes();
+    return r;
 }
 
 } // namespace zel

@@ -2,10 +2,12 @@
 
 #include "store/blocs.h"
 #include "store/resultat.h"
+#include "store/verrou.h"
 
 #include <QString>
 
 #include <array>
+#include <memory>
 
 namespace zel {
 
@@ -18,16 +20,14 @@ inline constexpr int indice(Sorte s) {
     return static_cast<int>(s);
 }
 
-// What the record pages do when the set is loaded or saved: checking and repairing each store
-// as it is read, letting go of the card shown before a save (a card whose changes cannot be
-// written asks, and the user may stay on it), writing the cards shown back to their stores,
-// compacting a store before it is written, and reading the first client once everything is in. The
-// card window model plugs its pages in here; on its own the set does none of it.
+// What the record pages do when the set is loaded or saved: telling the user what the load
+// found, letting go of the card shown before a save (a card whose changes cannot be written asks,
+// and the user may stay on it), writing the cards shown back to their stores, compacting a store
+// before it is written, and reading the first client once everything is in. The card window
+// model plugs its pages in here; on its own the set does none of it.
 class ReactionsDocuments {
 public:
     virtual ~ReactionsDocuments() = default;
-    // Checks and repairs a store just read; gives what it changed, for the user, or nothing.
-    virtual QString verifieStore(Sorte sorte) = 0;
     // Tells the user what the load found.
     virtual void avertit(const QString& texte) = 0;
     virtual bool quittePages() = 0;
@@ -37,7 +37,9 @@ public:
 };
 
 // A document set: the client file chosen by the user and its four companions, each holding one
-// store of tagged blocks, with the counts, current records and flags the pages share.
+// store of tagged blocks, with the counts, current records and flags the pages share. The set is
+// written only by the program that holds its lock (`VerrouJeu`); opened without it, it is
+// read-only and nothing on the disk changes.
 class JeuDocuments {
 public:
     // The first lines of the message telling what a load changed.
@@ -73,23 +75,38 @@ public:
 
     void setReactions(ReactionsDocuments* reactions) { m_reactions = reactions; }
 
-    // Loads the set whose client file is given. Nothing in memory changes when the client file
-    // does not exist or one of the five files cannot be read.
+    // Loads the set whose client file is given, for changes: its lock is taken when no other
+    // program holds it (else the set is read-only). The holder of the lock finishes a save cut
+    // short; every store is checked and repaired in memory, what was found told, and the bytes
+    // of a file a repair changes kept in a copy beside it (once for the same bytes), by the
+    // holder only. Nothing in memory changes when the client file does not exist or one of the
+    // five files cannot be read.
     Resultat Charge(const QString& nom);
+    // The same with the lock the caller tried to take, held or not.
+    Resultat Charge(const QString& nom, std::unique_ptr<VerrouJeu> verrou);
+    // Loads the set for a command that only reads it: no lock, nothing written on the disk, and a
+    // set that needs a repair is refused with the message an opening shows.
+    Resultat ChargeLecture(const QString& nom);
+
+    // Opened without its lock: it is not written under its name.
+    bool lectureSeule() const { return m_lectureSeule; }
+    // Why, for the user; empty when the set is not read-only.
+    QString raisonLectureSeule() const;
 
     // Before a save: whether the pages let go of their cards; false when the user chose to stay
     // on a card whose changes cannot be written.
     bool quittePages() { return !m_reactions || m_reactions->quittePages(); }
 
-    // Saves the set under the given client file name, when it was modified. Every file is
-    // written whole; the save stops at the first file that cannot be written, leaving that
-    // file as it was and the modified flag set.
+    // Saves the set under the given client file name, when it was modified, taking that name's
+    // lock unless it is held already; a name another program holds is refused. The five files
+    // are written as one unit: when the save fails, no file has changed and the modified flag
+    // stays set. A save committed whose file cannot take its place yet succeeds with a notice.
     Resultat Sauve(const QString& nom);
 
     // Derives the companion names from the document name.
     void Synchro();
 
-    // Empties the set.
+    // Empties the set, letting go of its lock.
     void Nouveau();
 
     // The file to read for a name, found without regard to letter case: the name itself when it
@@ -101,7 +118,11 @@ public:
     static QString nomCompagnon(const QString& nomClients, Sorte s);
 
 private:
+    enum class Usage { Edition, Lecture };
     void remiseAZero();
+    Resultat charge(const QString& nom, std::unique_ptr<VerrouJeu> verrou, Usage usage);
+    // Whether the lock held is the one of this client file.
+    bool tientVerrou(const QString& nom) const;
 
     std::array<Blocs, kNombreSortes> m_stores;
     std::array<int, kNombreSortes> m_comptes{};
@@ -113,6 +134,8 @@ private:
     QString m_dernierNomSauve;
     QString m_titre;
     ReactionsDocuments* m_reactions = nullptr;
+    std::unique_ptr<VerrouJeu> m_verrou;
+    bool m_lectureSeule = false;
 };
 
 } // namespace zel

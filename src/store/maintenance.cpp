@@ -176,6 +176,26 @@ void Squize(Blocs& store) {
         store.supprime(0, blanches);
 }
 
+Constat verifie(Blocs& store, int& compte) {
+    Constat c;
+    if (const int n = normaliseBalises(store)) {
+        c.reparations.append(QStringLiteral("%1 balises réécrites en majuscules").arg(n));
+        compte = store.CompteBlocs();
+    }
+    if (Verif(store, compte))
+        c.reparations.append(
+            QStringLiteral("balises déséquilibrées : fiches renumérotées de 0 à %1")
+                .arg(compte - 1));
+    if (const int n = Doublons(store, compte))
+        c.reparations.append(QStringLiteral("%1 fiches en double retirées").arg(n));
+    if (compte > Blocs::kCapacite)
+        c.remarques.append(QStringLiteral("%1 fiches, plus que les %2 possibles : aucune fiche ne "
+                                          "pourra y être ajoutée")
+                               .arg(compte)
+                               .arg(Blocs::kCapacite));
+    return c;
+}
+
 qint64 prochainCode(const Blocs& store) {
     qint64 plusHaut = 10000;
     for (const LigneOuverture& o : store.ouvertures()) {

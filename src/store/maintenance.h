@@ -7,6 +7,18 @@
 // blank lines before a save, and the next record code. Every kind of record shares them.
 namespace zel::maintenance {
 
+// What the checks of a load found in a store: the repairs they made in memory (the file on the
+// disk still needs them, and loses what they dropped at the next save), and what they only tell.
+struct Constat {
+    QStringList reparations;
+    QStringList remarques;
+};
+
+// Every check of a load on a store just read: tags in another letter case rewritten, unbalanced
+// tags rebuilt (`Verif`), duplicated blocks removed (`Doublons`), and a count over capacity told.
+// compte is the count at load and becomes the count after the repairs.
+Constat verifie(Blocs& store, int& compte);
+
 // The integrity check at load. When the opening and closing tags do not balance, the store is
 // rebuilt and true is returned, so that the caller tells the user and marks the set modified:
 // the blocks 0 to count - 1 come first in number order, then every other block found, in store

@@ -18,22 +18,33 @@ const QString kVide = QStringLiteral(" ");
 
 Message Message::depuisLigne(const QString& ligne) {
     Message m;
+    // Every text but the first loses its leading blanks.
+    const auto texte = [](int i, QStringView t) {
+        while (i > 0 && !t.isEmpty() && t.front() == u' ')
+            t = t.mid(1);
+        return t.toString();
+    };
     QStringView reste(ligne);
-    for (int i = 0; i < kChamps; ++i) {
+    int i = 0;
+    for (; i < kChamps; ++i) {
         const qsizetype tab = reste.indexOf(u'\t');
         if (tab < 0)
             break;
-        QStringView texte = reste.left(tab);
-        if (i > 0) {
-            while (!texte.isEmpty() && texte.front() == u' ')
-                texte = texte.mid(1);
-        }
-        m.champs[std::size_t(i)] = texte.toString();
+        m.champs[std::size_t(i)] = texte(i, reste.left(tab));
         reste = reste.mid(tab + 1);
     }
-    reste = reste.trimmed();
-    for (int i = 0; i < kDrapeaux && i < reste.size(); ++i)
-        m.drapeaux[std::size_t(i)] = reste[i] == u'T';
+    // A line cut short keeps what is left as the next text, unless it reads as the flags: a text
+    // read as flags would be lost at the next save.
+    const QStringView drapeaux = reste.trimmed();
+    const bool commeDesDrapeaux =
+        drapeaux.size() <= kDrapeaux &&
+        std::ranges::all_of(drapeaux, [](QChar c) { return c == u'T' || c == u'F'; });
+    if (i < kChamps && !commeDesDrapeaux) {
+        m.champs[std::size_t(i)] = texte(i, reste);
+        return m;
+    }
+    for (int d = 0; d < kDrapeaux && d < drapeaux.size(); ++d)
+        m.drapeaux[std::size_t(d)] = drapeaux[d] == u'T';
     return m;
 }
 

@@ -23,6 +23,8 @@ struct Message {
 
     // A line of the file: each text followed by a TAB, then one letter per flag, "T" when ticked
     // and "F" when not. The line is read whole; texts after the first lose their leading blanks.
+    // A line with fewer TABs fills the first texts, and what is left gives the flags when it reads
+    // as flags (at most five "T" or "F"), else the next text.
     static Message depuisLigne(const QString& ligne);
     QString ligne() const;
 };

@@ -1,9 +1,12 @@
 #include "app/commandes.h"
 
+#include "store/ensemble.h"
 #include "support/dialoguesfactices.h"
 #include "support/fichiers.h"
 #include "support/texte.h"
 
+#include <QDateTime>
+#include <QFile>
 #include <QSysInfo>
 
 #include <gtest/gtest.h>
@@ -250,6 +253,89 @@ TEST(CommandesDocument, ASetOpenInAnotherInstanceOpensReadOnlyAndAsksForAnotherN
     troisiemes.fichiers = {nom};
     ASSERT_TRUE(troisieme.Ouvrir());
     EXPECT_FALSE(troisieme.lectureSeule()) << troisiemes.vus.join(u'|').toStdString();
+}
+
+TEST(CommandesDocument, ASetWhoseFolderIsReadOnlySaysSoAndOpensReadOnly) {
+    // Without a lock, and with one left by a program gone that cannot be taken over.
+    for (const bool laisse : {false, true}) {
+        SCOPED_TRACE(laisse);
+        Dossier dossier;
+        dossier.ecrit(s("t.cli"), kUnClient);
+        if (laisse)
+            dossier.ecrit(s("t.cli.zvlock"),
+                          "999999\nzelvente\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        zel::test::DossierProtege protege(dossier.racine());
+        if (!protege.actif())
+            GTEST_SKIP() << "this file system cannot refuse new files";
+        JeuDocuments jeu;
+        DialoguesFactices dialogues;
+        CommandesDocument commandes(jeu, dialogues);
+        dialogues.fichiers = {dossier.chemin(s("t.cli"))};
+        ASSERT_TRUE(commandes.Ouvrir());
+        EXPECT_TRUE(commandes.lectureSeule());
+        ASSERT_FALSE(dialogues.vus.isEmpty());
+        const QString dit = dialogues.vus.last();
+        EXPECT_FALSE(dit.contains(s("autre programme"))) << dit.toStdString();
+        EXPECT_TRUE(dit.contains(s("t.cli.zvlock"))) << dit.toStdString();
+        EXPECT_TRUE(dit.contains(s("le dossier est en lecture seule"))) << dit.toStdString();
+        EXPECT_TRUE(dit.contains(s("ouvert en lecture seule"))) << dit.toStdString();
+    }
+}
+
+TEST(CommandesDocument, ALockFromAnotherComputerIsNamedAndTakenOverOnlyOnceOldAndConfirmed) {
+    const struct {
+        int heures;     // the lock's age
+        bool question;  // taking it over is offered
+        bool reprendre; // the answer
+        bool lectureSeule;
+    } cas[] = {{2, false, false, true}, {49, true, false, true}, {49, true, true, false}};
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.heures);
+        SCOPED_TRACE(c.reprendre);
+        Dossier dossier;
+        dossier.ecrit(s("t.cli"), kUnClient);
+        dossier.ecrit(s("t.cli.zvlock"), "4242\nzelvente\nposte-compta\n");
+        const QDateTime pose = QDateTime::currentDateTime().addSecs(-3600 * c.heures);
+        {
+            QFile verrou(dossier.chemin(s("t.cli.zvlock")));
+            ASSERT_TRUE(verrou.open(QIODevice::ReadWrite));
+            ASSERT_TRUE(verrou.setFileTime(pose, QFileDevice::FileModificationTime));
+        }
+        JeuDocuments jeu;
+        DialoguesFactices dialogues;
+        CommandesDocument commandes(jeu, dialogues);
+        dialogues.fichiers = {dossier.chemin(s("t.cli"))};
+        dialogues.confirmations = {c.reprendre};
+        ASSERT_TRUE(commandes.Ouvrir());
+        EXPECT_EQ(commandes.lectureSeule(), c.lectureSeule);
+        const QStringList questions = dialogues.vus.filter(s("confirmation: "));
+        EXPECT_EQ(questions.size(), c.question ? 1 : 0) << dialogues.vus.join(u'|').toStdString();
+        // Whatever is shown names the lock, its computer and its date.
+        const QString dit = dialogues.vus.last();
+        for (const QString& attendu :
+             {s("t.cli.zvlock"), s("poste-compta"), pose.toString(s("dd/MM/yyyy à HH:mm"))})
+            EXPECT_TRUE(dit.contains(attendu)) << dit.toStdString();
+        // Taken over, the lock is this program's own.
+        EXPECT_EQ(dossier.lit(s("t.cli.zvlock")).contains("poste-compta"), c.lectureSeule);
+    }
+}
+
+TEST_F(JeuOuvert, ASaveCommittedWhoseFileCannotTakeItsPlaceYetSaysSo) {
+    std::unique_ptr<zel::test::FichierImmuable> immuable;
+    zel::ensemble::setTemoin([&](int etape) {
+        if (etape == 6)
+            immuable = std::make_unique<zel::test::FichierImmuable>(dossier.chemin(s("A.cli")));
+    });
+    const bool fait = commandes.Enregistrer();
+    zel::ensemble::setTemoin({});
+    if (!immuable->actif())
+        GTEST_SKIP() << "no immutable attribute on this file system";
+    EXPECT_TRUE(fait);
+    EXPECT_FALSE(jeu.TestModif());
+    ASSERT_EQ(dialogues.vus.size(), 1);
+    EXPECT_TRUE(dialogues.vus[0].startsWith(s("message: Le jeu ")));
+    EXPECT_TRUE(dialogues.vus[0].contains(s("est enregistré, mais A.cli")));
+    EXPECT_TRUE(dialogues.vus[0].contains(s("il le sera à la prochaine ouverture du jeu")));
 }
 
 TEST_F(JeuOuvert, SaveAsTakesTheMessagesToTheNewName) {

@@ -3,8 +3,11 @@
 //
 //   zel_enfant_sauve <client file> <generation> <blocks per kind> [<step to die after>]
 //
-// Every store becomes `blocks` blocks whose lines carry the generation; the set is saved; with
-// a step, the program kills itself right after that step of the save.
+// The set is opened (taking its lock when it is free), "ouvert" is written on the standard
+// output, every store becomes `blocks` blocks whose lines carry the generation and the set is
+// saved; with a step, the program kills itself right after that step of the save. A failed
+// save exits with 1 and its message on the standard error; a notice of a save made goes there
+// too.
 
 #include "store/ensemble.h"
 #include "store/fichiertexte.h"
@@ -28,6 +31,8 @@ int main(int argc, char** argv) {
     zel::JeuDocuments jeu;
     if (zel::fichier::existe(nom) && !jeu.Charge(nom))
         return 3;
+    std::fputs("ouvert\n", stdout);
+    std::fflush(stdout);
     for (zel::Sorte s : zel::kToutesSortes) {
         zel::Blocs& b = jeu.store(s);
         b.vide();
@@ -43,9 +48,7 @@ int main(int argc, char** argv) {
             if (etape == mort)
                 std::raise(SIGKILL);
         });
-    if (zel::Resultat r = jeu.Sauve(nom); !r) {
-        std::fprintf(stderr, "%s\n", qPrintable(r.message()));
-        return 1;
-    }
-    return 0;
+    const zel::Resultat r = jeu.Sauve(nom);
+    std::fprintf(stderr, "%s\n", qPrintable(r ? r.avis() : r.message()));
+    return r ? 0 : 1;
 }

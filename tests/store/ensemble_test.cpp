@@ -1,6 +1,6 @@
-// The five files of a set are written as one unit: whatever instant a save is killed at, the
-// set read again is the whole old one or the whole new one. The saves run in a child process
-// that is killed for real (tests/crash/enfant.cpp).
+// The five files of a set are written as one unit: whatever instant a save is killed at, or a
+// second program opens the set at, the set read is the whole old one or the whole new one. The
+// saves run in a child process that is killed for real (tests/crash/enfant.cpp).
 
 #include "store/ensemble.h"
 #include "store/jeudocuments.h"
@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 
 namespace {
@@ -90,6 +91,87 @@ Bilan tue(const QString& nom, int blocs, int aleatoires, unsigned graine) {
     return b;
 }
 
+// The generation the whole set holds, or nothing when its files differ.
+std::optional<int> generationEntiere(const JeuDocuments& jeu) {
+    const QString g = jeu.store(Sorte::Clients).contenuBloc(0).value(0);
+    for (Sorte sorte : kToutesSortes) {
+        if (jeu.store(sorte).contenuBloc(0).value(0) != g)
+            return std::nullopt;
+    }
+    return g.mid(3).toInt();
+}
+
+struct BilanOuvertures {
+    int ouvertures = 0;
+    int pendantLaSauvegarde = 0; // read-only: the saver held the lock
+    int anciens = 0;             // the second program read the set before the commit
+    int nouveaux = 0;            // ... or after it
+    int melanges = 0;            // a mixed set, read by the second program or left on the disk
+    int faussesAnnonces = 0;     // the saver's report and the disk disagree
+    int refusees = 0;            // saves that failed
+};
+
+// Saves made by the child while a second program, this one, opens the set at a random instant
+// of each; after each, the set on the disk must be what the child said.
+BilanOuvertures ouvre(const QString& nom, int blocs, int ouvertures, unsigned graine) {
+    BilanOuvertures b;
+    std::mt19937 alea(graine);
+    int g = 1;
+    // The instants fall anywhere within the time a save takes once the set is open.
+    const auto lanceEnfant = [&](QProcess& p) {
+        p.start(s(ZEL_ENFANT), {nom, QString::number(g + 1), QString::number(blocs)});
+        EXPECT_TRUE(p.waitForStarted());
+        while (!p.canReadLine() && p.state() == QProcess::Running)
+            p.waitForReadyRead(100);
+    };
+    int duree = 0;
+    {
+        QProcess p;
+        lanceEnfant(p);
+        QElapsedTimer chrono;
+        chrono.start();
+        EXPECT_TRUE(p.waitForFinished(60000));
+        duree = int(chrono.elapsed()) + 1;
+        ++g;
+    }
+    for (int i = 0; i < ouvertures; ++i) {
+        QProcess p;
+        lanceEnfant(p);
+        QThread::msleep(alea() % unsigned(duree));
+        {
+            JeuDocuments second;
+            EXPECT_TRUE(second.Charge(nom));
+            ++b.ouvertures;
+            if (second.lectureSeule())
+                ++b.pendantLaSauvegarde;
+            const std::optional<int> vu = generationEntiere(second);
+            if (vu == g)
+                ++b.anciens;
+            else if (vu == g + 1)
+                ++b.nouveaux;
+            else
+                ++b.melanges;
+        }
+        EXPECT_TRUE(p.waitForFinished(60000));
+        const bool annonce = p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+        const QString dit = QString::fromUtf8(p.readAllStandardError());
+        JeuDocuments relu;
+        EXPECT_TRUE(relu.Charge(nom));
+        const std::optional<int> surLeDisque = generationEntiere(relu);
+        if (!surLeDisque)
+            ++b.melanges;
+        else if (*surLeDisque != (annonce ? g + 1 : g))
+            ++b.faussesAnnonces;
+        if (annonce) {
+            ++g;
+        } else {
+            ++b.refusees;
+            ADD_FAILURE() << "refused: " << dit.toStdString();
+        }
+    }
+    return b;
+}
+
 } // namespace
 
 TEST(Ensemble, AKilledSaveLeavesTheWholeOldOrTheWholeNewSet) {
@@ -142,4 +224,24 @@ TEST(Ensemble, AFailureBeforeTheCommitChangesNoFile) {
     const Resultat refus = jeu.Sauve(nom);
     EXPECT_TRUE(refus.message().contains(s("permission refusée"))) << refus.message().toStdString();
     EXPECT_EQ(dossier.lit(s("t.cli")), avant[0]);
+}
+
+TEST(Ensemble, ASecondInstanceOpeningDuringSavesReadsWholeSetsAndChangesNothing) {
+    const QByteArray demandes = qgetenv("ZEL_OUVERTURES");
+    const int ouvertures = demandes.isEmpty() ? 12 : demandes.toInt();
+    // Full-size sets when many openings are asked for (make soak), small ones otherwise.
+    const int blocs = demandes.isEmpty() ? 200 : 9999;
+    test::Dossier dossier;
+    const BilanOuvertures b = ouvre(dossier.chemin(s("t.cli")), blocs, ouvertures, 20261208);
+    std::printf("%d ouvertures pendant des sauvegardes (%d en lecture seule) : %d ensembles "
+                "anciens lus, %d nouveaux, %d mélangés, %d fausses annonces, %d sauvegardes "
+                "refusées\n",
+                b.ouvertures, b.pendantLaSauvegarde, b.anciens, b.nouveaux, b.melanges,
+                b.faussesAnnonces, b.refusees);
+    EXPECT_EQ(b.melanges, 0);
+    EXPECT_EQ(b.faussesAnnonces, 0);
+    EXPECT_EQ(b.anciens + b.nouveaux, b.ouvertures);
+    const QStringList restes =
+        QDir(dossier.racine()).entryList({s("*.zvtmp"), s("*.zvj")}, QDir::Files);
+    EXPECT_TRUE(restes.isEmpty()) << restes.join(u' ').toStdString();
 }

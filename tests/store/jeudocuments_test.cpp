@@ -7,6 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <future>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using zel::JeuDocuments;
 using zel::Sorte;
 using zel::test::Dossier;
@@ -25,10 +31,6 @@ QByteArray bloc(int n, const char* champ) {
 // Records what the set asks of the pages, in order.
 struct ReactionsEnregistrees : zel::ReactionsDocuments {
     QStringList appels;
-    QString verifieStore(Sorte s) override {
-        appels.append(QStringLiteral("verifie %1").arg(int(s)));
-        return {};
-    }
     void avertit(const QString& texte) override { appels.append(texte); }
     bool quittePages() override { return true; }
     void ecritCartes() override { appels.append(QStringLiteral("cartes")); }
@@ -138,8 +140,7 @@ TEST(JeuDocuments, LoadAndSaveCallThePagesInOrder) {
     ReactionsEnregistrees r;
     jeu.setReactions(&r);
     ASSERT_TRUE(jeu.Charge(d.chemin(s("a.cli"))));
-    EXPECT_EQ(r.appels, (QStringList{s("verifie 0"), s("verifie 1"), s("verifie 2"), s("verifie 3"),
-                                     s("verifie 4"), s("premier")}));
+    EXPECT_EQ(r.appels, QStringList{s("premier")});
     r.appels.clear();
     jeu.SetSauve();
     ASSERT_TRUE(jeu.Sauve(d.chemin(s("a.cli"))));
@@ -191,4 +192,61 @@ TEST(JeuDocuments, ACharacterTheFilesCannotHoldStopsTheSaveBeforeAnyWrite) {
     EXPECT_TRUE(r.message().contains(d.chemin(s("a.stk"))));
     EXPECT_FALSE(d.existe(s("a.cli")));
     EXPECT_TRUE(jeu.TestModif());
+}
+
+TEST(JeuDocuments, SavingKeepsEachFilesPermissionsAndOwner) {
+    Dossier d;
+    d.ecrit(s("a.cli"), bloc(0, "Ancien"));
+    d.ecrit(s("a.fct"), bloc(0, "NUM202612001"));
+    const QString clients = d.chemin(s("a.cli"));
+    // A file only its group may read and write, given to another owner when the system allows.
+    ASSERT_EQ(::chmod(QFile::encodeName(clients).constData(), 0660), 0);
+    const bool proprietaire = ::chown(QFile::encodeName(clients).constData(), 4321, 8765) == 0;
+    JeuDocuments jeu;
+    ASSERT_TRUE(jeu.Charge(clients));
+    jeu.BlocsCli().RemplaceBloc(0, {s("Nouveau")});
+    jeu.SetSauve();
+    ASSERT_TRUE(jeu.Sauve(clients));
+    struct stat apres {};
+    ASSERT_EQ(::stat(QFile::encodeName(clients).constData(), &apres), 0);
+    EXPECT_EQ(apres.st_mode & 07777, 0660u);
+    if (proprietaire) {
+        EXPECT_EQ(apres.st_uid, 4321u);
+        EXPECT_EQ(apres.st_gid, 8765u);
+    }
+    EXPECT_EQ(d.lit(s("a.cli")), bloc(0, "Nouveau"));
+
+    // A read-only invoice file makes the save refuse, naming it, and nothing changes.
+    const QString factures = d.chemin(s("a.fct"));
+    ASSERT_EQ(::chmod(QFile::encodeName(factures).constData(), 0444), 0);
+    jeu.BlocsCli().RemplaceBloc(0, {s("Encore")});
+    jeu.SetSauve();
+    const zel::Resultat r = jeu.Sauve(clients);
+    EXPECT_FALSE(r);
+    EXPECT_TRUE(r.message().contains(factures)) << r.message().toStdString();
+    EXPECT_TRUE(r.message().contains(s("lecture seule"))) << r.message().toStdString();
+    EXPECT_TRUE(jeu.TestModif());
+    EXPECT_EQ(d.lit(s("a.cli")), bloc(0, "Nouveau"));
+    ASSERT_EQ(::stat(QFile::encodeName(factures).constData(), &apres), 0);
+    EXPECT_EQ(apres.st_mode & 07777, 0444u);
+}
+
+TEST(JeuDocuments, ACompanionThatIsNotARegularFileIsRefusedAtOnce) {
+    Dossier d;
+    d.ecrit(s("a.cli"), bloc(0, "A"));
+    const QByteArray tube = QFile::encodeName(d.chemin(s("a.fct")));
+    ASSERT_EQ(::mkfifo(tube.constData(), 0644), 0);
+    JeuDocuments jeu;
+    auto charge = std::async(std::launch::async, [&] { return jeu.Charge(d.chemin(s("a.cli"))); });
+    if (charge.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+        ADD_FAILURE() << "the opening waits on the pipe";
+        ::close(::open(tube.constData(), O_WRONLY));
+        charge.wait();
+        return;
+    }
+    const zel::Resultat r = charge.get();
+    ASSERT_FALSE(r);
+    EXPECT_TRUE(r.message().contains(d.chemin(s("a.fct")))) << r.message().toStdString();
+    EXPECT_TRUE(r.message().contains(s("pas un fichier ordinaire"))) << r.message().toStdString();
+    EXPECT_TRUE(jeu.BlocsCli().estVide()) << "nothing in memory changes";
 }

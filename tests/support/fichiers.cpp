@@ -18,7 +18,7 @@ namespace zel::test {
 namespace {
 
 bool changeImmuable(const QString& chemin, bool oui) {
-    const int fd = ::open(QFile::encodeName(chemin).constData(), O_RDONLY | O_DIRECTORY);
+    const int fd = ::open(QFile::encodeName(chemin).constData(), O_RDONLY);
     if (fd < 0)
         return false;
     int drapeaux = 0;
@@ -77,6 +77,14 @@ bool DossierProtege::refuseLesFichiers() const {
     essai.close();
     essai.remove();
     return false;
+}
+
+FichierImmuable::FichierImmuable(const QString& chemin)
+    : m_chemin(chemin), m_actif(changeImmuable(chemin, true)) {}
+
+FichierImmuable::~FichierImmuable() {
+    if (m_actif)
+        changeImmuable(m_chemin, false);
 }
 
 TailleLimitee::TailleLimitee(rlim_t octets) {

@@ -40,6 +40,22 @@ private:
     bool m_actif = false;
 };
 
+// Makes a file unchangeable for the life of the object, as an administrator does with the
+// immutable attribute: it can then be neither written, renamed over nor removed. `actif()` is
+// false when the attribute could not be had here.
+class FichierImmuable {
+public:
+    explicit FichierImmuable(const QString& chemin);
+    ~FichierImmuable();
+    FichierImmuable(const FichierImmuable&) = delete;
+    FichierImmuable& operator=(const FichierImmuable&) = delete;
+    bool actif() const { return m_actif; }
+
+private:
+    QString m_chemin;
+    bool m_actif = false;
+};
+
 // Lets the files of this process grow to `octets` bytes only, as a device that fails after so
 // many bytes would; the limit and the signal it raises are given back at the end.
 class TailleLimitee {

@@ -136,3 +136,22 @@ TEST(Messages, UnEchecDEcritureEstDit) {
     ASSERT_FALSE(r.ok());
     EXPECT_TRUE(r.message().contains(u"Dupont.oms"));
 }
+
+TEST(Messages, UneLigneSansSesSeptTabGardeSonTexte) {
+    const struct {
+        const char* ligne;
+        Message attendu;
+    } cas[] = {
+        {"Rappeler M. Durand", message({"Rappeler M. Durand", "", "", "", "", "", ""})},
+        {"Jean\tPaul a appelé", message({"Jean", "Paul a appelé", "", "", "", "", ""})},
+        {"Jean\t  Paul\t FTT ",
+         message({"Jean", "Paul", "", "", "", "", ""}, {false, true, true, false, false})},
+        {"TFT", message({"", "", "", "", "", "", ""}, {true, false, true, false, false})},
+    };
+    for (const auto& c : cas) {
+        const Message lu = Message::depuisLigne(QString::fromUtf8(c.ligne));
+        EXPECT_EQ(lu, c.attendu) << c.ligne;
+        // Shown then saved, the text stays.
+        EXPECT_EQ(Message::depuisLigne(lu.ligne()), c.attendu) << c.ligne;
+    }
+}

@@ -382,6 +382,49 @@ TEST_F(LigneDeCommande, WritesTheJournalAndTheStatisticsWithoutChangingTheSet) {
         verifieErreur(dossier, c.arguments, c.code, c.message);
 }
 
+TEST_F(LigneDeCommande, EveryCommandRefusesASetThatNeedsARepairAndWritesNothing) {
+    QStringList seconde = factureStockee(2);
+    seconde.first() = s("<BLOC0001>");
+    seconde[1] = s("NUMF202612002");
+    seconde.last() = s("</BLOC0001>");
+    const struct {
+        const char* cas;
+        QByteArray factures;
+        const char* dit;
+    } dommages[] = {
+        {"a NUL before the second invoice",
+         crlf(factureStockee(3)) + QByteArray(1, '\0') + crlf(seconde),
+         "t.fct : un octet nul à la position"},
+        {"the first invoice twice",
+         crlf(factureStockee(3)) + crlf(factureStockee(3)) + crlf(seconde),
+         "t.fct : 1 fiches en double retirées"},
+    };
+    const QString clients = dossier.chemin(s("t.cli"));
+    const QStringList commandes[] = {
+        {s("--journal"), clients, dossier.chemin(s("j.txt"))},
+        {s("--fec"), clients, dossier.racine(), s("123456789")},
+        {s("--statistiques"), s("ventes"), clients},
+        {s("--pdf"), clients, s("F202612001"), dossier.chemin(s("f.pdf"))},
+    };
+    for (const auto& d : dommages) {
+        dossier.ecrit(s("t.fct"), d.factures);
+        for (const QStringList& arguments : commandes) {
+            SCOPED_TRACE(d.cas);
+            SCOPED_TRACE(arguments.first().toStdString());
+            const QString sortie = lance(programme, arguments, &code, &erreurs, dossier.racine());
+            EXPECT_EQ(code, 1);
+            EXPECT_TRUE(erreurs.contains(s("Des fichiers ont été altérés\n")))
+                << erreurs.toStdString();
+            EXPECT_TRUE(erreurs.contains(s(d.dit))) << erreurs.toStdString();
+            EXPECT_TRUE(sortie.isEmpty()) << sortie.toStdString();
+            // Nothing is written: no output, no copy of the damaged file, no lock.
+            EXPECT_EQ(QDir(dossier.racine()).entryList(QDir::Files | QDir::Hidden),
+                      (QStringList{s("t.cli"), s("t.fct")}));
+            EXPECT_EQ(dossier.lit(s("t.fct")), d.factures);
+        }
+    }
+}
+
 namespace {
 
 // Each command that writes a file, with the file it is asked to write; "--fec" writes its file in

@@ -116,7 +116,8 @@ struct Bloc {
 
 TEST(TFicheMsg, UnOctetNulEstDitEtLeFichierDOrigineGarde) {
     Bloc b;
-    const QByteArray octets("Un\t\t\t\t\t\t\tFFFFF\r\n\0Deux\t\t\t\t\t\t\tFFFFF\r\n", 38);
+    static constexpr char brut[] = "Un\t\t\t\t\t\t\tFFFFF\r\n\0Deux\t\t\t\t\t\t\tFFFFF\r\n";
+    const QByteArray octets(brut, sizeof brut - 1);
     b.dossier.ecrit(s("Dupont.oms"), octets);
     b.ouvre();
     ASSERT_EQ(b.dialogues.vus.size(), 1);
