@@ -32,34 +32,48 @@ int codeTva(const QString& cellule) {
     return code < 1 || code > 3 ? 1 : code;
 }
 
-LigneLue litLigne(const LigneDocument& cellules) {
+// The numbers of a line's cells, each read by `lit` (the price by `litPrix`), in this order:
+// the quantity, the price when its text is not empty, the VAT code, the discount when its text is
+// not empty. The first that cannot be read ends them; those not read stay 0 (an unreadable
+// discount too).
+template <typename Nombre> struct Cellules {
+    Nombre quantite{};
+    // The quantity and the price were read.
+    bool prixLu = false;
+    Nombre prix{};
+    int code = 0;
+    Nombre remise{};
+};
+
+template <typename Nombre, typename Lit, typename LitPrix>
+Cellules<Nombre> litCellules(const LigneDocument& cellules, const Lit& lit,
+                             const LitPrix& litPrix) {
     namespace C = colonne;
-    LigneLue l;
-    double quantite = 0;
-    double remise = 0;
-    [&] {
-        const std::optional<double> q = litNombre(cellules[C::Quantite]);
-        if (!q)
-            return;
-        quantite = *q;
-        if (const QStringView prixTexte = QStringView(cellules[C::Prix]).trimmed();
-            !prixTexte.isEmpty()) {
-            const std::optional<double> p = litNombre(prixTexte);
-            if (!p)
-                return;
-            l.prix = *p;
-        }
-        l.prixLu = true;
-        l.code = codeTva(cellules[C::Tva]);
-        if (l.code == 0)
-            return;
-        if (const QStringView remiseTexte = QStringView(cellules[C::Remise]).trimmed();
-            !remiseTexte.isEmpty())
-            remise = litNombre(remiseTexte).value_or(0);
-    }();
-    const double brut = quantite * l.prix;
-    l.montant = brut - brut * remise * 0.01;
+    Cellules<Nombre> l;
+    const std::optional<Nombre> q = lit(QStringView(cellules[C::Quantite]));
+    if (!q)
+        return l;
+    l.quantite = *q;
+    if (const QStringView prix = QStringView(cellules[C::Prix]).trimmed(); !prix.isEmpty()) {
+        const std::optional<Nombre> p = litPrix(prix);
+        if (!p)
+            return l;
+        l.prix = *p;
+    }
+    l.prixLu = true;
+    l.code = codeTva(cellules[C::Tva]);
+    if (l.code == 0)
+        return l;
+    if (const QStringView remise = QStringView(cellules[C::Remise]).trimmed(); !remise.isEmpty())
+        l.remise = lit(remise).value_or(Nombre{});
     return l;
+}
+
+LigneLue litLigne(const LigneDocument& cellules) {
+    const auto lit = [](QStringView texte) { return litNombre(texte); };
+    const Cellules<double> c = litCellules<double>(cellules, lit, lit);
+    const double brut = c.quantite * c.prix;
+    return {c.prixLu, c.prix, c.code, brut - brut * c.remise * 0.01};
 }
 
 // The three VAT bases of a document's lines (the amounts of each code added up), each line with
@@ -117,36 +131,26 @@ Sommes sommesDesBases(const Bases& b, bool modeTTC, const ValeursIni& v) {
 // A line read the EN 16931 way: the same steps as litLigne on decimal figures, the price rounded
 // to the cent as it is shown. Nothing when a figure read would pass 18 digits.
 std::optional<LigneEn16931> litLigneEn16931(const LigneDocument& cellules) {
-    namespace C = colonne;
-    LigneEn16931 l;
     // A figure that reads as a number but not in 18 digits cannot be computed to the cent.
     bool deborde = false;
-    const auto lit = [&deborde](const QString& texte) -> std::optional<Decimal> {
+    const auto lit = [&deborde](QStringView texte) -> std::optional<Decimal> {
         std::optional<Decimal> d = Decimal::lu(texte);
         deborde = deborde || (!d && litNombre(texte));
         return d;
     };
-    [&] {
-        const std::optional<Decimal> q = lit(cellules[C::Quantite]);
-        if (!q)
-            return;
-        l.quantite = *q;
-        if (const QString prix = cellules[C::Prix].trimmed(); !prix.isEmpty()) {
-            const std::optional<Decimal> p = lit(prix);
-            const std::optional<Decimal> auCentime = p ? arrondi(*p, 2) : std::nullopt;
-            if (!auCentime)
-                return;
-            l.prix = *auCentime;
-        }
-        l.prixLu = true;
-        l.code = codeTva(cellules[C::Tva]);
-        if (l.code == 0)
-            return;
-        if (const QString remise = cellules[C::Remise].trimmed(); !remise.isEmpty())
-            l.remise = lit(remise).value_or(Decimal{});
-    }();
+    const auto litPrix = [&lit](QStringView texte) -> std::optional<Decimal> {
+        const std::optional<Decimal> p = lit(texte);
+        return p ? arrondi(*p, 2) : std::nullopt;
+    };
+    const Cellules<Decimal> c = litCellules<Decimal>(cellules, lit, litPrix);
     if (deborde)
         return std::nullopt;
+    LigneEn16931 l;
+    l.code = c.code;
+    l.prixLu = c.prixLu;
+    l.quantite = c.quantite;
+    l.prix = c.prix;
+    l.remise = c.remise;
     return l;
 }
 
