@@ -128,20 +128,20 @@ bool CommandesDocument::EnregistrerSous() {
     // The document shown is let go before the file is chosen.
     if (!m_jeu.quittePages())
         return false;
-    const QString ancien = m_document;
-    m_document.clear();
+    // The name chosen becomes the set's once the set is written under it: a Save as cancelled
+    // or failed leaves the name, and what Save and the save prompt name, as they were.
     const std::optional<QString> choisi =
         m_dialogues.fichierAEnregistrer(kFiltreEnregistrer, QStringLiteral("*.cli"));
     if (!choisi)
         return false;
-    m_document = avecExtensionCli(*choisi);
-    if (QFileInfo::exists(m_document) &&
-        !m_dialogues.okAnnuler(QStringLiteral("Ce fichier existe déjà")))
+    const QString nom = avecExtensionCli(*choisi);
+    if (QFileInfo::exists(nom) && !m_dialogues.okAnnuler(QStringLiteral("Ce fichier existe déjà")))
         return false;
     m_jeu.SetSauve();
-    if (!sauve(m_document))
+    if (!sauve(nom))
         return false;
-    emporteMessages(ancien, m_document);
+    emporteMessages(m_document, nom);
+    m_document = nom;
     return true;
 }
 

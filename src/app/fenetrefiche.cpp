@@ -88,6 +88,54 @@ std::optional<Pas> pasDe(Operation operation) {
     }
 }
 
+// The tab of the operations that act on one kind of record whatever the tab shown.
+std::optional<Sorte> ongletPropre(Operation operation) {
+    switch (operation) {
+    case Operation::RechTel:
+    case Operation::RechContact:
+        return Sorte::Clients;
+    case Operation::NouvFact:
+    case Operation::SupFact:
+    case Operation::ListFact:
+    case Operation::ChercheFact:
+        return Sorte::Factures;
+    case Operation::RechNomFour:
+    case Operation::RechNumFour:
+    case Operation::TrierFour:
+        return Sorte::Fournisseurs;
+    case Operation::RechNomArt:
+    case Operation::RechNumArt:
+    case Operation::TrierArt:
+    case Operation::Recalc:
+    case Operation::EntreeStock:
+    case Operation::SortieStock:
+        return Sorte::Articles;
+    case Operation::NouvCmd:
+    case Operation::SupCmd:
+    case Operation::ListCmd:
+    case Operation::ChercheCmd:
+        return Sorte::Commandes;
+    default:
+        return std::nullopt;
+    }
+}
+
+Sorte ongletDuGroupe(GroupeSelection groupe) {
+    switch (groupe) {
+    case GroupeSelection::Clients:
+        return Sorte::Clients;
+    case GroupeSelection::Factures:
+        return Sorte::Factures;
+    case GroupeSelection::Fournisseurs:
+        return Sorte::Fournisseurs;
+    case GroupeSelection::Articles:
+        return Sorte::Articles;
+    case GroupeSelection::Commandes:
+        break;
+    }
+    return Sorte::Commandes;
+}
+
 } // namespace
 
 bool FenetreFiche::executeDocument(PageDocument& page, Operation operation) {
@@ -95,7 +143,6 @@ bool FenetreFiche::executeDocument(PageDocument& page, Operation operation) {
         page.navigue(*pas);
         return true;
     }
-    const bool commande = &page == &m_commandes;
     switch (operation) {
     case Operation::Liste:
     case Operation::ListFact:
@@ -106,9 +153,15 @@ bool FenetreFiche::executeDocument(PageDocument& page, Operation operation) {
     case Operation::ChercheCmd:
         page.Cherche();
         return true;
+    case Operation::Ajout:
+    case Operation::NouvFact:
+    case Operation::NouvCmd:
+        page.Nouveau();
+        return true;
+    case Operation::Supprime:
     case Operation::SupFact:
     case Operation::SupCmd:
-        if (m_dialogues.okAnnuler(commande
+        if (m_dialogues.okAnnuler(&page == &m_commandes
                                       ? QStringLiteral("Confirmer suppression de la Commande ?")
                                       : QStringLiteral("Confirmer suppression de la facture ?")))
             page.Supprime();
@@ -119,31 +172,10 @@ bool FenetreFiche::executeDocument(PageDocument& page, Operation operation) {
 }
 
 bool FenetreFiche::execute(Operation operation) {
-    // A new invoice or order is made on its tab, from any tab; the searches by number and the
-    // lists find their document from any tab too.
-    const auto surSonOnglet = [this](Sorte onglet) {
-        return montre(onglet) ? document(onglet) : nullptr;
-    };
-    switch (operation) {
-    case Operation::NouvFact:
-    case Operation::NouvCmd:
-        if (PageDocument* p =
-                surSonOnglet(operation == Operation::NouvFact ? Sorte::Factures : Sorte::Commandes))
-            p->Nouveau();
+    // An operation of one kind of record shows its tab first (a new invoice from the client tab,
+    // an article search from the order tab); the document shown there may keep it from leaving.
+    if (const std::optional<Sorte> onglet = ongletPropre(operation); onglet && !montre(*onglet))
         return true;
-    case Operation::ChercheFact:
-    case Operation::ListFact:
-        if (PageDocument* p = surSonOnglet(Sorte::Factures))
-            executeDocument(*p, operation);
-        return true;
-    case Operation::ChercheCmd:
-    case Operation::ListCmd:
-        if (PageDocument* p = surSonOnglet(Sorte::Commandes))
-            executeDocument(*p, operation);
-        return true;
-    default:
-        break;
-    }
     switch (operation) {
     case Operation::Importer:
         return m_echanges.Importer(m_onglet);
@@ -169,9 +201,6 @@ bool FenetreFiche::execute(Operation operation) {
         p->navigue(*pas);
         return true;
     }
-    // The searches of the "Edition" menu named after the suppliers or the articles act on their
-    // own tab only.
-    const auto surOnglet = [this](Sorte onglet) { return m_onglet == onglet; };
     switch (operation) {
     case Operation::Liste:
         p->Liste();
@@ -184,45 +213,29 @@ bool FenetreFiche::execute(Operation operation) {
             p->Supprime();
         return true;
     case Operation::RechNom:
+    case Operation::RechNomFour:
+    case Operation::RechNomArt:
         p->RechNom();
         return true;
     case Operation::RechNum:
+    case Operation::RechNumFour:
+    case Operation::RechNumArt:
         p->RechNum();
         return true;
-    case Operation::RechNomFour:
-    case Operation::RechNumFour:
-    case Operation::RechNomArt:
-    case Operation::RechNumArt: {
-        const bool fournisseurs =
-            operation == Operation::RechNomFour || operation == Operation::RechNumFour;
-        if (!surOnglet(fournisseurs ? Sorte::Fournisseurs : Sorte::Articles))
-            return false;
-        if (operation == Operation::RechNomFour || operation == Operation::RechNomArt)
-            p->RechNom();
-        else
-            p->RechNum();
-        return true;
-    }
-    case Operation::EntreeStock:
-    case Operation::SortieStock:
     case Operation::Recalc:
-        if (!surOnglet(Sorte::Articles))
-            return false;
-        if (operation == Operation::Recalc)
-            m_articles.Recalc();
-        else if (operation == Operation::EntreeStock)
-            m_articles.EntreeStock();
-        else
-            m_articles.SortieStock();
+        m_articles.Recalc();
+        return true;
+    case Operation::EntreeStock:
+        m_articles.EntreeStock();
+        return true;
+    case Operation::SortieStock:
+        m_articles.SortieStock();
         return true;
     case Operation::RechTel:
+        m_clients.RechTel();
+        return true;
     case Operation::RechContact:
-        if (!surOnglet(Sorte::Clients))
-            return false;
-        if (operation == Operation::RechTel)
-            m_clients.RechTel();
-        else
-            m_clients.RechContact();
+        m_clients.RechContact();
         return true;
     default:
         return false;
@@ -230,7 +243,11 @@ bool FenetreFiche::execute(Operation operation) {
 }
 
 bool FenetreFiche::selectionne(const ElementMenu& element) {
-    switch (element.groupe.value_or(GroupeSelection::Commandes)) {
+    // A choice is made on the tab of its kind (the articles' from the order tab).
+    const GroupeSelection groupe = element.groupe.value_or(GroupeSelection::Commandes);
+    if (!montre(ongletDuGroupe(groupe)))
+        return false;
+    switch (groupe) {
     case GroupeSelection::Clients:
         m_clients.SetSel(static_cast<SelectionClient>(element.mode));
         break;

@@ -37,10 +37,12 @@ public:
     // False when the document shown cannot be left (its changes cannot be written and the user
     // keeps them).
     bool montre(Sorte onglet);
-    // Runs a page operation on the tab shown; false when that tab does not offer it yet.
+    // Runs a page operation: one of a kind of record on the tab of that kind, shown first, the
+    // others on the tab shown. False when that tab does not offer it.
     bool execute(Operation operation);
-    // A "Sélection" item: sets its group's mode, then runs Premier on the tab shown. False when
-    // the user cancelled the choice, which leaves the selection as it was.
+    // A "Sélection" item: shows the tab of its group, sets the group's mode, then runs Premier
+    // there. False when the user cancelled the choice, or the document shown cannot be left:
+    // the selection is then as it was.
     bool selectionne(const ElementMenu& element);
     // After New and Open: the client tab, every client and every supplier, and the current card
     // read.

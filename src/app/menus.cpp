@@ -223,7 +223,6 @@ constexpr BoutonBarre kBarre[] = {
 
 constexpr Effet P = Effet::Active;
 constexpr Effet M = Effet::Desactive;
-constexpr Effet _ = Effet::Garde;
 
 constexpr QStringView kF = u"&Fichier";
 constexpr QStringView kE = u"&Edition";
@@ -235,7 +234,9 @@ constexpr QStringView kO = u"&Outils";
 constexpr QStringView kP = u"&Paramètres";
 constexpr QStringView kBarreOutils = {};
 
-constexpr Cible kClientsSeuls[] = {
+// Each item's state follows the tab shown, whatever tab was shown before: every tab's set decides
+// every item it names.
+constexpr Cible kToutOnglet[] = {
     {kF, u"&Enregistrer"},
     {kF, u"Enregistrer &sous..."},
     {kF, u"&Imprimer"},
@@ -255,43 +256,48 @@ constexpr Cible kClientsSeuls[] = {
     {kBarreOutils, u"Suivant"},
     {kBarreOutils, u"Dernier"},
     {kBarreOutils, u"Imprimer"},
-    {kBarreOutils, u"Imprimer enveloppe"},
+    {kBarreOutils, u"Fiche client"},
 };
-constexpr Cible kNavigationClients[] = {
+// The commands of the cards; invoices and orders have theirs in "&Vente" and "&Achat".
+constexpr Cible kFiches[] = {
     {kB, u"&Précédent             PgUo"},
     {kB, u"&Suivant                   Pgdn"},
     {kB, u"P&remier"},
     {kB, u"&Dernier"},
+    {kB, u"&Nouvelle fiche"},
     {kB, u"S&upprimer fiche"},
     {kB, u"&Liste"},
     {kB, u"&Imprimer fiche"},
+    {kF, u"I&mporter..."},
     {kF, u"E&xporter..."},
-    {kS, u"&Tous les clients"},
+};
+constexpr Cible kOuvrir[] = {
     {kBarreOutils, u"Ouvrir"},
     {kBarreOutils, u"Nouveau fichier"},
 };
-constexpr Cible kRecherchesClients[] = {
-    {kE, u"Recherche &Nom / société..."}, {kE, u"Rechercher &Code client..."},
-    {kE, u"&Recherche Téléphone..."},     {kE, u"Recherche nom C&ontact..."},
-    {kE, u"&Trier clients..."},
+// An envelope is addressed to a client, or from an invoice or an order.
+constexpr Cible kEnveloppe[] = {
+    {kO, u"&Enveloppe courante"},
+    {kBarreOutils, u"Imprimer enveloppe"},
 };
-constexpr Cible kSelectionClients[] = {
+constexpr Cible kClients[] = {
+    {kE, u"Recherche &Nom / société..."},
+    {kE, u"Rechercher &Code client..."},
+    {kE, u"&Recherche Téléphone..."},
+    {kE, u"Recherche nom C&ontact..."},
+    {kE, u"&Trier clients..."},
+    {kS, u"&Tous les clients"},
     {kS, u"&Code postal..."},
     {kS, u"&Ville..."},
     {kS, u"&Marqués"},
     {kS, u"&NPAI"},
 };
-constexpr Cible kBoutonClient[] = {{kBarreOutils, u"Fiche client"}};
 constexpr Cible kBoutonArticles[] = {{kBarreOutils, u"Articles"}};
 constexpr Cible kBoutonFacture[] = {{kBarreOutils, u"Facture"}};
-constexpr Cible kNouvelleFacture[] = {{kV, u"&Nouvelle facture"}};
-constexpr Cible kAjoutImport[] = {{kB, u"&Nouvelle fiche"}, {kF, u"I&mporter..."}};
-constexpr Cible kRechercheFactures[] = {
+constexpr Cible kFactures[] = {
     {kE, u"Chercher &facture..."},
     {kS, u"&Facture code client..."},
     {kS, u"T&outes les factures"},
-};
-constexpr Cible kNavigationFactures[] = {
     {kV, u"&Précédent             PgUp"},
     {kV, u"&Suivant                   Pgdn"},
     {kV, u"P&remier"},
@@ -300,8 +306,8 @@ constexpr Cible kNavigationFactures[] = {
     {kV, u"&Imprimer facture"},
     {kV, u"&Enregistrer en Factur-X..."},
     {kV, u"&Liste des factures       F2"},
+    {kV, u"Supprimer &ligne"},
 };
-constexpr Cible kLigneFacture[] = {{kV, u"Supprimer &ligne"}};
 constexpr Cible kFournisseurs[] = {
     {kE, u"Rechercher Nom fo&urnisseur..."},
     {kE, u"Rechercher Code four&nisseur..."},
@@ -310,6 +316,7 @@ constexpr Cible kFournisseurs[] = {
     {kS, u"Co&de postal..."},
     {kS, u"V&ille..."},
 };
+// From the order tab they act on the articles, on their own tab.
 constexpr Cible kArticles[] = {
     {kE, u"Rechercher &article..."}, {kE, u"Rechercher code a&rticle..."},
     {kE, u"Tri&er articles..."},     {kS, u"Tous les &articles"},
@@ -336,26 +343,15 @@ constexpr Cible kCommandes[] = {
     {kE, u"C&hercher commande..."},
 };
 
-// Columns: clients, invoices, suppliers, articles, orders.
+// Columns: clients, invoices, suppliers, articles, orders. "Supprimer &ligne" then follows the
+// focus of its grid.
 constexpr LigneActivation kJeux[] = {
-    {kClientsSeuls, {P, _, _, _, _}},
-    {kNavigationClients, {P, M, _, _, _}},
-    {kRecherchesClients, {P, M, M, M, M}},
-    {kSelectionClients, {P, M, _, M, M}},
-    {kBoutonClient, {P, P, P, P, P}},
-    {kBoutonArticles, {P, P, P, M, M}},
-    {kBoutonFacture, {P, M, P, P, P}},
-    {kNouvelleFacture, {P, P, _, _, _}},
-    {kAjoutImport, {_, M, _, _, _}},
-    {kRechercheFactures, {M, P, _, M, M}},
-    {kNavigationFactures, {_, P, M, M, M}},
-    // The invoice set also enables the line deletion of invoices, as the order set does for
-    // orders; otherwise nothing would ever enable it.
-    {kLigneFacture, {M, P, _, _, _}},
-    {kFournisseurs, {M, M, P, _, _}},
-    {kArticles, {M, M, M, P, P}},
-    {kNouvelleCommande, {M, M, P, P, P}},
-    {kStock, {M, M, M, P, M}},
+    {kToutOnglet, {P, P, P, P, P}},       {kFiches, {P, M, P, P, M}},
+    {kOuvrir, {P, M, P, P, P}},           {kEnveloppe, {P, P, M, M, P}},
+    {kClients, {P, M, M, M, M}},          {kBoutonArticles, {P, P, P, M, P}},
+    {kBoutonFacture, {P, M, P, P, P}},    {kFactures, {M, P, M, M, M}},
+    {kFournisseurs, {M, M, P, M, M}},     {kArticles, {M, M, M, P, P}},
+    {kNouvelleCommande, {M, M, P, P, P}}, {kStock, {M, M, M, P, M}},
     {kCommandes, {M, M, M, M, P}},
 };
 
@@ -459,8 +455,6 @@ void EtatMenus::setActif(Cible c, bool oui) {
 void EtatMenus::appliqueJeu(Sorte onglet) {
     for (const LigneActivation& ligne : kJeux) {
         const Effet effet = ligne.effets[indice(onglet)];
-        if (effet == Effet::Garde)
-            continue;
         for (const Cible& c : ligne.cibles)
             m_actifs.insert(cle(c), effet == Effet::Active);
     }

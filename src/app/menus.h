@@ -150,7 +150,7 @@ inline Cible bouton(QStringView aide) {
 }
 
 // What a tab's enable set does to an item.
-enum class Effet { Garde, Active, Desactive };
+enum class Effet { Active, Desactive };
 
 struct LigneActivation {
     std::span<const Cible> cibles;

@@ -30,6 +30,8 @@ DispositionDocument dispositionCommandes() {
             .articleDesignation = LA::Designation,
             .articlePrixHT = LA::PrixAchat,
             .articlePrixTTC = LA::PrixAchat,
+            .articleTva = LA::Tva,
+            .referenceArticle = QStringLiteral("la référence"),
             .ficheNom = LF::Nom,
             .ficheAdresse1 = LF::Adresse1,
             .ficheAdresse2 = LF::Adresse2,

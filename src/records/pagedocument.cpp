@@ -25,9 +25,9 @@ void pose(QString& champ, QStringView texte) {
 
 } // namespace
 
-int chercheCode(const Blocs& store, QStringView code) {
+int chercheCode(const Blocs& store, QStringView code, int ligne) {
     for (const LigneOuverture& o : store.ouvertures()) {
-        if (o.numero >= 0 && memeCode(ligneApres(store, o.position, PageCarte::kLigneCode), code))
+        if (o.numero >= 0 && memeCode(ligneApres(store, o.position, ligne), code))
             return o.position;
     }
     return -1;
@@ -129,6 +129,15 @@ bool PageDocument::accepte(const QString& texte) {
     return !refus;
 }
 
+void PageDocument::celluleEditee(int rangee, int colonne) {
+    Document& d = m_document;
+    if (!d.ligne(rangee)[std::size_t(colonne)].isEmpty())
+        d.lignesUtilisees = std::max(d.lignesUtilisees, rangee);
+    if (colonne == C::Ref)
+        m_references[std::size_t(rangee - 1)].tapee = true;
+    marque();
+}
+
 void PageDocument::celluleRefusee(const QString& motif) {
     m_dialogues.message(motif);
 }
@@ -215,6 +224,7 @@ void PageDocument::vide() {
                    : QString::number(m_prochainNumero).leftJustified(9, u' ');
     d.conditions = conditions().value(0);
     m_document = std::move(d);
+    std::fill(m_references.begin(), m_references.end(), EtatReference{});
 }
 
 const QStringList& PageDocument::conditions() const {
@@ -413,49 +423,97 @@ int PageDocument::finDeLigne(int rangee) {
     return d.lignesUtilisees < kLignesAuClavier ? std::min(rangee + 1, Document::kLignes) : rangee;
 }
 
-bool PageDocument::remplitDepuisArticle(int rangee) {
-    if (m_document.valide)
-        return false;
+PageDocument::Suite PageDocument::entree(int rangee, int colonne) {
+    const LigneDocument& l = m_document.ligne(rangee);
+    if (colonne == C::Ref) {
+        Recherche r = quitteReference(rangee);
+        // A line of an article, filled now or before, waits for its quantity; a free line for
+        // its designation.
+        const bool article = r.remplie || ouvertureArticle(l[C::Ref]) >= 0;
+        return {rangee, article ? C::Quantite : C::Designation, std::move(r.avis)};
+    }
+    if (!finitLaLigne(colonne))
+        return {rangee, C::Quantite, {}};
+    if (colonne == C::Quantite && l[C::Quantite].trimmed().isEmpty() &&
+        !l[C::Ref].trimmed().isEmpty() && !m_document.valide)
+        return {rangee, C::Quantite,
+                QStringLiteral("Tapez la quantité de la ligne %1.").arg(rangee)};
+    return {finDeLigne(rangee), C::Ref, {}};
+}
+
+int PageDocument::ouvertureArticle(QStringView code) const {
+    return chercheCode(articles(), code, m_disposition.articleReference);
+}
+
+PageDocument::Recherche PageDocument::remplit(int rangee, const QString& code) {
+    const DispositionDocument& dd = m_disposition;
     LigneDocument& l = m_document.ligne(rangee);
     const LigneDocument avant = l;
-    QString code = l[C::Ref].trimmed();
+    m_references[std::size_t(rangee - 1)] = {code, false};
+    const int ouverture = ouvertureArticle(code);
+    Recherche r;
+    if (ouverture < 0) {
+        l[C::Ref] = code;
+        r.avis =
+            QStringLiteral("Aucun article n'a %1 %2 : ligne libre").arg(dd.referenceArticle, code);
+    } else {
+        // The article gives its own code, designation, price and VAT code; the VAT code stays
+        // editable.
+        const Blocs& store = articles();
+        const auto ligne = [&](int n) { return ligneApres(store, ouverture, n); };
+        l[C::Ref] = ligne(dd.articleReference).trimmed().toString();
+        l[C::Designation] = ligne(dd.articleDesignation).toString();
+        l[C::Prix] =
+            ligne(m_document.ttc ? dd.articlePrixTTC : dd.articlePrixHT).trimmed().toString();
+        if (const QStringView tva = ligne(dd.articleTva).trimmed();
+            tva == u"1" || tva == u"2" || tva == u"3")
+            l[C::Tva] = tva.toString();
+        m_references[std::size_t(rangee - 1)].cherchee = l[C::Ref];
+        r.remplie = true;
+    }
+    if (l != avant) {
+        m_document.lignesUtilisees = std::max(m_document.lignesUtilisees, rangee);
+        marque();
+        m_modele.rafraichi();
+    }
+    return r;
+}
+
+PageDocument::Recherche PageDocument::remplitDepuisArticle(int rangee) {
+    if (m_document.valide)
+        return {};
+    QString code = m_document.ligne(rangee)[C::Ref].trimmed();
     if (code.isEmpty())
         code = m_articles.choisit(m_disposition.articleReference, m_disposition.articleDesignation)
                    .value_or(QString());
     if (code.isEmpty())
-        return false;
-    l[C::Ref] = code;
-    // The article whose reference is the "Réf" exactly gives its designation and price.
-    const DispositionDocument& dd = m_disposition;
-    const Blocs& store = articles();
-    int ouverture = -1;
-    for (const LigneOuverture& o : store.ouvertures()) {
-        if (o.numero >= 0 && ligneApres(store, o.position, dd.articleReference) == code) {
-            ouverture = o.position;
-            break;
-        }
-    }
-    if (ouverture >= 0) {
-        l[C::Designation] = ligneApres(store, ouverture, dd.articleDesignation).toString();
-        l[C::Prix] =
-            ligneApres(store, ouverture, m_document.ttc ? dd.articlePrixTTC : dd.articlePrixHT)
-                .trimmed()
-                .toString();
-    }
-    if (l != avant) {
-        marque();
-        m_modele.rafraichi();
-    }
-    return ouverture >= 0;
+        return {};
+    return remplit(rangee, code);
+}
+
+PageDocument::Recherche PageDocument::quitteReference(int rangee) {
+    if (m_document.valide)
+        return {};
+    const LigneDocument& l = m_document.ligne(rangee);
+    const QString code = l[C::Ref].trimmed();
+    const EtatReference& e = m_references[std::size_t(rangee - 1)];
+    // A line the user has filled otherwise keeps its designation and price until its "Réf" is
+    // typed again.
+    if (code.isEmpty() || !(e.tapee || (l[C::Designation].isEmpty() && e.cherchee != code)))
+        return {};
+    return remplit(rangee, code);
 }
 
 void PageDocument::SupLigne(int rangee) {
     Document& d = m_document;
     if (rangee < 1 || rangee > d.lignesUtilisees || d.valide)
         return;
-    for (int r = rangee; r < d.lignesUtilisees && r < Document::kLignes; ++r)
+    for (int r = rangee; r < d.lignesUtilisees && r < Document::kLignes; ++r) {
         d.ligne(r) = d.ligne(r + 1);
+        m_references[std::size_t(r - 1)] = m_references[std::size_t(r)];
+    }
     d.ligne(std::min(d.lignesUtilisees, Document::kLignes)) = {};
+    m_references[std::size_t(std::min(d.lignesUtilisees, Document::kLignes) - 1)] = {};
     --d.lignesUtilisees;
     marque();
     m_modele.rafraichi();
@@ -569,6 +627,11 @@ void PageDocument::Valider() {
         refuse(refus);
         return;
     }
+    // An article sold or bought for nothing is most often a price forgotten.
+    if (const int r = ligneSansPrix();
+        r > 0 && !m_dialogues.okAnnuler(
+                     QStringLiteral("La ligne %1 n'a pas de prix. Valider quand même ?").arg(r)))
+        return;
     // A quantity changed without Enter counts as it is shown.
     if (const QString refus = recalcule(std::vector<LigneDocument>(d.lignes)); !refus.isEmpty()) {
         refuse(refus);
@@ -585,6 +648,19 @@ void PageDocument::Valider() {
     if (!oublis.isEmpty())
         m_dialogues.message(QStringLiteral("Le stock de ces lignes n'a pas changé :\n") +
                             oublis.join(u'\n'));
+}
+
+int PageDocument::ligneSansPrix() const {
+    const Document& d = m_document;
+    for (int r = 1; r <= d.lignesUtilisees && r <= Document::kLignes; ++r) {
+        const LigneDocument& l = d.ligne(r);
+        if (l[C::Quantite].trimmed().isEmpty() || l[C::Ref].trimmed().isEmpty())
+            continue;
+        const std::optional<double> prix = litNombre(l[C::Prix].trimmed());
+        if ((!prix || *prix == 0) && ouvertureArticle(l[C::Ref]) >= 0)
+            return r;
+    }
+    return 0;
 }
 
 void PageDocument::Supprime() {

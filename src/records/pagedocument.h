@@ -57,8 +57,11 @@ struct DispositionDocument {
     // The list entry's block lines after the number.
     std::vector<int> lignesListe;
     // The article line a line's "Réf" names (the code, or the supplier's reference), the line
-    // its designation comes from, and the price lines it takes in each price mode.
-    int articleReference, articleDesignation, articlePrixHT, articlePrixTTC;
+    // its designation comes from, the price lines it takes in each price mode, and the line of
+    // its VAT code.
+    int articleReference, articleDesignation, articlePrixHT, articlePrixTTC, articleTva;
+    // "le code", "la référence": what a line's "Réf" is of its article.
+    QString referenceArticle;
     // The fields of the client or supplier card the document takes its address from.
     int ficheNom, ficheAdresse1, ficheAdresse2, ficheCodePostal, ficheVille;
     // "Code client : ", "Code fournisseur : ", before the code on paper.
@@ -80,9 +83,10 @@ struct DispositionDocument {
     Saisie saisieFiltre;
 };
 
-// The opening tag of the first card of a store whose code is the one given, as the user means it
-// (not one whose code merely begins with it); -1 when there is none.
-int chercheCode(const Blocs& store, QStringView code);
+// The opening tag of the first block of a store whose code line (the card's code, or an
+// article's supplier reference) is the code given, as the user means it (not one whose code
+// merely begins with it); -1 when there is none.
+int chercheCode(const Blocs& store, QStringView code, int ligne = PageCarte::kLigneCode);
 
 // A date as documents write it, "dd/MM/yyyy"; an invalid date for any other text.
 QDate litDate(QStringView texte);
@@ -134,7 +138,8 @@ public:
     std::vector<LigneDocument>& lignesDocument() override { return m_document.lignes; }
     bool lignesFigees() const override { return m_document.valide; }
     bool prixTTC() const override { return m_document.ttc; }
-    void celluleEditee(int, int) override { marque(); }
+    // A row the user typed into is in use, and a "Réf" typed is looked up when its cell is left.
+    void celluleEditee(int rangee, int colonne) override;
     void celluleRefusee(const QString& motif) override;
 
     // The next number (Numerof, Numeroc): year, month and a three-digit sequence, after the
@@ -179,6 +184,19 @@ public:
     // amounts are recomputed at the next computation.
     void suitReglages();
 
+    // What looking up the article of a line did: whether the article filled the line, and what
+    // the status bar says (empty: nothing).
+    struct Recherche {
+        bool remplie = false;
+        QString avis;
+    };
+    // Where the typing goes on after a key in the grid, and what the status bar says.
+    struct Suite {
+        int rangee;
+        int colonne;
+        QString avis;
+    };
+
     // The grid's key rules: "." is typed as "," after the "Réf" column, and Enter ends the
     // line from the quantity column on.
     static QChar caractereGrille(QChar c, int colonne);
@@ -186,9 +204,18 @@ public:
     // Enter in the quantity column or after it: the line is ended and the totals recomputed;
     // gives the row to go on with.
     int finDeLigne(int rangee);
+    // Enter in a cell. In "Réf" the line is looked up as when the cell is left, and the typing
+    // goes on at the quantity of a line of an article, else in "Désignation"; from
+    // "Désignation" it goes on at the quantity; from the quantity on the line is ended, except
+    // that a line with a "Réf" but no quantity yet waits for it.
+    Suite entree(int rangee, int colonne);
     // A click in "Désignation": the line is filled from the article of its "Réf", picked from
-    // the article list when the "Réf" is empty. True when a line was filled.
-    bool remplitDepuisArticle(int rangee);
+    // the article list when the "Réf" is empty.
+    Recherche remplitDepuisArticle(int rangee);
+    // The "Réf" cell of a line left (Tab, Enter, an arrow key, a click elsewhere): the line is
+    // filled from the article its "Réf" names when it has no designation yet or its "Réf" was
+    // typed since the last look-up; a "Réf" naming no article leaves a free line, and says so.
+    Recherche quitteReference(int rangee);
     // Deletes a line (SupLigne1, SupLigne2).
     void SupLigne(int rangee);
     // "...": the client or supplier picked fills the code and the address.
@@ -251,6 +278,12 @@ private:
     bool nouveau(bool avecLigneVide);
     QStringList lignesBloc() const;
     std::array<QString, 4> adresseDe(const std::function<QString(int)>& champ) const;
+    // The first article whose reference line is the code, as the user means it; -1 for none.
+    int ouvertureArticle(QStringView code) const;
+    // Fills a line from the article its code names (the "Réf" takes the article's own).
+    Recherche remplit(int rangee, const QString& code);
+    // The first line with a quantity and an article but no price, or 0.
+    int ligneSansPrix() const;
     // Recomputes the lines and the totals. When an amount would pass the largest number, the
     // lines go back to `avant` and the totals to what they were, and why is given.
     QString recalcule(const std::vector<LigneDocument>& avant);
@@ -276,6 +309,12 @@ private:
     PageCarte& m_tiers;
     PageCarte& m_articles;
     Document m_document;
+    // Per row: the "Réf" last looked up, and whether a "Réf" was typed since.
+    struct EtatReference {
+        QString cherchee;
+        bool tapee = false;
+    };
+    std::vector<EtatReference> m_references = std::vector<EtatReference>(Document::kLignes);
     ModeleLignes m_modele{*this};
     Totaux m_totaux;
     qint64 m_prochainNumero = 0;

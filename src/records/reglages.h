@@ -16,7 +16,8 @@ inline const QString kFichierIni = QStringLiteral("ZelVente.ini");
 inline const QString kFichierSoc = QStringLiteral("ZelVente.soc");
 inline const QString kFichierCbx = QStringLiteral("ZelVente.cbx");
 
-// The values of the settings file, in the order of its 20 lines.
+// The values of the settings file, in the order of its 20 lines. Without the file (a first
+// start) amounts are in euros and the first VAT rate is today's 20 %; a file is read as it is.
 struct ValeursIni {
     double tauxEuro = 6.55957;              // 1: francs per euro
     QString reserve2 = QStringLiteral("0"); // 2: kept as read
@@ -30,8 +31,8 @@ struct ValeursIni {
     int modeSelectionClient = 0;                   // 12
     QString cleCodePostal;                         // 13
     QString cleVille;                              // 14
-    std::array<double, 3> tauxTva{19.6, 0.0, 5.5}; // 15 to 17: VAT of the codes 1, 2 and 3
-    int modeDevise = 0;                            // 18: 0 francs, 1 euros, 2 other currency
+    std::array<double, 3> tauxTva{20.0, 0.0, 5.5}; // 15 to 17: VAT of the codes 1, 2 and 3
+    int modeDevise = 1;                            // 18: 0 francs, 1 euros, 2 other currency
     int decimales = 2;                             // 19: 0, 1 or 2
     QString nomDevise;                             // 20: the other currency's name
     // 21, written only once known: the company's SIREN, nine digits, named in the file of its

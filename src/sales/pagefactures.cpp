@@ -23,6 +23,8 @@ DispositionDocument dispositionFactures() {
             .articleDesignation = LA::Designation,
             .articlePrixHT = LA::PrixHT,
             .articlePrixTTC = LA::PrixTTC,
+            .articleTva = LA::Tva,
+            .referenceArticle = QStringLiteral("le code"),
             .ficheNom = LC::Nom,
             .ficheAdresse1 = LC::Adresse1,
             .ficheAdresse2 = LC::Adresse2,

@@ -2,6 +2,7 @@
 
 #include "ui/touches.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFormLayout>
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyledItemDelegate>
@@ -38,30 +40,46 @@ bool estEntree(const QKeyEvent* e) {
     return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
 }
 
-// The cell editors of the line grid: a typed character goes through the grid's key rule, and
-// Enter hands the editor's text to the model before the line is ended, so that the value typed
-// last is counted.
+} // namespace
+
+// The cell editors of the line grid: a typed character goes through the grid's key rule, Enter
+// hands the editor's text to the model before the page decides where the typing goes on, so
+// that the value typed last is counted, and a click in an open "Désignation" editor the user has
+// not typed in does what a click in that cell does.
 class DelegueLignes : public QStyledItemDelegate {
 public:
-    DelegueLignes(std::function<void()> finDeLigne, QObject* parent)
-        : QStyledItemDelegate(parent), m_finDeLigne(std::move(finDeLigne)) {}
+    DelegueLignes(std::function<void()> entree, std::function<void()> clicDesignation,
+                  QObject* parent)
+        : QStyledItemDelegate(parent), m_entree(std::move(entree)),
+          m_clicDesignation(std::move(clicDesignation)) {}
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override {
         QWidget* editeur = QStyledItemDelegate::createEditor(parent, option, index);
         editeur->setProperty(kColonne, index.column());
+        m_ouvert = editeur;
         return editeur;
+    }
+
+    // The open editor's text goes to the model and the editor closes, as when its cell is left.
+    void termine() {
+        if (QWidget* editeur = m_ouvert; editeur && editeur->isVisible()) {
+            Q_EMIT commitData(editeur);
+            Q_EMIT closeEditor(editeur, QAbstractItemDelegate::NoHint);
+        }
     }
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override {
         auto* editeur = qobject_cast<QLineEdit*>(objet);
-        if (editeur && evenement->type() == QEvent::KeyPress) {
-            const int colonne = editeur->property(kColonne).toInt();
+        if (!editeur)
+            return QStyledItemDelegate::eventFilter(objet, evenement);
+        const int colonne = editeur->property(kColonne).toInt();
+        if (evenement->type() == QEvent::KeyPress) {
             if (estEntree(static_cast<QKeyEvent*>(evenement))) {
                 Q_EMIT commitData(editeur);
                 Q_EMIT closeEditor(editeur, QAbstractItemDelegate::NoHint);
-                m_finDeLigne();
+                m_entree();
                 return true;
             }
             if (filtreTouche(editeur, evenement, [colonne](QChar c) {
@@ -69,13 +87,24 @@ protected:
                 }))
                 return true;
         }
+        if (evenement->type() == QEvent::MouseButtonPress && colonne == C::Designation &&
+            !editeur->isModified()) {
+            // Nothing typed there is lost: the editor shows what the cell holds.
+            Q_EMIT closeEditor(editeur, QAbstractItemDelegate::NoHint);
+            m_clicDesignation();
+            return true;
+        }
         return QStyledItemDelegate::eventFilter(objet, evenement);
     }
 
 private:
     static constexpr const char* kColonne = "colonne";
-    std::function<void()> m_finDeLigne;
+    std::function<void()> m_entree;
+    std::function<void()> m_clicDesignation;
+    mutable QPointer<QWidget> m_ouvert;
 };
+
+namespace {
 
 // A field that lets through what the page's rule takes, typed or pasted.
 class Valide : public QValidator {
@@ -231,13 +260,28 @@ OngletDocument::OngletDocument(PageDocument& page, const LibellesOnglet& libelle
     m_grille->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grille->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                               QAbstractItemView::AnyKeyPressed);
-    m_grille->setItemDelegate(new DelegueLignes([this] { finDeLigne(); }, m_grille));
+    m_delegue = new DelegueLignes(
+        [this] { entree(); }, [this] { cliqueDesignation(m_grille->currentIndex()); }, m_grille);
+    m_grille->setItemDelegate(m_delegue);
     m_grille->installEventFilter(this);
     connect(&m_page.modele(), &QAbstractItemModel::dataChanged, this,
             &OngletDocument::rafraichitTotaux);
     connect(m_grille, &QTableView::clicked, this, [this](const QModelIndex& index) {
-        if (index.column() == C::Designation && m_page.remplitDepuisArticle(index.row() + 1))
-            m_grille->setCurrentIndex(index.siblingAtColumn(C::Quantite));
+        if (index.column() == C::Designation)
+            cliqueDesignation(index);
+    });
+    // A "Réf" left for another cell, or for a field or a button outside the grid, is looked up.
+    connect(m_grille->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex&, const QModelIndex& precedent) {
+                if (precedent.isValid() && precedent.column() == C::Ref)
+                    montreAvis(m_page.quitteReference(precedent.row() + 1).avis);
+            });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* avant, QWidget* apres) {
+        const auto dansGrille = [this](QWidget* w) {
+            return w == m_grille || m_grille->isAncestorOf(w);
+        };
+        if (avant && apres && dansGrille(avant) && !dansGrille(apres))
+            quitteReferenceCourante();
     });
 
     m_notes->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -326,12 +370,38 @@ void OngletDocument::montreDocument() {
     m_code->setFocus();
 }
 
-void OngletDocument::finDeLigne() {
+void OngletDocument::montreAvis(const QString& texte) {
+    if (!texte.isEmpty())
+        Q_EMIT avis(texte);
+}
+
+void OngletDocument::entree() {
     const QModelIndex courant = m_grille->currentIndex();
-    if (!courant.isValid() || !PageDocument::finitLaLigne(courant.column()))
+    if (!courant.isValid())
         return;
-    const int suivante = m_page.finDeLigne(courant.row() + 1);
-    m_grille->setCurrentIndex(m_page.modele().index(suivante - 1, C::Ref));
+    const PageDocument::Suite suite = m_page.entree(courant.row() + 1, courant.column());
+    montreAvis(suite.avis);
+    m_grille->setCurrentIndex(m_page.modele().index(suite.rangee - 1, suite.colonne));
+}
+
+void OngletDocument::cliqueDesignation(const QModelIndex& index) {
+    if (!index.isValid())
+        return;
+    const PageDocument::Recherche r = m_page.remplitDepuisArticle(index.row() + 1);
+    montreAvis(r.avis);
+    if (r.remplie)
+        m_grille->setCurrentIndex(index.siblingAtColumn(C::Quantite));
+}
+
+void OngletDocument::quitteReferenceCourante() {
+    const QModelIndex courant = m_grille->currentIndex();
+    if (courant.isValid() && courant.column() == C::Ref)
+        montreAvis(m_page.quitteReference(courant.row() + 1).avis);
+}
+
+void OngletDocument::termineSaisie() {
+    m_delegue->termine();
+    quitteReferenceCourante();
 }
 
 void OngletDocument::supprimeLigneCourante() {
@@ -354,7 +424,7 @@ bool OngletDocument::eventFilter(QObject* cible, QEvent* evenement) {
     }
     if (cible == m_grille && type == QEvent::KeyPress &&
         estEntree(static_cast<QKeyEvent*>(evenement))) {
-        finDeLigne();
+        entree();
         return true;
     }
     return QWidget::eventFilter(cible, evenement);

@@ -17,6 +17,8 @@ class QTableView;
 
 namespace zel::ui {
 
+class DelegueLignes;
+
 // The texts that tell the invoice tab from the order tab.
 struct LibellesOnglet {
     QString numero;
@@ -47,6 +49,9 @@ public:
     void rafraichit();
     // "Supprimer ligne": the grid's current line, while the grid has the focus.
     void supprimeLigneCourante();
+    // Before a command of the menus, the tool bar or the page keys: the text of an open cell
+    // editor counts, and a "Réf" being typed is looked up, as when the cell is left.
+    void termineSaisie();
     bool grilleActive() const { return m_grilleActive; }
 
     QTableView* grille() const { return m_grille; }
@@ -59,14 +64,20 @@ Q_SIGNALS:
     void grilleActiveChangee(bool active);
     // "Imprimer" was pressed.
     void imprime();
+    // A short notice for the status bar.
+    void avis(const QString& texte);
 
 protected:
     bool eventFilter(QObject* cible, QEvent* evenement) override;
     void resizeEvent(QResizeEvent* evenement) override;
 
 private:
-    // Enter in the grid: the line is ended from the quantity column on.
-    void finDeLigne();
+    // Enter in the grid: the page says where the typing goes on.
+    void entree();
+    // A click in "Désignation", on the cell or in its open editor.
+    void cliqueDesignation(const QModelIndex& index);
+    void quitteReferenceCourante();
+    void montreAvis(const QString& texte);
     void rafraichitTotaux();
 
     PageDocument& m_page;
@@ -80,6 +91,7 @@ private:
     QRadioButton* m_ttc;
     std::array<QLineEdit*, 4> m_adresse;
     QTableView* m_grille;
+    DelegueLignes* m_delegue;
     QPlainTextEdit* m_notes;
     QLabel* m_statut;
     QPushButton* m_valider;

@@ -115,6 +115,7 @@ TMainForm::TMainForm(const QString& dossierProgramme, Dialogues* dialogues, QWid
                 });
         connect(d.onglet, &OngletDocument::imprime, this,
                 [this, operation = d.impression] { declenche(operation, bouton(u"Imprimer")); });
+        connect(d.onglet, &OngletDocument::avis, this, &TMainForm::avis);
     }
     construitMenus();
     construitBarre();
@@ -125,6 +126,7 @@ TMainForm::TMainForm(const QString& dossierProgramme, Dialogues* dialogues, QWid
     connect(&m_horloge, &QTimer::timeout, this, heure);
     m_horloge.start(1000);
     connect(m_fiche, &TFiche::touche, this, [this](Operation operation, Sorte) {
+        termineSaisie();
         operationDePage(operation);
         synchronise();
     });
@@ -296,10 +298,9 @@ void TMainForm::apresOuverture(bool nouveau) {
 
 void TMainForm::importe() {
     operationDePage(Operation::Importer);
-    // Whatever the import did, the document commands are enabled as after opening a set, every
-    // client and every supplier are shown, and the first record of the tab.
+    // Whatever the import did, the commands are enabled for the tab shown, every client and
+    // every supplier are shown, and the first record of the tab.
     m_fenetre->apresImport();
-    m_etat.appliqueJeu(Sorte::Clients);
     m_etat.appliqueJeu(m_fenetre->onglet());
     m_etat.choisit({kSelection, u"&Tous les clients"});
     m_etat.choisit({kSelection, u"Tous les fo&urnisseurs"});
@@ -311,6 +312,12 @@ void TMainForm::majTitre() {
     setWindowTitle(document.isEmpty()
                        ? kTitre
                        : kTitre + QStringLiteral(" - [") + document + QStringLiteral("]"));
+}
+
+void TMainForm::termineSaisie() {
+    // A menu or a tool-bar button takes no focus from the cell being typed.
+    if (OngletDocument* d = ongletDocument(m_fenetre->onglet()))
+        d->termineSaisie();
 }
 
 void TMainForm::indisponible() {
@@ -349,6 +356,7 @@ void TMainForm::aide(Sujet sujet, QWidget* parent, bool recherche) {
 // Every operation of the menus and the tool bar is handled here, and only here; the compiler
 // names any that is left out.
 void TMainForm::declenche(Operation operation, Cible origine) {
+    termineSaisie();
     switch (operation) {
     case Operation::SousMenu:
         break;
@@ -396,9 +404,6 @@ void TMainForm::declenche(Operation operation, Cible origine) {
         break;
     }
     case Operation::Ajout:
-        operationDePage(operation);
-        m_etat.appliqueJeu(Sorte::Clients);
-        break;
     case Operation::Precedent:
     case Operation::Suivant:
     case Operation::Premier:

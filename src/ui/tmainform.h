@@ -86,6 +86,8 @@ private:
     void imprimeInventaire();
     using ImpressionListe = void (*)(Canevas&, const Blocs&, const std::vector<int>&);
     void imprimeListe(PageCarte& page, const QString& titre, ImpressionListe impression);
+    // The text being typed in a cell of the document shown counts before any command.
+    void termineSaisie();
     void indisponible();
     // A statistic computed and shown in its window.
     void statistiques(Statistique calcul);

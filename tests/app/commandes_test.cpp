@@ -139,8 +139,23 @@ TEST_F(JeuOuvert, SaveAsOverAnExistingFileAsksFirst) {
         EXPECT_EQ(commandes.EnregistrerSous(), ok);
         EXPECT_EQ(dialogues.vus.last(), s("confirmation: Ce fichier existe déjà"));
         EXPECT_EQ(dossier.lit(s("B.cli")).contains("Memoire"), ok);
-        EXPECT_EQ(commandes.documentCourant(), dossier.chemin(s("B.cli")));
+        // Cancelled, the set keeps its name: Save never writes over B.cli unasked.
+        EXPECT_EQ(commandes.documentCourant(), dossier.chemin(s(ok ? "B.cli" : "A.cli")));
     }
+}
+
+TEST_F(JeuOuvert, ACancelledSaveAsKeepsTheSetsName) {
+    dialogues.fichiers = {QString()};
+    EXPECT_FALSE(commandes.EnregistrerSous());
+    EXPECT_EQ(commandes.documentCourant(), dossier.chemin(s("A.cli")));
+    dialogues.reponses = {Reponse::Annuler};
+    EXPECT_FALSE(commandes.Quitter());
+    EXPECT_EQ(dialogues.vus.last(), s("question: Enregistrer changements dans A.cli ?"));
+    // The plain Save writes the set where it was, asking nothing.
+    dialogues.vus.clear();
+    EXPECT_TRUE(commandes.Enregistrer());
+    EXPECT_TRUE(dialogues.vus.isEmpty()) << dialogues.vus.join(u'|').toStdString();
+    EXPECT_TRUE(dossier.lit(s("A.cli")).contains("Memoire"));
 }
 
 TEST_F(JeuOuvert, SaveWritesUnderTheCurrentName) {

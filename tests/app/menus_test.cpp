@@ -242,7 +242,8 @@ TEST(EtatMenus, EachTabsSetEnablesAndDisablesItsItems) {
         {Sorte::Clients, "&Achat", "&Entrée stock...", false},
         {Sorte::Clients, "", "Articles", true},
         {Sorte::Clients, "", "Enregistrer|", true},
-        {Sorte::Factures, "&Fichier", "&Enregistrer", false},
+        {Sorte::Factures, "&Fichier", "&Enregistrer", true},
+        {Sorte::Factures, "&Fichier", "I&mporter...", false},
         {Sorte::Factures, "&Vente", "&Liste des factures       F2", true},
         {Sorte::Factures, "&Vente", "Supprimer &ligne", true},
         {Sorte::Factures, "&Edition", "Chercher &facture...", true},
@@ -255,6 +256,9 @@ TEST(EtatMenus, EachTabsSetEnablesAndDisablesItsItems) {
         {Sorte::Fournisseurs, "&Achat", "&Nouvelle commande", true},
         {Sorte::Fournisseurs, "&Achat", "&Entrée stock...", false},
         {Sorte::Fournisseurs, "", "Ouvrir", true},
+        {Sorte::Fournisseurs, "&Fichier", "I&mporter...", true},
+        {Sorte::Fournisseurs, "&Outils", "&Enveloppe courante", false},
+        {Sorte::Fournisseurs, "&Sélection", "&Tous les clients", false},
         {Sorte::Articles, "&Achat", "&Entrée stock...", true},
         {Sorte::Articles, "&Sélection", "&Stock en alerte", true},
         {Sorte::Articles, "&Sélection", "Fou&rnisseur...", true},
@@ -264,6 +268,9 @@ TEST(EtatMenus, EachTabsSetEnablesAndDisablesItsItems) {
         {Sorte::Commandes, "&Sélection", "&Stock en alerte", false},
         {Sorte::Commandes, "&Edition", "Rechercher &article...", true},
         {Sorte::Commandes, "", "Fiche client", true},
+        {Sorte::Commandes, "", "Articles", true},
+        {Sorte::Commandes, "&Bases", "&Nouvelle fiche", false},
+        {Sorte::Commandes, "&Fichier", "I&mporter...", false},
     };
     for (const Cas& c : cas) {
         EtatMenus etat;
@@ -273,16 +280,34 @@ TEST(EtatMenus, EachTabsSetEnablesAndDisablesItsItems) {
     }
 }
 
-TEST(EtatMenus, AfterTheInvoiceTabNewCardAndImportStayOffOnEveryTab) {
-    for (Sorte onglet : zel::kToutesSortes) {
-        EtatMenus etat;
-        etat.appliqueJeu(Sorte::Clients);
-        etat.appliqueJeu(Sorte::Factures);
-        etat.appliqueJeu(onglet);
-        EXPECT_FALSE(etat.actif(menu(s("&Bases"), s("&Nouvelle fiche")))) << int(onglet);
-        EXPECT_FALSE(etat.actif(menu(s("&Fichier"), s("I&mporter...")))) << int(onglet);
-        EXPECT_TRUE(etat.actif(bouton(u"Nouvelle fiche"))) << int(onglet);
+TEST(EtatMenus, EachItemFollowsTheTabShownWhateverTheTabBefore) {
+    std::vector<Cible> cibles;
+    for (const zel::Menu& m : zel::menus()) {
+        for (const zel::ElementMenu& e : m.elements)
+            cibles.push_back({m.libelle, e.libelle});
     }
+    for (const zel::BoutonBarre& b : zel::barreOutils())
+        cibles.push_back(bouton(b.aide));
+    for (Sorte onglet : zel::kToutesSortes) {
+        EtatMenus direct;
+        direct.appliqueJeu(onglet);
+        for (Sorte avant : zel::kToutesSortes) {
+            EtatMenus etat;
+            etat.appliqueJeu(Sorte::Clients);
+            etat.appliqueJeu(avant);
+            etat.appliqueJeu(onglet);
+            for (const Cible& c : cibles)
+                EXPECT_EQ(etat.actif(c), direct.actif(c))
+                    << int(avant) << " then " << int(onglet) << ": "
+                    << EtatMenus::cle(c).toStdString();
+        }
+    }
+    // After the invoice tab, new cards and imports are back on the tabs of the cards.
+    EtatMenus etat;
+    etat.appliqueJeu(Sorte::Factures);
+    etat.appliqueJeu(Sorte::Clients);
+    EXPECT_TRUE(etat.actif(menu(s("&Bases"), s("&Nouvelle fiche"))));
+    EXPECT_TRUE(etat.actif(menu(s("&Fichier"), s("I&mporter..."))));
 }
 
 TEST(EtatMenus, SelectionItemsAreRadioItemsWithinTheirGroup) {

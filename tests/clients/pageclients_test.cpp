@@ -251,18 +251,21 @@ TEST(Parcours, TheClientSelectionChosenIsTheOneWrittenToTheSettings) {
     }
 }
 
-TEST(Parcours, ASelectionChosenFromAnotherTabShowsTheFirstRecordOfTheTabShown) {
+TEST(Parcours, ASelectionChosenFromAnotherTabShowsItsOwnTabAtItsFirstRecord) {
+    namespace LA = ligneArticle;
     Montage m;
-    m.charge(nomme(0, "A") + nomme(1, "B") + nomme(2, "C"));
-    const char16_t* const autres[] = {u"Tous les fo&urnisseurs", u"T&outes les factures",
-                                      u"Tous les &articles"};
-    for (const char16_t* libelle : autres) {
-        m.page.navigue(Pas::Dernier);
-        ASSERT_EQ(m.page.courant(), 2);
-        EXPECT_TRUE(m.fenetre.selectionne(*trouve({u"&Sélection", libelle})));
-        EXPECT_EQ(m.page.courant(), 0) << QString::fromUtf16(libelle).toStdString();
-        EXPECT_EQ(m.nomCourant(), s("A"));
-    }
+    m.test::Montage::charge(nomme(0, "A") + nomme(1, "B") + nomme(2, "C"), {},
+                            test::bloc(0, 21, {{LA::Code, s("V1")}}) +
+                                test::bloc(1, 21, {{LA::Code, s("V2")}}));
+    ASSERT_TRUE(m.fenetre.montre(Sorte::Articles));
+    m.fenetre.articles().navigue(Pas::Dernier);
+    m.page.navigue(Pas::Dernier);
+    // From the order tab, where the article choices are offered.
+    ASSERT_TRUE(m.fenetre.montre(Sorte::Commandes));
+    EXPECT_TRUE(m.fenetre.selectionne(*trouve({u"&Sélection", u"Tous les &articles"})));
+    EXPECT_EQ(m.fenetre.onglet(), Sorte::Articles);
+    EXPECT_EQ(m.fenetre.articles().courant(), 0);
+    EXPECT_EQ(m.page.courant(), 2) << "the clients stay where they were";
 }
 
 TEST(Recherche, FindsInStoreOrderAndTellsWhatIsNotFound) {

@@ -386,7 +386,7 @@ TEST(Commandes, EveryEditMarksTheOrderAndReadingMarksNothing) {
     // The article pick by supplier reference.
     m.d.ligne(3) = {};
     m.dialogues.choix = {0};
-    EXPECT_TRUE(m.page.remplitDepuisArticle(3));
+    EXPECT_TRUE(m.page.remplitDepuisArticle(3).remplie);
     EXPECT_EQ(m.d.ligne(3)[C::Ref], s("R1"));
     EXPECT_EQ(m.d.ligne(3)[C::Designation], s("Article A"));
     m.d.ttc = true;

@@ -19,10 +19,10 @@ const QByteArray kIniParDefaut = " 6.55957000000000E+0000\r\n"
                                  "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"
                                  "\r\n"
                                  "\r\n"
-                                 " 1.96000000000000E+0001\r\n"
+                                 " 2.00000000000000E+0001\r\n"
                                  " 0.00000000000000E+0000\r\n"
                                  " 5.50000000000000E+0000\r\n"
-                                 "0\r\n"
+                                 "1\r\n"
                                  "2\r\n"
                                  "\r\n";
 
@@ -56,6 +56,9 @@ TEST(Reglages, WithoutFilesTheDefaultsAreUsedAndWrittenAtShutdown) {
     Reglages r;
     EXPECT_TRUE(r.chargeAuDemarrage(d.racine()).isEmpty());
     EXPECT_DOUBLE_EQ(r.ini.tauxEuro, 6.55957);
+    // A first start counts in euros, at today's rate 1.
+    EXPECT_EQ(r.ini.modeDevise, 1);
+    EXPECT_EQ(r.ini.tauxTva, (std::array<double, 3>{20.0, 0.0, 5.5}));
     EXPECT_EQ(r.formatMontant, s("0.00"));
     EXPECT_FALSE(r.GetIni().ouvertureAuto);
     EXPECT_TRUE(r.listes.representants.isEmpty());
@@ -122,6 +125,22 @@ TEST(Reglages, SettingsFileReadsBackWhatWasWritten) {
                                             "Yen"}));
 }
 
+TEST(Reglages, AnOldSettingsFileKeepsItsRateAndItsFrancs) {
+    Dossier d;
+    Reglages ancien;
+    ancien.ini.tauxTva[0] = 19.6;
+    ancien.ini.modeDevise = 0;
+    ASSERT_TRUE(ancien.SauveIni(d.racine(), QString()));
+    const QByteArray octets = d.lit(zel::kFichierIni);
+    EXPECT_TRUE(octets.contains("\r\n 1.96000000000000E+0001\r\n")) << octets.toStdString();
+    Reglages r;
+    EXPECT_TRUE(r.chargeAuDemarrage(d.racine()).isEmpty());
+    EXPECT_DOUBLE_EQ(r.ini.tauxTva[0], 19.6);
+    EXPECT_EQ(r.ini.modeDevise, 0);
+    EXPECT_TRUE(r.sauveALaFin(d.racine(), QString()).isEmpty());
+    EXPECT_EQ(d.lit(zel::kFichierIni), octets);
+}
+
 TEST(Reglages, LastDocumentIsForgottenWhenAutoOpenIsOff) {
     Reglages r;
     QStringList lignes = r.lignesIni(s("/d/Dupont.cli"));
@@ -163,7 +182,7 @@ TEST(Reglages, ABadSettingsFileIsToldKeepingWhatWasRead) {
         {"infinity", {s("1e999")}, "ligne 1", 0},
         {"ends early",
          {s("6.5"), s("0"), s(""), s("0"), s("0"), s("0"), s("0"), s("0"), s("0"), s("0"), s("0"),
-          s("0"), s(""), s(""), s("20")},
+          s("0"), s(""), s(""), s("19.6")},
          "avant la ligne 16",
          1},
         {"binary junk", zel::fichier::decoupeLignes(QByteArray("\x01\xff\x80\x7f\x00", 5)),
@@ -177,7 +196,7 @@ TEST(Reglages, ABadSettingsFileIsToldKeepingWhatWasRead) {
         EXPECT_TRUE(res.message().contains(s(c.motif)))
             << c.nom << ": " << res.message().toStdString();
         EXPECT_LT(res.message().size(), 300) << c.nom << ": a long line is not quoted whole";
-        EXPECT_DOUBLE_EQ(r.ini.tauxTva[0], c.tvaLue ? 20.0 : 19.6) << c.nom;
+        EXPECT_DOUBLE_EQ(r.ini.tauxTva[0], c.tvaLue ? 19.6 : 20.0) << c.nom;
         if (c.lignes.size() > 1 && c.lignes[0] == s("6.5")) {
             EXPECT_DOUBLE_EQ(r.ini.tauxEuro, 6.5) << c.nom;
         }
@@ -268,7 +287,7 @@ TEST(Reglages, AValueOutsideItsRangeIsToldAndTakesItsDefault) {
     lignes[17] = QStringLiteral("7");
     lignes[19] = QStringLiteral("Livres");
     (void)r.litIni(lignes);
-    EXPECT_EQ(r.ini.modeDevise, 0);
+    EXPECT_EQ(r.ini.modeDevise, 1) << "the euro";
     EXPECT_EQ(r.ini.nomDevise, QStringLiteral("Livres"));
 }
 

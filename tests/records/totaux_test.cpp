@@ -34,6 +34,9 @@ struct Calcul {
 
 TEST(Totaux, TheWorkedFiguresInBothPriceModesAndCurrencies) {
     Calcul c;
+    // The figures worked by hand: rate 1 at 19,6 %, amounts in francs.
+    c.reglages.ini.tauxTva[0] = 19.6;
+    c.reglages.ini.modeDevise = 0;
     std::vector<LigneDocument> ht = {ligne("3", "19,99", "10", "1")};
     Totaux t = c.calcule(ht);
     EXPECT_EQ(ht[0][C::Montant].trimmed(), s("53,97"));
@@ -214,7 +217,8 @@ TEST(ParametresFacture, FillAndApplyTheDialog) {
     r.listes.reglements = {s("A"), s("B"), s("C"), s("D"), s("E"), s("F"), s("G")};
     SaisieParametres p = SaisieParametres::depuis(r);
     EXPECT_EQ(p.tauxEuro, s("6,55957"));
-    EXPECT_EQ(p.tauxTva, (std::array<QString, 3>{s("19,60"), s("0,00"), s("5,50")}));
+    EXPECT_EQ(p.tauxTva, (std::array<QString, 3>{s("20,00"), s("0,00"), s("5,50")}));
+    EXPECT_EQ(p.devise, 1) << "the euro";
     EXPECT_EQ(p.conditions[4], s("E"));
     p.applique(r);
     EXPECT_EQ(r.listes.reglements, QStringList({s("A"), s("B"), s("C"), s("D"), s("E")}));
@@ -224,12 +228,12 @@ TEST(ParametresFacture, FillAndApplyTheDialog) {
     p.applique(r);
     EXPECT_EQ(r.formatMontant, s("0.00"));
     p.tauxTva[1] = s("1,2,3");
-    p.tauxTva[0] = s("20");
+    p.tauxTva[0] = s("19,6");
     p.decimales = 0;
     p.devise = 2;
     p.nomDevise = s("Livres");
     p.applique(r);
-    EXPECT_EQ(r.ini.tauxTva[0], 20.0);
+    EXPECT_EQ(r.ini.tauxTva[0], 19.6);
     EXPECT_EQ(r.ini.tauxTva[2], 5.5);
     EXPECT_EQ(r.ini.decimales, 3);
     EXPECT_EQ(r.ini.nomDevise, s("Livres"));

@@ -243,16 +243,18 @@ TEST(Factures, LinesFromArticlesClientsPickedAndLinesDeleted) {
                          {LA::PrixTTC, s("   1,79")}}));
     m.page.Creer();
     m.dialogues.choix = {0};
-    ASSERT_TRUE(m.page.remplitDepuisArticle(1)) << "an empty Réf opens the article list";
+    ASSERT_TRUE(m.page.remplitDepuisArticle(1).remplie) << "an empty Réf opens the article list";
     EXPECT_EQ(m.d.ligne(1)[C::Ref], s("V4"));
     EXPECT_EQ(m.d.ligne(1)[C::Designation], s("Vis"));
     EXPECT_EQ(m.d.ligne(1)[C::Prix], s("1,50"));
     m.d.ttc = true;
     m.d.ligne(2)[C::Ref] = s("V4");
-    ASSERT_TRUE(m.page.remplitDepuisArticle(2));
+    ASSERT_TRUE(m.page.remplitDepuisArticle(2).remplie);
     EXPECT_EQ(m.d.ligne(2)[C::Prix], s("1,79"));
+    // A code is the article's whatever the case of its letters, as validation takes its stock.
     m.d.ligne(3)[C::Ref] = s("v4");
-    EXPECT_FALSE(m.page.remplitDepuisArticle(3)) << "the line's code is looked up exactly";
+    EXPECT_TRUE(m.page.remplitDepuisArticle(3).remplie);
+    EXPECT_EQ(m.d.ligne(3)[C::Ref], s("V4"));
 
     m.dialogues.choix = {0};
     m.page.choisitTiers();
@@ -305,6 +307,125 @@ TEST(ListeFactures, TheListShowsEveryDocumentAcrossGapsAndTheSearchNeedsTheKindL
     m.page.Cherche();
     EXPECT_EQ(m.page.courant(), 1);
     EXPECT_EQ(m.dialogues.vus.last(), s("saisie: Chercher facture [F]"));
+}
+
+TEST(Factures, LeavingTheReferenceLooksTheArticleUpOnceAndKeepsWhatTheUserTyped) {
+    namespace LA = ligneArticle;
+    Montage m;
+    m.charge(
+        {}, {},
+        test::bloc(0, 21,
+                   {{LA::Code, s("V4")},
+                    {LA::Designation, s("Vis")},
+                    {LA::Tva, s("2")},
+                    {LA::PrixHT, s("   1,50")}}) +
+            test::bloc(1, 21,
+                       {{LA::Code, s("Z0")}, {LA::Designation, s("Zinc")}, {LA::PrixHT, s("2")}}),
+        facture(0, "NUMF202612001", "10001", "TTCN",
+                {s("FACTV4\t\t10\t\t\t\t"), s("FACTV4\tVis longue\t1\t3\t\t\t1")}));
+    ModeleLignes& modele = m.page.modele();
+    const auto tape = [&](int rangee, int colonne, const char* texte) {
+        ASSERT_TRUE(modele.setData(modele.index(rangee - 1, colonne), s(texte)));
+    };
+
+    // A stored line without designation is filled when its "Réf" is left; one with its own
+    // designation keeps it until its "Réf" is typed again.
+    EXPECT_TRUE(m.page.quitteReference(1).remplie);
+    EXPECT_EQ(m.d.ligne(1)[C::Designation], s("Vis"));
+    EXPECT_FALSE(m.page.quitteReference(2).remplie);
+    EXPECT_EQ(m.d.ligne(2)[C::Designation], s("Vis longue"));
+    EXPECT_EQ(m.d.ligne(2)[C::Prix].trimmed(), s("3,00"));
+
+    m.page.Creer();
+    tape(1, C::Ref, "v4");
+    EXPECT_EQ(m.d.lignesUtilisees, 1) << "a row typed into is in use";
+    const PageDocument::Recherche r = m.page.quitteReference(1);
+    EXPECT_TRUE(r.remplie);
+    EXPECT_TRUE(r.avis.isEmpty());
+    EXPECT_EQ(m.d.ligne(1), (LigneDocument{s("V4"), s("Vis"), {}, s("1,50"), {}, {}, s("2")}))
+        << "the article's own code, designation, price and VAT code";
+    tape(1, C::Designation, "Vis spéciale");
+    tape(1, C::Tva, "1");
+    EXPECT_FALSE(m.page.quitteReference(1).remplie) << "the user's designation and code stay";
+    EXPECT_EQ(m.d.ligne(1)[C::Designation], s("Vis spéciale"));
+    EXPECT_EQ(m.d.ligne(1)[C::Tva], s("1"));
+
+    // A code no article has leaves a free line, said once.
+    tape(1, C::Ref, "10009");
+    EXPECT_EQ(m.page.quitteReference(1).avis, s("Aucun article n'a le code 10009 : ligne libre"));
+    EXPECT_TRUE(m.page.quitteReference(1).avis.isEmpty());
+    EXPECT_TRUE(m.dialogues.vus.isEmpty()) << "no box stops the typing";
+
+    // Enter: from "Réf" to the quantity of an article's line, or to the designation of a free
+    // one; a line naming an article waits for its quantity; then the line ends.
+    struct Cas {
+        int colonne;
+        const char* ref;
+        const char* quantite;
+        PageDocument::Suite suite;
+    };
+    const Cas cas[] = {
+        {C::Ref, "Z0", "", {2, C::Quantite, {}}},
+        {C::Quantite, "Z0", "", {2, C::Quantite, s("Tapez la quantité de la ligne 2.")}},
+        {C::Quantite, "Z0", "1", {3, C::Ref, {}}},
+        {C::Ref, "", "", {2, C::Designation, {}}},
+        {C::Ref, "W", "", {2, C::Designation, s("Aucun article n'a le code W : ligne libre")}},
+        {C::Designation, "", "", {2, C::Quantite, {}}},
+        {C::Quantite, "", "", {3, C::Ref, {}}},
+        {C::Prix, "Z0", "", {3, C::Ref, {}}},
+    };
+    for (const Cas& c : cas) {
+        m.d.ligne(2) = {};
+        m.d.ligne(2)[C::Ref] = s(c.ref);
+        m.d.ligne(2)[C::Quantite] = s(c.quantite);
+        m.page.celluleEditee(2, C::Ref);
+        const PageDocument::Suite suite = m.page.entree(2, c.colonne);
+        EXPECT_EQ(std::tie(suite.rangee, suite.colonne, suite.avis),
+                  std::tie(c.suite.rangee, c.suite.colonne, c.suite.avis))
+            << c.colonne << " " << c.ref << " " << c.quantite;
+    }
+    m.d.ligne(2) = {s("Z0"), {}, s("1"), {}, {}, {}, {}};
+    m.page.celluleEditee(2, C::Ref);
+    m.page.entree(2, C::Ref);
+    EXPECT_EQ(m.page.entree(2, C::Quantite).rangee, 3);
+    EXPECT_EQ(m.d.ligne(2)[C::Tva], s("1")) << "an article without a VAT code counts at rate 1";
+    EXPECT_EQ(m.d.ligne(2)[C::Montant].trimmed(), s("2,00"));
+    EXPECT_EQ(m.page.entree(2, C::Ref).colonne, C::Quantite)
+        << "Enter in the Réf of a line already filled goes on at its quantity";
+}
+
+TEST(Factures, ValidatingALineOfAnArticleWithoutPriceAsksFirst) {
+    namespace LA = ligneArticle;
+    namespace LC = ligneClient;
+    struct Cas {
+        const char* ref;
+        const char* quantite;
+        const char* prix;
+        bool question;
+    };
+    const Cas cas[] = {
+        {"V4", "2", "", true},      {"V4", "2", "0,00", true}, {"V4", "2", "abc", true},
+        {"V4", "2", "1,50", false}, {"V4", "", "", false},     {"X9", "2", "", false},
+    };
+    for (const Cas& c : cas) {
+        for (const bool oui : {false, true}) {
+            SCOPED_TRACE(std::string(c.ref) + " " + c.quantite + " " + c.prix + (oui ? " OK" : ""));
+            Montage m;
+            m.charge(test::bloc(0, 25, {{LC::Code, s("10001")}}), {},
+                     test::bloc(0, 21, {{LA::Code, s("V4")}, {LA::StockReel, s("10")}}));
+            m.page.Nouveau();
+            m.d.ligne(1) = {s("W"), s("Main d'oeuvre"), s("1"), s("30"), {}, {}, {}};
+            m.d.ligne(2) = {s(c.ref), s("Vis"), s(c.quantite), s(c.prix), {}, {}, {}};
+            m.d.lignesUtilisees = 2;
+            m.dialogues.confirmations = {oui};
+            m.page.Valider();
+            const bool posee =
+                m.dialogues.vus.contains(s("confirmation: La ligne 2 n'a pas de prix. Valider "
+                                           "quand même ?"));
+            EXPECT_EQ(posee, c.question);
+            EXPECT_EQ(m.d.valide, !c.question || oui);
+        }
+    }
 }
 
 TEST(Factures, ANumberLongerThanItsNinePositionsIsReadAndWrittenBackWhole) {

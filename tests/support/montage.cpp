@@ -25,6 +25,13 @@ void tapeLigne(PageDocument& page, int rangee, const char* ref, const char* quan
 }
 
 Montage::Montage() {
+    // The sets of these tests keep the settings file of their time, read as it is: VAT rate 1
+    // at 19,6 % and amounts in francs, as in the figures worked by hand.
+    Reglages anciens;
+    anciens.ini.tauxTva[0] = 19.6;
+    anciens.ini.modeDevise = 0;
+    EXPECT_TRUE(anciens.SauveIni(dossier.racine(), {}));
+    EXPECT_TRUE(reglages.ChargeIni(dossier.racine()));
     for (Sorte sorte : kToutesSortes) {
         if (PageCarte* p = fenetre.page(sorte))
             p->setAujourdhui([] { return QDate(2026, 12, 6); });

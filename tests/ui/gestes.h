@@ -1,11 +1,17 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <vector>
 
 namespace zel::test {
 
@@ -40,6 +46,47 @@ inline void tape(QWidget* champ, const QString& texte) {
 inline void quitte(QWidget* champ) {
     QFocusEvent depart(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(champ, &depart);
+}
+
+// A click on a cell of a grid.
+inline void clique(QAbstractItemView* grille, int rangee, int colonne) {
+    const QRect cellule = grille->visualRect(grille->model()->index(rangee, colonne));
+    QTest::mouseClick(grille->viewport(), Qt::LeftButton, {}, cellule.center());
+}
+
+// The cell editor open in the grid, once the editors closed before it are gone.
+inline QLineEdit* editeurOuvert(QAbstractItemView* grille) {
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QLineEdit* e : grille->viewport()->findChildren<QLineEdit*>()) {
+        if (e->isVisible())
+            return e;
+    }
+    return nullptr;
+}
+
+// A key as a person presses it: a text typed character by character, or a named key.
+struct Touche {
+    Touche(const char* t) : texte(QString::fromUtf8(t)) {}
+    Touche(Qt::Key k) : cle(k) {}
+    QString texte;
+    Qt::Key cle = Qt::Key_unknown;
+};
+
+// Keys pressed one after the other, each going to the widget that has the focus when it is
+// pressed: the grid, or the cell editor a key opened.
+inline void frappe(const std::vector<Touche>& touches) {
+    for (const Touche& t : touches) {
+        const QString caracteres = t.texte.isEmpty() ? QString(QChar(0)) : t.texte;
+        for (QChar c : caracteres) {
+            QWidget* focus = QApplication::focusWidget();
+            ASSERT_TRUE(focus) << "no widget has the focus";
+            if (t.texte.isEmpty())
+                QTest::keyClick(focus, t.cle);
+            else
+                QTest::keyClick(focus, c.toLatin1());
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    }
 }
 
 } // namespace zel::test

@@ -134,7 +134,7 @@ TEST(Impression, AnInvoicePrintedToPdfReadsBackWithEveryLineAndItsTotals) {
         for (int r = 1; r <= lignes; ++r)
             EXPECT_EQ(texte.count(s("Article numéro %1 ").arg(r)), 1) << r;
         EXPECT_TRUE(texte.contains(t.ht));
-        EXPECT_TRUE(texte.contains(t.ttc + s(" Francs")));
+        EXPECT_TRUE(texte.contains(t.ttc + s(" Euros")));
         EXPECT_EQ(pagesDuPdf(pdf), lignes == 3 ? 1 : 2);
     }
 }
@@ -178,7 +178,8 @@ TEST_F(LigneDeCommande, PrintsAStoredDocumentAndTellsItsErrors) {
     const QString texte = texteDuPdf(dossier.chemin(s("sortie.pdf")));
     EXPECT_TRUE(texte.contains(s("Facture N° 202612001")));
     EXPECT_TRUE(texte.contains(s("Article numéro 3")));
-    EXPECT_TRUE(texte.contains(s("71,76 Francs"))) << texte.toStdString();
+    // Without a settings file: 20 % and euros.
+    EXPECT_TRUE(texte.contains(s("72,00 Euros"))) << texte.toStdString();
     EXPECT_EQ(dossier.lit(s("t.fct")), avant) << "the set is only read";
     EXPECT_FALSE(dossier.existe(s("ZelVente.ini"))) << "nor are the settings written";
 
@@ -330,15 +331,16 @@ TEST_F(LigneDeCommande, WritesTheJournalAndTheStatisticsWithoutChangingTheSet) {
     lance(programme, {s("--journal"), dossier.chemin(s("t.cli")), dossier.chemin(s("j.txt"))},
           &code, &erreurs, dossier.racine());
     EXPECT_EQ(code, 0) << erreurs.toStdString();
+    // Without a settings file: 20 % and euros.
     EXPECT_EQ(dossier.lit(s("j.txt")),
-              QByteArray("VT\t06/12/2026\t411000\tFacture 202612001\t71,76\t\r\n"
+              QByteArray("VT\t06/12/2026\t411000\tFacture 202612001\t72,00\t\r\n"
                          "VT\t06/12/2026\t707000\tFacture 202612001\t\t60,00\r\n"
-                         "VT\t06/12/2026\t445700\tFacture 202612001\t\t11,76\r\n"));
+                         "VT\t06/12/2026\t445700\tFacture 202612001\t\t12,00\r\n"));
     const QString ventes =
         lance(programme, {s("--statistiques"), s("ventes"), dossier.chemin(s("t.cli"))}, &code,
               &erreurs, dossier.racine());
     EXPECT_EQ(code, 0) << erreurs.toStdString();
-    EXPECT_EQ(ventes, s("Décembre 2026\t60,00\t71,76\n"));
+    EXPECT_EQ(ventes, s("Décembre 2026\t60,00\t72,00\n"));
     const QString articles =
         lance(programme, {s("--statistiques"), s("articles"), dossier.chemin(s("t.cli"))}, &code,
               &erreurs, dossier.racine());
@@ -352,7 +354,7 @@ TEST_F(LigneDeCommande, WritesTheJournalAndTheStatisticsWithoutChangingTheSet) {
     ASSERT_EQ(lignesFec.size(), 5);
     EXPECT_EQ(lignesFec[1],
               QByteArray("VT\tJournal des ventes\t1\t20261206\t411000\tClients\t10001\tDupont SA\t"
-                         "202612001\t20261206\tFacture 202612001\t71,76\t0,00\t\t\t"
+                         "202612001\t20261206\tFacture 202612001\t72,00\t0,00\t\t\t"
                          "20261206\t\t\r"));
     EXPECT_EQ(dossier.lit(s("t.fct")), avant) << "the set is only read";
 

@@ -14,27 +14,19 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <vector>
+
 namespace {
 
 using namespace zel;
 namespace C = colonne;
 
+using zel::test::clique;
+using zel::test::editeurOuvert;
+using zel::test::frappe;
 using zel::test::s;
-
-void clique(QAbstractItemView* grille, int rangee, int colonne) {
-    const QRect cellule = grille->visualRect(grille->model()->index(rangee, colonne));
-    QTest::mouseClick(grille->viewport(), Qt::LeftButton, {}, cellule.center());
-}
-
-// The cell editor open in the grid, once the editors closed before it are gone.
-QLineEdit* editeurOuvert(QAbstractItemView* grille) {
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    for (QLineEdit* e : grille->viewport()->findChildren<QLineEdit*>()) {
-        if (e->isVisible())
-            return e;
-    }
-    return nullptr;
-}
+using zel::test::Touche;
 
 // Types into the current cell as a person does: the first key opens the cell's editor, the
 // others go to that editor, and Enter ends the typing there.
@@ -47,47 +39,190 @@ void tape(QAbstractItemView* grille, const char* texte) {
     QTest::keyClick(editeur, Qt::Key_Return);
 }
 
-} // namespace
-
-TEST(OngletDocument, WhatIsTypedBeforeEnterCountsInTheTotalsAndTheValidation) {
-    namespace LA = ligneArticle;
-    namespace LC = ligneClient;
-    test::Montage m;
-    m.charge(test::bloc(0, 25, {{LC::Code, s("10001")}, {LC::Nom, s("Dupont")}}), {},
-             test::bloc(0, 21,
-                        {{LA::Code, s("10001")},
-                         {LA::Designation, s("Vis")},
-                         {LA::StockReel, s("20")},
-                         {LA::PrixHT, s("6,52")}}));
-    m.fenetre.montre(Sorte::Factures);
-    ui::OngletDocument onglet(m.fenetre.factures(), ui::LibellesOnglet::factures());
-    m.fenetre.factures().Creer();
+// A tab shown in its own active window, as the user sees it.
+void montre(ui::OngletDocument& onglet) {
     onglet.resize(1000, 600);
     onglet.show();
     onglet.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&onglet));
     onglet.montreDocument();
+}
+
+QString cellule(const ui::OngletDocument& onglet, int rangee, int colonne) {
+    return onglet.grille()->model()->index(rangee, colonne).data().toString().trimmed();
+}
+
+// A client and one article, 10001 "Vis" at 6,52 before tax, with its VAT code.
+void chargeVis(test::Montage& m, const char* tva) {
+    namespace LA = ligneArticle;
+    namespace LC = ligneClient;
+    m.charge(test::bloc(0, 25, {{LC::Code, s("10001")}, {LC::Nom, s("Dupont")}}), {},
+             test::bloc(0, 21,
+                        {{LA::Code, s("10001")},
+                         {LA::Designation, s("Vis")},
+                         {LA::StockReel, s("20")},
+                         {LA::Tva, s(tva)},
+                         {LA::PrixHT, s("6,52")}}));
+}
+
+// Supplier 7 and article A1 "Vis inox", its supplier's reference R-12, bought at 4,00, VAT code 2.
+void chargeVisInox(test::Montage& m) {
+    namespace LA = ligneArticle;
+    namespace LF = ligneFournisseur;
+    m.charge({}, test::bloc(0, 24, {{LF::Code, s("7")}, {LF::Nom, s("Martin")}}),
+             test::bloc(0, 21,
+                        {{LA::Code, s("A1")},
+                         {LA::Designation, s("Vis inox")},
+                         {LA::StockReel, s("   2,00")},
+                         {LA::Reference, s("R-12")},
+                         {LA::Tva, s("2")},
+                         {LA::PrixAchat, s("   4,00")},
+                         {LA::PrixHT, s("   9,00")}}));
+}
+
+// A new document on the tab of its kind, shown in its own active window.
+std::unique_ptr<ui::OngletDocument> nouveauDocument(test::Montage& m, Sorte sorte) {
+    m.fenetre.montre(sorte);
+    PageDocument& page = *m.fenetre.document(sorte);
+    auto onglet = std::make_unique<ui::OngletDocument>(page, sorte == Sorte::Commandes
+                                                                 ? ui::LibellesOnglet::commandes()
+                                                                 : ui::LibellesOnglet::factures());
+    page.Creer();
+    montre(*onglet);
+    return onglet;
+}
+
+} // namespace
+
+TEST(OngletDocument, AnInvoiceLineTypedWithTheKeyboardAloneIsFilledFromItsArticle) {
+    struct Cas {
+        const char* nom;
+        std::vector<Touche> touches;
+    };
+    const Cas cas[] = {
+        {"code, Tab, Tab, quantity, Enter",
+         {"10001", Qt::Key_Tab, Qt::Key_Tab, "2", Qt::Key_Return}},
+        {"code, Enter, Enter, quantity, Enter",
+         {"10001", Qt::Key_Return, Qt::Key_Return, "2", Qt::Key_Return}},
+        {"code, Enter, quantity, Enter", {"10001", Qt::Key_Return, "2", Qt::Key_Return}},
+        {"code, Down, Up, Tab, Tab, quantity, Enter",
+         {"10001", Qt::Key_Down, Qt::Key_Up, Qt::Key_Tab, Qt::Key_Tab, "2", Qt::Key_Return}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        test::Montage m;
+        chargeVis(m, "3");
+        const auto document = nouveauDocument(m, Sorte::Factures);
+        const ui::OngletDocument& onglet = *document;
+        QTest::keyClicks(onglet.champCode(), s("10001"));
+        // The user comes to the first line's "Réf" with the mouse, then types.
+        clique(onglet.grille(), 0, C::Ref);
+        frappe(c.touches);
+
+        EXPECT_EQ(cellule(onglet, 0, C::Designation), s("Vis"));
+        EXPECT_EQ(cellule(onglet, 0, C::Quantite), s("2"));
+        EXPECT_EQ(cellule(onglet, 0, C::Prix), s("6,52"));
+        EXPECT_EQ(cellule(onglet, 0, C::Montant), s("13,04"));
+        EXPECT_EQ(cellule(onglet, 0, C::Tva), s("3")) << "the article's VAT code";
+        EXPECT_EQ(onglet.totauxAffiches().mid(0, 3),
+                  QStringList({s("13,04"), s("0,72"), s("13,76")}));
+        EXPECT_EQ(onglet.grille()->currentIndex(), onglet.grille()->model()->index(1, C::Ref))
+            << "Enter goes on to the next line";
+        EXPECT_TRUE(m.dialogues.vus.isEmpty()) << m.dialogues.vus.join(u'|').toStdString();
+    }
+}
+
+TEST(OngletDocument, AReferenceLeftByAClickElsewhereIsLookedUp) {
+    test::Montage m;
+    chargeVis(m, "3");
+    const auto document = nouveauDocument(m, Sorte::Factures);
+    const ui::OngletDocument& onglet = *document;
+    // A click on another cell of the grid, then on a field outside it.
+    clique(onglet.grille(), 0, C::Ref);
+    frappe({"10001"});
+    clique(onglet.grille(), 3, C::Remise);
+    clique(onglet.grille(), 1, C::Ref);
+    frappe({"10001"});
+    QTest::mouseClick(onglet.champCode(), Qt::LeftButton);
+    ASSERT_TRUE(onglet.champCode()->hasFocus());
+    for (int rangee : {0, 1}) {
+        EXPECT_EQ(cellule(onglet, rangee, C::Designation), s("Vis")) << rangee;
+        EXPECT_EQ(cellule(onglet, rangee, C::Prix), s("6,52")) << rangee;
+        EXPECT_EQ(cellule(onglet, rangee, C::Tva), s("3")) << rangee;
+    }
+}
+
+TEST(OngletDocument, AClickInAnOpenDesignationEditorFillsTheLine) {
+    test::Montage m;
+    chargeVis(m, "3");
+    const auto document = nouveauDocument(m, Sorte::Factures);
+    const ui::OngletDocument& onglet = *document;
+    QAbstractItemView* grille = onglet.grille();
+    // No "Réf": Tab to "Désignation", F2 opens its editor, and a click in it offers the articles.
+    clique(grille, 0, C::Ref);
+    frappe({Qt::Key_Tab, Qt::Key_F2});
+    QLineEdit* editeur = editeurOuvert(grille);
+    ASSERT_TRUE(editeur);
+    m.dialogues.choix = {0};
+    QTest::mouseClick(editeur, Qt::LeftButton);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(m.dialogues.dernieresEntrees, QStringList{s("10001 Vis")});
+    EXPECT_EQ(cellule(onglet, 0, C::Ref), s("10001"));
+    EXPECT_EQ(cellule(onglet, 0, C::Designation), s("Vis"));
+    EXPECT_EQ(grille->currentIndex().column(), C::Quantite);
+    frappe({"3", Qt::Key_Return});
+    EXPECT_EQ(cellule(onglet, 0, C::Designation), s("Vis")) << "the closed editor wrote nothing";
+    EXPECT_EQ(cellule(onglet, 0, C::Montant), s("19,56"));
+
+    // Text typed in the editor is the user's: a click there only places the cursor.
+    frappe({Qt::Key_Up, Qt::Key_Tab, Qt::Key_F2, Qt::Key_End, " inox"});
+    editeur = editeurOuvert(grille);
+    ASSERT_TRUE(editeur);
+    QTest::mouseClick(editeur, Qt::LeftButton);
+    frappe({Qt::Key_Tab});
+    EXPECT_EQ(cellule(onglet, 0, C::Designation), s("Vis inox"));
+}
+
+TEST(OngletDocument, AnOrderLineTypedWithTheKeyboardAloneTakesTheSupplierReference) {
+    test::Montage m;
+    chargeVisInox(m);
+    const auto document = nouveauDocument(m, Sorte::Commandes);
+    const ui::OngletDocument& onglet = *document;
+    QTest::keyClicks(onglet.champCode(), s("7"));
+    clique(onglet.grille(), 0, C::Ref);
+    frappe({"r-12", Qt::Key_Tab, Qt::Key_Tab, "3", Qt::Key_Return});
+    EXPECT_EQ(cellule(onglet, 0, C::Ref), s("R-12")) << "the article's own reference";
+    EXPECT_EQ(cellule(onglet, 0, C::Designation), s("Vis inox"));
+    EXPECT_EQ(cellule(onglet, 0, C::Prix), s("4,00")) << "the purchase price";
+    EXPECT_EQ(cellule(onglet, 0, C::Tva), s("2"));
+    EXPECT_EQ(cellule(onglet, 0, C::Montant), s("12,00"));
+    EXPECT_EQ(onglet.totauxAffiches().mid(0, 3), QStringList({s("12,00"), s("0,00"), s("12,00")}));
+}
+
+TEST(OngletDocument, WhatIsTypedBeforeEnterCountsInTheTotalsAndTheValidation) {
+    namespace LA = ligneArticle;
+    test::Montage m;
+    chargeVis(m, "");
+    const auto document = nouveauDocument(m, Sorte::Factures);
+    ui::OngletDocument& onglet = *document;
     QTest::keyClicks(onglet.champCode(), s("10001"));
 
     QAbstractItemView* grille = onglet.grille();
-    const auto cellule = [grille](int rangee, int colonne) {
-        return grille->model()->index(rangee, colonne).data().toString().trimmed();
-    };
     clique(grille, 0, C::Ref);
     QTest::keyClicks(grille, s("1"));
     QTest::keyClicks(editeurOuvert(grille), s("0001"));
     clique(grille, 0, C::Designation);
-    EXPECT_EQ(cellule(0, C::Designation), s("Vis"));
+    EXPECT_EQ(cellule(onglet, 0, C::Designation), s("Vis"));
     EXPECT_EQ(grille->currentIndex().column(), C::Quantite);
     tape(grille, "5");
-    EXPECT_EQ(cellule(0, C::Montant), s("32,60"));
+    EXPECT_EQ(cellule(onglet, 0, C::Montant), s("32,60"));
     EXPECT_EQ(onglet.totauxAffiches(), QStringList({s("32,60"), s("6,39"), s("38,99"), s("5,94")}));
     EXPECT_EQ(grille->currentIndex().row(), 1) << "Enter moves to the next line";
     EXPECT_EQ(grille->currentIndex().column(), C::Ref);
 
     clique(grille, 0, C::Remise);
     tape(grille, "10");
-    EXPECT_EQ(cellule(0, C::Montant), s("29,34"));
+    EXPECT_EQ(cellule(onglet, 0, C::Montant), s("29,34"));
     EXPECT_EQ(onglet.totauxAffiches(), QStringList({s("29,34"), s("5,75"), s("35,09"), s("5,35")}));
 
     QTest::mouseClick(test::bouton(onglet, s("Valider")), Qt::LeftButton);
@@ -179,40 +314,23 @@ TEST(OngletDocument, APointTypedInACellAfterTheReferenceIsAComma) {
 
 TEST(OngletDocument, AnOrderTypedFromTheSupplierReferenceIsValidatedIntoStock) {
     namespace LA = ligneArticle;
-    namespace LF = ligneFournisseur;
     test::Montage m;
-    m.charge({}, test::bloc(0, 24, {{LF::Code, s("7")}, {LF::Nom, s("Martin")}}),
-             test::bloc(0, 21,
-                        {{LA::Code, s("A1")},
-                         {LA::Designation, s("Vis inox")},
-                         {LA::StockReel, s("   2,00")},
-                         {LA::Reference, s("R-12")},
-                         {LA::PrixAchat, s("   4,00")},
-                         {LA::PrixHT, s("   9,00")}}));
-    m.fenetre.montre(Sorte::Commandes);
-    ui::OngletDocument onglet(m.fenetre.commandes(), ui::LibellesOnglet::commandes());
-    m.fenetre.commandes().Creer();
-    onglet.resize(1000, 600);
-    onglet.show();
-    onglet.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&onglet));
-    onglet.montreDocument();
+    chargeVisInox(m);
+    const auto document = nouveauDocument(m, Sorte::Commandes);
+    ui::OngletDocument& onglet = *document;
     // A supplier code takes digits only.
     QTest::keyClicks(onglet.champCode(), s("7x"));
     EXPECT_EQ(onglet.champCode()->text(), s("7"));
 
     QAbstractItemView* grille = onglet.grille();
-    const auto cellule = [grille](int rangee, int colonne) {
-        return grille->model()->index(rangee, colonne).data().toString().trimmed();
-    };
     clique(grille, 0, C::Ref);
     QTest::keyClicks(grille, s("R"));
     QTest::keyClicks(editeurOuvert(grille), s("-12"));
     clique(grille, 0, C::Designation);
-    EXPECT_EQ(cellule(0, C::Designation), s("Vis inox"));
-    EXPECT_EQ(cellule(0, C::Prix), s("4,00")) << "the purchase price";
+    EXPECT_EQ(cellule(onglet, 0, C::Designation), s("Vis inox"));
+    EXPECT_EQ(cellule(onglet, 0, C::Prix), s("4,00")) << "the purchase price";
     tape(grille, "3.5");
-    EXPECT_EQ(cellule(0, C::Montant), s("14,00"));
+    EXPECT_EQ(cellule(onglet, 0, C::Montant), s("14,00"));
     EXPECT_EQ(onglet.totauxAffiches().front(), s("14,00"));
 
     QTest::mouseClick(test::bouton(onglet, s("Valider")), Qt::LeftButton);

@@ -1,12 +1,16 @@
 #include "ui/ongletcarte.h"
+#include "ui/ongletdocument.h"
 #include "ui/tfiche.h"
 #include "ui/tmainform.h"
 #include "ui/tmpage.h"
 
+#include "store/fichiertexte.h"
 #include "support/dialoguesfactices.h"
 #include "support/fichiers.h"
+#include "support/montage.h"
 #include "support/texte.h"
 #include "ui/filtreinstalle.h"
+#include "ui/gestes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,6 +42,7 @@
 #include <functional>
 
 using zel::Cible;
+using zel::EtatMenus;
 using zel::Operation;
 using zel::Sorte;
 using zel::ui::TMainForm;
@@ -64,7 +69,40 @@ struct Fenetre : testing::Test {
         EXPECT_TRUE(a) << libelle;
         return a;
     }
+    // A set written in the test's folder, opened as the user opens it.
+    void ouvre(const char* nom, const QStringList& clients, const QStringList& articles = {},
+               const QStringList& factures = {}) {
+        const std::pair<const char*, const QStringList*> fichiers[] = {{".cli", &clients},
+                                                                       {".frs", nullptr},
+                                                                       {".stk", &articles},
+                                                                       {".fct", &factures},
+                                                                       {".cmd", nullptr}};
+        for (const auto& [extension, lignes] : fichiers) {
+            QByteArray octets;
+            ASSERT_TRUE(zel::fichier::encodeLignes(lignes ? *lignes : QStringList(), octets));
+            dossier.ecrit(s(nom) + s(extension), octets);
+        }
+        dialogues.fichiers = {dossier.chemin(s(nom) + s(".cli"))};
+        action("&Fichier", "&Ouvrir...")->trigger();
+        ASSERT_EQ(fenetre.fenetreFiche().clients().compte(),
+                  clients.count(s("</BLOC0000>")) + clients.count(s("</BLOC0001>")));
+    }
+    // The window on screen and active, as the user has it.
+    void montre() {
+        fenetre.show();
+        fenetre.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&fenetre));
+        QApplication::processEvents();
+    }
 };
+
+// Client 10001 and article 10001, "Vis" at 6,52.
+const QStringList kClient = zel::test::bloc(
+    0, 25, {{zel::ligneClient::Code, s("10001")}, {zel::ligneClient::Nom, s("Dupont")}});
+const QStringList kVis = zel::test::bloc(0, 21,
+                                         {{zel::ligneArticle::Code, s("10001")},
+                                          {zel::ligneArticle::Designation, s("Vis")},
+                                          {zel::ligneArticle::PrixHT, s("6,52")}});
 
 QStringList textes(const QList<QAction*>& actions) {
     QStringList t;
@@ -114,8 +152,16 @@ TEST_F(Fenetre, TabsApplyTheirEnableSets) {
     EXPECT_TRUE(action("&Bases", "&Nouvelle fiche")->isEnabled());
     action("&Bases", "&Factures")->trigger();
     EXPECT_EQ(fenetre.fiche()->onglet(), Sorte::Factures);
-    action("&Bases", "F&ournisseurs")->trigger();
     EXPECT_FALSE(action("&Bases", "&Nouvelle fiche")->isEnabled());
+    EXPECT_FALSE(action("&Fichier", "I&mporter...")->isEnabled());
+    // Each item follows the tab shown now: the invoice tab's set is gone with it.
+    action("&Bases", "F&ournisseurs")->trigger();
+    EXPECT_TRUE(action("&Bases", "&Nouvelle fiche")->isEnabled());
+    EXPECT_TRUE(action("&Fichier", "I&mporter...")->isEnabled());
+    action("&Bases", "C&ommandes")->trigger();
+    EXPECT_TRUE(fenetre.action(zel::bouton(u"Articles"))->isEnabled());
+    EXPECT_FALSE(action("&Fichier", "I&mporter...")->isEnabled());
+    action("&Bases", "F&ournisseurs")->trigger();
     EXPECT_TRUE(action("&Edition", "Tr&ier fournisseurs...")->isEnabled());
     EXPECT_TRUE(fenetre.action(zel::bouton(u"Nouvelle fiche"))->isEnabled());
 }
@@ -291,7 +337,7 @@ TEST_F(Fenetre, TheMessagesNeedASetWithItsFile) {
     EXPECT_TRUE(dossier.existe(s("jean.dupont/Dupont.oms")));
 }
 
-TEST_F(Fenetre, EveryMenuItemRunsItsOperationOrIsOnTheListStillToCome) {
+TEST_F(Fenetre, EveryEnabledItemAndButtonRunsItsOperationFromEveryTab) {
     const std::span<const Operation> aVenir = zel::operationsAVenir();
     // The operations of the parts not built yet, and only those.
     const std::vector<Operation> attendues = {};
@@ -303,44 +349,63 @@ TEST_F(Fenetre, EveryMenuItemRunsItsOperationOrIsOnTheListStillToCome) {
         if (QWidget* w = QApplication::activeModalWidget())
             w->close();
     });
-    fermeture.start(20);
+    fermeture.start(10);
     const QString indisponible = s("message: Cette commande n'est pas encore disponible.");
+    struct Element {
+        Cible cible;
+        Operation operation;
+    };
+    std::vector<Element> elements;
+    for (const zel::Menu& m : zel::menus()) {
+        for (const zel::ElementMenu& e : m.elements) {
+            if (e.operation != Operation::SousMenu && e.operation != Operation::Quitter)
+                elements.push_back({{m.libelle, e.libelle}, e.operation});
+        }
+    }
+    for (const zel::BoutonBarre& b : zel::barreOutils())
+        elements.push_back({zel::bouton(b.aide), b.operation});
+    // A click on an item or a button that is on: only a command still to come says it is not
+    // available.
+    int essayees = 0;
+    const auto essaie = [&](TMainForm& f, zel::test::DialoguesFactices& d, const Element& e,
+                            const char* depuis) {
+        QAction* a = f.action(e.cible);
+        ASSERT_TRUE(a) << EtatMenus::cle(e.cible).toStdString();
+        if (!a->isEnabled())
+            return;
+        d.vus.clear();
+        a->trigger();
+        ++essayees;
+        const bool attendue = std::find(aVenir.begin(), aVenir.end(), e.operation) != aVenir.end();
+        EXPECT_EQ(d.vus.contains(indisponible), attendue)
+            << depuis << ": " << EtatMenus::cle(e.cible).toStdString();
+    };
+    // At start, before any tab's enable set, each item in a window of its own.
+    for (const Element& e : elements) {
+        zel::test::DialoguesFactices d;
+        TMainForm f(dossier.racine(), &d);
+        essaie(f, d, e, "start");
+    }
+    // On a set, from each tab.
     const std::pair<Operation, Sorte> onglets[] = {{Operation::Client, Sorte::Clients},
                                                    {Operation::Facture, Sorte::Factures},
                                                    {Operation::Fournisseur, Sorte::Fournisseurs},
                                                    {Operation::Articles, Sorte::Articles},
                                                    {Operation::Commande, Sorte::Commandes}};
-    // An item runs from the first tab whose enable set turns it on, else from the client tab.
-    const auto ongletDe = [&onglets](Cible c) {
-        for (const auto& [montre, onglet] : onglets) {
-            for (const zel::LigneActivation& l : zel::jeuxActivation()) {
-                if (std::find(l.cibles.begin(), l.cibles.end(), c) != l.cibles.end() &&
-                    l.effets[std::size_t(onglet)] == zel::Effet::Active)
-                    return montre;
-            }
-        }
-        return Operation::Client;
-    };
     fenetre.declenche(Operation::Nouveau, {});
     fenetre.declenche(Operation::Ajout, {});
-    int essayees = 0;
-    for (const zel::Menu& m : zel::menus()) {
-        for (const zel::ElementMenu& e : m.elements) {
-            if (e.operation == Operation::SousMenu || e.operation == Operation::Quitter)
-                continue;
-            const Cible c{m.libelle, e.libelle};
-            const Operation montre = ongletDe(c);
+    for (const auto& [montre, onglet] : onglets) {
+        const std::string depuis = "tab " + std::to_string(int(onglet));
+        for (const Element& e : elements) {
+            // A document an item left changed but incomplete is given up.
+            dialogues.confirmations = {true};
             fenetre.declenche(montre, {});
-            dialogues.vus.clear();
-            fenetre.declenche(e.operation, c);
-            ++essayees;
-            const bool attendue =
-                std::find(aVenir.begin(), aVenir.end(), e.operation) != aVenir.end();
-            EXPECT_EQ(dialogues.vus.contains(indisponible), attendue)
-                << c.menu.toString().toStdString() << " > " << c.libelle.toString().toStdString();
+            dialogues.confirmations.clear();
+            ASSERT_EQ(fenetre.fiche()->onglet(), onglet) << depuis;
+            essaie(fenetre, dialogues, e, depuis.c_str());
         }
     }
-    EXPECT_GT(essayees, 70);
+    EXPECT_GT(essayees, 300);
 }
 
 TEST_F(Fenetre, TheStandardButtonsAreFrench) {
@@ -581,6 +646,109 @@ TEST_F(Fenetre, PrintCommandsAskFirstAndPrintNothingWhenCancelled) {
     // The new set has no article to take stock of.
     fenetre.declenche(Operation::Inventaire, {});
     EXPECT_EQ(dialogues.vus.last(), s("message: Aucune fiche à imprimer."));
+}
+
+TEST_F(Fenetre, AnUnknownCodeTypedGivesAFreeLineAndTheStatusBarSaysSo) {
+    namespace C = zel::colonne;
+    using zel::test::frappe;
+    ouvre("Dupont", kClient, kVis);
+    montre();
+    action("&Vente", "&Nouvelle facture")->trigger();
+    QAbstractItemView* grille = fenetre.ongletFactures()->grille();
+    const auto cellule = [grille](int colonne) {
+        return grille->model()->index(0, colonne).data().toString().trimmed();
+    };
+    zel::test::clique(grille, 0, C::Ref);
+    frappe({"10009", Qt::Key_Tab});
+    EXPECT_EQ(fenetre.panneau(0)->text(), s("Aucun article n'a le code 10009 : ligne libre"));
+    // The typing goes on in "Désignation", where the free line's text goes.
+    QLineEdit* editeur = zel::test::editeurOuvert(grille);
+    ASSERT_TRUE(editeur);
+    EXPECT_TRUE(editeur->hasFocus());
+    EXPECT_EQ(grille->currentIndex().column(), C::Designation);
+    frappe({"Main d'oeuvre", Qt::Key_Tab, "1", Qt::Key_Tab, "30", Qt::Key_Return});
+    EXPECT_EQ(cellule(C::Ref), s("10009"));
+    EXPECT_EQ(cellule(C::Designation), s("Main d'oeuvre"));
+    EXPECT_EQ(cellule(C::Montant), s("30,00"));
+    EXPECT_TRUE(dialogues.vus.filter(s("message:")).isEmpty())
+        << dialogues.vus.join(u'|').toStdString();
+}
+
+TEST_F(Fenetre, TextTypedInACellCountsBeforeAMenuCommandOrAPageKey) {
+    namespace C = zel::colonne;
+    namespace L = zel::ligneFacture;
+    const auto facture = [](int n, const char* numero) {
+        return zel::test::bloc(n, 11,
+                               {{L::Numero, s(numero)},
+                                {L::Date, s("01/12/2026")},
+                                {L::Client, s("10001")},
+                                {L::Genre, s("Facture")},
+                                {L::Ttc, s("TTCN")},
+                                {L::Valide, s("N")}},
+                               {s("FACT10001	Vis	2	6,52			1")});
+    };
+    const std::pair<const char*, std::function<void()>> commandes[] = {
+        {"menu", [this] { action("&Vente", "&Suivant                   Pgdn")->trigger(); }},
+        {"page key", [] { zel::test::frappe({Qt::Key_PageDown}); }},
+    };
+    for (const auto& [nom, commande] : commandes) {
+        SCOPED_TRACE(nom);
+        ouvre("Dupont", kClient, kVis, facture(0, "NUMF202612001") + facture(1, "NUMF202612002"));
+        montre();
+        action("&Bases", "&Factures")->trigger();
+        zel::PageFactures& page = fenetre.fenetreFiche().factures();
+        ASSERT_EQ(page.courant(), 0);
+        QAbstractItemView* grille = fenetre.ongletFactures()->grille();
+        zel::test::clique(grille, 0, C::Quantite);
+        zel::test::frappe({"5"});
+        ASSERT_TRUE(zel::test::editeurOuvert(grille)) << "the 5 is still in its editor";
+        commande();
+        QApplication::processEvents();
+        ASSERT_EQ(page.courant(), 1);
+        EXPECT_EQ(page.document().ligne(1)[C::Quantite].trimmed(), s("2"))
+            << "the next invoice is as it was";
+        action("&Vente", "&Précédent             PgUp")->trigger();
+        EXPECT_EQ(page.document().ligne(1)[C::Quantite].trimmed(), s("5"));
+        dialogues.reponses = {zel::Dialogues::Reponse::Non};
+    }
+}
+
+TEST_F(Fenetre, ACancelledSaveAsKeepsTheSetsNameInTheTitleThePromptAndTheSettings) {
+    ouvre("Dupont", kClient);
+    const QString titre = fenetre.windowTitle();
+    EXPECT_TRUE(titre.contains(s("Dupont.cli"))) << titre.toStdString();
+    QTest::keyClicks(fenetre.onglet(Sorte::Clients)->champ(zel::ligneClient::Nom), s(" SA"));
+    dialogues.fichiers = {QString()};
+    action("&Fichier", "Enregistrer &sous...")->trigger();
+    EXPECT_EQ(fenetre.windowTitle(), titre);
+    dialogues.reponses = {zel::Dialogues::Reponse::Non};
+    dialogues.vus.clear();
+    EXPECT_TRUE(fenetre.close());
+    EXPECT_EQ(dialogues.vus, QStringList{s("question: Enregistrer changements dans Dupont.cli ?")});
+    EXPECT_EQ(dossier.lit(s("ZelVente.ini")).split('\n').value(2),
+              dossier.chemin(s("Dupont.cli")).toUtf8() + "\r");
+}
+
+TEST_F(Fenetre, AFirstStartCountsInEurosWithVatRateOneAtTwentyPercent) {
+    namespace C = zel::colonne;
+    ouvre("Dupont", kClient, kVis);
+    montre();
+    action("&Vente", "&Nouvelle facture")->trigger();
+    zel::test::clique(fenetre.ongletFactures()->grille(), 0, C::Ref);
+    zel::test::frappe({"10001", Qt::Key_Tab, Qt::Key_Tab, "2", Qt::Key_Return});
+    // 13,04 before tax, 2,61 of VAT at 20 %, and the francs beside the euros.
+    EXPECT_EQ(fenetre.ongletFactures()->totauxAffiches(),
+              QStringList({s("13,04"), s("2,61"), s("15,65"), s("102,64")}));
+    QStringList legendes;
+    for (const QLabel* l : fenetre.ongletFactures()->findChildren<QLabel*>())
+        legendes.append(l->text());
+    EXPECT_TRUE(legendes.contains(s("Euros")));
+    EXPECT_TRUE(legendes.contains(s("Francs")));
+    dialogues.reponses = {zel::Dialogues::Reponse::Non};
+    EXPECT_TRUE(fenetre.close());
+    const QList<QByteArray> ini = dossier.lit(s("ZelVente.ini")).split('\n');
+    EXPECT_EQ(ini.value(14), " 2.00000000000000E+0001\r");
+    EXPECT_EQ(ini.value(17), "1\r");
 }
 
 TEST_F(Fenetre, TheMessagesOfASetOpenElsewhereAreReadOnly) {

@@ -65,32 +65,32 @@ TEST(TParamf, FillsTypesNumbersAndConfirmsWithEnter) {
         }
         return static_cast<QLineEdit*>(nullptr);
     }();
-    ASSERT_TRUE(nomDevise) << "the currency name is disabled for Franc";
-    EXPECT_TRUE(test::bouton(dialogue, s("Franc"))->isChecked());
+    ASSERT_TRUE(nomDevise) << "the currency name is disabled for Euro";
+    EXPECT_TRUE(test::bouton(dialogue, s("Euro"))->isChecked()) << "a first start's currency";
     test::bouton(dialogue, s("Autre"))->click();
     EXPECT_TRUE(nomDevise->isEnabled());
-    test::bouton(dialogue, s("Euro"))->click();
+    test::bouton(dialogue, s("Franc"))->click();
     EXPECT_FALSE(nomDevise->isEnabled());
 
     SaisieParametres attendu = SaisieParametres::depuis(r);
-    attendu.devise = 1;
+    attendu.devise = 0;
     QLineEdit* taux1 = nullptr;
     for (QLineEdit* e : dialogue.findChildren<QLineEdit*>()) {
-        if (e->text() == s("19,60"))
+        if (e->text() == s("20,00"))
             taux1 = e;
     }
     ASSERT_TRUE(taux1);
     taux1->clear();
-    tape(taux1, s("20.5x-"));
-    EXPECT_EQ(taux1->text(), s("20,5")) << "\".\" becomes \",\", other keys are dropped";
-    attendu.tauxTva[0] = s("20,5");
+    tape(taux1, s("19.6x-"));
+    EXPECT_EQ(taux1->text(), s("19,6")) << "\".\" becomes \",\", other keys are dropped";
+    attendu.tauxTva[0] = s("19,6");
     dialogue.findChild<QSpinBox*>()->setValue(1);
     attendu.decimales = 1;
     const SaisieParametres lu = dialogue.Result();
     EXPECT_EQ(lu.tauxTva, attendu.tauxTva);
     EXPECT_EQ(lu.tauxEuro, s("6,55957"));
     EXPECT_EQ(lu.decimales, 1);
-    EXPECT_EQ(lu.devise, 1);
+    EXPECT_EQ(lu.devise, 0);
     EXPECT_EQ(lu.conditions, attendu.conditions) << "five of the seven conditions";
 
     dialogue.show();
@@ -166,7 +166,7 @@ TEST_F(MenuFacture, AVatRateOfMinusAHundredOrBelowIsRefusedWithAMessage) {
             ASSERT_TRUE(d);
             QLineEdit* taux1 = nullptr;
             for (QLineEdit* e : d->findChildren<QLineEdit*>()) {
-                if (e->text() == s("19,60"))
+                if (e->text() == s("20,00"))
                     taux1 = e;
             }
             ASSERT_TRUE(taux1);
@@ -185,7 +185,7 @@ TEST_F(MenuFacture, AVatRateOfMinusAHundredOrBelowIsRefusedWithAMessage) {
     }
     // The rate kept is the one before.
     EXPECT_EQ(dossier.lit(s("ZelVente.ini")).split('\n').value(14),
-              QByteArray(" 1.96000000000000E+0001\r"));
+              QByteArray(" 2.00000000000000E+0001\r"));
 }
 
 TEST_F(MenuFacture, ElectronicInvoicesAreTickedInTheDialogAndKeptInTheSettingsFile) {
