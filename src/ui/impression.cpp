@@ -6,6 +6,7 @@
 #include "ui/facturxpdf.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
@@ -122,9 +123,14 @@ void Impression::apercuQt(QWidget* parent, const QString& titre, const DessinQt&
         QObject::connect(pdf, &QAction::triggered, &apercu, [this, &apercu, &dessin, &titre] {
             enregistrePdf(&apercu, titre, dessin);
         });
-        if (facturX) {
-            QAction* fx = barre->addAction(QStringLiteral("Enregistrer en Factur-X..."));
+        // At 1024 pixels wide the tool bar has no room left after "Enregistrer en PDF...": the
+        // command has a bar of its own, at the top of the preview, so that it is always in sight.
+        auto* boite = qobject_cast<QBoxLayout*>(apercu.layout());
+        if (facturX && boite) {
+            auto* suite = new QToolBar(&apercu);
+            QAction* fx = suite->addAction(QStringLiteral("Enregistrer en Factur-X..."));
             QObject::connect(fx, &QAction::triggered, &apercu, [&facturX] { facturX(); });
+            boite->insertWidget(0, suite);
         }
     }
     apercu.exec();

@@ -39,7 +39,7 @@ public:
     // the set's folder and written through the one writer.
     void apercu(QWidget* parent, const QString& titre, const Dessin& dessin);
     void apercuQt(QWidget* parent, const QString& titre, const DessinQt& dessin);
-    // The same with "Enregistrer en Factur-X..." beside "Enregistrer en PDF...", which calls
+    // The same with "Enregistrer en Factur-X..." above "Enregistrer en PDF...", which calls
     // `facturX` over the preview.
     void apercu(QWidget* parent, const QString& titre, const Dessin& dessin,
                 const std::function<void()>& facturX);

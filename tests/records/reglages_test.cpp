@@ -340,41 +340,42 @@ TEST(Reglages, ElectronicInvoicesWithOtherThanTwoDecimalsStayOffWithAMessage) {
     EXPECT_TRUE(res.message().contains(s("ligne 22"))) << res.message().toStdString();
     EXPECT_FALSE(r.ini.facturesElectroniques);
     EXPECT_EQ(r.ini.decimales, 1);
+}
 
-    TEST(Reglages, AnUnreadableLineLeavesTheLaterSettingsReadAndTheFileIsKeptBeforeItIsRewritten) {
-        Dossier d;
-        zel::Reglages ecrit;
-        ecrit.ini.tauxTva = {20.0, 10.0, 5.5};
-        ecrit.ini.decimales = 1;
-        ecrit.ini.siren = s("123456789");
-        QStringList lignes = ecrit.lignesIni(QString());
-        lignes[3] = s("oui"); // auto-open: not a number
-        lignes[6] = s("abc"); // envelope guide offset: not a number
-        QByteArray octets;
-        ASSERT_TRUE(zel::fichier::encodeLignes(lignes, octets));
-        d.ecrit(zel::kFichierIni, octets);
+TEST(Reglages, AnUnreadableLineLeavesTheLaterSettingsReadAndTheFileIsKeptBeforeItIsRewritten) {
+    Dossier d;
+    zel::Reglages ecrit;
+    ecrit.ini.tauxTva = {20.0, 10.0, 5.5};
+    ecrit.ini.decimales = 1;
+    ecrit.ini.siren = s("123456789");
+    QStringList lignes = ecrit.lignesIni(QString());
+    lignes[3] = s("oui"); // auto-open: not a number
+    lignes[6] = s("abc"); // envelope guide offset: not a number
+    QByteArray octets;
+    ASSERT_TRUE(zel::fichier::encodeLignes(lignes, octets));
+    d.ecrit(zel::kFichierIni, octets);
 
-        Reglages r;
-        const QStringList erreurs = r.chargeAuDemarrage(d.racine());
-        ASSERT_EQ(erreurs.size(), 1);
-        EXPECT_TRUE(erreurs[0].contains(s("ligne 4"))) << erreurs[0].toStdString();
-        EXPECT_TRUE(erreurs[0].contains(s("ligne 7"))) << erreurs[0].toStdString();
-        EXPECT_TRUE(erreurs[0].contains(s("ZelVente.ini.original"))) << erreurs[0].toStdString();
-        // Every line after the unreadable ones is still read; those take their defaults.
-        EXPECT_EQ(r.ini.tauxTva, (std::array<double, 3>{20.0, 10.0, 5.5}));
-        EXPECT_EQ(r.ini.decimales, 1);
-        EXPECT_EQ(r.formatMontant, s("0.0"));
-        EXPECT_EQ(r.ini.siren, s("123456789"));
-        EXPECT_EQ(r.ini.ouvertureAuto, 0);
-        EXPECT_EQ(r.ini.decalageGuide, 0);
-        EXPECT_FALSE(d.existe(s("ZelVente.ini.original"))) << "reading writes nothing";
+    Reglages r;
+    const QStringList erreurs = r.chargeAuDemarrage(d.racine());
+    ASSERT_EQ(erreurs.size(), 1);
+    EXPECT_TRUE(erreurs[0].contains(s("ligne 4"))) << erreurs[0].toStdString();
+    EXPECT_TRUE(erreurs[0].contains(s("ligne 7"))) << erreurs[0].toStdString();
+    EXPECT_TRUE(erreurs[0].contains(s("ZelVente.ini.original"))) << erreurs[0].toStdString();
+    // Every line after the unreadable ones is still read; those take their defaults.
+    EXPECT_EQ(r.ini.tauxTva, (std::array<double, 3>{20.0, 10.0, 5.5}));
+    EXPECT_EQ(r.ini.decimales, 1);
+    EXPECT_EQ(r.formatMontant, s("0.0"));
+    EXPECT_EQ(r.ini.siren, s("123456789"));
+    EXPECT_EQ(r.ini.ouvertureAuto, 0);
+    EXPECT_EQ(r.ini.decalageGuide, 0);
+    EXPECT_FALSE(d.existe(s("ZelVente.ini.original"))) << "reading writes nothing";
 
-        // The file is kept as it was before the closing rewrites it; a sound file is not.
-        EXPECT_TRUE(r.sauveALaFin(d.racine(), QString()).isEmpty());
-        EXPECT_EQ(d.lit(s("ZelVente.ini.original")), octets);
-        Reglages relu;
-        EXPECT_TRUE(relu.chargeAuDemarrage(d.racine()).isEmpty());
-        EXPECT_TRUE(relu.sauveALaFin(d.racine(), QString()).isEmpty());
-        EXPECT_FALSE(d.existe(s("ZelVente.ini.original-2")));
-        EXPECT_EQ(d.lit(s("ZelVente.ini.original")), octets);
-    }
+    // The file is kept as it was before the closing rewrites it; a sound file is not.
+    EXPECT_TRUE(r.sauveALaFin(d.racine(), QString()).isEmpty());
+    EXPECT_EQ(d.lit(s("ZelVente.ini.original")), octets);
+    Reglages relu;
+    EXPECT_TRUE(relu.chargeAuDemarrage(d.racine()).isEmpty());
+    EXPECT_TRUE(relu.sauveALaFin(d.racine(), QString()).isEmpty());
+    EXPECT_FALSE(d.existe(s("ZelVente.ini.original-2")));
+    EXPECT_EQ(d.lit(s("ZelVente.ini.original")), octets);
+}

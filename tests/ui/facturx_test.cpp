@@ -369,8 +369,10 @@ TEST_F(FacturX, TheInvoiceTabAsksTheSirenOnceThenWritesTheFileChosen) {
         QTimer::singleShot(0, [&boutons] {
             auto* apercu = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
             ASSERT_TRUE(apercu);
-            for (const QAction* a : apercu->findChild<QToolBar*>()->actions())
-                boutons.append(a->text());
+            for (const QToolBar* barre : apercu->findChildren<QToolBar*>()) {
+                for (const QAction* a : barre->actions())
+                    boutons.append(a->text());
+            }
             apercu->close();
         });
         fenetre.declenche(zel::Operation::ImpFact, {});
