@@ -60,16 +60,19 @@ help: build
 	help/captures.sh $(BUILD)
 
 # Long random runs of the page models (SOAK_STEPS steps in all), saves of a full-size set killed
-# at random instants (SOAK_KILLS kills besides one after each step of a save), and a second
-# program opening the set at random instants of saves (SOAK_OPENINGS openings).
+# at random instants (SOAK_KILLS kills besides one after each step of a save), a second program
+# opening the set at random instants of saves (SOAK_OPENINGS openings), and every print of random
+# record sets (SOAK_PRINTS sets, some 35 documents each).
 SOAK_STEPS ?= 1000000
 SOAK_KILLS ?= 500
 SOAK_OPENINGS ?= 250
+SOAK_PRINTS ?= 3000
 soak: build
 	ZEL_PAS_HASARD=$(SOAK_STEPS) $(BUILD)/tests/zel_core_tests --gtest_filter='Hasard.*'
 	ZEL_TUES=$(SOAK_KILLS) $(BUILD)/tests/zel_core_tests --gtest_filter='Ensemble.AKilled*'
 	ZEL_OUVERTURES=$(SOAK_OPENINGS) $(BUILD)/tests/zel_core_tests \
 	  --gtest_filter='Ensemble.ASecondInstance*'
+	ZEL_IMPRESSIONS=$(SOAK_PRINTS) $(BUILD)/tests/zel_core_tests --gtest_filter='HasardImpressions.*'
 
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZEL_TESTS=OFF -DZEL_UI=ON -DZEL_BENCH=ON

@@ -5,6 +5,7 @@
 #include "app/fenetrefiche.h"
 #include "clients/impressionclients.h"
 #include "records/cadre.h"
+#include "reports/fec.h"
 #include "reports/journal.h"
 #include "reports/statistiques.h"
 #include "stock/impressionstock.h"
@@ -94,6 +95,9 @@ struct Figures {
     double maintenance = 0;
     double parcours = 0;
     double recherches = 0;
+    // The client blocks the searches compare, one after another from the first to the one
+    // found.
+    long long examines = 0;
     int arrets = 0;
     double alertes = 0;
     int enAlerte = 0;
@@ -132,8 +136,10 @@ Figures mesureClients(JeuDocuments& jeu) {
     const int compte = jeu.compte(Sorte::Clients);
     std::mt19937 alea(11);
     std::vector<int> cherches(1000);
-    for (int& n : cherches)
+    for (int& n : cherches) {
         n = int(alea() % unsigned(compte));
+        f.examines += n + 1;
+    }
     f.recherches = mesure([&] {
         for (int n : cherches)
             dialogues.saisies.push_back(
@@ -190,14 +196,16 @@ public:
     int hauteurPage() const override { return int(hauteurMm() * kPointsParMm); }
     double largeurMm() const override { return m_paysage ? 297 : 210; }
     double hauteurMm() const override { return m_paysage ? 210 : 297; }
-    void police(const QString&, int, bool, bool) override {}
-    void texte(int, int, const QString&) override { ++textes; }
-    int largeurTexte(const QString& s) const override { return 100 * int(s.size()); }
+    void police(const QString&, double, bool, bool) override {}
     void deplace(int, int) override {}
     void ligneVers(int, int) override {}
     void epaisseurPlume(int) override {}
     void couleurPinceau(std::uint32_t) override {}
     void rectangle(int, int, int, int) override {}
+
+protected:
+    void dessineTexte(int, int, const QString&) override { ++textes; }
+    int mesureTexte(const QString& s) const override { return 100 * int(s.size()); }
 
 private:
     static constexpr double kPointsParMm = 1200 / 25.4;
@@ -390,20 +398,51 @@ std::pair<double, double> mesureRtf(int paragraphes) {
 
 } // namespace
 
-// The four statistics and the journal, each reading every document from its block.
-std::array<double, 5> mesureStatistiques(const JeuDocuments& jeu) {
+// The four statistics, each reading every document from its block.
+std::array<double, 4> mesureStatistiques(const JeuDocuments& jeu) {
     const Reglages reglages;
     test::DialoguesFactices dialogues;
     std::size_t rangees = 0;
-    std::array<double, 5> f{};
+    std::array<double, 4> f{};
     std::size_t i = 0;
     for (Statistique calcul : {&StatsArt, &StatsVentes, &StatsCli, &StatsRepresentant})
         f[i++] = mesure([&] { rangees += calcul(jeu, reglages, dialogues).rangees.size(); }, 3);
-    f[4] = mesure(
-        [&] { rangees += journal(jeu, reglages, dialogues, QDate(2026, 12, 6)).ecritures.size(); },
-        3);
     if (rangees == 0)
         qFatal("Statistiques");
+    return f;
+}
+
+struct FiguresJournal {
+    double journal = 0;
+    double texte = 0;
+    double fec = 0;
+    int ecritures = 0;
+};
+
+// The journal of every sale, its text export (every row, as the window exports them), and the
+// FEC text of the two financial years the set spans (every entry), in a set kept in francs.
+FiguresJournal mesureJournal(const JeuDocuments& jeu) {
+    const Reglages reglages;
+    test::DialoguesFactices dialogues;
+    FiguresJournal f;
+    Journal j;
+    f.journal = mesure([&] { j = journal(jeu, reglages, dialogues, QDate(2026, 12, 6)); }, 3);
+    const std::vector<const Piece*> toutes = entre(j, j.du, j.au);
+    qsizetype lignes = 0;
+    f.texte = mesure([&] { lignes = lignesExport(j, toutes).size(); }, 3);
+    f.fec = mesure(
+        [&] {
+            f.ecritures = 0;
+            for (const int annee : {2025, 2026}) {
+                FichierFec fec;
+                if (!fichierFec(j, QStringLiteral("552100554"), QDate(annee, 12, 31), fec))
+                    qFatal("FEC");
+                f.ecritures += fec.ecritures;
+            }
+        },
+        3);
+    if (lignes != qsizetype(toutes.size()) * 3 || f.ecritures != int(toutes.size()))
+        qFatal("Journal");
     return f;
 }
 
@@ -427,8 +466,13 @@ int main() {
         JeuDocuments jeu;
         if (!jeu.Charge(clients))
             qFatal("Charge");
+        const double brut = mesure([&] { litBrut(dossier.path()); });
+        std::printf("lecture brute %.2f ms\n", brut);
         for (double f : mesureStatistiques(jeu))
-            std::printf("%.2f ms\n", f);
+            std::printf("%.2f ms   %.2f\n", f, f / brut);
+        const FiguresJournal j = mesureJournal(jeu);
+        for (double f : {j.journal, j.texte, j.fec})
+            std::printf("%.2f ms   %.2f\n", f, f / brut);
         return 0;
     }
     qint64 octetsTotal = 0;
@@ -512,20 +556,44 @@ int main() {
     compare("Verif + Doublons sur les cinq fichiers", petit.maintenance, grand.maintenance);
     compare("Parcours d'un code postal (premier a dernier)", petit.parcours, grand.parcours);
     compare("1000 recherches par nom", petit.recherches, grand.recherches);
+    std::printf("  (%lld puis %lld fiches comparees, rapport %.2f : %.1f puis %.1f ns par "
+                "fiche, la fiche de 9999 clients ne tenant plus dans le cache)\n",
+                petit.examines, grand.examines, double(grand.examines) / double(petit.examines),
+                petit.recherches * 1e6 / double(petit.examines),
+                grand.recherches * 1e6 / double(grand.examines));
     compare("Parcours du stock en alerte", petit.alertes, grand.alertes);
     compare("Lecture de toutes les factures (LitFact)", petit.factures, grand.factures);
     compare("Recalcul des prix de tous les articles", petit.recalcul, grand.recalcul);
     std::printf("(le parcours s'arrete sur %d puis %d clients, %d puis %d articles en alerte)\n",
                 petit.arrets, grand.arrets, petit.enAlerte, grand.enAlerte);
 
-    const std::array<double, 5> statsPetit = mesureStatistiques(quart);
-    const std::array<double, 5> statsGrand = mesureStatistiques(jeu);
-    std::printf("\nStatistiques et journal, chaque document lu de son bloc (cible : moins de "
-                "150 ms a 9999) :\n");
+    const double brutQuart = mesure([&] { litBrut(dossierQuart.path()); });
+    const std::array<double, 4> statsPetit = mesureStatistiques(quart);
+    const std::array<double, 4> statsGrand = mesureStatistiques(jeu);
+    const FiguresJournal journalPetit = mesureJournal(quart);
+    const FiguresJournal journalGrand = mesureJournal(jeu);
+    std::printf("\nStatistiques et journal, chaque document lu de son bloc ; rapport a la lecture "
+                "brute du jeu de meme taille (%.2f ms puis %.2f ms) :\n",
+                brutQuart, brut);
+    std::printf("%-44s %12s %12s   %s  %s\n", "", "2500 fiches", "9999 fiches", "rapport",
+                "/ lecture brute");
+    const auto rangee = [&](const char* nom, double petit, double grand, double cible) {
+        const double rapport = grand / petit;
+        std::printf("%-44s %9.2f ms %9.2f ms   %5.2f   %4.2f puis %4.2f%s%s\n", nom, petit, grand,
+                    rapport, petit / brutQuart, grand / brut,
+                    rapport <= 6.0 ? "" : "   (croissance plus que lineaire)",
+                    grand / brut <= cible ? "" : "   (au-dessus de la cible)");
+    };
     const char* noms[] = {"Statistiques articles", "Statistiques ventes", "Statistiques clients",
-                          "Statistiques representants", "Journal comptable"};
+                          "Statistiques representants"};
     for (std::size_t i = 0; i < statsPetit.size(); ++i)
-        compare(noms[i], statsPetit[i], statsGrand[i]);
+        rangee(noms[i], statsPetit[i], statsGrand[i], 0.6);
+    rangee("Journal comptable", journalPetit.journal, journalGrand.journal, 0.5);
+    rangee("  export texte du journal", journalPetit.texte, journalGrand.texte, 0.5);
+    rangee("  texte du FEC (deux exercices)", journalPetit.fec, journalGrand.fec, 0.5);
+    std::printf("(cibles : 0,6 de la lecture brute pour les statistiques, 0,5 pour le journal, "
+                "son export et le FEC ; %d puis %d ecritures)\n",
+                journalPetit.ecritures, journalGrand.ecritures);
 
     const FiguresEchanges echPetit = mesureEchanges(quart, 2500);
     const FiguresEchanges echGrand = mesureEchanges(jeu, 9998);

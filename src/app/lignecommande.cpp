@@ -60,14 +60,33 @@ LigneCommande LigneCommande::analyse(const QStringList& tous) {
         l.fichierClients = arguments[1];
         l.sortie = arguments[2];
     } else if (premier == u"--fec") {
-        if (arguments.size() != 3 && arguments.size() != 4)
-            return erreurLigne(QStringLiteral("--fec attend le fichier clients, le dossier où "
-                                              "écrire le fichier des écritures et, s'il n'est pas "
-                                              "dans les réglages, le numéro SIREN."));
+        const QString usage = QStringLiteral(
+            "--fec attend le fichier clients, le dossier où écrire le fichier des écritures, le "
+            "numéro SIREN s'il n'est pas dans les réglages et, au besoin, --cloture suivi de la "
+            "date de clôture de l'exercice (AAAAMMJJ).");
+        if (arguments.size() < 3)
+            return erreurLigne(usage);
         l.action = Action::Fec;
         l.fichierClients = arguments[1];
         l.sortie = arguments[2];
-        l.siren = arguments.value(3);
+        for (qsizetype i = 3; i < arguments.size(); ++i) {
+            if (arguments[i] == u"--cloture") {
+                if (i + 1 >= arguments.size() || l.cloture.isValid())
+                    return erreurLigne(usage);
+                const QString date = arguments[++i];
+                l.cloture = date.size() == 8 ? QDate::fromString(date, QStringLiteral("yyyyMMdd"))
+                                             : QDate();
+                if (!l.cloture.isValid())
+                    return erreurLigne(QStringLiteral("« %1 » n'est pas une date de clôture : "
+                                                      "elle s'écrit AAAAMMJJ, par exemple "
+                                                      "20261231.")
+                                           .arg(date));
+            } else if (l.siren.isEmpty() && !arguments[i].isEmpty()) {
+                l.siren = arguments[i];
+            } else {
+                return erreurLigne(usage);
+            }
+        }
     } else if (premier == u"--statistiques") {
         if ((arguments.size() != 3 && arguments.size() != 4) ||
             !statistiques.contains(arguments[1]))
@@ -105,10 +124,12 @@ QString LigneCommande::aide() {
         "        et le SIREN de l'entreprise dans les réglages.\n"
         "  --journal <fichier clients> <sortie.txt>\n"
         "        écrit tout le journal des ventes en texte séparé par des tabulations.\n"
-        "  --fec <fichier clients> <dossier> [SIREN]\n"
-        "        écrit le journal au format du fichier des écritures comptables dans le\n"
-        "        dossier, sous le nom SIREN, FEC et la date de clôture ; le SIREN est celui\n"
-        "        des réglages quand il n'est pas donné.\n"
+        "  --fec <fichier clients> <dossier> [SIREN] [--cloture AAAAMMJJ]\n"
+        "        écrit les écritures de l'exercice au format du fichier des écritures\n"
+        "        comptables dans le dossier, sous le nom SIREN, FEC et la date de clôture,\n"
+        "        avec sa description à côté ; le SIREN est celui des réglages quand il n'est\n"
+        "        pas donné, l'exercice les douze mois qui finissent à la date de clôture\n"
+        "        (le 31/12 de l'année de la dernière écriture quand elle n'est pas donnée).\n"
         "  --statistiques articles|ventes|clients|representants <fichier clients> [sortie.txt]\n"
         "        écrit la statistique demandée, une ligne par rangée, dans le fichier donné\n"
         "        ou sur la sortie standard.\n"
@@ -203,34 +224,34 @@ Resultat litDocumentSeul(const QString& fichierClients, const QString& cle, JeuD
     if (!fenetre.montre(Sorte::Factures) || !fenetre.factures().litDocument(cle))
         return Resultat::echec(QStringLiteral("Aucun document %1 dans %2")
                                    .arg(cle, QFileInfo(fichierClients).fileName()));
-    fenetre.factures().Calcule();
     return Resultat::succes();
 }
 
 namespace {
 
-// The FEC file of the whole journal, in the folder asked, its name written on the output.
-Resultat ecritFec(const LigneCommande& ligne, const Reglages& reglages, const JeuDocuments& jeu,
-                  Dialogues& console, QTextStream& sortie) {
-    const std::optional<QString> siren =
-        litSiren(ligne.siren.isEmpty() ? reglages.ini.siren : ligne.siren);
+// The FEC file of the year asked and its description, in the folder asked, their names written
+// on the output.
+Resultat rapportFec(const LigneCommande& ligne, const Reglages& reglages, const JeuDocuments& jeu,
+                    Dialogues& console, QTextStream& sortie) {
+    const QString saisi = ligne.siren.isEmpty() ? reglages.ini.siren : ligne.siren;
+    const std::optional<QString> siren = litSiren(saisi);
     if (!siren)
         return Resultat::echec(
-            ligne.siren.isEmpty()
-                ? QStringLiteral("Le numéro SIREN de l'entreprise n'est pas dans les réglages : "
-                                 "donnez-le après le dossier.")
-                : QStringLiteral("« %1 » n'est pas un numéro SIREN : il compte 9 chiffres.")
-                      .arg(ligne.siren));
+            saisi.isEmpty() ? QStringLiteral("Le numéro SIREN de l'entreprise n'est pas dans les "
+                                             "réglages : donnez-le après le dossier.")
+                            : refusSiren(saisi));
     if (!QFileInfo(ligne.sortie).isDir())
         return Resultat::echec(QStringLiteral("Le dossier n'existe pas :\n%1").arg(ligne.sortie));
     const Journal j = journal(jeu, reglages, console, QDate::currentDate());
-    const QString chemin = QDir(ligne.sortie).filePath(nomFec(*siren, j.au));
-    if (Resultat r = Sortie(ligne.remplacer)
-                         .ecrit(chemin, lignesFec(entre(j.ecritures, j.du, j.au)))
-                         .resultat();
-        !r)
+    const QDate cloture = ligne.cloture.isValid() ? ligne.cloture : QDate(j.au.year(), 12, 31);
+    FichierFec fec;
+    if (Resultat r = fichierFec(j, *siren, cloture, fec); !r)
         return r;
-    sortie << chemin << '\n';
+    const QString chemin = QDir(ligne.sortie).filePath(fec.nom);
+    Sortie fichiers(ligne.remplacer);
+    if (Resultat r = ecritFec(fichiers, chemin, fec).resultat(); !r)
+        return r;
+    sortie << chemin << '\n' << nomDescription(chemin) << '\n';
     return Resultat::succes();
 }
 
@@ -244,13 +265,14 @@ Resultat executeRapport(const LigneCommande& ligne, const Reglages& reglages, QT
     if (Resultat r = jeu.ChargeLecture(ligne.fichierClients); !r)
         return r;
     DialoguesConsole console;
-    if (ligne.action == LigneCommande::Action::Journal)
+    if (ligne.action == LigneCommande::Action::Journal) {
+        const Journal j = journal(jeu, reglages, console, QDate::currentDate());
         return Sortie(ligne.remplacer)
-            .ecrit(ligne.sortie,
-                   lignesExport(journal(jeu, reglages, console, QDate::currentDate()).ecritures))
+            .ecrit(ligne.sortie, lignesExport(j, entre(j, j.du, j.au)))
             .resultat();
+    }
     if (ligne.action == LigneCommande::Action::Fec)
-        return ecritFec(ligne, reglages, jeu, console, sortie);
+        return rapportFec(ligne, reglages, jeu, console, sortie);
     const Statistique calcul = ligne.statistique == u"articles"  ? &StatsArt
                                : ligne.statistique == u"ventes"  ? &StatsVentes
                                : ligne.statistique == u"clients" ? &StatsCli

@@ -2,6 +2,7 @@
 
 #include "app/fenetrefiche.h"
 
+#include <QDate>
 #include <QStringList>
 #include <QTextStream>
 
@@ -17,8 +18,10 @@ struct LigneCommande {
     QString sortie;
     // "articles", "ventes", "clients" or "representants".
     QString statistique;
-    // The SIREN given for the FEC file, or none: the settings' one.
+    // The SIREN given for the FEC file, or none: the settings' one; the closing date of its
+    // year, or none: 31 December of the year of the journal's last entry.
     QString siren;
+    QDate cloture;
     // The statistics go to the standard output, not to a file.
     bool sortieStandard = false;
     // "--remplacer" given: an existing output file is replaced (never a file of the set).
@@ -58,12 +61,13 @@ public:
 
 // Loads the set of a client file with the checks of every load, without ever writing it (a set
 // that needs a repair is refused, as by every command), and reads the document of the key on the
-// invoice page, its totals computed.
+// invoice page, its totals computed once, as the page shows them.
 Resultat litDocumentSeul(const QString& fichierClients, const QString& cle, JeuDocuments& jeu,
                          FenetreFiche& fenetre);
 
 // --journal: the whole journal written to the output file as the journal window exports it;
-// --fec: the whole journal as the FEC file in the folder given, its path written to `sortie`;
+// --fec: the FEC file of the year and its description in the folder given, their paths written
+// to `sortie` (refused with the list of the documents to correct, writing nothing);
 // --statistiques: the table asked, one row a line, cells joined by TAB, in the output file given,
 // else on `sortie`. Every file goes through the one writer. The set is only read, and refused when
 // it needs a repair: an incomplete journal never goes out.

@@ -19,12 +19,14 @@ DispositionFiche ficheClient() {
         60,
         75,
         true,
-        {{0, 70}}};
+        {{0, 70}},
+        L::Nom};
 }
 
 void dessineEnveloppe(Cadre& cadre, const EnteteSociete& entete, const Destinataire& d, double g) {
+    // The sender stays clear of the recipient's column.
     for (int i = 0; i < 4; ++i) {
-        cadre.texte(5, g + 5 + 5 * i, entete[std::size_t(i)]);
+        cadre.texte(5, g + 5 + 5 * i, entete[std::size_t(i)], 105);
         cadre.texte(110, g + 50 + 5 * i, d[std::size_t(i)]);
     }
 }

@@ -38,6 +38,9 @@ DefinitionSaisie definition(Saisie s) {
     case Saisie::SirenFacture:
         return {QStringLiteral("Facture électronique"),
                 QStringLiteral("SIREN de l'entreprise (9 chiffres)"), true, false};
+    case Saisie::Cloture:
+        return {QStringLiteral("Fichier des écritures comptables"),
+                QStringLiteral("Date de clôture de l'exercice (jj/mm/aaaa)"), false, false};
     case Saisie::FournisseurArticle:
         return {QStringLiteral("Fournisseur d'articles"), QStringLiteral("Founisseur"), false,
                 false};

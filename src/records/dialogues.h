@@ -25,7 +25,8 @@ enum class Saisie {
     ChercheCommande,
     Siren,
     // The same asked for an electronic invoice.
-    SirenFacture
+    SirenFacture,
+    Cloture
 };
 
 // What such a dialog shows and lets through: its title, the label of its one field, whether the

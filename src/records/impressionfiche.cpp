@@ -1,23 +1,35 @@
 #include "records/impressionfiche.h"
 
 #include <algorithm>
+#include <map>
 
 namespace zel {
 
 namespace {
 
 constexpr double kInterligne = 5;
-// Where the rows that go on to another page start.
+// Where the rows that go on to another page start, under the card's code and name.
 constexpr double kHautSuite = 10;
+constexpr double kXNomSuite = 70;
 constexpr double kXMemo = 120;
-constexpr double kColonnesCompte[] = {5, 35, 60};
+// The account grid's columns: the date, the label up to the amounts, the amounts right-aligned
+// before the memo column.
+constexpr double kXDate = 5;
+constexpr double kXLibelle = 35;
+constexpr double kFinLibelle = 84;
+constexpr double kDebutMontant = 86;
+constexpr double kFinMontant = 118;
 const QString kFormatDate = QStringLiteral("dd/MM/yyyy");
 
+// A text of the card's flowing part: a left-aligned one held up to `fin`, or an amount
+// right-aligned at `fin` from `x`.
 struct Pose {
     int page;
     double x;
     double y;
     QString texte;
+    double fin;
+    bool montant;
 };
 
 // One column of rows flowing down the pages.
@@ -26,13 +38,16 @@ public:
     Flot(const Cadre& cadre, double y) : m_cadre(cadre), m_y(y) {}
 
     // The row goes at the cursor, or at the top of the next page when it would not hold.
-    void pose(std::vector<Pose>& poses, std::initializer_list<std::pair<double, QString>> textes) {
+    void pose(std::vector<Pose>& poses, std::initializer_list<Pose> textes) {
         if (!m_cadre.tient(m_y)) {
             ++m_page;
             m_y = kHautSuite;
         }
-        for (const auto& [x, t] : textes)
-            poses.push_back({m_page, x, m_y, t});
+        for (Pose p : textes) {
+            p.page = m_page;
+            p.y = m_y;
+            poses.push_back(p);
+        }
         m_y += kInterligne;
     }
     // A block that starts at y on the first page unless the rows before it are lower.
@@ -49,9 +64,22 @@ private:
 
 void rangeeCompte(Flot& colonne, std::vector<Pose>& poses, const QString& date,
                   const QString& libelle, const QString& montant) {
-    colonne.pose(
-        poses,
-        {{kColonnesCompte[0], date}, {kColonnesCompte[1], libelle}, {kColonnesCompte[2], montant}});
+    colonne.pose(poses, {{0, kXDate, 0, date, kXLibelle - 1, false},
+                         {0, kXLibelle, 0, libelle, kFinLibelle, false},
+                         {0, kDebutMontant, 0, montant.trimmed(), kFinMontant, true}});
+}
+
+void dessine(Cadre& cadre, const Pose& p) {
+    if (p.montant)
+        cadre.texteDroite(p.fin, p.y, p.texte, p.x);
+    else
+        cadre.texte(p.x, p.y, p.texte, p.fin);
+}
+
+bool estMontant(const Carte& carte, int ligne) {
+    const std::vector<ChampMontant>& montants = carte.disposition().montants;
+    return std::any_of(montants.begin(), montants.end(),
+                       [ligne](const ChampMontant& m) { return m.ligne == ligne; });
 }
 
 } // namespace
@@ -90,16 +118,22 @@ std::vector<RubriqueFiche> rubriquesTiers(const LignesTiers& l) {
 void imprimeFiche(Canevas& canevas, const Carte& carte, const DispositionFiche& d) {
     Cadre cadre(canevas);
     cadre.debut();
+    // The labels and fields, row by row, each held up to the next one of its row.
+    std::map<double, std::vector<Place>> rangees;
     for (const RubriqueFiche& r : d.rubriques) {
-        cadre.texte(r.xLibelle, r.y, r.libelle);
-        cadre.texte(r.xValeur, r.y, carte.champ(r.ligne));
+        std::vector<Place>& rangee = rangees[r.y];
+        rangee.push_back({r.xLibelle, r.libelle, Ajuste::Reduit});
+        rangee.push_back({r.xValeur, carte.champ(r.ligne),
+                          estMontant(carte, r.ligne) ? Ajuste::Reduit : Ajuste::Coupe});
     }
-    const DispositionCarte& dc = carte.disposition();
-    cadre.texte(kColonnesCompte[0], d.ySaisie, carte.dateSaisie().toString(kFormatDate));
-    cadre.texte(kColonnesCompte[1], d.ySaisie, carte.champ(dc.ligneSaisieLibelle));
-    cadre.texte(kColonnesCompte[2], d.ySaisie, carte.champ(dc.ligneSaisieMontant));
+    for (auto& [y, places] : rangees)
+        cadre.rangee(y, std::move(places), cadre.droite());
 
+    const DispositionCarte& dc = carte.disposition();
     std::vector<Pose> poses;
+    Flot saisie(cadre, d.ySaisie);
+    rangeeCompte(saisie, poses, carte.dateSaisie().toString(kFormatDate),
+                 carte.champ(dc.ligneSaisieLibelle), carte.champ(dc.ligneSaisieMontant));
     Flot compte(cadre, d.yGrille - (d.titreGrille ? kInterligne : 0));
     if (d.titreGrille)
         rangeeCompte(compte, poses, QStringLiteral("Date"), QStringLiteral("Libellé"),
@@ -112,16 +146,24 @@ void imprimeFiche(Canevas& canevas, const Carte& carte, const DispositionFiche& 
     for (const MemoFiche& m : d.memos) {
         memos.descendA(m.y);
         for (const QString& ligne : carte.memoEcrit(m.memo))
-            memos.pose(poses, {{kXMemo, ligne}});
+            memos.pose(poses, {{0, kXMemo, 0, ligne, cadre.droite(), false}});
     }
 
     std::stable_sort(poses.begin(), poses.end(),
                      [](const Pose& a, const Pose& b) { return a.page < b.page; });
+    const RubriqueFiche& code = d.rubriques.front();
     int page = 0;
     for (const Pose& p : poses) {
-        for (; page < p.page; ++page)
+        for (; page < p.page; ++page) {
             canevas.nouvellePage();
-        cadre.texte(p.x, p.y, p.texte);
+            // Each further page says whose card it continues.
+            cadre.rangee(0,
+                         {{code.xLibelle, code.libelle, Ajuste::Reduit},
+                          {code.xValeur, carte.champ(code.ligne)},
+                          {kXNomSuite, carte.champ(d.ligneNom)}},
+                         cadre.droite());
+        }
+        dessine(cadre, p);
     }
     cadre.fin();
 }

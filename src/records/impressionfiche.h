@@ -22,15 +22,17 @@ struct MemoFiche {
     double y;
 };
 
-// How one card kind goes on paper: its labels and fields, the height of its account entry
-// line, where the account grid's rows begin (with the grid's title row above them or not), and
-// its memos in the right-hand column.
+// How one card kind goes on paper: its labels and fields (the code first), the height of its
+// account entry line, where the account grid's rows begin (with the grid's title row above them
+// or not), its memos in the right-hand column, and the field that names the card beside its
+// code at the top of the pages after the first.
 struct DispositionFiche {
     std::vector<RubriqueFiche> rubriques;
     double ySaisie;
     double yGrille;
     bool titreGrille;
     std::vector<MemoFiche> memos;
+    int ligneNom;
 };
 
 // The block lines of a client's or a supplier's card, whose prints share their layout, and the
@@ -47,11 +49,12 @@ struct LignesTiers {
 // left, bank and terms on the right.
 std::vector<RubriqueFiche> rubriquesTiers(const LignesTiers& l);
 
-// A card printed as the page shows it, in portrait, "Arial" 10: the labels and fields, the entry
-// line (its date "dd/mm/yyyy", label and amount at 5, 35 and 60 mm), the account grid's rows
-// down to the first one without a date, and the memo lines at 120 mm, each memo below the one
-// before. Grid rows and memo lines that reach the bottom of the page go on to the next page
-// rather than being lost.
+// A card printed as the page shows it, in portrait, "Arial" 10: the labels and fields, each held
+// up to the next one of its row (amounts in a smaller font rather than cut), the entry line (its
+// date "dd/mm/yyyy" at 5 mm, its label at 35 mm and its amount right-aligned under "Montant"),
+// the account grid's rows down to the first one without a date, and the memo lines at 120 mm,
+// each memo below the one before. Grid rows and memo lines that reach the bottom of the page go
+// on to the next page rather than being lost, under the card's code and name.
 void imprimeFiche(Canevas& canevas, const Carte& carte, const DispositionFiche& disposition);
 
 } // namespace zel

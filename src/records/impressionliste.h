@@ -17,7 +17,8 @@ struct TexteFixe {
     QString texte;
 };
 
-// The header of a list print: its texts and the rule under them.
+// The header of a list print: its texts and the rule under them. Each title holds up to the
+// next one of its row, the last up to the rule's end, in a smaller font when it must.
 struct EnteteListe {
     std::vector<TexteFixe> textes;
     double yRegle;
@@ -30,10 +31,15 @@ struct EnteteListe {
 // landscape.
 EnteteListe Entete1();
 
-// A column of a list print: the block line printed at x.
+// A column of a list print: the block line printed at x and cut before `fin`; or, for a
+// figure, trimmed and right-aligned at `fin`, in a smaller font when it would reach left of x.
 struct ColonneListe {
     double x;
     int ligne;
+    double fin;
+    bool chiffre = false;
+
+    void imprime(Cadre& cadre, double y, const QString& texte) const;
 };
 
 // The columns under Entete1 of the block lines of a name, two address lines, a postal code, a

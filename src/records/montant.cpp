@@ -14,11 +14,6 @@ bool estChiffre(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
-int decimalesDuFormat(QStringView format) {
-    const qsizetype point = format.indexOf(u'.');
-    return point < 0 ? 0 : int(format.size() - point - 1);
-}
-
 // Adds one to the last digit of a string of digits, carrying leftwards; "99" becomes "100".
 QString plusUn(QString chiffres) {
     for (qsizetype i = chiffres.size() - 1; i >= 0; --i) {
@@ -39,6 +34,18 @@ QString sansZerosDeTete(const QString& chiffres) {
 }
 
 } // namespace
+
+int decimalesDuFormat(QStringView format) {
+    const qsizetype point = format.indexOf(u'.');
+    return point < 0 ? 0 : int(format.size() - point - 1);
+}
+
+qint64 puissanceDeDix(int n) {
+    qint64 p = 1;
+    for (int i = 0; i < n; ++i)
+        p *= 10;
+    return p;
+}
 
 std::optional<Montant> Montant::depuis(double v) {
     if (!std::isfinite(v))
@@ -83,33 +90,51 @@ std::optional<Montant> litMontant(QStringView texte) {
 std::optional<double> litNombre(QStringView texte) {
     // The same rules as litMontant, read without building texts: amounts are read by the
     // hundred thousand in the statistics.
-    QStringView t = texte.trimmed();
+    QStringView t = rogne(texte);
     const bool negatif = t.startsWith(u'-');
     if (negatif || t.startsWith(u'+'))
         t = t.mid(1);
-    std::string chiffres;
-    chiffres.reserve(std::size_t(t.size()) + 3);
+    // Most amounts have few digits: as a whole number of at most 2^53 divided by a power of ten
+    // that a double holds exactly, the one division is rounded as the general reader rounds.
+    static constexpr double kPuissances[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr quint64 kExact = quint64(1) << 53;
+    quint64 entier = 0;
+    int decimales = 0;
     bool virgule = false;
+    bool chiffre = false;
+    bool exact = true;
     for (const QChar c : t) {
         if (c == u',' && !virgule) {
             virgule = true;
-            chiffres += '.';
         } else if (estChiffre(c)) {
-            chiffres += char(c.unicode());
+            chiffre = true;
+            entier = entier * 10 + (c.unicode() - u'0');
+            exact = exact && entier < kExact;
+            decimales += virgule ? 1 : 0;
         } else {
             return std::nullopt;
         }
     }
-    if (chiffres.empty() || chiffres == ".")
+    if (!chiffre)
         return std::nullopt;
-    if (chiffres.front() == '.')
-        chiffres.insert(chiffres.begin(), '0');
+    if (exact && decimales < int(std::size(kPuissances))) {
+        const double v = double(entier) / kPuissances[decimales];
+        return negatif ? -v : v;
+    }
+    // Longer amounts go through the general reader, from a copy of their digits.
+    std::string chiffres = "0";
+    chiffres.reserve(std::size_t(t.size()) + 2);
+    for (const QChar c : t)
+        chiffres += c == u',' ? '.' : char(c.unicode());
+    // "7," is 7.
     if (chiffres.back() == '.')
-        chiffres += '0';
+        chiffres.pop_back();
     double v = 0;
-    const auto [fin, erreur] = std::from_chars(chiffres.data(), chiffres.data() + chiffres.size(),
-                                               v, std::chars_format::fixed);
-    if (erreur != std::errc() || fin != chiffres.data() + chiffres.size() || !std::isfinite(v))
+    const char* fin = chiffres.data() + chiffres.size();
+    const auto [lu, erreur] = std::from_chars(chiffres.data(), fin, v, std::chars_format::fixed);
+    if (erreur != std::errc() || lu != fin || !std::isfinite(v))
         return std::nullopt;
     return negatif ? -v : v;
 }
@@ -306,6 +331,52 @@ std::optional<qint64> enCentimes(const Decimal& a) {
 QString depasse(const QString& libelle, const QString& precision) {
     return QStringLiteral("« %1 »%2 dépasserait le plus grand nombre que le programme sait écrire")
         .arg(libelle, precision);
+}
+
+std::optional<qint64> unitesAffichees(double v, int decimales) {
+    // Whole units past 2^53 are no longer exact in a double: such an amount is not one.
+    constexpr double kLimite = 9007199254740992.0;
+    if (!std::isfinite(v) || decimales < 0 || decimales > 6 ||
+        std::abs(v) * std::pow(10.0, decimales) >= kLimite)
+        return std::nullopt;
+    // The shortest decimal writing, as Montant::depuis reads it, rounded on its digits.
+    char texte[400];
+    const auto [fin, erreur] =
+        std::to_chars(texte, texte + sizeof texte, std::abs(v), std::chars_format::fixed);
+    if (erreur != std::errc())
+        return std::nullopt;
+    qint64 unites = 0;
+    const char* c = texte;
+    for (; c < fin && *c != '.'; ++c)
+        unites = unites * 10 + (*c - '0');
+    if (c < fin)
+        ++c;
+    for (int i = 0; i < decimales; ++i)
+        unites = unites * 10 + (c < fin ? *c++ - '0' : 0);
+    if (c < fin && *c >= '5')
+        ++unites;
+    return std::signbit(v) ? -unites : unites;
+}
+
+QString formateUnites(qint64 unites, QStringView format) {
+    if (unites == 0 && format == u"#")
+        return {};
+    const int n = decimalesDuFormat(format);
+    char texte[32];
+    char* fin = texte + sizeof texte;
+    char* c = fin;
+    quint64 reste = unites < 0 ? 0 - quint64(unites) : quint64(unites);
+    for (int i = 0; i < n; ++i, reste /= 10)
+        *--c = char('0' + reste % 10);
+    if (n > 0)
+        *--c = ',';
+    do {
+        *--c = char('0' + reste % 10);
+        reste /= 10;
+    } while (reste > 0);
+    if (unites < 0)
+        *--c = '-';
+    return QString::fromLatin1(c, fin - c);
 }
 
 Resultat reformateMontant(const QString& texte, QStringView format, const QString& champ,

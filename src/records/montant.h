@@ -22,6 +22,11 @@ struct Montant {
     static std::optional<Montant> depuis(double v);
 };
 
+// A text without the blanks around it; most texts have none, and are given back at once.
+inline QStringView rogne(QStringView t) {
+    return t.isEmpty() || (!t.front().isSpace() && !t.back().isSpace()) ? t : t.trimmed();
+}
+
 // A number exactly as it is written in decimal, `unites` / 10^`decimales`: electronic invoices
 // are computed on these, so that an amount rounded to the cent is that of the decimal figures,
 // never that of a binary value near them. Every operation gives nothing when its result would not
@@ -72,6 +77,20 @@ std::optional<QString> formateMontant(double v, QStringView format);
 // Why a command refuses a value it computed: "« Stock réel » dépasserait le plus grand nombre
 // que le programme sait écrire", with what follows the field's label (" de la ligne 2").
 QString depasse(const QString& libelle, const QString& precision = {});
+
+// The number of decimals a pattern shows: 2 for "0.00", none for "#".
+int decimalesDuFormat(QStringView format);
+
+// Ten to the power n, for n from 0 to 18.
+qint64 puissanceDeDix(int n);
+
+// A computed value as formateMontant shows it with so many decimals, as a whole number of its
+// last decimal (1.005 with 2 decimals is 101): the shown amounts add up exactly. Nothing for a
+// value that is not finite, or too large for its units to be exact (an overflow of quantity
+// times price).
+std::optional<qint64> unitesAffichees(double v, int decimales);
+// Such a whole number written as formateMontant writes the amount it stands for.
+QString formateUnites(qint64 unites, QStringView format);
 
 // The text of an amount field reformatted with the pattern: an empty or all-blank text stays
 // empty; a text that is not an amount gives a message naming the field, and resultat is left

@@ -33,6 +33,35 @@ int chercheCode(const Blocs& store, QStringView code, int ligne) {
     return -1;
 }
 
+QChar lettreGenre(QStringView genre) {
+    const QStringView t = genre.trimmed();
+    return t.isEmpty() ? QChar() : t.front().toUpper();
+}
+
+QString genreAEcrire(const QString& genre) {
+    QString g = genre;
+    while (!g.isEmpty() && g.front().isSpace())
+        g.remove(0, 1);
+    if (!g.isEmpty())
+        g[0] = g[0].toUpper();
+    return g;
+}
+
+QString ecritDate(const QDate& date) {
+    if (!date.isValid() || date.year() < 1 || date.year() > 9999)
+        return date.toString(kFormatDate);
+    // Written by hand, as litDate reads: the general writer is slow for a hundred thousand dates.
+    QString texte(10, u'/');
+    const auto chiffres = [&](qsizetype debut, qsizetype nombre, int v) {
+        for (qsizetype i = debut + nombre - 1; i >= debut; --i, v /= 10)
+            texte[i] = QChar(u'0' + v % 10);
+    };
+    chiffres(0, 2, date.day());
+    chiffres(3, 2, date.month());
+    chiffres(6, 4, date.year());
+    return texte;
+}
+
 QDate litDate(QStringView texte) {
     // The written form, read by hand: the general reader is slow for a hundred thousand dates.
     const auto chiffres = [&](qsizetype debut, qsizetype nombre) {
@@ -56,7 +85,22 @@ int lignesFixes(const DispositionDocument& dd) {
     return std::max(dd.ligneTtc, dd.ligneValide);
 }
 
-bool litBloc(const Blocs& s, int n, const DispositionDocument& dd, Document& d) {
+CellulesLues decoupeCellules(QStringView reste) {
+    // Cells are short: a plain walk finds their TABs soonest.
+    CellulesLues cellules;
+    const QChar* debut = reste.data();
+    const QChar* const fin = debut + reste.size();
+    for (QStringView& cellule : cellules) {
+        const QChar* tab = debut;
+        while (tab < fin && *tab != u'\t')
+            ++tab;
+        cellule = QStringView(debut, tab);
+        debut = tab < fin ? tab + 1 : fin;
+    }
+    return cellules;
+}
+
+bool litEnPlace(const Blocs& s, int n, const DispositionDocument& dd, BlocLu& b) {
     const int ouverture = s.ChercheBloc(n);
     if (ouverture < 0)
         return false;
@@ -64,46 +108,65 @@ bool litBloc(const Blocs& s, int n, const DispositionDocument& dd, Document& d) 
     const auto ligne = [&](int l) {
         return ouverture + l < fin ? QStringView(s.ligne(ouverture + l)) : QStringView();
     };
-    // The number is read whole: cut to its nine positions it could be another document's.
-    if (const QStringView numero = ligne(1).mid(dd.ligneGenre > 0 ? 4 : 3).trimmed();
-        !numero.isEmpty())
-        d.numero = numero.toString().leftJustified(9, u' ');
-    if (const QDate date = litDate(ligne(2)); date.isValid())
-        d.date = date;
-    pose(d.tiers, ligne(3));
-    if (!ligne(4).isEmpty())
-        pose(d.conditions, ligne(4));
-    if (dd.ligneGenre > 0 && !ligne(dd.ligneGenre).isEmpty())
-        pose(d.genre, ligne(dd.ligneGenre));
+    b.genre = dd.ligneGenre > 0 ? ligne(dd.ligneGenre) : QStringView();
+    // The kind's first character follows "NUM", none when the kind was left empty.
+    b.numero = ligne(1).mid(b.genre.isEmpty() ? 3 : 4).trimmed();
+    b.date = ligne(2);
+    b.tiers = ligne(3);
+    b.conditions = ligne(4);
     for (int i = 0; i < 4; ++i)
-        pose(d.adresse[std::size_t(i)], ligne(dd.ligneAdresse1 + i));
+        b.adresse[std::size_t(i)] = ligne(dd.ligneAdresse1 + i);
     const QStringView mode = ligne(dd.ligneTtc);
-    d.ttc = mode.startsWith(u"TTC") && mode.mid(3, 1) == u"Y";
+    b.ttc = mode.startsWith(u"TTC") && mode.mid(3, 1) == u"Y";
     // An order keeps its validation as the fifth character of that line; a line without
     // it is an order not validated.
-    d.valide = dd.ligneValide > 0 ? ligne(dd.ligneValide) == u"Y" : mode.mid(4, 1) == u"Y";
+    b.valide = dd.ligneValide > 0 ? ligne(dd.ligneValide) == u"Y" : mode.mid(4, 1) == u"Y";
     // Every line of the block is read: notes and lines are written back whole.
-    int rangee = 0;
+    b.lignes.clear();
+    b.notes.clear();
     for (int p = ouverture + lignesFixes(dd) + 1; p < fin; ++p) {
         const QStringView texte = s.ligne(p);
         if (texte.startsWith(kMemo)) {
-            d.notes.append(texte.mid(kMemo.size()).toString());
+            b.notes.push_back(texte.mid(kMemo.size()));
         } else if (texte.startsWith(dd.prefixeLigne) &&
-                   texte.size() - dd.prefixeLigne.size() >= 10 && rangee < Document::kLignes) {
-            LigneDocument& l = d.lignes[std::size_t(rangee++)];
-            QStringView reste = texte.mid(dd.prefixeLigne.size());
-            for (QString& cellule : l) {
-                const qsizetype tab = reste.indexOf(u'\t');
-                pose(cellule, reste.left(tab));
-                reste = tab < 0 ? QStringView() : reste.mid(tab + 1);
-            }
+                   texte.size() - dd.prefixeLigne.size() >= 10 &&
+                   b.lignes.size() < std::size_t(Document::kLignes)) {
+            b.lignes.push_back(decoupeCellules(texte.mid(dd.prefixeLigne.size())));
         }
     }
+    return true;
+}
+
+bool litBloc(const Blocs& s, int n, const DispositionDocument& dd, Document& d) {
+    thread_local BlocLu b;
+    if (!litEnPlace(s, n, dd, b))
+        return false;
+    if (!b.numero.isEmpty())
+        // The number is read whole: cut to its nine positions it could be another document's.
+        d.numero = b.numero.toString().leftJustified(9, u' ');
+    if (const QDate date = litDate(b.date); date.isValid())
+        d.date = date;
+    pose(d.tiers, b.tiers);
+    if (!b.conditions.isEmpty())
+        pose(d.conditions, b.conditions);
+    if (!b.genre.isEmpty())
+        pose(d.genre, b.genre);
+    for (std::size_t i = 0; i < 4; ++i)
+        pose(d.adresse[i], b.adresse[i]);
+    d.ttc = b.ttc;
+    d.valide = b.valide;
+    for (const QStringView note : b.notes)
+        d.notes.append(note.toString());
+    const int rangees = int(b.lignes.size());
+    for (int r = 0; r < rangees; ++r) {
+        for (std::size_t c = 0; c < 7; ++c)
+            pose(d.lignes[std::size_t(r)][c], b.lignes[std::size_t(r)][c]);
+    }
     // Rows a document read before into the same model are emptied.
-    for (int r = rangee; r < d.lignesUtilisees - 1 && r < Document::kLignes; ++r)
+    for (int r = rangees; r < d.lignesUtilisees - 1 && r < Document::kLignes; ++r)
         for (QString& cellule : d.lignes[std::size_t(r)])
             pose(cellule, {});
-    d.lignesUtilisees = rangee + 1;
+    d.lignesUtilisees = rangees + 1;
     return true;
 }
 
@@ -150,7 +213,7 @@ void PageDocument::marque() {
 qint64 PageDocument::numeroDe(QStringView premiereLigne) const {
     // Only the kind that is validated numbers: a quote does not take an invoice's number.
     const QString prefixe = genreStocke() ? kNum + m_disposition.genres.front().left(1) : kNum;
-    if (!premiereLigne.startsWith(prefixe))
+    if (!premiereLigne.startsWith(prefixe, Qt::CaseInsensitive))
         return -1;
     bool ok = false;
     const qint64 n = premiereLigne.mid(prefixe.size()).trimmed().toLongLong(&ok);
@@ -176,6 +239,12 @@ qint64 PageDocument::Numero() const {
     return std::max(jour.year() * 100000LL + jour.month() * 1000LL, plusHautNumero()) + 1;
 }
 
+bool PageDocument::dateAcceptable(QStringView texte) {
+    return texte.size() <= 10 && std::all_of(texte.begin(), texte.end(), [](QChar c) {
+               return (c >= u'0' && c <= u'9') || c == u'/';
+           });
+}
+
 bool PageDocument::numeroAcceptable(QStringView texte) {
     return texte.size() <= 9 && std::all_of(texte.begin(), texte.end(), positionNumero);
 }
@@ -195,6 +264,21 @@ void PageDocument::saisitNotes(const QString& texte) {
 bool PageDocument::codeChiffresAcceptable(QStringView texte) {
     return texte.size() <= 5 &&
            std::all_of(texte.begin(), texte.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+bool PageDocument::saisitDate(const QString& texte) {
+    const QDate date = litDate(texte.trimmed());
+    if (!date.isValid()) {
+        m_dialogues.message(QStringLiteral("« %1 » n'est pas une date : tapez le jour, le mois et "
+                                           "l'année d'un jour qui existe, jj/mm/aaaa.")
+                                .arg(texte.trimmed()));
+        return false;
+    }
+    if (date != m_document.date) {
+        m_document.date = date;
+        marque();
+    }
+    return true;
 }
 
 bool PageDocument::saisitNumero(const QString& texte) {
@@ -267,17 +351,23 @@ QString PageDocument::manque() const {
     return manquants.join(QStringLiteral(", "));
 }
 
+QString PageDocument::genreEcrit() const {
+    // A kind left empty is read back as the first kind: it is written so.
+    const QString genre = genreAEcrire(m_document.genre);
+    return genre.isEmpty() ? m_disposition.genres.front() : genre;
+}
+
 QStringList PageDocument::lignesBloc() const {
     const DispositionDocument& dd = m_disposition;
     const Document& d = m_document;
     QStringList lignes(lignesFixes());
-    lignes[0] =
-        kNum + (genreStocke() ? d.genre.left(1) : QString()) + d.numero.leftJustified(9, u' ');
+    const QString genre = genreStocke() ? genreEcrit() : QString();
+    lignes[0] = kNum + genre.left(1) + d.numero.leftJustified(9, u' ');
     lignes[1] = d.date.toString(kFormatDate);
     lignes[2] = d.tiers;
     lignes[3] = d.conditions;
     if (genreStocke())
-        lignes[dd.ligneGenre - 1] = d.genre;
+        lignes[dd.ligneGenre - 1] = genre;
     for (int i = 0; i < 4; ++i)
         lignes[dd.ligneAdresse1 - 1 + i] = d.adresse[std::size_t(i)];
     const QString oui = QStringLiteral("Y"), non = QStringLiteral("N");
@@ -597,7 +687,7 @@ QString PageDocument::nouveauxStocks(QStringList& oublis,
 void PageDocument::Valider() {
     Document& d = m_document;
     const DispositionDocument& dd = m_disposition;
-    if (d.valide || d.genre != dd.genres.front())
+    if (d.valide || lettreGenre(genreEcrit()) != lettreGenre(dd.genres.front()))
         return;
     const auto refuse = [&](const QString& pourquoi) {
         m_dialogues.message(
@@ -677,15 +767,25 @@ void PageDocument::Supprime() {
 std::vector<std::pair<int, QString>> PageDocument::entreesListe() const {
     const Blocs& s = store();
     std::vector<std::pair<int, QString>> entrees;
+    entrees.reserve(std::size_t(s.CompteBlocs()));
     // Every document, across the gaps a hand-edited file may have in its numbers.
     for (int n = 0; n < Blocs::kNumerosPossibles; ++n) {
         const int o = s.ChercheBloc(n);
         if (o < 0)
             continue;
-        QStringList parties = {ligneApres(s, o, 1).mid(genreStocke() ? 4 : 3).toString()};
+        // One text built in place: the list of ten thousand documents makes no other.
+        const QStringView numero = ligneApres(s, o, 1).mid(genreStocke() ? 4 : 3);
+        qsizetype taille = numero.size();
         for (int l : m_disposition.lignesListe)
-            parties.append(ligneApres(s, o, l).toString());
-        entrees.emplace_back(n, parties.join(QStringLiteral("  ")));
+            taille += 2 + ligneApres(s, o, l).size();
+        QString entree;
+        entree.reserve(taille);
+        entree += numero;
+        for (int l : m_disposition.lignesListe) {
+            entree += u"  ";
+            entree += ligneApres(s, o, l);
+        }
+        entrees.emplace_back(n, std::move(entree));
     }
     return entrees;
 }

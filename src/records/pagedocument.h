@@ -88,12 +88,44 @@ struct DispositionDocument {
 // merely begins with it); -1 when there is none.
 int chercheCode(const Blocs& store, QStringView code, int ligne = PageCarte::kLigneCode);
 
+// The letter a kind of document is known by wherever it is read: its first letter, upper-cased,
+// so that "facture" of an older file is an invoice as "Facture" is.
+QChar lettreGenre(QStringView genre);
+// A kind as it is stored: its first letter upper-cased, blanks before it dropped, the rest as
+// typed (the trailing blanks of "Devis    " kept).
+QString genreAEcrire(const QString& genre);
+
+// A date written as documents write it, "dd/MM/yyyy"; an empty text for an invalid date.
+QString ecritDate(const QDate& date);
 // A date as documents write it, "dd/MM/yyyy"; an invalid date for any other text.
 QDate litDate(QStringView texte);
 
 // The field lines before the lines of a document: price mode and, for the documents that store
 // it, validation come last.
 int lignesFixes(const DispositionDocument& disposition);
+
+// The cells of a stored line after its prefix, cut at TAB characters; when the TABs run out the
+// cells left are empty.
+CellulesLues decoupeCellules(QStringView reste);
+
+// A document block read in place, its fields as they are stored: views into the store, valid
+// until it changes.
+struct BlocLu {
+    QStringView numero; // after "NUM" and the kind letter, trimmed
+    QStringView date;
+    QStringView tiers;
+    QStringView conditions;
+    QStringView genre; // empty for a kind of document that does not store it
+    std::array<QStringView, 4> adresse;
+    bool ttc = false;
+    bool valide = false;
+    // The line grid's rows, the first 63 lines of the block; then the notes.
+    std::vector<CellulesLues> lignes;
+    std::vector<QStringView> notes;
+};
+
+// Reads block n of a store of documents so laid out, in place; false when there is no block n.
+bool litEnPlace(const Blocs& store, int n, const DispositionDocument& disposition, BlocLu& bloc);
 
 // Reads block n of a store of documents so laid out into `d`: the fields the block holds replace
 // the document's, its lines and notes are read whole (notes added to the document's) and the
@@ -150,6 +182,9 @@ public:
     bool Nouveau();
     // "Créer": a new empty document.
     void Creer();
+    // The date field as typed, "dd/mm/yyyy": a text that is not a day of the calendar
+    // (31/02/2026) is refused with a message, and the date stays as it was.
+    bool saisitDate(const QString& texte);
     // The number field as typed: nine positions, each a digit, a sign or a blank. A longer text
     // is refused with a message and the number stays: a number is never cut short.
     bool saisitNumero(const QString& texte);
@@ -159,6 +194,9 @@ public:
     static bool positionNumero(QChar c) {
         return c.isDigit() || c == u'+' || c == u'-' || c == u' ';
     }
+    // Whether a text can stand in the date field while it is typed or pasted: ten characters at
+    // most, digits and "/"; the date itself is checked when the field is left.
+    static bool dateAcceptable(QStringView texte);
     // Whether a text can stand in the number field, as typed or pasted.
     static bool numeroAcceptable(QStringView texte);
     // Whether a text can stand in a supplier code field: five digits at most.
@@ -277,6 +315,8 @@ private:
     // number is left): nothing has changed then.
     bool nouveau(bool avecLigneVide);
     QStringList lignesBloc() const;
+    // The kind as it is written, the first kind for one left empty.
+    QString genreEcrit() const;
     std::array<QString, 4> adresseDe(const std::function<QString(int)>& champ) const;
     // The first article whose reference line is the code, as the user means it; -1 for none.
     int ouvertureArticle(QStringView code) const;

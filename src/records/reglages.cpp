@@ -290,6 +290,17 @@ std::optional<QString> litSiren(const QString& texte) {
     if (chiffres.size() != 9 ||
         !std::ranges::all_of(chiffres, [](QChar c) { return c >= u'0' && c <= u'9'; }))
         return std::nullopt;
+    // Luhn: from the right, every second digit doubled (its digits added), the sum a multiple
+    // of ten.
+    int somme = 0;
+    for (qsizetype i = 0; i < 9; ++i) {
+        int chiffre = chiffres[8 - i].unicode() - u'0';
+        if (i % 2 == 1)
+            chiffre = chiffre * 2 > 9 ? chiffre * 2 - 9 : chiffre * 2;
+        somme += chiffre;
+    }
+    if (somme % 10 != 0)
+        return std::nullopt;
     return chiffres;
 }
 

@@ -74,7 +74,8 @@ QString formateReel(double valeur);
 // rate of -100 % or below is refused wherever it comes from.
 bool tauxTvaAccepte(double taux);
 
-// A SIREN as typed, blanks allowed between its digits: its nine digits, or nothing.
+// A SIREN as typed, blanks allowed between its digits: its nine digits, or nothing when they are
+// not nine or their last, the check digit, does not match the others (Luhn's key).
 std::optional<QString> litSiren(const QString& texte);
 // What is told of a text that is not a SIREN.
 QString refusSiren(const QString& texte);

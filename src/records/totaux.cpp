@@ -13,6 +13,7 @@ constexpr int kLargeurMontant = 90;
 // number ends them. The amount counts in the base of its VAT code, 1 to 3; nowhere when the code
 // was not read.
 struct LigneLue {
+    std::optional<double> quantite;
     // The quantity and the price were read: the line's cells are rewritten.
     bool prixLu = false;
     double prix = 0;
@@ -21,12 +22,13 @@ struct LigneLue {
 };
 
 // The VAT code of a "T" cell: an empty one is code 1, a number outside 1 to 3 counts as 1; 0 for
-// a text that is no number.
-int codeTva(const QString& cellule) {
-    const QStringView texte =
-        cellule.isEmpty() ? QStringView(u"1") : QStringView(cellule).trimmed();
-    bool ok = false;
-    const int code = texte.toInt(&ok);
+// a text that is no number. A code is one digit; anything else is read as a whole number.
+int codeTva(QStringView cellule) {
+    const QStringView texte = cellule.isEmpty() ? QStringView(u"1") : rogne(cellule);
+    bool ok = true;
+    const int code = texte.size() == 1 && texte[0] >= u'0' && texte[0] <= u'9'
+                         ? texte[0].unicode() - u'0'
+                         : texte.toInt(&ok);
     if (!ok)
         return 0;
     return code < 1 || code > 3 ? 1 : code;
@@ -36,8 +38,8 @@ int codeTva(const QString& cellule) {
 // the quantity, the price when its text is not empty, the VAT code, the discount when its text is
 // not empty. The first that cannot be read ends them; those not read stay 0 (an unreadable
 // discount too).
-template <typename Nombre> struct Cellules {
-    Nombre quantite{};
+template <typename Nombre> struct NombresLus {
+    std::optional<Nombre> quantite;
     // The quantity and the price were read.
     bool prixLu = false;
     Nombre prix{};
@@ -45,16 +47,14 @@ template <typename Nombre> struct Cellules {
     Nombre remise{};
 };
 
-template <typename Nombre, typename Lit, typename LitPrix>
-Cellules<Nombre> litCellules(const LigneDocument& cellules, const Lit& lit,
-                             const LitPrix& litPrix) {
+template <typename Nombre, typename Cellules, typename Lit, typename LitPrix>
+NombresLus<Nombre> litCellules(const Cellules& cellules, const Lit& lit, const LitPrix& litPrix) {
     namespace C = colonne;
-    Cellules<Nombre> l;
-    const std::optional<Nombre> q = lit(QStringView(cellules[C::Quantite]));
-    if (!q)
+    NombresLus<Nombre> l;
+    l.quantite = lit(QStringView(cellules[C::Quantite]));
+    if (!l.quantite)
         return l;
-    l.quantite = *q;
-    if (const QStringView prix = QStringView(cellules[C::Prix]).trimmed(); !prix.isEmpty()) {
+    if (const QStringView prix = rogne(cellules[C::Prix]); !prix.isEmpty()) {
         const std::optional<Nombre> p = litPrix(prix);
         if (!p)
             return l;
@@ -64,16 +64,16 @@ Cellules<Nombre> litCellules(const LigneDocument& cellules, const Lit& lit,
     l.code = codeTva(cellules[C::Tva]);
     if (l.code == 0)
         return l;
-    if (const QStringView remise = QStringView(cellules[C::Remise]).trimmed(); !remise.isEmpty())
+    if (const QStringView remise = rogne(cellules[C::Remise]); !remise.isEmpty())
         l.remise = lit(remise).value_or(Nombre{});
     return l;
 }
 
-LigneLue litLigne(const LigneDocument& cellules) {
+template <typename Cellules> LigneLue litLigne(const Cellules& cellules) {
     const auto lit = [](QStringView texte) { return litNombre(texte); };
-    const Cellules<double> c = litCellules<double>(cellules, lit, lit);
-    const double brut = c.quantite * c.prix;
-    return {c.prixLu, c.prix, c.code, brut - brut * c.remise * 0.01};
+    const NombresLus<double> c = litCellules<double>(cellules, lit, lit);
+    const double brut = c.quantite.value_or(0) * c.prix;
+    return {c.quantite, c.prixLu, c.prix, c.code, brut - brut * c.remise * 0.01};
 }
 
 // The three VAT bases of a document's lines (the amounts of each code added up), each line with
@@ -90,7 +90,7 @@ Bases bases(Lignes& lignes, bool modeTTC, Ensuite ensuite) {
     int rangee = 0;
     for (auto& cellules : lignes) {
         ++rangee;
-        if (QStringView(cellules[colonne::Quantite]).trimmed().isEmpty())
+        if (rogne(cellules[colonne::Quantite]).isEmpty())
             continue;
         const LigneLue l = litLigne(cellules);
         if (!std::isfinite(l.montant)) {
@@ -130,7 +130,7 @@ Sommes sommesDesBases(const Bases& b, bool modeTTC, const ValeursIni& v) {
 
 // A line read the EN 16931 way: the same steps as litLigne on decimal figures, the price rounded
 // to the cent as it is shown. Nothing when a figure read would pass 18 digits.
-std::optional<LigneEn16931> litLigneEn16931(const LigneDocument& cellules) {
+template <typename Cellules> std::optional<LigneEn16931> litLigneEn16931(const Cellules& cellules) {
     // A figure that reads as a number but not in 18 digits cannot be computed to the cent.
     bool deborde = false;
     const auto lit = [&deborde](QStringView texte) -> std::optional<Decimal> {
@@ -142,13 +142,13 @@ std::optional<LigneEn16931> litLigneEn16931(const LigneDocument& cellules) {
         const std::optional<Decimal> p = lit(texte);
         return p ? arrondi(*p, 2) : std::nullopt;
     };
-    const Cellules<Decimal> c = litCellules<Decimal>(cellules, lit, litPrix);
+    const NombresLus<Decimal> c = litCellules<Decimal>(cellules, lit, litPrix);
     if (deborde)
         return std::nullopt;
     LigneEn16931 l;
     l.code = c.code;
     l.prixLu = c.prixLu;
-    l.quantite = c.quantite;
+    l.quantite = c.quantite.value_or(Decimal{});
     l.prix = c.prix;
     l.remise = c.remise;
     return l;
@@ -198,8 +198,10 @@ QString titreMontant(bool modeTTC) {
     return modeTTC ? QStringLiteral("Montant TTC") : QStringLiteral("Montant H.T.");
 }
 
-CalculEn16931 calculEn16931(const std::vector<LigneDocument>& lignes, bool modeTTC,
-                            const ValeursIni& v) {
+namespace {
+
+template <typename Lignes>
+CalculEn16931 calculDe(const Lignes& lignes, bool modeTTC, const ValeursIni& v) {
     CalculEn16931 c;
     for (std::size_t i = 0; i < 3; ++i) {
         const Decimal taux = Decimal::depuis(v.tauxTva[i]).value_or(Decimal{});
@@ -210,9 +212,9 @@ CalculEn16931 calculEn16931(const std::vector<LigneDocument>& lignes, bool modeT
             c.taux.push_back({taux});
     }
     int rangee = 0;
-    for (const LigneDocument& cellules : lignes) {
+    for (const auto& cellules : lignes) {
         ++rangee;
-        if (cellules[colonne::Quantite].trimmed().isEmpty())
+        if (rogne(cellules[colonne::Quantite]).isEmpty())
             continue;
         std::optional<LigneEn16931> l = litLigneEn16931(cellules);
         std::optional<qint64> montant = l ? montantEn16931(*l) : std::nullopt;
@@ -248,10 +250,34 @@ CalculEn16931 calculEn16931(const std::vector<LigneDocument>& lignes, bool modeT
     return c;
 }
 
+} // namespace
+
+CalculEn16931 calculEn16931(const std::vector<LigneDocument>& lignes, bool modeTTC,
+                            const ValeursIni& v) {
+    return calculDe(lignes, modeTTC, v);
+}
+
 Sommes sommesDocument(const std::vector<LigneDocument>& lignes, bool modeTTC, const ValeursIni& v) {
     if (v.facturesElectroniques)
         return sommesEn16931(calculEn16931(lignes, modeTTC, v));
     return sommesDesBases(bases(lignes, modeTTC, [](const LigneDocument&, const LigneLue&) {}),
+                          modeTTC, v);
+}
+
+Sommes sommesDocument(std::span<const CellulesLues> lignes, bool modeTTC, const ValeursIni& v,
+                      std::vector<std::optional<double>>& quantites) {
+    quantites.assign(lignes.size(), std::nullopt);
+    if (v.facturesElectroniques) {
+        for (std::size_t i = 0; i < lignes.size(); ++i) {
+            if (!rogne(lignes[i][colonne::Quantite]).isEmpty())
+                quantites[i] = litNombre(lignes[i][colonne::Quantite]);
+        }
+        return sommesEn16931(calculDe(lignes, modeTTC, v));
+    }
+    return sommesDesBases(bases(lignes, modeTTC,
+                                [&](const CellulesLues& cellules, const LigneLue& l) {
+                                    quantites[std::size_t(&cellules - lignes.data())] = l.quantite;
+                                }),
                           modeTTC, v);
 }
 

@@ -4,6 +4,8 @@
 #include "records/reglages.h"
 
 #include <array>
+#include <optional>
+#include <span>
 #include <vector>
 
 namespace zel {
@@ -14,6 +16,8 @@ inline constexpr int Ref = 0, Designation = 1, Quantite = 2, Prix = 3, Remise = 
                      Tva = 6;
 } // namespace colonne
 using LigneDocument = std::array<QString, 7>;
+// The same cells read in place, out of a stored line.
+using CellulesLues = std::array<QStringView, 7>;
 
 // The totals of a document as shown under its lines: before tax, VAT, the amount including tax
 // in the document's currency and converted, each with its caption.
@@ -95,6 +99,10 @@ CalculEn16931 calculEn16931(const std::vector<LigneDocument>& lignes, bool modeT
 // The totals of lines as Calculef computes them (the EN 16931 way when the settings ask for
 // electronic invoices), read from the cells without rewriting them.
 Sommes sommesDocument(const std::vector<LigneDocument>& lignes, bool modeTTC, const ValeursIni& v);
+// The same on cells read in place, each line's quantity handed back (none when it is empty or
+// not a number).
+Sommes sommesDocument(std::span<const CellulesLues> lignes, bool modeTTC, const ValeursIni& v,
+                      std::vector<std::optional<double>>& quantites);
 // The totals as they are shown, with the converted amount and the captions.
 Totaux totauxDe(const Sommes& sommes, const Reglages& reglages);
 

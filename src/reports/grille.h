@@ -15,6 +15,7 @@ void imprimeGrille(Canevas& canevas, const Tableau& tableau, const QDate& aujour
 
 // "Exporter": the lines shown written to a text file chosen by the user ("Journal.txt"
 // proposed); nothing on cancel, and a message when the file cannot be written.
-void exporteJournal(Dialogues& dialogues, const std::vector<Ecriture>& ecritures);
+void exporteJournal(Dialogues& dialogues, const Journal& journal,
+                    const std::vector<const Piece*>& pieces);
 
 } // namespace zel

@@ -11,14 +11,15 @@ constexpr std::uint32_t kBlanc = 0xFFFFFF;
 
 } // namespace
 
-void imprimeBarres(Canevas& c, const QString& titre, const std::vector<Barre>& barres,
+void imprimeBarres(Cadre& cadre, const QString& titre, const std::vector<Barre>& barres,
                    const Zone& zone) {
     if (barres.empty())
         return;
-    c.police(QStringLiteral("Arial"), 10, true, false);
+    Canevas& c = cadre.canevas();
+    cadre.police(10, true);
     const int ligne = std::max(1, (zone.bas - zone.haut) / 16);
-    c.texte(zone.gauche, zone.haut, titre);
-    c.police(QStringLiteral("Arial"), 8, false, false);
+    cadre.place(zone.gauche, zone.droite, zone.haut, titre, Ajuste::Coupe, false);
+    cadre.police(8);
 
     const auto plus = std::ranges::max_element(barres, {}, &Barre::valeur);
     const double haut = std::max(0.0, plus->valeur);
@@ -26,6 +27,8 @@ void imprimeBarres(Canevas& c, const QString& titre, const std::vector<Barre>& b
     const double etendue = haut - bas > 0 ? haut - bas : 1;
     // The plot: below the title, above the two lines of labels, right of the axis's text.
     const int gauche = zone.gauche + c.largeurTexte(plus->texte) + ligne;
+    // The two lines of labels a line below the plot, so that the value under a negative bar
+    // that reaches the bottom stays clear of them.
     const int dessus = zone.haut + 2 * ligne;
     const int dessous = zone.bas - 3 * ligne;
     const auto y = [&](double v) {
@@ -59,19 +62,23 @@ void imprimeBarres(Canevas& c, const QString& titre, const std::vector<Barre>& b
         }
         if (i % pas == 0) {
             const QStringList mots = b.libelle.split(u' ');
-            for (int m = 0; m < mots.size() && m < 2; ++m)
-                c.texte(milieu - c.largeurTexte(mots[m]) / 2, dessous + ligne / 2 + m * ligne,
-                        mots[m]);
+            for (int m = 0; m < mots.size() && m < 2; ++m) {
+                const int largeur = c.largeurTexte(mots[m]);
+                // The labels at the ends stay within the zone.
+                const int x = std::clamp(milieu - largeur / 2, zone.gauche,
+                                         std::max(zone.gauche, zone.droite - largeur));
+                cadre.place(x, zone.droite, dessous + ligne + m * ligne, mots[m], Ajuste::Coupe,
+                            false);
+            }
         }
     }
-    c.deplace(gauche, dessus);
-    c.ligneVers(gauche, dessous);
-    c.deplace(gauche, zero);
-    c.ligneVers(zone.droite, zero);
-    c.texte(zone.gauche, y(haut) - ligne / 2, plus->valeur > 0 ? plus->texte : QString());
+    cadre.ligneUnites(gauche, dessus, gauche, dessous);
+    cadre.ligneUnites(gauche, zero, zone.droite, zero);
+    if (plus->valeur > 0)
+        c.texte(zone.gauche, y(haut) - ligne / 2, plus->texte);
     c.texte(gauche - c.largeurTexte(QStringLiteral("0")) - ligne / 2, zero - ligne / 2,
             QStringLiteral("0"));
-    c.police(QStringLiteral("Arial"), 10, false, false);
+    cadre.police(10);
 }
 
 } // namespace zel

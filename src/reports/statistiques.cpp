@@ -6,25 +6,34 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 #include <unordered_map>
 
 namespace zel {
 namespace {
 
-// Groups in the order they were first met, found by their exact key.
-template <typename Groupe> class Groupes {
+// Groups in the order they were first met, found by their exact key: a text (found from a view
+// of it without a copy) or a number.
+template <typename Groupe, typename Cle = QString> class Groupes {
 public:
-    Groupe& operator[](const QString& cle) {
-        const auto [it, nouveau] = m_index.try_emplace(cle, m_groupes.size());
-        if (nouveau)
-            m_groupes.emplace_back(cle, Groupe{});
+    template <typename Vue> Groupe& operator[](const Vue& vue) {
+        auto it = m_index.find(vue);
+        if (it == m_index.end()) {
+            it = m_index.emplace(cle(vue), m_groupes.size()).first;
+            m_groupes.emplace_back(cle(vue), Groupe{});
+        }
         return m_groupes[it->second].second;
     }
-    std::vector<std::pair<QString, Groupe>>& liste() { return m_groupes; }
+    std::vector<std::pair<Cle, Groupe>>& liste() { return m_groupes; }
 
 private:
-    std::unordered_map<QString, std::size_t> m_index;
-    std::vector<std::pair<QString, Groupe>> m_groupes;
+    static QString cle(QStringView v) { return v.toString(); }
+    static int cle(int n) { return n; }
+
+    std::conditional_t<std::is_same_v<Cle, QString>, ParTexte<std::size_t>,
+                       std::unordered_map<Cle, std::size_t>>
+        m_index;
+    std::vector<std::pair<Cle, Groupe>> m_groupes;
 };
 
 // The rows sorted by their whole text, first cell first, letter case ignored: cell by cell, a
@@ -68,30 +77,28 @@ QString moisAbrege(const QDate& date) {
 
 Tableau StatsArt(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues) {
     Groupes<double> groupes;
-    chaqueVente(
-        jeu, reglages, dialogues,
-        [&](const DocumentCalcule& dc) {
-            for (int r = 1; r < dc.document.lignesUtilisees; ++r) {
-                const LigneDocument& l = dc.document.ligne(r);
-                const QString code = l[colonne::Ref].trimmed();
-                if (code.isEmpty())
-                    continue;
-                if (const std::optional<double> q = litNombre(l[colonne::Quantite]))
-                    groupes[code] += *q;
-            }
-        },
-        Totalise::Non);
+    chaqueVente(jeu, reglages, dialogues, [&](const Vente& v) {
+        for (std::size_t i = 0; i < v.lu.lignes.size(); ++i) {
+            const QStringView code = rogne(v.lu.lignes[i][colonne::Ref]);
+            if (!code.isEmpty() && v.quantites[i])
+                groupes[code] += v.sensVentes() * *v.quantites[i];
+        }
+    });
     const Blocs& articles = jeu.store(Sorte::Articles);
-    const QHash<QString, QString> designations = champParCode(articles, ligneArticle::Designation);
-    const QHash<QString, QString> familles = champParCode(articles, ligneArticle::Famille);
+    const ParTexte<QString> designations = champParCode(articles, ligneArticle::Designation);
+    const ParTexte<QString> familles = champParCode(articles, ligneArticle::Famille);
     Tableau t = tableauVide(QStringLiteral("Statistiques articles"),
                             QStringLiteral("Statistiques articles au "), 64,
                             {{QStringLiteral("Code"), 64, false},
                              {QStringLiteral("Désignation"), 174, false},
                              {QStringLiteral("Famille"), 126, false},
                              {QStringLiteral("Quantité"), 80, true}});
+    const auto champ = [](const ParTexte<QString>& champs, const QString& code) {
+        const auto it = champs.find(code);
+        return it == champs.end() ? QString() : it->second;
+    };
     for (const auto& [code, q] : groupes.liste())
-        t.rangees.push_back({code, designations.value(code), familles.value(code), quantite(q)});
+        t.rangees.push_back({code, champ(designations, code), champ(familles, code), quantite(q)});
     trie(t.rangees);
     return t;
 }
@@ -99,15 +106,16 @@ Tableau StatsArt(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& d
 Tableau StatsVentes(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues) {
     struct Mois {
         QDate date;
-        double ht = 0;
-        double ttc = 0;
+        qint64 ht = 0;
+        qint64 ttc = 0;
     };
-    Groupes<Mois> groupes;
-    chaqueVente(jeu, reglages, dialogues, [&](const DocumentCalcule& dc) {
-        Mois& m = groupes[moisEnLettres(dc.document.date)];
-        m.date = dc.document.date;
-        m.ht += valeurMontant(dc.totaux.ht);
-        m.ttc += valeurMontant(dc.totaux.ttc);
+    // By year and month; documents without a date together.
+    Groupes<Mois, int> groupes;
+    chaqueVente(jeu, reglages, dialogues, [&](const Vente& v) {
+        Mois& m = groupes[v.date.isValid() ? v.date.year() * 12 + v.date.month() - 1 : -1];
+        m.date = v.date;
+        m.ht += v.sensVentes() * v.ht;
+        m.ttc += v.sensVentes() * v.ttc;
     });
     Tableau t = tableauVide(QStringLiteral("Statistiques sur les ventes"),
                             QStringLiteral("Statistiques ventes au "), 64,
@@ -115,34 +123,32 @@ Tableau StatsVentes(const JeuDocuments& jeu, const Reglages& reglages, Dialogues
                              {QStringLiteral("C.A. H.T."), 126, true},
                              {QStringLiteral("C.A. TTC"), 126, true}});
     const QString& f = reglages.formatMontant;
+    const double unite = std::pow(10.0, -decimalesDuFormat(f));
     t.titreBarres = QStringLiteral("Chiffre d'affaires H.T. par mois");
-    // A sum past the largest number is shown as no amount, and draws no bar.
-    for (const auto& [mois, m] : groupes.liste())
-        t.rangees.push_back({mois, formateMontant(m.ht, f).value_or(QString()),
-                             formateMontant(m.ttc, f).value_or(QString())});
+    for (const auto& [cle, m] : groupes.liste())
+        t.rangees.push_back(
+            {moisEnLettres(m.date), formateUnites(m.ht, f), formateUnites(m.ttc, f)});
     // The chart runs in calendar order, documents without a date last.
-    std::vector<std::pair<QString, Mois>>& liste = groupes.liste();
-    std::ranges::stable_sort(liste, {}, [](const std::pair<QString, Mois>& g) {
-        const QDate& d = g.second.date;
-        return d.isValid() ? d.year() * 12 + d.month() : std::numeric_limits<int>::max();
+    std::vector<std::pair<int, Mois>>& liste = groupes.liste();
+    std::ranges::stable_sort(liste, {}, [](const std::pair<int, Mois>& g) {
+        return g.first < 0 ? std::numeric_limits<int>::max() : g.first;
     });
-    for (const auto& [mois, m] : liste) {
-        if (const std::optional<QString> texte = formateMontant(m.ht, f))
-            t.barres.push_back({moisAbrege(m.date), m.ht, *texte});
-    }
+    for (const auto& [cle, m] : liste)
+        t.barres.push_back({moisAbrege(m.date), double(m.ht) * unite, formateUnites(m.ht, f)});
     return t;
 }
 
 Tableau StatsCli(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues) {
     struct Client {
         QString nom;
-        double ht = 0;
+        qint64 ht = 0;
     };
     Groupes<Client> groupes;
-    chaqueVente(jeu, reglages, dialogues, [&](const DocumentCalcule& dc) {
-        Client& c = groupes[dc.document.tiers];
-        c.nom = dc.document.adresse[0];
-        c.ht += valeurMontant(dc.totaux.ht);
+    chaqueVente(jeu, reglages, dialogues, [&](const Vente& v) {
+        Client& c = groupes[v.lu.tiers];
+        c.nom.resize(0);
+        c.nom.append(v.lu.adresse[0]);
+        c.ht += v.sensVentes() * v.ht;
     });
     Tableau t = tableauVide(QStringLiteral("Statistiques sur les clients"),
                             QStringLiteral("Statistiques ventes au "), 64,
@@ -150,27 +156,26 @@ Tableau StatsCli(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& d
                              {QStringLiteral("Nom"), 294, false},
                              {QStringLiteral("C.A. HT"), 85, true}});
     for (const auto& [code, c] : groupes.liste())
-        t.rangees.push_back(
-            {code, c.nom, formateMontant(c.ht, reglages.formatMontant).value_or(QString())});
+        t.rangees.push_back({code, c.nom, formateUnites(c.ht, reglages.formatMontant)});
     trie(t.rangees);
     return t;
 }
 
 Tableau StatsRepresentant(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues) {
-    const QHash<QString, QString> representants =
+    const ParTexte<QString> representants =
         champParCode(jeu.store(Sorte::Clients), ligneClient::Representant);
-    Groupes<double> groupes;
-    chaqueVente(jeu, reglages, dialogues, [&](const DocumentCalcule& dc) {
-        const QString representant = representants.value(dc.document.tiers);
-        if (!representant.isEmpty())
-            groupes[representant] += valeurMontant(dc.totaux.ht);
+    Groupes<qint64> groupes;
+    chaqueVente(jeu, reglages, dialogues, [&](const Vente& v) {
+        const auto representant = representants.find(v.lu.tiers);
+        if (representant != representants.end() && !representant->second.isEmpty())
+            groupes[QStringView(representant->second)] += v.sensVentes() * v.ht;
     });
     Tableau t = tableauVide(
         QStringLiteral("Statistiques sur les représentants"),
         QStringLiteral("Statistiques ventes au "), 64,
         {{QStringLiteral("Représentant"), 313, false}, {QStringLiteral("C.A. HT"), 92, true}});
     for (const auto& [nom, ht] : groupes.liste())
-        t.rangees.push_back({nom, formateMontant(ht, reglages.formatMontant).value_or(QString())});
+        t.rangees.push_back({nom, formateUnites(ht, reglages.formatMontant)});
     trie(t.rangees);
     return t;
 }

@@ -3,6 +3,8 @@
 #include "records/parcours.h"
 #include "sales/pagefactures.h"
 
+#include <algorithm>
+
 namespace zel {
 namespace {
 
@@ -27,26 +29,41 @@ private:
 } // namespace
 
 void chaqueVente(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues,
-                 const std::function<void(const DocumentCalcule&)>& action, Totalise totalise) {
+                 const std::function<void(const Vente&)>& action) {
     Avancement avancement(dialogues);
     const DispositionDocument disposition = dispositionFactures();
+    const int decimales = decimalesDuFormat(reglages.formatMontant);
+    // Past six decimals no amount is read: the ceiling stays a number.
+    const qint64 plafond = kPlafondVente * puissanceDeDix(std::min(decimales, 6));
     const Blocs& store = jeu.store(Sorte::Factures);
-    // One model read into again and again: its cells keep their room from one document to the
-    // next.
-    DocumentCalcule dc;
+    // One sale read into again and again: its lines keep their room from one to the next.
+    Vente v;
     for (int n = 0; n < jeu.compte(Sorte::Factures); ++n) {
         avancement.document(n);
-        Document& d = dc.document;
-        d.numero.clear();
-        d.date = QDate();
-        d.conditions.clear();
-        d.genre = disposition.genres.front();
-        d.notes.clear();
-        if (!litBloc(store, n, disposition, d) || d.genre.startsWith(u'D'))
+        if (!litEnPlace(store, n, disposition, v.lu))
             continue;
-        if (totalise == Totalise::Oui)
-            dc.totaux = totauxDe(sommesDocument(d.lignes, d.ttc, reglages.ini), reglages);
-        action(dc);
+        // A block that stores no kind is read as the first kind, an invoice.
+        const QChar lettre = v.lu.genre.isEmpty() ? kLettreFacture : lettreGenre(v.lu.genre);
+        if (lettre != kLettreFacture && lettre != kLettreAvoir)
+            continue;
+        v.bloc = n;
+        v.avoir = lettre == kLettreAvoir;
+        v.date = litDate(v.lu.date);
+        const Sommes sommes = sommesDocument(v.lu.lignes, v.lu.ttc, reglages.ini, v.quantites);
+        const std::optional<qint64> ht = unitesAffichees(sommes.ht, decimales);
+        const std::optional<qint64> tva = unitesAffichees(sommes.tva, decimales);
+        const std::optional<qint64> ttc = unitesAffichees(sommes.ttc, decimales);
+        // A line past the largest number leaves the page without totals: no figure either; nor
+        // an amount past the ceiling.
+        const auto compte = [plafond](const std::optional<qint64>& u) {
+            return u && *u <= plafond && *u >= -plafond;
+        };
+        v.lisible = compte(ht) && compte(tva) && compte(ttc) && sommes.depassement.isEmpty();
+        v.ht = v.lisible ? *ht : 0;
+        v.tva = v.lisible ? *tva : 0;
+        v.ttc = v.lisible ? *ttc : 0;
+        v.signe = v.avoir && v.ttc < 0 ? -1 : 1;
+        action(v);
     }
 }
 
@@ -60,20 +77,12 @@ Tableau tableauVide(QString legende, QString titreImpression, int largeurOrdinal
     return t;
 }
 
-bool estAvoir(const Document& d) {
-    return d.genre.startsWith(u'A');
-}
-
-double valeurMontant(const QString& texte) {
-    return litNombre(texte).value_or(0);
-}
-
-QHash<QString, QString> champParCode(const Blocs& store, int ligne) {
-    QHash<QString, QString> champs;
+ParTexte<QString> champParCode(const Blocs& store, int ligne) {
+    ParTexte<QString> champs;
     for (const LigneOuverture& o : store.ouvertures()) {
-        const QString code = ligneApres(store, o.position, 1).toString();
-        if (!champs.contains(code))
-            champs.insert(code, ligneApres(store, o.position, ligne).toString());
+        const QStringView code = ligneApres(store, o.position, 1);
+        if (champs.find(code) == champs.end())
+            champs.emplace(code.toString(), ligneApres(store, o.position, ligne).toString());
     }
     return champs;
 }

@@ -3,6 +3,7 @@
 #include "records/pagedocument.h"
 
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 namespace zel {
@@ -41,30 +42,58 @@ struct Tableau {
 Tableau tableauVide(QString legende, QString titreImpression, int largeurOrdinal,
                     std::vector<ColonneTableau> colonnes);
 
-// A sales document of the invoice store as its page shows it, with its totals.
-struct DocumentCalcule {
-    Document document;
-    Totaux totaux;
+// A sale of the set as the reports read it, straight from its block through the store's index:
+// an invoice or a credit note, known by the first letter of its kind whatever its case (a quote
+// is no sale, nor a document of any other kind).
+struct Vente {
+    int bloc = 0;
+    bool avoir = false;
+    // Its fields as stored.
+    BlocLu lu;
+    // Invalid when the stored text is not a date.
+    QDate date;
+    // Its totals as its page shows them, in whole units of the amount format's last decimal; not
+    // readable when one is not a number (an overflow of quantity times price) or is above the
+    // ceiling, and then 0.
+    bool lisible = true;
+    qint64 ht = 0;
+    qint64 tva = 0;
+    qint64 ttc = 0;
+    // The quantity of each of its lines; none when it is empty or not a number.
+    std::vector<std::optional<double>> quantites;
+    // -1 for a credit note whose TTC is below zero: typed with negative quantities, it is read as
+    // if it had been typed with the opposite signs.
+    int signe = 1;
+
+    // How its figures count in the turnover and the quantities sold: a credit note takes them
+    // off, whatever the sign it was typed with.
+    int sensVentes() const { return avoir ? -signe : 1; }
 };
 
-// Every sale of the set (its invoices and credit notes: a quote is no sale) in block number
-// order, each read straight from its block through the store's index and, unless only its lines
-// are wanted, totalled as its page totals it; the invoice page is not touched. Meanwhile the
-// hourglass shows and the first panel of the status bar says "Facture " and the block number every
-// thousand documents; it is emptied at the end.
-enum class Totalise { Oui, Non };
+// The largest total a report counts, in whole units of the currency: a thousand billion, so that
+// the sums of a full set stay exact whole numbers. A sale above it is not readable.
+inline constexpr qint64 kPlafondVente = 1'000'000'000'000;
+
+// Every sale of the set in block number order. Meanwhile the hourglass shows and the first panel
+// of the status bar says "Facture " and the block number every thousand documents; it is emptied
+// at the end. The invoice page is not touched.
 void chaqueVente(const JeuDocuments& jeu, const Reglages& reglages, Dialogues& dialogues,
-                 const std::function<void(const DocumentCalcule&)>& action,
-                 Totalise totalise = Totalise::Oui);
+                 const std::function<void(const Vente&)>& action);
 
-// Whether a document is a credit note.
-bool estAvoir(const Document& d);
-
-// An amount as the totals show it, as a number (an empty text, a zero with no decimals, is 0).
-double valeurMontant(const QString& texte);
+// A table of texts that a view finds without a copy of it.
+struct HachageTexte {
+    using is_transparent = void;
+    std::size_t operator()(QStringView v) const { return qHash(v); }
+};
+struct EgaliteTexte {
+    using is_transparent = void;
+    bool operator()(QStringView a, QStringView b) const { return a == b; }
+};
+template <typename Valeur>
+using ParTexte = std::unordered_map<QString, Valeur, HachageTexte, EgaliteTexte>;
 
 // For each code of line 1 of a store's blocks, the first block from the top with that code
 // exactly: the given field line of that block.
-QHash<QString, QString> champParCode(const Blocs& store, int ligne);
+ParTexte<QString> champParCode(const Blocs& store, int ligne);
 
 } // namespace zel

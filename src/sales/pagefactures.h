@@ -12,6 +12,9 @@ inline constexpr int Numero = 1, Date = 2, Client = 3, Conditions = 4, Genre = 5
                      Ttc = 10, Valide = 11;
 } // namespace ligneFacture
 
+// The letters the kinds are known by (lettreGenre): an invoice, a quote, a credit note.
+inline constexpr char16_t kLettreFacture = u'F', kLettreDevis = u'D', kLettreAvoir = u'A';
+
 // Where a sales document keeps its fields and lines, and how the page speaks of it.
 DispositionDocument dispositionFactures();
 

@@ -38,7 +38,8 @@ DispositionFiche ficheArticle() {
         40,
         75,
         false,
-        {{kMemoDescription, 50}, {kMemoObservations, 70}}};
+        {{kMemoDescription, 50}, {kMemoObservations, 70}},
+        A::Designation};
 }
 
 DispositionFiche ficheFournisseur() {
@@ -68,7 +69,8 @@ DispositionFiche ficheFournisseur() {
             60,
             75,
             false,
-            {{0, 70}}};
+            {{0, 70}},
+            F::Nom};
 }
 
 EnteteListe Entete4() {
@@ -115,17 +117,19 @@ void ImpFiche3(Canevas& canevas, const Carte& carte) {
 }
 
 void ImpArt(Canevas& canevas, const Blocs& articles, const std::vector<int>& blocs) {
+    // Texts cut before the next column; figures right-aligned just past the end of their title,
+    // the prices taking room from the reference before them.
     imprimeListe(canevas, articles, blocs, Entete4(),
-                 {{5, A::Code},
-                  {20, A::Famille},
-                  {60, A::Designation},
-                  {100, A::StockReel},
-                  {130, A::StockMini},
-                  {150, A::Fournisseur},
-                  {200, A::Reference},
-                  {220, A::PrixAchat},
-                  {240, A::PrixHT},
-                  {260, A::PrixTTC}});
+                 {{5, A::Code, 19},
+                  {20, A::Famille, 59},
+                  {60, A::Designation, 99},
+                  {100, A::StockReel, 122, true},
+                  {124, A::StockMini, 148, true},
+                  {150, A::Fournisseur, 199},
+                  {200, A::Reference, 213},
+                  {215, A::PrixAchat, 237, true},
+                  {239, A::PrixHT, 257, true},
+                  {259, A::PrixTTC, 277, true}});
 }
 
 void ImpFour(Canevas& canevas, const Blocs& fournisseurs, const std::vector<int>& blocs) {
@@ -142,19 +146,24 @@ BilanInventaire Inventaire(Canevas& canevas, const Blocs& articles, const std::v
     const EnteteListe entete = Entete5(jour);
     PagesListe pages(
         cadre, [&entete](Cadre& c) { entete.dessine(c); }, kPremiereLigneInventaire);
+    // Each value under its title: the family up to the designation's title, the figures
+    // right-aligned where their title ends.
+    const ColonneListe colonnesInventaire[] = {{5, A::Code, 19},
+                                               {20, A::Famille, 49},
+                                               {60, A::Designation, 109},
+                                               {110, A::StockReel, 130, true},
+                                               {131, A::PrixAchat, 150, true},
+                                               {151, A::PrixMoyen, 170, true}};
     BilanInventaire bilan;
-    for (const int n : blocs) {
+    for (std::size_t i = 0; i < blocs.size(); ++i) {
+        const int n = blocs[i];
         const QStringList contenu = articles.contenuBloc(n);
-        const QString stock = ligneBloc(contenu, A::StockReel);
-        const std::optional<double> s = quantiteInventaire(stock);
+        const std::optional<double> s = quantiteInventaire(ligneBloc(contenu, A::StockReel));
         const std::optional<double> p = quantiteInventaire(ligneBloc(contenu, A::PrixMoyen));
-        const double y = pages.ligne();
-        cadre.texte(5, y, ligneBloc(contenu, A::Code));
-        cadre.texte(20, y, ligneBloc(contenu, A::Famille));
-        cadre.texte(60, y, ligneBloc(contenu, A::Designation));
-        cadre.texte(110, y, stock);
-        cadre.texteDroite(150, y, ligneBloc(contenu, A::PrixAchat).trimmed());
-        cadre.texteDroite(170, y, ligneBloc(contenu, A::PrixMoyen).trimmed());
+        // The last article keeps the closing rule and the total with it on its page.
+        const double y = pages.ligne(i + 1 == blocs.size() ? 2 : 0);
+        for (const ColonneListe& c : colonnesInventaire)
+            c.imprime(cadre, y, ligneBloc(contenu, c.ligne));
         const QString article =
             (ligneBloc(contenu, A::Code) + u' ' + ligneBloc(contenu, A::Designation).trimmed())
                 .trimmed();
@@ -162,7 +171,7 @@ BilanInventaire Inventaire(Canevas& canevas, const Blocs& articles, const std::v
             bilan.illisibles.append(article);
         } else if (const std::optional<QString> valeur = formateMontant(*s * *p, formatMontant)) {
             bilan.total += *s * *p;
-            cadre.texteDroite(200, y, *valeur);
+            cadre.texteDroite(200, y, *valeur, 171);
         } else {
             bilan.tropGrands.append(article);
         }
@@ -170,9 +179,9 @@ BilanInventaire Inventaire(Canevas& canevas, const Blocs& articles, const std::v
     const double yRegle = pages.ligne();
     cadre.ligne(150, yRegle, 205, yRegle);
     const double yTotal = pages.ligne();
-    cadre.texte(150, yTotal, QStringLiteral("Total"));
+    cadre.texte(150, yTotal, QStringLiteral("Total"), 159, Ajuste::Reduit);
     if (const std::optional<QString> total = formateMontant(bilan.total, formatMontant))
-        cadre.texteDroite(200, yTotal, *total);
+        cadre.texteDroite(200, yTotal, *total, 160);
     else
         bilan.totalTropGrand = true;
     cadre.fin();

@@ -192,7 +192,11 @@ std::span<const LigneOuverture> Blocs::ouvertures() const {
 }
 
 Blocs::FinBloc Blocs::finBloc(int n, int ouverture) const {
-    const QString fermeture = BalisesBloc(n).fermeture;
+    // "</BLOC" and the four digits, written in place: every document of a report is read so.
+    char16_t texte[] = u"</BLOC0000>";
+    for (int i = 9, v = n; i >= 6; --i, v /= 10)
+        texte[i] = char16_t(u'0' + v % 10);
+    const QStringView fermeture(texte, 11);
     for (int i = ouverture + 1; i < int(m_lignes.size()); ++i) {
         if (m_lignes[i] == fermeture)
             return {i, true};

@@ -41,17 +41,20 @@ double CanevasQt::hauteurMm() const {
     return m_imprimante.pageLayout().paintRect(QPageLayout::Millimeter).height();
 }
 
-void CanevasQt::police(const QString& nom, int taille, bool gras, bool italique) {
-    m_police = QFont(nom, taille, gras ? QFont::Bold : QFont::Normal, italique);
+void CanevasQt::police(const QString& nom, double taille, bool gras, bool italique) {
+    m_police = QFont(nom);
+    m_police.setPointSizeF(taille);
+    m_police.setBold(gras);
+    m_police.setItalic(italique);
     m_peintre.setFont(m_police);
 }
 
-void CanevasQt::texte(int x, int y, const QString& s) {
+void CanevasQt::dessineTexte(int x, int y, const QString& s) {
     // The position is the top of the text, as every print places it.
     m_peintre.drawText(QPoint(x, y + QFontMetrics(m_police, &m_imprimante).ascent()), s);
 }
 
-int CanevasQt::largeurTexte(const QString& s) const {
+int CanevasQt::mesureTexte(const QString& s) const {
     return QFontMetrics(m_police, &m_imprimante).horizontalAdvance(s);
 }
 

@@ -19,14 +19,16 @@ public:
     int hauteurPage() const override;
     double largeurMm() const override;
     double hauteurMm() const override;
-    void police(const QString& nom, int taille, bool gras, bool italique) override;
-    void texte(int x, int y, const QString& s) override;
-    int largeurTexte(const QString& s) const override;
+    void police(const QString& nom, double taille, bool gras, bool italique) override;
     void deplace(int x, int y) override;
     void ligneVers(int x, int y) override;
     void epaisseurPlume(int epaisseur) override;
     void couleurPinceau(std::uint32_t rgb) override;
     void rectangle(int x1, int y1, int x2, int y2) override;
+
+protected:
+    void dessineTexte(int x, int y, const QString& s) override;
+    int mesureTexte(const QString& s) const override;
 
 private:
     QPrinter& m_imprimante;

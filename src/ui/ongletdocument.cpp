@@ -3,8 +3,8 @@
 #include "ui/touches.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,14 +13,17 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <QValidator>
+#include <QWidgetAction>
 
 #include <algorithm>
 #include <functional>
@@ -146,7 +149,7 @@ LibellesOnglet LibellesOnglet::commandes() {
 
 OngletDocument::OngletDocument(PageDocument& page, const LibellesOnglet& libelles, QWidget* parent)
     : QWidget(parent), m_page(page), m_libelles(libelles), m_numero(new QLineEdit(this)),
-      m_date(new QDateEdit(this)), m_code(new QLineEdit(this)), m_conditions(new QComboBox(this)),
+      m_date(new QLineEdit(this)), m_code(new QLineEdit(this)), m_conditions(new QComboBox(this)),
       m_genre(new QComboBox(this)), m_ht(new QRadioButton(libelles.ht, this)),
       m_ttc(new QRadioButton(libelles.ttc, this)), m_grille(new QTableView(this)),
       m_notes(new QPlainTextEdit(this)), m_statut(new QLabel(this)),
@@ -169,8 +172,9 @@ OngletDocument::OngletDocument(PageDocument& page, const LibellesOnglet& libelle
     };
 
     m_numero->setFixedWidth(kLargeurNumero);
-    m_date->setCalendarPopup(true);
-    m_date->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    m_date->setMaxLength(10);
+    m_date->setFixedWidth(90);
+    m_date->setValidator(new Valide(&PageDocument::dateAcceptable, m_date));
     m_code->setMaxLength(5);
     m_code->setFixedWidth(60);
     // A supplier code takes digits only, typed or pasted.
@@ -191,8 +195,24 @@ OngletDocument::OngletDocument(PageDocument& page, const LibellesOnglet& libelle
         if (!m_rafraichit && !m_page.saisitNumero(t))
             m_numero->setText(m_page.document().numero);
     });
-    connect(m_date, &QDateEdit::dateChanged, this,
-            change([](Document& f, QDate t) { f.date = t; }));
+    connect(m_date, &QLineEdit::editingFinished, this, [this] { saisitDate(m_date->text()); });
+    // The calendar under its button picks a day as if it were typed.
+    auto* calendrier = new QToolButton(this);
+    calendrier->setText(QStringLiteral("..."));
+    calendrier->setToolTip(QStringLiteral("Calendrier"));
+    calendrier->setPopupMode(QToolButton::InstantPopup);
+    auto* menu = new QMenu(calendrier);
+    auto* mois = new QCalendarWidget(menu);
+    auto* action = new QWidgetAction(menu);
+    action->setDefaultWidget(mois);
+    menu->addAction(action);
+    calendrier->setMenu(menu);
+    connect(menu, &QMenu::aboutToShow, this,
+            [this, mois] { mois->setSelectedDate(m_page.document().date); });
+    connect(mois, &QCalendarWidget::clicked, this, [this, menu](QDate jour) {
+        menu->close();
+        saisitDate(jour.toString(QStringLiteral("dd/MM/yyyy")));
+    });
     connect(m_code, &QLineEdit::textChanged, this,
             change([](Document& f, const QString& t) { f.tiers = t; }));
     connect(m_conditions, &QComboBox::currentTextChanged, this,
@@ -216,7 +236,11 @@ OngletDocument::OngletDocument(PageDocument& page, const LibellesOnglet& libelle
     entete->addWidget(new QLabel(libelles.code, this), 0, 2);
     entete->addWidget(new QLabel(QStringLiteral("Conditions de réglement"), this), 0, 4);
     entete->addWidget(m_numero, 1, 0);
-    entete->addWidget(m_date, 1, 1);
+    auto* date = new QHBoxLayout;
+    date->setSpacing(0);
+    date->addWidget(m_date);
+    date->addWidget(calendrier);
+    entete->addLayout(date, 1, 1);
     entete->addWidget(m_code, 1, 2);
     entete->addWidget(choixTiers, 1, 3);
     entete->addWidget(m_conditions, 1, 4);
@@ -333,6 +357,15 @@ void OngletDocument::rafraichitTotaux() {
         m_totaux[i]->setText(textes[i]);
 }
 
+void OngletDocument::saisitDate(const QString& texte) {
+    if (m_rafraichit || texte == m_page.document().date.toString(QStringLiteral("dd/MM/yyyy")))
+        return;
+    m_page.saisitDate(texte);
+    m_rafraichit = true;
+    m_date->setText(m_page.document().date.toString(QStringLiteral("dd/MM/yyyy")));
+    m_rafraichit = false;
+}
+
 void OngletDocument::rafraichit() {
     m_rafraichit = true;
     const Document& d = m_page.document();
@@ -340,7 +373,7 @@ void OngletDocument::rafraichit() {
     // A number read longer than its nine positions is shown whole.
     m_numero->setFixedWidth(std::max(
         kLargeurNumero, m_numero->fontMetrics().horizontalAdvance(d.numero) + kMargesNumero));
-    m_date->setDate(d.date);
+    m_date->setText(d.date.toString(QStringLiteral("dd/MM/yyyy")));
     m_code->setText(d.tiers);
     QStringList conditions;
     for (int i = 0; i < m_conditions->count(); ++i)

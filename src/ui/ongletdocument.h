@@ -7,7 +7,6 @@
 #include <array>
 
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -56,6 +55,7 @@ public:
 
     QTableView* grille() const { return m_grille; }
     QLineEdit* champCode() const { return m_code; }
+    QLineEdit* champDate() const { return m_date; }
     // The totals as shown: before tax, VAT, including tax and converted.
     QStringList totauxAffiches() const;
 
@@ -79,11 +79,14 @@ private:
     void quitteReferenceCourante();
     void montreAvis(const QString& texte);
     void rafraichitTotaux();
+    // The date typed (or picked in the calendar) handed to the page, which refuses a day that
+    // does not exist; the field then shows the document's date again.
+    void saisitDate(const QString& texte);
 
     PageDocument& m_page;
     const LibellesOnglet m_libelles;
     QLineEdit* m_numero;
-    QDateEdit* m_date;
+    QLineEdit* m_date;
     QLineEdit* m_code;
     QComboBox* m_conditions;
     QComboBox* m_genre;

@@ -55,10 +55,7 @@ int executeSansFenetre(const LigneCommande& ligne, const QString& dossierProgram
     }
     const PageFactures& page = fenetre.factures();
     const Document& d = page.document();
-    const Impression::Dessin dessin = [&](Canevas& c) {
-        imprimeDocument(c, d, page.totaux(), reglages, page.disposition().libelleCode,
-                        page.identifiantTiers());
-    };
+    const Impression::Dessin dessin = [&](Canevas& c) { imprimeDocument(c, page, reglages); };
     Sortie sortie(ligne.remplacer);
     const auto ecrit = [&]() -> Resultat {
         if (ligne.action == LigneCommande::Action::Pdf)

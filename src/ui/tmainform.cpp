@@ -603,14 +603,11 @@ void TMainForm::statistiques(Statistique calcul) {
 }
 
 void TMainForm::imprimeDocument(Sorte sorte) {
-    // The document as the page shows it, its totals computed from the lines shown.
-    PageDocument& page = *m_fenetre->document(sorte);
-    page.Calcule();
-    ongletDocument(sorte)->rafraichit();
+    // The document as the page shows it, totals included.
+    const PageDocument& page = *m_fenetre->document(sorte);
     const Document& d = page.document();
     const Impression::Dessin dessin = [&](Canevas& c) {
-        zel::imprimeDocument(c, d, page.totaux(), m_reglages, page.disposition().libelleCode,
-                             page.identifiantTiers());
+        zel::imprimeDocument(c, page, m_reglages);
     };
     const QString titre = d.genre.trimmed() + u' ' + d.numero.trimmed();
     if (sorte == Sorte::Factures)
@@ -651,12 +648,7 @@ void TMainForm::enregistreFacturX() {
     Sortie sortie(m_dialogues);
     if (const Resultat r = Impression::imprimeFacturX(
                                sortie, *nom, titre,
-                               [&](Canevas& c) {
-                                   zel::imprimeDocument(c, d, page.totaux(), m_reglages,
-                                                        page.disposition().libelleCode,
-                                                        page.identifiantTiers());
-                               },
-                               xml)
+                               [&](Canevas& c) { zel::imprimeDocument(c, page, m_reglages); }, xml)
                                .resultat();
         !r)
         m_dialogues.message(r.message());

@@ -166,14 +166,14 @@ void TTableau::imprime() {
 
 TCompta::TCompta(Journal journal, Impression& impression, Dialogues& dialogues, Reglages& reglages,
                  QWidget* parent)
-    : TTableau(tableauJournal({}), impression, parent), m_journal(std::move(journal)),
+    : TTableau(tableauJournal(journal, {}), impression, parent), m_journal(std::move(journal)),
       m_dialogues(dialogues), m_reglages(reglages), m_du(new QDateEdit(m_journal.du, this)),
       m_au(new QDateEdit(m_journal.au, this)) {
     metSujet(this, Sujet::Journal);
     QAction* exporter = barre()->addAction(QStringLiteral("Exporter"), this, &TCompta::exporte);
     exporter->setToolTip(QStringLiteral("Exporter"));
     QAction* fec = barre()->addAction(QStringLiteral("Exporter FEC"), this, &TCompta::exporteFec);
-    fec->setToolTip(QStringLiteral("Fichier des écritures comptables, clos à la date « Au »"));
+    fec->setToolTip(QStringLiteral("Fichier des écritures comptables d'un exercice"));
     barre()->addSeparator();
     barre()->addWidget(new QLabel(QStringLiteral(" Du "), this));
     barre()->addWidget(m_du);
@@ -190,16 +190,16 @@ TCompta::TCompta(Journal journal, Impression& impression, Dialogues& dialogues, 
 }
 
 void TCompta::remplit() {
-    m_montrees = entre(m_journal.ecritures, m_du->date(), m_au->date());
-    montre(tableauJournal(m_montrees));
+    m_montrees = entre(m_journal, m_du->date(), m_au->date());
+    montre(tableauJournal(m_journal, m_montrees));
 }
 
 void TCompta::exporte() {
-    exporteJournal(m_dialogues, m_montrees);
+    exporteJournal(m_dialogues, m_journal, m_montrees);
 }
 
 void TCompta::exporteFec() {
-    zel::exporteFec(m_dialogues, m_reglages, m_montrees, m_au->date());
+    zel::exporteFec(m_dialogues, m_reglages, m_journal, m_au->date());
 }
 
 } // namespace zel::ui

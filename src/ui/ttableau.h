@@ -56,8 +56,9 @@ private:
     QChartView* m_graphique = nullptr;
 };
 
-// The journal window (TCompta): the lines between "Du" and "Au", shown again on "OK", printed,
-// and exported for the accountant as a text file or as the FEC file closed at "Au".
+// The journal window (TCompta): the entries between "Du" and "Au" and those whose date cannot be
+// read, shown again on "OK", printed, and exported for the accountant as a text file, or as the
+// FEC file of a financial year.
 class TCompta : public TTableau {
     Q_OBJECT
 public:
@@ -75,7 +76,7 @@ private:
     Journal m_journal;
     Dialogues& m_dialogues;
     Reglages& m_reglages;
-    std::vector<Ecriture> m_montrees;
+    std::vector<const Piece*> m_montrees;
     QDateEdit* m_du;
     QDateEdit* m_au;
 };

@@ -1,5 +1,6 @@
 #include "clients/impressionclients.h"
 #include "records/impressionliste.h"
+#include "store/codepage.h"
 #include "support/canevasenregistreur.h"
 #include "support/montage.h"
 #include "support/texte.h"
@@ -80,30 +81,45 @@ TEST(ImpressionClients, TheCardPrintsEveryFieldAtItsPlaceThenTheEntryLineGridAnd
         const char* texte;
         double x, y;
     } attendus[] = {
-        {"Code client", 5, 5},    {"10001", 35, 5},           {"Nom / Société", 5, 10},
-        {"Dupont SA", 35, 10},    {"Banque", 110, 10},        {"Crédit", 135, 10},
-        {"Code banque", 110, 15}, {"30002", 135, 15},         {"Code guichet", 150, 15},
-        {"00550", 185, 15},       {"Bât. B", 35, 20},         {"N° compte", 110, 20},
-        {"123456", 135, 20},      {"Rib", 175, 20},           {"42", 190, 20},
-        {"Code postal", 5, 25},   {"69000", 35, 25},          {"Ville", 5, 30},
-        {"Lyon", 35, 30},         {"Contact", 110, 30},       {"M. Dupont", 135, 30},
-        {"Pays", 5, 35},          {"France", 35, 35},         {"Représentant", 110, 35},
-        {"Paul", 135, 35},        {"Téléphone", 5, 40},       {"0478", 35, 40},
-        {"Crédit maxi", 110, 40}, {"Total dû", 165, 40},      {"Fax", 5, 45},
-        {"0479", 35, 45},         {"Risque", 110, 45},        {"Faible", 135, 45},
-        {"E.mail", 5, 50},        {"d@x.fr", 35, 50},         {"Compte", 110, 50},
-        {"411DUP", 135, 50},      {"06/12/2026", 5, 60},      {"Acompte", 35, 60},
-        {"Date", 5, 70},          {"Libellé", 35, 70},        {"Montant", 60, 70},
-        {"01/02/2026", 5, 75},    {"Facture 1", 35, 75},      {"03/03/2026", 5, 80},
-        {"Avoir", 35, 80},        {"première note", 120, 70}, {"seconde note", 120, 75},
+        {"Code client", 5, 5},     {"10001", 35, 5},
+        {"Nom / Société", 5, 10},  {"Dupont SA", 35, 10},
+        {"Banque", 110, 10},       {"Crédit", 135, 10},
+        {"Code banque", 110, 15},  {"30002", 135, 15},
+        {"Code guichet", 150, 15}, {"00550", 185, 15},
+        {"Bât. B", 35, 20},        {"N° compte", 110, 20},
+        {"123456", 135, 20},       {"Rib", 175, 20},
+        {"42", 190, 20},           {"Code postal", 5, 25},
+        {"69000", 35, 25},         {"Ville", 5, 30},
+        {"Lyon", 35, 30},          {"Contact", 110, 30},
+        {"M. Dupont", 135, 30},    {"Pays", 5, 35},
+        {"France", 35, 35},        {"Représentant", 110, 35},
+        {"Paul", 135, 35},         {"Téléphone", 5, 40},
+        {"0478", 35, 40},          {"Crédit maxi", 110, 40},
+        {"Total dû", 165, 40},     {"Fax", 5, 45},
+        {"0479", 35, 45},          {"Risque", 110, 45},
+        {"Faible", 135, 45},       {"E.mail", 5, 50},
+        {"d@x.fr", 35, 50},        {"Compte", 110, 50},
+        {"411DUP", 135, 50},       {"06/12/2026", 5, 60},
+        {"Acompte", 35, 60},       {"Date", 5, 70},
+        {"Libellé", 35, 70},       {"01/02/2026", 5, 75},
+        {"Facture 1", 35, 75},     {"03/03/2026", 5, 80},
+        {"Avoir", 35, 80},         {"première note", 120, 70},
+        {"seconde note", 120, 75},
     };
     for (const auto& a : attendus)
         EXPECT_TRUE(c.dessineA(s(a.texte), a.x, a.y)) << a.texte;
+    // Amounts right-aligned under their title, before the memo.
+    EXPECT_TRUE(c.finitA(s("Montant"), 118, 70));
+    EXPECT_TRUE(c.finitA(s("12,50"), 118, 75));
+    EXPECT_TRUE(c.finitA(s("10,00"), 118, 60));
     EXPECT_EQ(c.pages, 1);
     EXPECT_EQ(c.orientationDocument, Canevas::Orientation::Portrait);
     EXPECT_EQ(c.documentsFinis, 1);
+    // "Arial" 10, a label only smaller where it would reach the next field.
     for (const auto& t : c.textes)
-        EXPECT_EQ(t.taille, 10) << t.texte.toStdString();
+        EXPECT_LE(t.taille, 10) << t.texte.toStdString();
+    EXPECT_EQ(c.trouve(s("Dupont SA"))->taille, 10);
+    EXPECT_TRUE(c.chevauchements().empty());
 }
 
 TEST(ImpressionClients, GridRowsAndMemoLinesReachingTheBottomGoOnToASecondPage) {
@@ -284,5 +300,87 @@ TEST(ImpressionClients, TheCurrentEnvelopeWaitsForOkAndFollowsTheEnvelopeSetting
         EXPECT_EQ(c.pages, 1);
         EXPECT_TRUE(c.dessineA(s("Dupont SA"), 110, 150));
         EXPECT_TRUE(c.dessineA(s("69000 Lyon"), 110, 165));
+    }
+}
+
+TEST(ImpressionClients, LongNamesAndLabelsStayInTheirColumns) {
+    const QString nom = s("Établissements Dupont et Fils, matériaux de construction");
+    Montage m;
+    QStringList lignes;
+    for (int n = 0; n < 3; ++n)
+        lignes += client(n,
+                         {{L::Code, QString::number(10001 + n)},
+                          {L::Nom, nom + QString::number(n)},
+                          {L::Adresse1, s("12 boulevard des Belges, bâtiment C, escalier 4")},
+                          {L::Adresse2, s("Zone industrielle de la Plaine de l'Ain")},
+                          {L::CodePostal, s("69000-CEDEX 07")},
+                          {L::Ville, s("Villeurbanne la Doua Saint-Jean")},
+                          {L::Telephone, s("+33 (0)4 78 00 00 00 poste 1234")},
+                          {L::Fax, s("+33 (0)4 78 99 99 99 poste 5678")},
+                          {L::Banque, s("Crédit Lyonnais, agence de la Part-Dieu")},
+                          {L::CodeBanque, s("30002-12345")},
+                          {L::CodeGuichet, s("00550-98765")},
+                          {L::Compte, s("0000123456789012")},
+                          {L::Rib, s("42-XX")},
+                          {L::CreditMaxi, s("123456789012,00")},
+                          {L::TotalDu, s("98765432109,99")}},
+                         {s("DATA01/02/2026\tCommande 202611035\t350,00"),
+                          s("DATA01/03/2026\tFacture 202612001 du 1er mars\t-123456789,50")});
+    m.charge(lignes);
+    for (const double dpi : {72.0, 1200.0}) {
+        SCOPED_TRACE(dpi);
+        CanevasEnregistreur liste(dpi / 25.4);
+        ImpCli(liste, m.jeu.BlocsCli(), m.plage(0, 0));
+        EXPECT_EQ(liste.defauts(), QStringList());
+        EXPECT_EQ(liste.seulementTextes().filter(s("Établissements Dupont")).size(), 3);
+        CanevasEnregistreur fiche(dpi / 25.4);
+        ImpFicheClient(fiche, m.page.carte());
+        EXPECT_EQ(fiche.defauts(), QStringList());
+        // The label of an account row whole beside its amount, right-aligned under "Montant".
+        EXPECT_TRUE(fiche.dessineA(s("Commande 202611035"), 35, 75));
+        EXPECT_TRUE(fiche.finitA(s("350,00"), 118, 75));
+        EXPECT_TRUE(fiche.finitA(s("-123456789,50"), 118, 80));
+        EXPECT_TRUE(fiche.trouve(s("123456789012,00"))) << "an amount is never cut";
+    }
+}
+
+TEST(ImpressionClients, TheFurtherPagesOfACardSayWhoseCardTheyContinue) {
+    QStringList suite;
+    for (int r = 0; r < 63; ++r)
+        suite.append(s("DATA01/01/2026\tligne %1\t1,00").arg(r));
+    Montage m;
+    m.charge(client(0, {{L::Code, s("10001")}, {L::Nom, s("Dupont SA")}}, suite));
+    CanevasEnregistreur c;
+    ImpFicheClient(c, m.page.carte());
+    ASSERT_EQ(c.pages, 2);
+    EXPECT_TRUE(c.dessineA(s("Code client"), 5, 0, 2));
+    EXPECT_TRUE(c.dessineA(s("10001"), 35, 0, 2));
+    EXPECT_TRUE(c.dessineA(s("Dupont SA"), 70, 0, 2));
+    EXPECT_TRUE(c.dessineA(s("ligne 50"), 35, 10, 2));
+    EXPECT_EQ(c.defauts(), QStringList());
+}
+
+TEST(ImpressionClients, TheBytesTheCodePageLeavesUndefinedPrintAsQuestionMarks) {
+    // Bytes 0x81, 0x8D, 0x8F, 0x90 and 0x9D of a file, which show nothing on paper by
+    // themselves.
+    QByteArray nom("Caf\x81\x8D\x8F\x90\x9D");
+    Montage m;
+    m.charge(client(0, {{L::Code, s("10001")}, {L::Nom, cp1252::decode(nom.data(), nom.size())}}));
+    CanevasEnregistreur c;
+    ImpCli(c, m.jeu.BlocsCli(), {0});
+    EXPECT_TRUE(c.dessineA(s("Caf?????"), 5, 10));
+    CanevasEnregistreur fiche;
+    ImpFicheClient(fiche, m.page.carte());
+    EXPECT_TRUE(fiche.dessineA(s("Caf?????"), 35, 10));
+}
+
+TEST(ImpressionClients, ListRulesAreNeverHairlines) {
+    Montage m;
+    m.charge(clients(2));
+    for (const double dpi : {300.0, 1200.0}) {
+        CanevasEnregistreur c(dpi / 25.4);
+        ImpCli(c, m.jeu.BlocsCli(), {0, 1});
+        ASSERT_EQ(c.regles.size(), 1u);
+        EXPECT_GE(c.regles[0].epaisseur / (dpi / 25.4), 0.2) << dpi << " dpi";
     }
 }

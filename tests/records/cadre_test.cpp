@@ -24,19 +24,77 @@ TEST(Cadre, MillimetresTurnIntoDeviceUnitsWithTheQuotientTruncated) {
     EXPECT_NEAR(f.Mh(190) / (190 * 1200 / 25.4), 1.0, 0.01);
 }
 
-TEST(Cadre, ThePrintPatternAndRightAlignedTexts) {
+TEST(Cadre, ThePrintPatternAndTextsHeldInTheirPlaces) {
     test::CanevasEnregistreur canevas;
     Cadre c(canevas);
     c.debut(Canevas::Orientation::Paysage);
     EXPECT_EQ(canevas.derniereOrientation, Canevas::Orientation::Paysage);
-    c.texteDroite(100, 0, s("1234"));
-    c.texteCoupe(0, 0, 5, s("abcdefghij")); // 5 mm hold 2 characters of 10 units
+    c.texteDroite(100, 0, s("1234"), 50);
+    // A text is cut at the end of its place; a figure is made smaller, its alignment blanks
+    // going first, and cut with "…" only when even the smallest size does not hold it.
+    c.texte(0, 5, s("abcdefghij"), 10);
+    c.texte(0, 10, s("   1234567890"), 10, Ajuste::Reduit);
+    c.texteDroite(100, 15, QString(300, u'9'), 95);
+    c.texte(0, 20, s("x"), 0);
     c.fin();
     EXPECT_EQ(canevas.derniereOrientation, Canevas::Orientation::Portrait);
-    ASSERT_EQ(canevas.textes.size(), 2U);
-    EXPECT_EQ(canevas.textes[0].x, 400 - 40);
-    EXPECT_EQ(canevas.textes[0].taille, 10);
-    EXPECT_EQ(canevas.textes[1].texte, s("ab"));
+    ASSERT_EQ(canevas.textes.size(), 4U) << "nothing where there is no room";
+    const auto& droite = canevas.textes[0];
+    EXPECT_EQ(droite.x + droite.largeur, canevas.x(100));
+    EXPECT_EQ(droite.taille, 10);
+    const auto& coupe = canevas.textes[1];
+    EXPECT_TRUE(s("abcdefghij").startsWith(coupe.texte));
+    EXPECT_LE(coupe.largeur, canevas.x(10));
+    EXPECT_GT(coupe.largeur + canevas.largeurTexte(s("f")), canevas.x(10)) << "as much as holds";
+    const auto& reduit = canevas.textes[2];
+    EXPECT_EQ(reduit.texte, s("1234567890"));
+    EXPECT_LT(reduit.taille, 10);
+    EXPECT_LE(reduit.largeur, canevas.x(10));
+    const auto& points = canevas.textes[3];
+    EXPECT_TRUE(points.texte.endsWith(s("…")));
+    EXPECT_GE(points.x, canevas.x(95));
+    EXPECT_EQ(points.x + points.largeur, canevas.x(100));
+    EXPECT_EQ(points.taille, 3);
+    EXPECT_TRUE(canevas.chevauchements().empty());
+}
+
+TEST(Cadre, TextsAndRulesStayWithinThePrintableAreaAndRulesAreNeverHairlines) {
+    // A printer of 1200 dots per inch whose printable area is narrower than its paper.
+    test::CanevasEnregistreur canevas(1200 / 25.4, 3.53);
+    Cadre c(canevas);
+    c.debut(Canevas::Orientation::Paysage);
+    c.ligne(5, 5, 300, 5);
+    c.texte(280, 10, QString(40, u'x'));
+    c.fin();
+    EXPECT_TRUE(canevas.horsZone().isEmpty()) << canevas.horsZone().join(u'|').toStdString();
+    ASSERT_EQ(canevas.regles.size(), 1u);
+    EXPECT_EQ(canevas.regles[0].x2, canevas.regles[0].largeurZone) << "cut at the edge";
+    EXPECT_GE(canevas.regles[0].epaisseur, 0.2 * 1200 / 25.4);
+    // At 72 dots per inch a millimetre is two dots (0.7 mm): the fonts shrink with it, so that a
+    // line of 12 points still holds in its 5 mm.
+    test::CanevasEnregistreur grossier(72 / 25.4);
+    Cadre g(grossier);
+    g.debut();
+    g.police(12, true);
+    g.texte(20, 79, s("Code client : 1"));
+    g.texte(20, 84, s("Facture N° 1"));
+    g.fin();
+    ASSERT_EQ(grossier.textes.size(), 2u);
+    EXPECT_EQ(grossier.textes[0].taille, 12);
+    EXPECT_TRUE(grossier.chevauchements().empty());
+}
+
+TEST(Cadre, UndefinedCodePageBytesAndControlCharactersPrintAsQuestionMarks) {
+    test::CanevasEnregistreur canevas;
+    Cadre c(canevas);
+    c.debut();
+    const QString indefinis =
+        QString(QChar(0x81)) + QChar(0x8D) + QChar(0x8F) + QChar(0x90) + QChar(0x9D) + QChar(0x01);
+    c.texte(5, 5, s("a") + indefinis + s("é€"));
+    c.fin();
+    ASSERT_EQ(canevas.textes.size(), 1u);
+    EXPECT_EQ(canevas.textes[0].texte, s("a??????é€"));
+    EXPECT_EQ(imprimable(s("Dupont")), s("Dupont"));
 }
 
 TEST(Cadre, TheRecordRangeIsClampedAndPassesOverMissingBlocks) {
@@ -78,6 +136,13 @@ TEST(Cadre, AListRepeatsItsHeaderOnEachPageAndNeverEndsOnAHeaderAlone) {
     EXPECT_EQ(pages.ligne(), 10);
     EXPECT_EQ(canevas.pages, 2);
     EXPECT_EQ(entetes, 2);
+    // A line that must keep the next two with it goes on a new page when they would not hold.
+    for (int i = 1; i < 51; ++i)
+        pages.ligne();
+    EXPECT_EQ(pages.ligne(2), 10);
+    EXPECT_EQ(canevas.pages, 3);
+    EXPECT_EQ(pages.ligne(), 15);
+    EXPECT_EQ(pages.ligne(), 20);
 }
 
 TEST(Cadre, TheEnvelopeSettingsChangeOnlyThroughOk) {

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
+#include <random>
 
 namespace {
 
@@ -112,4 +114,31 @@ TEST(Montant, RsetPadsUntilTheTextIsWiderThanTheWidthLessTen) {
         int largeur(const QString&) const override { return 0; }
     };
     EXPECT_LE(zel::Rset(s("1"), 90, Vide()).size(), 92);
+}
+
+TEST(Montant, ShownAmountsAsWholeUnitsAreTheTextsTheTotalsShow) {
+    std::mt19937_64 alea(29);
+    std::vector<double> valeurs = {0.0,      -0.0, 1.005, 0.125,  -1.005,    9.995,
+                                   2.5,      -2.5, 0.4,   1e-7,   -1e-7,     239.2,
+                                   1.356264, 1e12, -1e12, 5e-324, 123456.785};
+    for (int i = 0; i < 20000; ++i) {
+        const double grandeur = std::pow(10.0, double(alea() % 12) - 3);
+        valeurs.push_back((double(alea() % 2000001) - 1000000.0) / 1000000.0 * grandeur);
+    }
+    for (const double v : valeurs) {
+        for (const char* format : {"#", "0.0", "0.00"}) {
+            const std::optional<qint64> unites =
+                zel::unitesAffichees(v, zel::decimalesDuFormat(s(format)));
+            ASSERT_TRUE(unites) << v;
+            EXPECT_EQ(zel::formateUnites(*unites, s(format)), formateMontant(v, s(format)))
+                << v << " " << format;
+        }
+    }
+    // What is not a number, or too large for its cents to be exact, is no amount.
+    for (const double v :
+         {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+          std::numeric_limits<double>::quiet_NaN(), 1e14, -1e200})
+        EXPECT_FALSE(zel::unitesAffichees(v, 2)) << v;
+    EXPECT_EQ(zel::formateUnites(-5, u"0.00"), s("-0,05"));
+    EXPECT_EQ(zel::formateUnites(123456, u"0.0"), s("12345,6"));
 }

@@ -347,7 +347,7 @@ TEST(Reglages, AnUnreadableLineLeavesTheLaterSettingsReadAndTheFileIsKeptBeforeI
     zel::Reglages ecrit;
     ecrit.ini.tauxTva = {20.0, 10.0, 5.5};
     ecrit.ini.decimales = 1;
-    ecrit.ini.siren = s("123456789");
+    ecrit.ini.siren = s("552100554");
     QStringList lignes = ecrit.lignesIni(QString());
     lignes[3] = s("oui"); // auto-open: not a number
     lignes[6] = s("abc"); // envelope guide offset: not a number
@@ -365,7 +365,7 @@ TEST(Reglages, AnUnreadableLineLeavesTheLaterSettingsReadAndTheFileIsKeptBeforeI
     EXPECT_EQ(r.ini.tauxTva, (std::array<double, 3>{20.0, 10.0, 5.5}));
     EXPECT_EQ(r.ini.decimales, 1);
     EXPECT_EQ(r.formatMontant, s("0.0"));
-    EXPECT_EQ(r.ini.siren, s("123456789"));
+    EXPECT_EQ(r.ini.siren, s("552100554"));
     EXPECT_EQ(r.ini.ouvertureAuto, 0);
     EXPECT_EQ(r.ini.decalageGuide, 0);
     EXPECT_FALSE(d.existe(s("ZelVente.ini.original"))) << "reading writes nothing";

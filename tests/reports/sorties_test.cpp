@@ -21,32 +21,24 @@ using test::s;
 const QByteArray kAncien = "ancien\r\n";
 
 // Many lines, more than a device failing after 4096 bytes takes.
-std::vector<Ecriture> journalLong() {
-    std::vector<Ecriture> e;
+Journal journalLong() {
+    Journal j;
+    j.format = s("0.00");
+    j.du = j.au = QDate(2026, 12, 6);
     for (int n = 1; n <= 300; ++n) {
-        const QString numero = QString::number(202612000 + n);
-        e.push_back({QDate(2026, 12, 6),
-                     s("VT"),
-                     s("411000"),
-                     s("Facture ") + numero,
-                     s("12,00"),
-                     {},
-                     numero,
-                     n,
-                     s("10001"),
-                     s("Dupont SA")});
-        e.push_back({QDate(2026, 12, 6),
-                     s("VT"),
-                     s("707000"),
-                     s("Facture ") + numero,
-                     {},
-                     s("10,00"),
-                     numero,
-                     n,
-                     {},
-                     {}});
+        Piece p;
+        p.bloc = n - 1;
+        p.date = QDate(2026, 12, 6);
+        p.numero = QString::number(202612000 + n);
+        p.genre = s("Facture");
+        p.tiers = s("10001");
+        p.nomTiers = s("Dupont SA");
+        p.lignes = {LigneEcriture{s("411000"), true, 1200, 1200, true},
+                    LigneEcriture{s("707000"), false, 1000, 1000, false},
+                    LigneEcriture{s("445700"), false, 200, 200, false}};
+        j.pieces.push_back(p);
     }
-    return e;
+    return j;
 }
 
 struct Ecrivain {
@@ -58,15 +50,16 @@ struct Ecrivain {
 
 TEST(Sorties, TheWindowsReportsNeverWriteOverTheSetAskFirstAndKeepTheOldFile) {
     Reglages reglages;
-    reglages.ini.siren = s("123456789");
-    const std::vector<Ecriture> ecritures = journalLong();
+    reglages.ini.siren = s("552100554");
+    const Journal journal = journalLong();
+    const std::vector<const Piece*> pieces = entre(journal, journal.du, journal.au);
     const Ecrivain ecrivains[] = {
         {"journal",
          [&](Dialogues& d) {
              enregistreTexte(d, s("Texte (*.txt)|*.txt"), s("Journal.txt"),
-                             lignesExport(ecritures));
+                             lignesExport(journal, pieces));
          }},
-        {"FEC", [&](Dialogues& d) { exporteFec(d, reglages, ecritures, QDate(2026, 12, 31)); }},
+        {"FEC", [&](Dialogues& d) { exporteFec(d, reglages, journal, journal.au); }},
     };
     for (const Ecrivain& e : ecrivains) {
         test::Dossier d;
@@ -97,6 +90,8 @@ TEST(Sorties, TheWindowsReportsNeverWriteOverTheSetAskFirstAndKeepTheOldFile) {
             test::DialoguesFactices dialogues;
             dialogues.fichiers = {c.fichier};
             dialogues.confirmations = {c.remplacer};
+            // The FEC's closing date, asked first.
+            dialogues.saisies = {s("31/12/2026")};
             e.ecrit(dialogues);
             EXPECT_TRUE(dialogues.vus.join(u'|').contains(s(c.vu)))
                 << e.nom << ", " << c.quoi << ": " << dialogues.vus.join(u'|').toStdString();
@@ -105,6 +100,7 @@ TEST(Sorties, TheWindowsReportsNeverWriteOverTheSetAskFirstAndKeepTheOldFile) {
         test::DialoguesFactices dialogues;
         dialogues.fichiers = {d.chemin(s("sortie.txt"))};
         dialogues.confirmations = {true};
+        dialogues.saisies = {s("31/12/2026")};
         {
             test::TailleLimitee limite(4096);
             ASSERT_TRUE(limite.actif());

@@ -2,8 +2,8 @@
 #include "reports/journal.h"
 #include "reports/statistiques.h"
 #include "support/canevasenregistreur.h"
-#include "support/montage.h"
 #include "support/texte.h"
+#include "support/ventes.h"
 
 #include <QLocale>
 
@@ -12,57 +12,9 @@
 namespace {
 
 using namespace zel;
-namespace L = ligneFacture;
+using namespace zel::test;
 
 using zel::test::s;
-
-// A line of a stored document: "Réf", designation, quantity, price, no discount, VAT code 1.
-QString ligne(const char* ref, const char* quantite, const char* prix) {
-    return s("FACT%1\tArticle\t%2\t%3\t\t\t1").arg(s(ref), s(quantite), s(prix));
-}
-
-struct Doc {
-    const char* numero;
-    const char* date;
-    const char* client;
-    const char* genre;
-    QStringList lignes;
-    const char* nom = "";
-};
-
-QStringList factures(const std::vector<Doc>& docs) {
-    QStringList lignes;
-    for (int n = 0; n < int(docs.size()); ++n) {
-        const Doc& d = docs[std::size_t(n)];
-        lignes += test::bloc(n, 11,
-                             {{L::Numero, s("NUM%1%2").arg(s(d.genre).left(1), s(d.numero))},
-                              {L::Date, s(d.date)},
-                              {L::Client, s(d.client)},
-                              {L::Genre, s(d.genre)},
-                              {L::Adresse1, s(d.nom)},
-                              {L::Ttc, s("TTCN")},
-                              {L::Valide, s("N")}},
-                             d.lignes);
-    }
-    return lignes;
-}
-
-QStringList client(int n, const char* code, const char* representant, const char* compte = "") {
-    return test::bloc(n, 25,
-                      {{ligneClient::Code, s(code)},
-                       {ligneClient::Representant, s(representant)},
-                       {ligneClient::CompteClient, s(compte)}});
-}
-
-QStringList article(int n, const char* code, const char* designation, const char* famille,
-                    const char* vente = "", const char* achat = "") {
-    return test::bloc(n, 21,
-                      {{ligneArticle::Code, s(code)},
-                       {ligneArticle::Designation, s(designation)},
-                       {ligneArticle::Famille, s(famille)},
-                       {ligneArticle::CompteVente, s(vente)},
-                       {ligneArticle::CompteAchat, s(achat)}});
-}
 
 std::vector<QStringList> rangees(std::initializer_list<QStringList> r) {
     return r;
@@ -72,24 +24,27 @@ std::vector<QStringList> rangees(std::initializer_list<QStringList> r) {
 
 TEST(Statistiques, ArticlesMatchTheirCodeExactlyAndLeaveQuotesOut) {
     test::Montage m;
-    m.charge(client(0, "1", ""), {},
-             article(0, "ABC", "Vis", "Quincaillerie") + article(1, "ABCD", "Boulon", "Quinc."),
-             factures({{"202612001",
-                        "01/12/2026",
-                        "1",
-                        "Facture",
-                        {ligne("ABCD", "2", "1"), ligne("ABC", "3", "1"), ligne("", "9", "1"),
-                         // A line is read whole: its quantity lies past 255 characters.
-                         s("FACTABCD\t%1\t4\t1\t\t\t1").arg(QString(300, u'x'))}},
-                       {"202612002", "02/12/2026", "1", "Devis    ", {ligne("ABC", "100", "1")}},
-                       {"202612003",
-                        "03/12/2026",
-                        "1",
-                        "Avoir     ",
-                        {ligne("abc", "1,5", "1"), ligne("ABC", "-1", "1")}}}));
+    m.charge(
+        client(0, "1", ""), {},
+        article(0, "ABC", "Vis", "Quincaillerie") + article(1, "ABCD", "Boulon", "Quinc."),
+        factures(
+            {{"202612001",
+              "01/12/2026",
+              "1",
+              "Facture",
+              {ligneVente("ABCD", "2", "1"), ligneVente("ABC", "3", "1"), ligneVente("", "9", "1"),
+               // A line is read whole: its quantity lies past 255 characters.
+               s("FACTABCD\t%1\t4\t1\t\t\t1").arg(QString(300, u'x'))}},
+             {"202612002", "02/12/2026", "1", "Devis    ", {ligneVente("ABC", "100", "1")}},
+             {"202612003",
+              "03/12/2026",
+              "1",
+              "Avoir     ",
+              {ligneVente("abc", "1,5", "1"), ligneVente("ABC", "-1", "1")}}}));
     const Tableau t = StatsArt(m.jeu, m.reglages, m.dialogues);
-    EXPECT_EQ(t.rangees, rangees({{s("abc"), QString(), QString(), s("1,5")},
-                                  {s("ABC"), s("Vis"), s("Quincaillerie"), s("2")},
+    // The credit note takes its quantities off, its negative line with them.
+    EXPECT_EQ(t.rangees, rangees({{s("abc"), QString(), QString(), s("-1,5")},
+                                  {s("ABC"), s("Vis"), s("Quincaillerie"), s("4")},
                                   {s("ABCD"), s("Boulon"), s("Quinc."), s("6")}}));
     EXPECT_EQ(t.legende, s("Statistiques articles"));
     // The hourglass and the status panel while it runs, both gone at the end.
@@ -113,11 +68,12 @@ TEST(Statistiques, MonthsAddNumbersAndWriteThemWithTheAmountFormat) {
     for (const auto& c : cas) {
         test::Montage m;
         m.reglages.formatMontant = s(c.format);
-        m.charge(client(0, "1", ""), {}, {},
-                 factures({{"202612001", "01/12/2026", "1", "Facture", {ligne("A", "1", "100")}},
-                           {"202701001", "04/01/2027", "1", "Avoir     ", {ligne("A", "0", "5")}},
-                           {"202612002", "31/12/2026", "1", "Facture", {ligne("A", "1", "50,5")}},
-                           {"202612003", "15/12/2026", "1", "Devis    ", {ligne("A", "9", "9")}}}));
+        m.charge(
+            client(0, "1", ""), {}, {},
+            factures({{"202612001", "01/12/2026", "1", "Facture", {ligneVente("A", "1", "100")}},
+                      {"202701001", "04/01/2027", "1", "Avoir     ", {ligneVente("A", "0", "5")}},
+                      {"202612002", "31/12/2026", "1", "Facture", {ligneVente("A", "1", "50,5")}},
+                      {"202612003", "15/12/2026", "1", "Devis    ", {ligneVente("A", "9", "9")}}}));
         m.reglages.formatMontant = s(c.format);
         // French months whatever the language of the system.
         const QLocale avant;
@@ -134,75 +90,38 @@ TEST(Statistiques, ClientsAndRepresentativesMatchExactlyAndTheInvoicePageIsLeftA
             client(3, "12", "Paul"),
         {}, {},
         factures(
-            {{"202612001", "01/12/2026", "12345", "Facture", {ligne("A", "1", "10")}, "Durand"},
-             {"202612002", "01/12/2026", "12", "Facture", {ligne("A", "1", "20")}, "Dupont"},
-             {"202612003", "01/12/2026", "7", "Facture", {ligne("A", "1", "40")}, "Martin"},
-             {"202612004", "02/12/2026", "12", "Avoir     ", {ligne("A", "1", "1")}, "Dupont SA"},
-             {"202612005", "02/12/2026", "99", "Facture", {ligne("A", "1", "5")}}}));
+            {{"202612001",
+              "01/12/2026",
+              "12345",
+              "Facture",
+              {ligneVente("A", "1", "10")},
+              "Durand"},
+             {"202612002", "01/12/2026", "12", "Facture", {ligneVente("A", "1", "20")}, "Dupont"},
+             {"202612003", "01/12/2026", "7", "Facture", {ligneVente("A", "1", "40")}, "Martin"},
+             {"202612004",
+              "02/12/2026",
+              "12",
+              "Avoir     ",
+              {ligneVente("A", "1", "1")},
+              "Dupont SA"},
+             {"202612005", "02/12/2026", "99", "Facture", {ligneVente("A", "1", "5")}}}));
     PageFactures& page = m.fenetre.factures();
     page.document().tiers = s("en cours");
     const int courant = page.courant();
 
     EXPECT_EQ(StatsCli(m.jeu, m.reglages, m.dialogues).rangees,
-              rangees({{s("12"), s("Dupont SA"), s("21,00")},
+              rangees({{s("12"), s("Dupont SA"), s("19,00")},
                        {s("12345"), s("Durand"), s("10,00")},
                        {s("7"), s("Martin"), s("40,00")},
                        {s("99"), QString(), s("5,00")}}));
     EXPECT_EQ(StatsRepresentant(m.jeu, m.reglages, m.dialogues).rangees,
-              rangees({{s("Jean"), s("21,00")}, {s("Jean-Pierre"), s("10,00")}}));
+              rangees({{s("Jean"), s("19,00")}, {s("Jean-Pierre"), s("10,00")}}));
     EXPECT_EQ(page.document().tiers, s("en cours"));
     EXPECT_EQ(page.courant(), courant);
 }
 
-TEST(Journal, EachDocumentBalancesOnItsOwnClientAccountInThePrimaryCurrency) {
-    for (const int devise : {0, 1}) {
-        test::Montage m;
-        m.charge(client(0, "1", "", "411DUP") + client(1, "2", ""), {},
-                 article(0, "A", "", "", "706", "") + article(1, "B", "", "", "707100", "607100"),
-                 factures({{"200103001", "05/03/2001", "1", "Facture", {ligne("A", "1", "100")}},
-                           {"200102001", "01/02/2001", "2", "Avoir     ", {ligne("A", "1", "10")}},
-                           {"200103002", "06/03/2001", "1", "Devis    ", {ligne("A", "1", "5")}}}));
-        m.reglages.ini.modeDevise = devise;
-        const Journal j = journal(m.jeu, m.reglages, m.dialogues, QDate(2026, 12, 6));
-        EXPECT_EQ(tableauJournal(j.ecritures).rangees,
-                  rangees({{s("VT"), s("05/03/2001"), s("411DUP"), s("Facture 200103001"),
-                            s("119,60"), QString()},
-                           {s("VT"), s("05/03/2001"), s("707100"), s("Facture 200103001"),
-                            QString(), s("100,00")},
-                           {s("VT"), s("05/03/2001"), s("445700"), s("Facture 200103001"),
-                            QString(), s("19,60")},
-                           {s("VT"), s("01/02/2001"), s("707100"), s("Avoir 200102001"), s("10,00"),
-                            QString()},
-                           {s("VT"), s("01/02/2001"), s("445700"), s("Avoir 200102001"), s("1,96"),
-                            QString()},
-                           {s("VT"), s("01/02/2001"), s("411000"), s("Avoir 200102001"), QString(),
-                            s("11,96")}}))
-            << devise;
-        // The back-dated credit note opens the range.
-        EXPECT_EQ(j.du, QDate(2001, 2, 1));
-        EXPECT_EQ(j.au, QDate(2001, 3, 5));
-        EXPECT_EQ(entre(j.ecritures, QDate(2001, 3, 1), QDate(2001, 3, 31)).size(), 3U);
-        EXPECT_TRUE(entre(j.ecritures, j.au, j.du).empty());
-        const QStringList texte = lignesExport(entre(j.ecritures, j.du, j.au));
-        ASSERT_EQ(texte.size(), 6);
-        EXPECT_EQ(texte[0], s("VT\t05/03/2001\t411DUP\tFacture 200103001\t119,60\t"));
-        EXPECT_EQ(texte[0].count(u'\t'), 5);
-    }
-}
-
-TEST(Journal, AnEmptySetGivesNoLineAndTodayForItsRange) {
-    test::Montage m;
-    m.charge(client(0, "1", ""), {}, {},
-             factures({{"202612001", "01/12/2026", "1", "Devis    ", {ligne("A", "1", "5")}}}));
-    const Journal j = journal(m.jeu, m.reglages, m.dialogues, QDate(2026, 12, 6));
-    EXPECT_TRUE(j.ecritures.empty());
-    EXPECT_EQ(j.du, QDate(2026, 12, 6));
-    EXPECT_EQ(j.au, QDate(2026, 12, 6));
-    EXPECT_EQ(compteVentes(m.jeu), s("707000"));
-}
-
 TEST(Grille, EveryRowIsPrintedUnderTheHeaderAndNoPageHoldsTheHeaderAlone) {
-    Tableau t = tableauJournal({});
+    Tableau t = tableauJournal({}, {});
     for (int i = 0; i < 120; ++i)
         t.rangees.push_back({s("VT"), s("05/03/2001"), s("411000"), s("Facture %1").arg(i),
                              s("119,60"), QString()});
@@ -233,49 +152,26 @@ TEST(Grille, EveryRowIsPrintedUnderTheHeaderAndNoPageHoldsTheHeaderAlone) {
     }
 }
 
-TEST(Journal, TheExportWritesOneLinePerRowShownOrNothingWhenCancelled) {
-    test::Dossier dossier;
-    test::DialoguesFactices dialogues;
-    const std::vector<Ecriture> e = {{QDate(2001, 3, 5), s("VT"), s("411000"), s("Facture\t1"),
-                                      s("119,60"), QString(), s("1"), 1, s("12"), s("Dupont")},
-                                     {QDate(2001, 3, 5),
-                                      s("VT"),
-                                      s("707000"),
-                                      s("Facture 1"),
-                                      QString(),
-                                      s("100,00"),
-                                      s("1"),
-                                      1,
-                                      {},
-                                      {}}};
-    dialogues.fichiers = {QString()};
-    exporteJournal(dialogues, e);
-    EXPECT_FALSE(dossier.existe(s("Journal.txt")));
-    dialogues.fichiers = {dossier.chemin(s("Journal"))};
-    exporteJournal(dialogues, e);
-    EXPECT_EQ(dossier.lit(s("Journal.txt")),
-              QByteArray("VT\t05/03/2001\t411000\tFacture 1\t119,60\t\r\n"
-                         "VT\t05/03/2001\t707000\tFacture 1\t\t100,00\r\n"));
-}
-
 TEST(Statistiques, ADocumentReadAfterALongerOneTakesNothingOfIt) {
     test::Montage m;
-    QStringList fct =
-        factures({{"202612001",
-                   "01/12/2026",
-                   "1",
-                   "Avoir     ",
-                   {ligne("A", "1", "1"), ligne("B", "2", "1"), ligne("C", "3", "1")}},
-                  {"202612002", "02/12/2026", "1", "", {ligne("A", "5", "1")}}});
+    QStringList fct = factures(
+        {{"202612001",
+          "01/12/2026",
+          "1",
+          "Avoir     ",
+          {ligneVente("A", "1", "1"), ligneVente("B", "2", "1"), ligneVente("C", "3", "1")}},
+         {"202612002", "02/12/2026", "1", "", {ligneVente("A", "5", "1")}}});
     m.charge(client(0, "1", ""), {}, {}, fct);
     EXPECT_EQ(
         StatsArt(m.jeu, m.reglages, m.dialogues).rangees,
-        rangees({{s("A"), {}, {}, s("6")}, {s("B"), {}, {}, s("2")}, {s("C"), {}, {}, s("3")}}));
+        rangees({{s("A"), {}, {}, s("4")}, {s("B"), {}, {}, s("-2")}, {s("C"), {}, {}, s("-3")}}));
     // The second document stores no kind: it is an invoice, not the credit note read before.
     const Journal j = journal(m.jeu, m.reglages, m.dialogues, QDate(2026, 12, 7));
-    ASSERT_EQ(j.ecritures.size(), 6u);
-    EXPECT_EQ(j.ecritures[3].compte, s("411000"));
-    EXPECT_EQ(j.ecritures[3].debit, s("5,98"));
+    ASSERT_EQ(j.pieces.size(), 2u);
+    EXPECT_EQ(j.pieces[1].libelle(), s("Facture 202612002"));
+    EXPECT_EQ(j.pieces[1].lignes[0].compte, s("411000"));
+    EXPECT_TRUE(j.pieces[1].lignes[0].debit);
+    EXPECT_EQ(j.pieces[1].lignes[0].montant, 598);
 }
 
 TEST(Documents, DatesAreReadAsTheGeneralReaderReadsThem) {
@@ -288,10 +184,11 @@ TEST(Documents, DatesAreReadAsTheGeneralReaderReadsThem) {
 
 TEST(Grille, TheMonthlyChartFollowsTheTableWithOneBarAMonth) {
     test::Montage m;
-    m.charge(client(0, "1", ""), {}, {},
-             factures({{"202612001", "01/12/2026", "1", "Facture", {ligne("A", "1", "50")}},
-                       {"202611001", "03/11/2026", "1", "Facture", {ligne("A", "1", "100")}},
-                       {"202701001", "04/01/2027", "1", "Avoir     ", {ligne("A", "-1", "20")}}}));
+    m.charge(
+        client(0, "1", ""), {}, {},
+        factures({{"202612001", "01/12/2026", "1", "Facture", {ligneVente("A", "1", "50")}},
+                  {"202611001", "03/11/2026", "1", "Facture", {ligneVente("A", "1", "100")}},
+                  {"202701001", "04/01/2027", "1", "Avoir     ", {ligneVente("A", "-1", "20")}}}));
     const Tableau t = StatsVentes(m.jeu, m.reglages, m.dialogues);
     ASSERT_EQ(t.barres.size(), 3u);
     // The table in order of first appearance, the chart in calendar order.
@@ -326,7 +223,7 @@ TEST(Grille, TheMonthlyChartFollowsTheTableWithOneBarAMonth) {
 }
 
 TEST(Grille, ManyMonthsKeepTheirLabelsApartAndAChartWithoutRoomTakesANewPage) {
-    Tableau t = tableauJournal({});
+    Tableau t = tableauJournal({}, {});
     t.titreBarres = s("Chiffre d'affaires H.T. par mois");
     for (int i = 0; i < 60; ++i)
         t.barres.push_back({s("sept. %1").arg(2000 + i), double(i), s("%1,00").arg(i)});
@@ -350,4 +247,21 @@ TEST(Grille, ManyMonthsKeepTheirLabelsApartAndAChartWithoutRoomTakesANewPage) {
     EXPECT_LT(x.size(), 60u);
     for (std::size_t i = 1; i < x.size(); ++i)
         EXPECT_GE(x[i] - x[i - 1], 50) << i;
+}
+
+TEST(Statistiques, ACreditNoteCountsAgainstTheTurnoverWhateverTheSignItWasTypedWith) {
+    Montage m;
+    m.charge(
+        client(0, "1", "Jean"), {}, {},
+        factures({{"202612001", "01/12/2026", "1", "Facture", {ligneVente("A", "10", "10")}},
+                  {"202612002", "02/12/2026", "1", "Avoir     ", {ligneVente("A", "1", "10")}},
+                  {"202612003", "03/12/2026", "1", "Avoir     ", {ligneVente("A", "-2", "10")}}}));
+    EXPECT_EQ(StatsVentes(m.jeu, m.reglages, m.dialogues).rangees,
+              rangees({{s("Décembre 2026"), s("70,00"), s("83,72")}}));
+    EXPECT_EQ(StatsCli(m.jeu, m.reglages, m.dialogues).rangees,
+              rangees({{s("1"), {}, s("70,00")}}));
+    EXPECT_EQ(StatsRepresentant(m.jeu, m.reglages, m.dialogues).rangees,
+              rangees({{s("Jean"), s("70,00")}}));
+    EXPECT_EQ(StatsArt(m.jeu, m.reglages, m.dialogues).rangees,
+              rangees({{s("A"), {}, {}, s("7")}}));
 }

@@ -428,6 +428,73 @@ TEST(Factures, ValidatingALineOfAnArticleWithoutPriceAsksFirst) {
     }
 }
 
+TEST(Factures, AKindTypedInLowerCaseIsStoredWithItsCapitalAndCanBeValidated) {
+    const struct {
+        const char* tape;
+        const char* numero;
+        const char* genre;
+        bool valide;
+    } cas[] = {
+        {"facture", "NUMF202612001", "Facture", true},
+        {"  avoir     ", "NUMA202612001", "Avoir     ", false},
+        {"devis", "NUMD202612001", "Devis", false},
+        {"Facture", "NUMF202612001", "Facture", true},
+        // A kind left empty is read back as an invoice: it is written so.
+        {"", "NUMF202612001", "Facture", true},
+    };
+    for (const auto& c : cas) {
+        Montage m;
+        m.charge(test::bloc(0, 25, {{ligneClient::Code, s("1")}}));
+        m.page.Nouveau();
+        m.d.tiers = s("1");
+        m.tape(1, "A", "1", "10");
+        m.d.genre = s(c.tape);
+        m.page.Valider();
+        m.page.Ecrit();
+        const QStringList bloc = m.jeu.BlocsFact().contenuBloc(0);
+        ASSERT_GE(bloc.size(), 11) << c.tape;
+        EXPECT_EQ(bloc[L::Numero - 1], s(c.numero)) << c.tape;
+        EXPECT_EQ(bloc[L::Genre - 1], s(c.genre)) << c.tape;
+        EXPECT_EQ(m.d.valide, c.valide) << c.tape;
+    }
+    // A document of an older file whose kind is in lower case is an invoice too: it numbers and
+    // is validated.
+    Montage m;
+    m.charge(test::bloc(0, 25, {{ligneClient::Code, s("1")}}), {}, {},
+             facture(0, "NUMf202612007", "1", "TTCN", {s("FACTA\tVis\t1\t10\t\t\t1")}, "facture"));
+    EXPECT_EQ(m.page.Numero(), 202612008);
+    m.page.Valider();
+    EXPECT_TRUE(m.d.valide);
+    EXPECT_EQ(m.jeu.BlocsFact().contenuBloc(0).first(), s("NUMF202612007"));
+}
+
+TEST(Factures, ADateThatIsNotADayIsRefusedWithAMessage) {
+    const struct {
+        const char* tape;
+        bool pris;
+    } cas[] = {{"31/02/2026", false}, {"15/13/2026", false}, {"", false},
+               {"29/02/2025", false}, {"1/2/2026", false},   {"29/02/2024", true},
+               {"31/12/2026", true}};
+    for (const auto& c : cas) {
+        Montage m;
+        m.charge({});
+        m.page.Creer();
+        m.jeu.setCarteModifiee(Sorte::Factures, false);
+        EXPECT_EQ(m.page.saisitDate(s(c.tape)), c.pris) << c.tape;
+        EXPECT_EQ(m.d.date, c.pris ? litDate(s(c.tape)) : QDate(2026, 12, 6)) << c.tape;
+        EXPECT_EQ(m.page.estModifie(), c.pris) << c.tape;
+        EXPECT_EQ(m.dialogues.vus,
+                  c.pris ? QStringList()
+                         : QStringList(s("message: « %1 » n'est pas une date : tapez le jour, le "
+                                         "mois et l'année d'un jour qui existe, jj/mm/aaaa.")
+                                           .arg(s(c.tape))))
+            << c.tape;
+    }
+    EXPECT_TRUE(PageDocument::dateAcceptable(s("31/12/2026")));
+    EXPECT_FALSE(PageDocument::dateAcceptable(s("31-12-2026")));
+    EXPECT_FALSE(PageDocument::dateAcceptable(s("31/12/20266")));
+}
+
 TEST(Factures, ANumberLongerThanItsNinePositionsIsReadAndWrittenBackWhole) {
     const QStringList ligne = {s("FACTA1\tVis\t1\t10,00\t\t10,00\t1")};
     Montage m;

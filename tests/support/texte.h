@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <ostream>
 #include <string>
 
 namespace zel::test {
@@ -16,3 +17,8 @@ inline QString s(const char* t) {
 inline const std::string tresGrand(308, '9');
 
 } // namespace zel::test
+
+// A text in a failure's message as it reads.
+inline void PrintTo(const QString& t, std::ostream* os) {
+    *os << '"' << t.toStdString() << '"';
+}

@@ -53,19 +53,21 @@ public:
     int hauteurPage() const override { return 500; }
     double largeurMm() const override { return 100; }
     double hauteurMm() const override { return 50; }
-    void police(const QString& nom, int taille, bool, bool) override {
+    void police(const QString& nom, double taille, bool, bool) override {
         traces << QStringLiteral("police %1 %2").arg(nom).arg(taille);
     }
-    void texte(int x, int y, const QString& s) override {
-        traces << QStringLiteral("%1,%2 %3").arg(x).arg(y).arg(s);
-    }
-    int largeurTexte(const QString& s) const override { return 10 * static_cast<int>(s.size()); }
     void deplace(int, int) override {}
     void ligneVers(int, int) override {}
     void epaisseurPlume(int) override {}
     void couleurPinceau(std::uint32_t) override {}
     void rectangle(int, int, int, int) override {}
     QStringList traces;
+
+protected:
+    void dessineTexte(int x, int y, const QString& s) override {
+        traces << QStringLiteral("%1,%2 %3").arg(x).arg(y).arg(s);
+    }
+    int mesureTexte(const QString& s) const override { return 10 * static_cast<int>(s.size()); }
 };
 
 } // namespace

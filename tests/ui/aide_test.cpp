@@ -175,7 +175,7 @@ TEST_F(F1, EveryWindowOpensItsTopic) {
         {"Sortie de stock", fenetreDe([&] { return new ui::TSortie(dialogues, parent); }),
          Sujet::Articles},
         {"Statistiques",
-         fenetreDe([&] { return new ui::TTableau(tableauJournal({}), impression, parent); }),
+         fenetreDe([&] { return new ui::TTableau(tableauJournal({}, {}), impression, parent); }),
          Sujet::Statistiques},
         {"Journal",
          fenetreDe([&] { return new ui::TCompta({}, impression, dialogues, reglages, parent); }),

@@ -5,6 +5,7 @@
 #include "clients/impressionclients.h"
 #include "records/impressiondocument.h"
 #include "reports/grille.h"
+#include "reports/journal.h"
 #include "reports/statistiques.h"
 #include "stock/impressionstock.h"
 #include "stock/pagearticles.h"
@@ -14,6 +15,8 @@
 #include "support/montage.h"
 #include "support/texte.h"
 #include "ui/impression.h"
+#include "ui/ongletdocument.h"
+#include "ui/tmainform.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -23,6 +26,7 @@
 #include <QLineEdit>
 #include <QPrintPreviewWidget>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QToolBar>
 
@@ -62,6 +66,21 @@ void verifieErreur(const test::Dossier& dossier, const QStringList& arguments, i
 QString texteDuPdf(const QString& pdf) {
     return lance(s("pdftotext"), {s("-layout"), pdf, s("-")})
         .normalized(QString::NormalizationForm_KC);
+}
+
+// A PDF read back kept for the eye as well, in the folder ZEL_PDF names, if any.
+void garde(const QString& pdf) {
+    const QString dossier = qEnvironmentVariable("ZEL_PDF");
+    if (dossier.isEmpty())
+        return;
+    const QString copie = QDir(dossier).filePath(QFileInfo(pdf).fileName());
+    QFile::remove(copie);
+    QFile::copy(pdf, copie);
+}
+
+// How many times a text stands in a PDF's text, not followed by another digit.
+int fois(const QString& texte, const QString& cherche) {
+    return int(texte.count(QRegularExpression(QRegularExpression::escape(cherche) + s("(?!\\d)"))));
 }
 
 int pagesDuPdf(const QString& pdf) {
@@ -327,6 +346,25 @@ TEST(Impression, AStatisticsTablePrintedToPdfHoldsItsTitlesRowsAndChart) {
     EXPECT_EQ(pagesDuPdf(pdf), 1);
 }
 
+TEST(Impression, TheJournalPrintedToPdfCarriesTheBalancedLines) {
+    test::Montage m;
+    // 1 at 1,26 less 10 %: 1,36 TTC and 0,22 of VAT shown, so 1,14 of sales (1,13 shown on the
+    // invoice before tax).
+    m.charge({}, {}, {},
+             {s("<BLOC0000>"), s("NUMF202612001"), s("06/12/2026"), s("10001"), s(""), s("Facture"),
+              s("Dupont SA"), s(""), s(""), s(""), s("TTCN"), s("N"),
+              s("FACTR1\tArticle\t1\t1,26\t10\t\t1"), s("</BLOC0000>")});
+    const Journal j = journal(m.jeu, m.reglages, m.dialogues, QDate(2026, 12, 6));
+    const QString pdf = m.dossier.chemin(s("journal.pdf"));
+    ASSERT_TRUE(ui::Impression::imprimePdf(pdf, [&](Canevas& c) {
+        imprimeGrille(c, tableauJournal(j, entre(j, j.du, j.au)), QDate(2026, 12, 6));
+    }));
+    const QString texte = texteDuPdf(pdf);
+    for (const char* montant : {"1,36", "1,14", "0,22"})
+        EXPECT_TRUE(texte.contains(s(montant))) << montant << texte.toStdString();
+    EXPECT_FALSE(texte.contains(s("1,13")));
+}
+
 TEST_F(LigneDeCommande, WritesTheJournalAndTheStatisticsWithoutChangingTheSet) {
     lance(programme, {s("--journal"), dossier.chemin(s("t.cli")), dossier.chemin(s("j.txt"))},
           &code, &erreurs, dossier.racine());
@@ -345,18 +383,42 @@ TEST_F(LigneDeCommande, WritesTheJournalAndTheStatisticsWithoutChangingTheSet) {
         lance(programme, {s("--statistiques"), s("articles"), dossier.chemin(s("t.cli"))}, &code,
               &erreurs, dossier.racine());
     EXPECT_EQ(articles, s("R1\t\t\t2\nR2\t\t\t2\nR3\t\t\t2\n"));
+    // The FEC of the year of the last entry, in euros converted from the set's francs, and its
+    // description beside it.
     const QString fec = lance(
-        programme, {s("--fec"), dossier.chemin(s("t.cli")), dossier.racine(), s("123 456 789")},
+        programme, {s("--fec"), dossier.chemin(s("t.cli")), dossier.racine(), s("552 100 554")},
         &code, &erreurs, dossier.racine());
     EXPECT_EQ(code, 0) << erreurs.toStdString();
-    EXPECT_EQ(fec, dossier.chemin(s("123456789FEC20261206.txt")) + u'\n');
-    const QList<QByteArray> lignesFec = dossier.lit(s("123456789FEC20261206.txt")).split('\n');
+    EXPECT_EQ(fec, dossier.chemin(s("552100554FEC20261231.txt")) + u'\n' +
+                       dossier.chemin(s("552100554FEC20261231.description.txt")) + u'\n');
+    const QList<QByteArray> lignesFec = dossier.lit(s("552100554FEC20261231.txt")).split('\n');
     ASSERT_EQ(lignesFec.size(), 5);
     EXPECT_EQ(lignesFec[1],
               QByteArray("VT\tJournal des ventes\t1\t20261206\t411000\tClients\t10001\tDupont SA\t"
                          "202612001\t20261206\tFacture 202612001\t72,00\t0,00\t\t\t"
                          "20261206\t\t\r"));
+    EXPECT_TRUE(dossier.lit(s("552100554FEC20261231.description.txt"))
+                    .contains("Total des d\xe9"
+                              "bits : 72,00 euros"));
     EXPECT_EQ(dossier.lit(s("t.fct")), avant) << "the set is only read";
+
+    // A document whose date cannot be read: the FEC is refused with it, and nothing written.
+    dossier.ecrit(s("d.cli"), {});
+    QStringList illisible = factureStockee(1);
+    illisible[2] = s("31/02/2026");
+    dossier.ecrit(s("d.fct"), crlf(illisible));
+    verifieErreur(
+        dossier,
+        {s("--fec"), dossier.chemin(s("d.cli")), dossier.chemin(s("sortie")), s("552100554")}, 1,
+        "Le dossier n'existe pas");
+    QDir(dossier.racine()).mkdir(s("sortie"));
+    verifieErreur(dossier,
+                  {s("--fec"), dossier.chemin(s("d.cli")), dossier.chemin(s("sortie")),
+                   s("552100554"), s("--cloture"), s("20261231")},
+                  1,
+                  "ces documents sont à corriger d'abord.\nFacture 202612001, date « 31/02/2026 », "
+                  "client « 10001 » : date illisible");
+    EXPECT_TRUE(QDir(dossier.chemin(s("sortie"))).isEmpty());
 
     const struct {
         QStringList arguments;
@@ -376,9 +438,22 @@ TEST_F(LigneDeCommande, WritesTheJournalAndTheStatisticsWithoutChangingTheSet) {
         {{s("--fec"), dossier.chemin(s("t.cli")), dossier.racine(), s("1234")},
          1,
          "« 1234 » n'est pas un numéro SIREN"},
-        {{s("--fec"), dossier.chemin(s("t.cli")), dossier.chemin(s("absent")), s("123456789")},
+        {{s("--fec"), dossier.chemin(s("t.cli")), dossier.racine(), s("123456789")},
+         1,
+         "dont le dernier est la clé de contrôle"},
+        {{s("--fec"), dossier.chemin(s("t.cli")), dossier.chemin(s("absent")), s("552100554")},
          1,
          "Le dossier n'existe pas"},
+        {{s("--fec"), dossier.chemin(s("t.cli")), dossier.racine(), s("552100554"), s("--cloture"),
+          s("20251231")},
+         1,
+         "Aucune écriture du 01/01/2025 au 31/12/2025"},
+        {{s("--fec"), dossier.chemin(s("t.cli")), dossier.racine(), s("--cloture"), s("20261331")},
+         2,
+         "« 20261331 » n'est pas une date de clôture"},
+        {{s("--fec"), dossier.chemin(s("t.cli")), dossier.racine(), s("--cloture")},
+         2,
+         "--fec attend le fichier clients"},
     };
     for (const auto& c : erreursAttendues)
         verifieErreur(dossier, c.arguments, c.code, c.message);
@@ -429,6 +504,189 @@ TEST_F(LigneDeCommande, EveryCommandRefusesASetThatNeedsARepairAndWritesNothing)
 
 namespace {
 
+// The five bytes Windows-1252 leaves undefined, in the second address line.
+const QString kIndefinis =
+    s("Bât. ") + QChar(0x81) + QChar(0x8D) + QChar(0x8F) + QChar(0x90) + QChar(0x9D);
+
+// A sales document with `lignes` lines whose prices have three decimals, which the page rounds
+// for display, and `notes` notes.
+QStringList documentStocke(int n, int lignes, int notes) {
+    QStringList b = {Blocs::BalisesBloc(n).ouverture,
+                     s("NUMF%1").arg(202612001 + n),
+                     s("06/12/2026"),
+                     s("10001"),
+                     s("30 jours"),
+                     s("Facture"),
+                     s("Dupont SA"),
+                     s("1 rue des Lilas"),
+                     kIndefinis,
+                     s("69000 Lyon"),
+                     s("TTCN"),
+                     s("N")};
+    for (int r = 1; r <= lignes; ++r)
+        b.append(s("FACTR%1\tArticle numéro %1\t%2\t%3,125\t\t\t1").arg(r).arg(r % 7 + 1).arg(r));
+    for (int i = 1; i <= notes; ++i)
+        b.append(s("MEMONote numéro %1 du document").arg(i));
+    b.append(Blocs::BalisesBloc(n).fermeture);
+    return b;
+}
+
+} // namespace
+
+TEST(Impression, LongAndFullDocumentsPrintedByTheCommandLineReadBackWholeWithThePageTotals) {
+    for (const int decimales : {0, 2}) {
+        SCOPED_TRACE(decimales);
+        test::Dossier dossier;
+        // A settings file of its time: VAT rate 1 at 19,6 % and amounts in francs.
+        Reglages reglages;
+        reglages.ini.tauxTva[0] = 19.6;
+        reglages.ini.modeDevise = 0;
+        reglages.ini.decimales = decimales;
+        reglages.entete = {
+            s("SARL Zel Vente"), s("12 avenue Foch"), s("69006 Lyon"), s(""), s(""), s(""), s("")};
+        ASSERT_TRUE(reglages.SauveIni(dossier.racine(), QString()));
+        ASSERT_TRUE(reglages.SauveSoc(dossier.racine()));
+        dossier.ecrit(s("t.cli"), {});
+        dossier.ecrit(s("t.fct"), crlf(documentStocke(0, 63, 26) + documentStocke(1, 28, 0)));
+        // The totals the page shows, read as the command line reads them.
+        reglages.formatMontant = formatPourDecimales(decimales).value();
+        test::DialoguesFactices dialogues;
+        test::MesureFixe mesure;
+        const struct {
+            const char* cle;
+            int lignes, notes, pages;
+        } cas[] = {{"F202612001", 63, 26, 4}, {"F202612002", 28, 0, 1}};
+        for (const auto& k : cas) {
+            SCOPED_TRACE(k.cle);
+            JeuDocuments jeu;
+            FenetreFiche fenetre(jeu, reglages, dialogues, mesure);
+            ASSERT_TRUE(litDocumentSeul(dossier.chemin(s("t.cli")), s(k.cle), jeu, fenetre));
+            const Totaux t = fenetre.factures().totaux();
+            const QString pdf = dossier.chemin(
+                s("%1-%2lignes-%3decimales.pdf").arg(s(k.cle)).arg(k.lignes).arg(decimales));
+            int code = -1;
+            QString erreurs;
+            lance(s(ZEL_PROGRAMME), {s("--pdf"), dossier.chemin(s("t.cli")), s(k.cle), pdf}, &code,
+                  &erreurs, dossier.racine());
+            EXPECT_EQ(code, 0) << erreurs.toStdString();
+            if (code != 0)
+                continue;
+            garde(pdf);
+            const QString texte = texteDuPdf(pdf);
+            SCOPED_TRACE(texte.toStdString());
+            EXPECT_EQ(pagesDuPdf(pdf), k.pages);
+            for (int r = 1; r <= k.lignes; ++r)
+                EXPECT_EQ(fois(texte, s("Article numéro %1").arg(r)), 1) << "line " << r;
+            for (int i = 1; i <= k.notes; ++i)
+                EXPECT_EQ(fois(texte, s("Note numéro %1").arg(i)), 1) << "note " << i;
+            for (const QString& total :
+                 {t.ht, t.tva, t.ttc + s(" Francs"), t.converti + s(" Euros")})
+                EXPECT_TRUE(texte.contains(total)) << total.toStdString();
+            EXPECT_EQ(texte.count(s("Réglement : 30 jours")), 1);
+            EXPECT_EQ(texte.count(s("Bât. ?????")), k.pages) << "on every page";
+        }
+    }
+}
+
+TEST(Impression, AListWithLongDesignationsAndACardWithLongLabelsReadBackInTheirColumns) {
+    namespace A = ligneArticle;
+    namespace F = ligneFournisseur;
+    test::Dossier dossier;
+    Blocs articles;
+    for (int n = 0; n < 3; ++n) {
+        QStringList lignes(21);
+        lignes[A::Code - 1] = s("%1").arg(10001 + n);
+        lignes[A::Famille - 1] = s("Visserie");
+        lignes[A::Designation - 1] =
+            s("Vis à tête fraisée six pans creux, acier inoxydable A4, modèle %1").arg(n);
+        lignes[A::StockReel - 1] = s("       1250,00");
+        lignes[A::StockMini - 1] = s("        100,00");
+        lignes[A::PrixAchat - 1] = s("           1234567,50");
+        lignes[A::PrixHT - 1] = s("           2469135,00");
+        lignes[A::PrixTTC - 1] = s("           2953085,46");
+        articles.ajoute(bloc(n, lignes));
+    }
+    const QString liste = dossier.chemin(s("liste-articles.pdf"));
+    ASSERT_TRUE(
+        ui::Impression::imprimePdf(liste, [&](Canevas& c) { ImpArt(c, articles, tous(3)); }));
+    garde(liste);
+    const QString texte = texteDuPdf(liste);
+    SCOPED_TRACE(texte.toStdString());
+    // Each line reads its designation cut before the stock, then the figures whole.
+    for (int n = 0; n < 3; ++n)
+        EXPECT_TRUE(texte.contains(QRegularExpression(
+            s("%1 +Visserie +Vis à tête fraisée[^\\n]* 1250,00 +100,00 +1234567,50 +"
+              "2469135,00 +2953085,46")
+                .arg(10001 + n))))
+            << n;
+
+    test::Montage m;
+    QStringList grille = {s("MEMOLivraison le mardi matin uniquement, quai numéro 3")};
+    for (int r = 0; r < 60; ++r)
+        grille.append(s("DATA02/02/2026\tCommande 2026110%1\t%2")
+                          .arg(r, 2, 10, QChar(u'0'))
+                          .arg(QString::number(r) + s("350,00")));
+    m.charge({}, test::bloc(0, 24,
+                            {{F::Code, s("20001")},
+                             {F::Nom, s("Würth France, division des fixations industrielles")},
+                             {F::Adresse1, s("Zone industrielle Ouest, rue de l'Industrie")},
+                             {F::Banque, s("Banque Populaire d'Alsace-Lorraine-Champagne")},
+                             {F::CodeBanque, s("17607-00001")},
+                             {F::CodeGuichet, s("00550")},
+                             {F::Compte, s("12345678901234567890")},
+                             {F::Rib, s("42")},
+                             {F::CreditMaxi, s("123456789012,00")},
+                             {F::TotalDu, s("98765432,10")}},
+                            grille));
+    m.fenetre.montre(Sorte::Fournisseurs);
+    const QString fiche = dossier.chemin(s("fiche-fournisseur.pdf"));
+    ASSERT_TRUE(ui::Impression::imprimePdf(
+        fiche, [&](Canevas& c) { ImpFiche3(c, m.fenetre.fournisseurs().carte()); }));
+    garde(fiche);
+    const QString carte = texteDuPdf(fiche);
+    SCOPED_TRACE(carte.toStdString());
+    EXPECT_EQ(pagesDuPdf(fiche), 2);
+    EXPECT_TRUE(carte.contains(
+        QRegularExpression(s("Nom / Société +Würth France[^\\n]* +Banque +Banque"))));
+    EXPECT_TRUE(carte.contains(s("123456789012,00")));
+    EXPECT_TRUE(carte.contains(s("98765432,10")));
+    for (int r = 0; r < 60; ++r)
+        EXPECT_TRUE(carte.contains(QRegularExpression(s("Commande 2026110%1 +%2")
+                                                          .arg(r, 2, 10, QChar(u'0'))
+                                                          .arg(QString::number(r) + s("350,00")))))
+            << r;
+    // The second page says whose card it continues.
+    EXPECT_EQ(carte.count(s("Code Four.")), 2);
+}
+
+TEST(Impression, TheWindowPrintsADocumentWithTheTotalsItsPageShows) {
+    test::Dossier dossier;
+    dossier.ecrit(s("t.cli"), {});
+    dossier.ecrit(s("t.fct"), crlf({s("<BLOC0000>"), s("NUMF202612001"), s("06/12/2026"),
+                                    s("10001"), s(""), s("Facture"), s("Dupont SA"), s(""), s(""),
+                                    s(""), s("TTCN"), s("N"), s("FACTA\tVis\t1\t0,125\t\t\t1"),
+                                    s("FACTB\tÉcrou\t1\t179,036\t\t\t1"), s("</BLOC0000>")}));
+    test::DialoguesFactices dialogues;
+    ui::TMainForm fenetre(dossier.racine(), &dialogues);
+    dialogues.fichiers = {dossier.chemin(s("t.cli"))};
+    fenetre.declenche(Operation::Ouvrir, {});
+    fenetre.declenche(Operation::Facture, {});
+    const QStringList affiches = fenetre.ongletFactures()->totauxAffiches();
+    EXPECT_EQ(affiches.value(0), s("179,16"));
+    QTimer fermeture;
+    QObject::connect(&fermeture, &QTimer::timeout, [] {
+        if (QWidget* w = QApplication::activeModalWidget())
+            w->close();
+    });
+    fermeture.start(20);
+    fenetre.declenche(Operation::ImpFact, {});
+    // What the preview drew: the page's totals, which the print did not compute again.
+    EXPECT_EQ(fenetre.fenetreFiche().factures().totaux().ht, s("179,16"));
+    EXPECT_EQ(fenetre.ongletFactures()->totauxAffiches(), affiches);
+}
+
+namespace {
+
 // Each command that writes a file, with the file it is asked to write; "--fec" writes its file in
 // the folder given, under the name the tax rules give it.
 std::vector<QStringList> sorties(const test::Dossier& dossier, const QString& fichier) {
@@ -438,7 +696,7 @@ std::vector<QStringList> sorties(const test::Dossier& dossier, const QString& fi
             {s("--statistiques"), s("ventes"), cli, fichier}};
 }
 
-const char* const kFec = "123456789FEC20261206.txt";
+const char* const kFec = "552100554FEC20261231.txt";
 
 } // namespace
 
@@ -457,7 +715,7 @@ TEST_F(LigneDeCommande, NeverWritesOverTheSetNorReplacesAFileUnlessTold) {
         }
     }
     verifieErreur(dossier,
-                  {s("--fec"), dossier.chemin(s("t.cli")), ailleurs.racine(), s("123456789"),
+                  {s("--fec"), dossier.chemin(s("t.cli")), ailleurs.racine(), s("552100554"),
                    s("--remplacer")},
                   1, "c'est un fichier du jeu de documents ouvert");
     EXPECT_EQ(dossier.lit(s("t.fct")), avant);
@@ -476,7 +734,7 @@ TEST_F(LigneDeCommande, NeverWritesOverTheSetNorReplacesAFileUnlessTold) {
         EXPECT_NE(dossier.lit(s("sortie.txt")), QByteArray("ancien"));
     }
     const QStringList fec = {s("--fec"), dossier.chemin(s("t.cli")), dossier.racine(),
-                             s("123456789")};
+                             s("552100554")};
     lance(programme, fec, &code, &erreurs, dossier.racine());
     EXPECT_EQ(code, 0) << erreurs.toStdString();
     verifieErreur(dossier, fec, 1, "il existe déjà ; ajoutez --remplacer");
@@ -510,7 +768,7 @@ TEST_F(LigneDeCommande, AFileThatCannotBeWrittenIsToldInFrenchAndLeftWhole) {
         verifieErreur(dossier, arguments, 1, "le disque est plein");
     }
     verifieErreur(dossier,
-                  {s("--fec"), dossier.chemin(s("t.cli")), QFileInfo(ancien).path(), s("123456789"),
+                  {s("--fec"), dossier.chemin(s("t.cli")), QFileInfo(ancien).path(), s("552100554"),
                    s("--remplacer")},
                   1, "le disque est plein");
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));

@@ -344,6 +344,37 @@ TEST(OngletDocument, AnOrderTypedFromTheSupplierReferenceIsValidatedIntoStock) {
     EXPECT_TRUE(statut);
 }
 
+TEST(OngletDocument, ADateThatIsNotADayIsRefusedWhenTheFieldIsLeft) {
+    test::Montage m;
+    m.charge({});
+    const auto onglet = nouveauDocument(m, Sorte::Factures);
+    QLineEdit* date = onglet->champDate();
+    EXPECT_EQ(date->text(), s("06/12/2026"));
+    const auto tapeDate = [&](const char* texte) {
+        date->setFocus();
+        date->selectAll();
+        QTest::keyClicks(date, s(texte));
+    };
+    // Letters and dashes never get in; the day that does not exist is told when Enter is pressed.
+    tapeDate("31-02.x2026");
+    EXPECT_EQ(date->text(), s("31022026"));
+    tapeDate("31/02/2026");
+    QTest::keyClick(date, Qt::Key_Return);
+    EXPECT_EQ(
+        m.dialogues.vus,
+        QStringList(s("message: « 31/02/2026 » n'est pas une date : tapez le jour, le mois et "
+                      "l'année d'un jour qui existe, jj/mm/aaaa.")));
+    EXPECT_EQ(date->text(), s("06/12/2026"));
+    EXPECT_EQ(m.fenetre.factures().document().date, QDate(2026, 12, 6));
+    // A real day is taken when the field is left by Tab.
+    m.dialogues.vus.clear();
+    tapeDate("28/02/2026");
+    test::quitte(date);
+    EXPECT_TRUE(m.dialogues.vus.isEmpty());
+    EXPECT_EQ(m.fenetre.factures().document().date, QDate(2026, 2, 28));
+    EXPECT_TRUE(m.fenetre.factures().estModifie());
+}
+
 TEST(OngletDocument, ANumberLongerThanNinePositionsIsShownWholeAndKeptThroughAnEdit) {
     namespace L = ligneFacture;
     test::Montage m;

@@ -1,6 +1,5 @@
-#include "support/dialoguesfactices.h"
-#include "support/fichiers.h"
 #include "support/texte.h"
+#include "support/ventes.h"
 #include "ui/gestes.h"
 #include "ui/ttableau.h"
 
@@ -24,10 +23,6 @@ using namespace zel;
 
 using zel::test::s;
 
-Ecriture ecriture(const QDate& date, const char* libelle) {
-    return {date, s("VT"), s("411000"), s(libelle), s("119,60"), QString(), {}, 0, {}, {}};
-}
-
 void tapeDate(QDateEdit* champ, const char* texte) {
     champ->setFocus();
     QTest::keyClick(champ, Qt::Key_A, Qt::ControlModifier);
@@ -37,39 +32,42 @@ void tapeDate(QDateEdit* champ, const char* texte) {
 } // namespace
 
 TEST(TCompta, TheRangeTypedShowsItsLinesOnOkAndTheExportWritesThem) {
-    test::Dossier dossier;
-    test::DialoguesFactices dialogues;
+    test::Montage m;
+    m.reglages.ini.modeDevise = 1;
+    m.charge(
+        test::client(0, "1", ""), {}, {},
+        test::factures({{"1", "01/02/2001", "1", "Avoir     ", {test::ligneVente("A", "1", "10")}},
+                        {"2", "05/03/2001", "1", "Facture", {test::ligneVente("A", "1", "10")}},
+                        {"3", "05/03/2001", "1", "Facture", {test::ligneVente("A", "1", "10")}}}));
     ui::Impression impression;
-    Journal j{{ecriture(QDate(2001, 2, 1), "Avoir 1"), ecriture(QDate(2001, 3, 5), "Facture 2"),
-               ecriture(QDate(2001, 3, 5), "Facture 3")},
-              QDate(2001, 2, 1),
-              QDate(2001, 3, 5)};
-    Reglages reglages;
-    ui::TCompta fenetre(j, impression, dialogues, reglages, nullptr);
+    ui::TCompta fenetre(journal(m.jeu, m.reglages, m.dialogues, QDate(2026, 12, 6)), impression,
+                        m.dialogues, m.reglages, nullptr);
     fenetre.show();
     EXPECT_EQ(fenetre.windowTitle(), s("Journal des Achats / Ventes"));
-    EXPECT_EQ(fenetre.vue()->model()->rowCount(), 3);
+    EXPECT_EQ(fenetre.vue()->model()->rowCount(), 9);
 
     tapeDate(fenetre.du(), "01/03/2001");
-    EXPECT_EQ(fenetre.vue()->model()->rowCount(), 3) << "nothing changes before OK";
+    EXPECT_EQ(fenetre.vue()->model()->rowCount(), 9) << "nothing changes before OK";
     QTest::mouseClick(fenetre.findChild<QPushButton*>(), Qt::LeftButton);
     EXPECT_EQ(fenetre.du()->date(), QDate(2001, 3, 1));
-    ASSERT_EQ(fenetre.vue()->model()->rowCount(), 2);
-    EXPECT_EQ(fenetre.vue()->model()->index(1, 4).data().toString(), s("Facture 3"));
-    EXPECT_EQ(fenetre.vue()->model()->index(1, 0).data().toInt(), 2);
+    ASSERT_EQ(fenetre.vue()->model()->rowCount(), 6);
+    EXPECT_EQ(fenetre.vue()->model()->index(3, 4).data().toString(), s("Facture 3"));
+    EXPECT_EQ(fenetre.vue()->model()->index(3, 0).data().toInt(), 4);
 
-    dialogues.fichiers = {dossier.chemin(s("Journal.txt"))};
+    m.dialogues.fichiers = {m.dossier.chemin(s("Journal.txt"))};
     QAbstractButton* exporter = test::bouton(fenetre, s("Exporter"));
     ASSERT_TRUE(exporter);
     QTest::mouseClick(exporter, Qt::LeftButton);
-    EXPECT_EQ(dossier.lit(s("Journal.txt")).count("\r\n"), 2);
+    EXPECT_EQ(m.dossier.lit(s("Journal.txt")).count("\r\n"), 6);
 
-    // The FEC file of the same lines, closed at "Au", its SIREN asked the first time.
-    dialogues.saisies = {s("552100554")};
-    dialogues.fichiers = {dossier.chemin(s("552100554FEC20010305.txt"))};
+    // The FEC file of a year, whatever the range shown: its SIREN asked the first time, then its
+    // closing date; its description beside it.
+    m.dialogues.saisies = {s("552100554"), s("31/12/2001")};
+    m.dialogues.fichiers = {m.dossier.chemin(s("552100554FEC20011231.txt"))};
     QTest::mouseClick(test::bouton(fenetre, s("Exporter FEC")), Qt::LeftButton);
-    EXPECT_EQ(reglages.ini.siren, s("552100554"));
-    EXPECT_EQ(dossier.lit(s("552100554FEC20010305.txt")).count("\r\n"), 3);
+    EXPECT_EQ(m.reglages.ini.siren, s("552100554"));
+    EXPECT_EQ(m.dossier.lit(s("552100554FEC20011231.txt")).count("\r\n"), 10);
+    EXPECT_TRUE(m.dossier.existe(s("552100554FEC20011231.description.txt")));
 
     // A start after the end shows no line.
     tapeDate(fenetre.du(), "01/04/2001");
@@ -77,9 +75,36 @@ TEST(TCompta, TheRangeTypedShowsItsLinesOnOkAndTheExportWritesThem) {
     EXPECT_EQ(fenetre.vue()->model()->rowCount(), 0);
 }
 
+TEST(TCompta, ADocumentWhoseDateCannotBeReadIsShownAndKeepsTheFecFromBeingWritten) {
+    test::Montage m;
+    m.charge(
+        test::client(0, "1", ""), {}, {},
+        test::factures({{"1", "05/03/2001", "1", "Facture", {test::ligneVente("A", "1", "10")}},
+                        {"2", "31/02/2001", "1", "Facture", {test::ligneVente("A", "1", "10")}}}));
+    ui::Impression impression;
+    ui::TCompta fenetre(journal(m.jeu, m.reglages, m.dialogues, QDate(2026, 12, 6)), impression,
+                        m.dialogues, m.reglages, nullptr);
+    fenetre.show();
+    EXPECT_EQ(fenetre.du()->date(), QDate(2001, 3, 5));
+    tapeDate(fenetre.du(), "01/04/2001");
+    tapeDate(fenetre.au(), "30/04/2001");
+    QTest::mouseClick(fenetre.findChild<QPushButton*>(), Qt::LeftButton);
+    ASSERT_EQ(fenetre.vue()->model()->rowCount(), 3);
+    EXPECT_EQ(fenetre.vue()->model()->index(0, 2).data().toString(), QString());
+    EXPECT_EQ(fenetre.vue()->model()->index(0, 4).data().toString(), s("Facture 2"));
+
+    m.reglages.ini.siren = s("552100554");
+    m.dialogues.saisies = {s("31/12/2001")};
+    m.dialogues.fichiers = {m.dossier.chemin(s("fec.txt"))};
+    QTest::mouseClick(test::bouton(fenetre, s("Exporter FEC")), Qt::LeftButton);
+    EXPECT_TRUE(m.dialogues.vus.last().endsWith(
+        s("Facture 2, date « 31/02/2001 », client « 1 » : date illisible")));
+    EXPECT_FALSE(m.dossier.existe(s("fec.txt")));
+}
+
 TEST(TTableau, TheSalesTableShowsItsMonthsAsBarsBesideIt) {
     ui::Impression impression;
-    Tableau t = tableauJournal({});
+    Tableau t = tableauJournal({}, {});
     // An amount wider than its column widens it rather than being cut short.
     const QString grand = s("123456789012345,67");
     t.rangees = {{s("VT"), {}, {}, {}, grand, {}}};
