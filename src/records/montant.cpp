@@ -174,7 +174,7 @@ namespace {
 
 constexpr int kChiffresDecimal = 18;
 
-std::optional<qint64> puissanceDeDix(int n) {
+std::optional<qint64> puissanceBornee(int n) {
     if (n < 0 || n > kChiffresDecimal)
         return std::nullopt;
     qint64 p = 1;
@@ -187,7 +187,7 @@ std::optional<qint64> puissanceDeDix(int n) {
 std::optional<std::pair<Decimal, Decimal>> aligne(Decimal a, Decimal b) {
     Decimal* moins = a.decimales < b.decimales ? &a : &b;
     const int ecart = std::abs(a.decimales - b.decimales);
-    const std::optional<qint64> p = puissanceDeDix(ecart);
+    const std::optional<qint64> p = puissanceBornee(ecart);
     if (!p || __builtin_mul_overflow(moins->unites, *p, &moins->unites))
         return std::nullopt;
     moins->decimales += ecart;
@@ -290,7 +290,7 @@ std::optional<Decimal> operator*(const Decimal& a, const Decimal& b) {
 std::optional<Decimal> arrondi(const Decimal& a, int n) {
     if (a.decimales <= n)
         return a;
-    const std::optional<qint64> p = puissanceDeDix(a.decimales - n);
+    const std::optional<qint64> p = puissanceBornee(a.decimales - n);
     if (!p)
         return std::nullopt;
     return Decimal{divisionArrondie(a.unites, *p), n};
@@ -303,7 +303,7 @@ std::optional<Decimal> quotient(const Decimal& a, const Decimal& b, int n) {
     const int decalage = n + b.decimales - a.decimales;
     qint64 numerateur = a.unites;
     qint64 diviseur = b.unites;
-    const std::optional<qint64> p = puissanceDeDix(std::abs(decalage));
+    const std::optional<qint64> p = puissanceBornee(std::abs(decalage));
     if (!p || __builtin_mul_overflow(decalage >= 0 ? numerateur : diviseur, *p,
                                      decalage >= 0 ? &numerateur : &diviseur))
         return std::nullopt;
@@ -321,7 +321,7 @@ std::optional<qint64> enCentimes(const Decimal& a) {
     std::optional<Decimal> c = arrondi(a, 2);
     if (!c)
         return std::nullopt;
-    const std::optional<qint64> p = puissanceDeDix(2 - c->decimales);
+    const std::optional<qint64> p = puissanceBornee(2 - c->decimales);
     qint64 centimes = 0;
     if (!p || __builtin_mul_overflow(c->unites, *p, &centimes))
         return std::nullopt;
