@@ -222,7 +222,7 @@ TEST_F(FacturX, RepresentativeInvoicesPassTheEn16931RulesAndShowTheirTotalsOnPap
         {"a credit note", s("A202612006"),
          document(0, s("A202612006"), s("10001"), s("Avoir     "), false,
                   {{s("CAH"), s("Retour cahier"), s("2"), s("19,99"), QString(), s("1")}})},
-        {"63 lines over two pages", s("F202612007"),
+        {"63 lines over three pages", s("F202612007"),
          document(0, s("F202612007"), s("10001"), s("Facture"), false, soixanteTrois)},
     };
     const QString script = valideur();
