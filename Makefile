@@ -2,7 +2,8 @@
 # make fuzz.
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
             libbenchmark-dev clang libclang-rt-14-dev qt6-translations-l10n qt6-charts-dev \
-            poppler-utils unrtf dpkg-dev file xvfb xauth
+            poppler-utils unrtf dpkg-dev file xvfb xauth libqpdf-dev qpdf libxml2-utils \
+            default-jre-headless libsaxonhe-java
 # What `make help` needs to take the guide's screenshots.
 HELP_PACKAGES := xvfb xauth xdotool imagemagick
 JOBS     ?= 2

@@ -127,6 +127,16 @@ menu v i
 capture imprimer 'Facture 202612003'
 touches Escape
 
+# Electronic invoices: the Vente menu open on its Factur-X command, over the invoice tab.
+clavier
+touches alt+v
+touches Down Down Down Down Down Down Down
+pause
+import -window root -crop 1014x700+0+0 "$travail/menu.png"
+convert "$travail/menu.png" -strip -dither None -colors 96 PNG8:"$sortie/facturx.png"
+echo "facturx.png"
+touches Escape Escape
+
 # The credit note and a validated invoice, one and four documents before.
 clavier
 touches Prior

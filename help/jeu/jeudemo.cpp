@@ -98,6 +98,7 @@ int main(int argc, char* argv[]) {
         u("Capital 8 000 euros")};
     d.reglages.ini.siren = u("123456782");
     d.reglages.ini.modeDevise = 1;
+    d.reglages.ini.facturesElectroniques = true;
     d.reglages.ini.tauxTva = {20.0, 0.0, 5.5};
     d.reglages.listes.representants = {u("Jean"), u("Marie"), u("Paul")};
     d.reglages.listes.reglements = {u("Comptant"), u("30 jours fin de mois"), u("45 jours")};

@@ -14,7 +14,8 @@ namespace zel {
 namespace {
 
 const QString kRemplacerSeul =
-    QStringLiteral("--remplacer accompagne --pdf, --journal, --fec, --statistiques ou --exporter.");
+    QStringLiteral("--remplacer accompagne --pdf, --facturx, --journal, --fec, --statistiques ou "
+                   "--exporter.");
 
 LigneCommande erreurLigne(const QString& message) {
     LigneCommande l;
@@ -42,12 +43,14 @@ LigneCommande LigneCommande::analyse(const QStringList& tous) {
     } else if (!premier.startsWith(u'-') && arguments.size() == 1) {
         // The file manager opens a client file with the program.
         l.fichierClients = premier;
-    } else if (premier == u"--pdf") {
+    } else if (premier == u"--pdf" || premier == u"--facturx") {
+        const bool pdf = premier == u"--pdf";
         if (arguments.size() != 4)
-            return erreurLigne(QStringLiteral("--pdf attend trois arguments : le fichier clients, "
-                                              "le document (par exemple F202612001) et le fichier "
-                                              "PDF."));
-        l.action = Action::Pdf;
+            return erreurLigne(QStringLiteral("%1 attend trois arguments : le fichier clients, %2 "
+                                              "(par exemple F202612001) et le fichier PDF.")
+                                   .arg(premier, pdf ? QStringLiteral("le document")
+                                                     : QStringLiteral("la facture ou l'avoir")));
+        l.action = pdf ? Action::Pdf : Action::FacturX;
         l.fichierClients = arguments[1];
         l.document = arguments[2];
         l.sortie = arguments[3];
@@ -132,6 +135,11 @@ QString LigneCommande::aide() {
         "        imprime la facture, le devis ou l'avoir désigné par la lettre de son genre\n"
         "        et son numéro (par exemple F202612001) dans un fichier PDF, sans fenêtre ;\n"
         "        le jeu de documents est lu sans être modifié.\n"
+        "  --facturx <fichier clients> <facture> <sortie.pdf>\n"
+        "        écrit la facture ou l'avoir (par exemple F202612001 ou A202612001) en\n"
+        "        facture électronique Factur-X : le PDF/A-3 imprimé, avec sa version XML\n"
+        "        (EN 16931) jointe ; demande « Factures électroniques (EN 16931) », l'euro\n"
+        "        et le SIREN de l'entreprise dans les réglages.\n"
         "  --journal <fichier clients> <sortie.txt>\n"
         "        écrit tout le journal des ventes en texte séparé par des tabulations.\n"
         "  --fec <fichier clients> <dossier> [SIREN] [--cloture AAAAMMJJ]\n"

@@ -15,6 +15,7 @@ struct LigneCommande {
         Aide,
         Version,
         Pdf,
+        FacturX,
         Journal,
         Fec,
         Statistiques,

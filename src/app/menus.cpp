@@ -87,6 +87,8 @@ constexpr ElementMenu kVente[] = {
     {u"&Nouvelle facture", u"Nouvelle fiche", true, O::NouvFact, {}, false, true},
     {u"S&upprimer facture", u"Supprimer fiche", false, O::SupFact},
     {u"&Imprimer facture", u"Imprimer fiche couranta", false, O::ImpFact},
+    {u"&Enregistrer en Factur-X...", u"Facture électronique (PDF/A-3 et XML EN 16931)", false,
+     O::FacturX},
     {u"&Liste des factures       F2", u"Liste des clients", false, O::ListFact},
     {u"Supprimer &ligne", u"Supprimer ligne de facture", false, O::SupLigne1},
 };
@@ -302,6 +304,7 @@ constexpr Cible kFactures[] = {
     {kV, u"&Dernier"},
     {kV, u"S&upprimer facture"},
     {kV, u"&Imprimer facture"},
+    {kV, u"&Enregistrer en Factur-X..."},
     {kV, u"&Liste des factures       F2"},
     {kV, u"Supprimer &ligne"},
 };

@@ -62,6 +62,7 @@ enum class Operation {
     NouvFact,
     SupFact,
     ImpFact,
+    FacturX,
     ListFact,
     SupLigne1,
     NouvCmd,

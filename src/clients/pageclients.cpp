@@ -28,7 +28,15 @@ DispositionCarte PageClients::disposition() {
              {L::TotalDu, Carte::kLargeurChamp, QStringLiteral("Total dû")}},
             L::SaisieLibelle,
             L::SaisieMontant,
-            {QStringLiteral("MEMO")}};
+            {QStringLiteral("MEMO")},
+            {},
+            false,
+            {{L::Siren, 0, QStringLiteral("SIREN : "), &litSiren, &refusSiren}}};
+}
+
+QString sirenClient(const Blocs& clients, int ouverture) {
+    static const DispositionCarte d = PageClients::disposition();
+    return champNoteDuBloc(clients, ouverture, d, L::Siren);
 }
 
 void PageClients::SetSel(SelectionClient mode) {

@@ -11,7 +11,12 @@ inline constexpr int Code = 1, Npai = 2, Marque = 3, Nom = 4, Adresse1 = 5, Adre
                      Banque = 13, CodeBanque = 14, CodeGuichet = 15, Compte = 16, Rib = 17,
                      Contact = 18, Representant = 19, CreditMaxi = 20, TotalDu = 21, Risque = 22,
                      CompteClient = 23, SaisieLibelle = 24, SaisieMontant = 25;
+// The client's SIREN, kept as an "Observations" line "SIREN : " and its nine digits.
+inline constexpr int Siren = 26;
 } // namespace ligneClient
+
+// The SIREN of the client block at that opening tag, or an empty text.
+QString sirenClient(const Blocs& clients, int ouverture);
 
 // The client selection modes of the "Sélection" menu: 0 and 1 take every client.
 enum class SelectionClient {

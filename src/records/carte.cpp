@@ -16,6 +16,30 @@ constexpr int kLongueurLigneEcrite = 10;
 
 } // namespace
 
+std::optional<QString> valeurNote(const ChampNote& champ, const QString& texte) {
+    if (!texte.startsWith(champ.forme))
+        return std::nullopt;
+    return champ.lit(texte.mid(champ.forme.size()));
+}
+
+QString champNoteDuBloc(const Blocs& store, int ouverture, const DispositionCarte& disposition,
+                        int ligne) {
+    const auto c = std::find_if(disposition.champsNotes.begin(), disposition.champsNotes.end(),
+                                [ligne](const ChampNote& n) { return n.ligne == ligne; });
+    if (c == disposition.champsNotes.end())
+        return {};
+    const QString& prefixe = disposition.memos[std::size_t(c->memo)];
+    const int fin = store.finBloc(Blocs::numeroBalise(store.ligne(ouverture), 5), ouverture).fin;
+    for (int p = ouverture + 1 + disposition.lignesFixes; p < fin; ++p) {
+        const QString& l = store.ligne(p);
+        if (!l.startsWith(prefixe))
+            continue;
+        if (std::optional<QString> valeur = valeurNote(*c, l.mid(prefixe.size())))
+            return *valeur;
+    }
+    return {};
+}
+
 Carte::Carte(DispositionCarte disposition, JeuDocuments& jeu, const QString& formatMontant,
              const MesureTexte& mesure, Dialogues& dialogues)
     : m_disposition(std::move(disposition)), m_jeu(jeu), m_formatMontant(formatMontant),
@@ -80,6 +104,28 @@ bool Carte::quitteMontant(int ligne) {
     return true;
 }
 
+const ChampNote* Carte::champNote(int ligne) const {
+    for (const ChampNote& c : m_disposition.champsNotes) {
+        if (c.ligne == ligne)
+            return &c;
+    }
+    return nullptr;
+}
+
+bool Carte::quitteChampNote(int ligne) {
+    const ChampNote* c = champNote(ligne);
+    if (!c || champ(ligne).trimmed().isEmpty())
+        return true;
+    const std::optional<QString> valeur = c->lit(champ(ligne));
+    if (!valeur) {
+        m_dialogues.message(c->refus(champ(ligne)));
+        return false;
+    }
+    if (*valeur != champ(ligne))
+        saisit(ligne, *valeur);
+    return true;
+}
+
 std::optional<QString> Carte::montantAligne(int ligne, double valeur) const {
     const ChampMontant* c = champMontant(ligne);
     const std::optional<QString> texte = formateMontant(valeur, m_formatMontant);
@@ -137,7 +183,7 @@ void Carte::supprimeLigneGrille(int rangee) {
 }
 
 void Carte::vide(QDate aujourdhui) {
-    m_champs = QStringList(m_disposition.lignesFixes);
+    m_champs = QStringList(m_disposition.lignesFixes + qsizetype(m_disposition.champsNotes.size()));
     for (int l : m_disposition.cases)
         m_champs[l - 1] = QStringLiteral("N");
     for (int l : m_disposition.casesOui)
@@ -192,17 +238,39 @@ void Carte::Lit(int numero, QDate aujourdhui) {
         }
         for (int i = 0; i < int(m_disposition.memos.size()); ++i) {
             if (ligne.startsWith(m_disposition.memos[i])) {
-                m_memos[i].append(ligne.mid(m_disposition.memos[i].size()));
+                litLigneMemo(i, ligne.mid(m_disposition.memos[i].size()));
                 break;
             }
         }
     }
 }
 
+void Carte::litLigneMemo(int memo, const QString& texte) {
+    for (const ChampNote& c : m_disposition.champsNotes) {
+        QString& champ = m_champs[c.ligne - 1];
+        if (c.memo != memo || !champ.isEmpty())
+            continue;
+        if (std::optional<QString> valeur = valeurNote(c, texte)) {
+            champ = *valeur;
+            return;
+        }
+    }
+    m_memos[memo].append(texte);
+}
+
+QStringList Carte::memoEcrit(int i) const {
+    QStringList lignes = m_memos[i];
+    for (const ChampNote& c : m_disposition.champsNotes) {
+        if (c.memo == i && !champ(c.ligne).isEmpty())
+            lignes.append(c.forme + champ(c.ligne));
+    }
+    return lignes;
+}
+
 QStringList Carte::Ecrit() const {
-    QStringList lignes = m_champs;
+    QStringList lignes = m_champs.mid(0, m_disposition.lignesFixes);
     for (int i = 0; i < int(m_disposition.memos.size()); ++i) {
-        for (const QString& ligne : m_memos[i])
+        for (const QString& ligne : memoEcrit(i))
             lignes.append(m_disposition.memos[i] + ligne);
     }
     for (const LigneCompte& l : m_grille) {

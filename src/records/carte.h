@@ -9,6 +9,8 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
+#include <optional>
 #include <vector>
 
 namespace zel {
@@ -20,6 +22,26 @@ struct ChampMontant {
     int largeur;
     QString libelle;
 };
+
+// A field the card shows on its own but keeps as a line of one of its memos, of a fixed form
+// ("SIREN : 732829320"): a reader that does not know the field keeps that line as a note, so
+// nothing is lost and the block keeps its layout. The first memo line of that form whose value
+// reads is the field; any other stays a note.
+struct ChampNote {
+    // Its number on the card, after the fixed lines.
+    int ligne;
+    int memo;
+    // What its memo line holds before the value.
+    QString forme;
+    // The value a text typed or stored stands for (as it is kept), or nothing when it is none.
+    std::function<std::optional<QString>(const QString&)> lit;
+    // What the user is told of a text typed that is none.
+    std::function<QString(const QString&)> refus;
+};
+
+// The value a memo line's text gives such a field, or nothing when it is not of its form or does
+// not read.
+std::optional<QString> valeurNote(const ChampNote& champ, const QString& texte);
 
 // What makes one card different from another: its store, the number of fixed field lines at the
 // head of its block, which of them are check boxes ("Y" or "N") and which are amounts, where
@@ -37,7 +59,14 @@ struct DispositionCarte {
     std::vector<int> casesOui = {};
     // Whether amounts are re-aligned for their field when read, rather than shown as stored.
     bool realigneALecture = false;
+    // The fields kept as memo lines, numbered after the fixed lines in this order.
+    std::vector<ChampNote> champsNotes = {};
 };
+
+// The value of the field kept as a memo line at that card line, read from the block opened at
+// `ouverture` as the card reads it; empty when the block has none.
+QString champNoteDuBloc(const Blocs& store, int ouverture, const DispositionCarte& disposition,
+                        int ligne);
 
 // A row of the account grid: a date "dd/mm/yyyy", a label and a right-aligned amount.
 struct LigneCompte {
@@ -67,6 +96,8 @@ public:
     const QString& champ(int ligne) const { return m_champs[ligne - 1]; }
     bool coche(int ligne) const { return champ(ligne) == u"Y"; }
     const QStringList& memo(int i) const { return m_memos[i]; }
+    // The memo as its block keeps it: its lines, then those of the fields kept in it.
+    QStringList memoEcrit(int i) const;
     const LigneCompte& ligneGrille(int rangee) const { return m_grille[rangee]; }
     QDate dateSaisie() const { return m_dateSaisie; }
     bool estModifiee() const { return m_jeu.carteModifiee(m_disposition.sorte); }
@@ -82,6 +113,11 @@ public:
     std::optional<QChar> toucheMontant(QChar c);
     // Leaving an amount field reformats it; a text that is not an amount is told and kept.
     bool quitteMontant(int ligne);
+    // Leaving a field kept as a memo line: its text is kept as the field keeps it, or, when it
+    // is no value of the field, told and kept as typed (it is then written as a note).
+    bool quitteChampNote(int ligne);
+    // The field kept as a memo line at that card line, or nothing.
+    const ChampNote* champNote(int ligne) const;
     // "OK" of the entry line: the entry goes into the first free grid row.
     void valideSaisie();
     // The Delete key on the grid: the rows below move up by one.
@@ -111,6 +147,8 @@ private:
     QString aligneMontant(const QString& texte, int largeur) const;
     void vide(QDate aujourdhui);
     void litLigneCompte(QStringView texte, int rangee);
+    // A memo line read: the value of a field kept in that memo, or a note.
+    void litLigneMemo(int memo, const QString& texte);
 
     DispositionCarte m_disposition;
     JeuDocuments& m_jeu;

@@ -35,6 +35,9 @@ DefinitionSaisie definition(Saisie s) {
     case Saisie::Siren:
         return {QStringLiteral("Fichier des écritures comptables"),
                 QStringLiteral("SIREN de l'entreprise (9 chiffres)"), true, false};
+    case Saisie::SirenFacture:
+        return {QStringLiteral("Facture électronique"),
+                QStringLiteral("SIREN de l'entreprise (9 chiffres)"), true, false};
     case Saisie::Cloture:
         return {QStringLiteral("Fichier des écritures comptables"),
                 QStringLiteral("Date de clôture de l'exercice (jj/mm/aaaa)"), false, false};

@@ -24,6 +24,8 @@ enum class Saisie {
     FournisseurCommandes,
     ChercheCommande,
     Siren,
+    // The same asked for an electronic invoice.
+    SirenFacture,
     Cloture
 };
 

@@ -76,7 +76,9 @@ void EnTete(Cadre& c, const EnteteSociete& entete) {
 }
 
 // What every page carries: the client's address and the document's identification.
-void identification(Cadre& c, const Document& d, const QString& libelleCode, int page, int pages) {
+// The client's SIREN, when known, goes under the address, the page number at the right of it.
+void identification(Cadre& c, const Document& d, const QString& libelleCode,
+                    const QString& identifiant, int page, int pages) {
     c.police(10, true);
     for (int i = 0; i < 4; ++i)
         c.texte(116, 60 + 5 * i, d.adresse[std::size_t(i)], kBord);
@@ -84,11 +86,11 @@ void identification(Cadre& c, const Document& d, const QString& libelleCode, int
     c.texte(116, 84, QStringLiteral("Date ") + d.date.toString(kFormatDate), kBord, Ajuste::Reduit);
     c.texte(20, 79, libelleCode + d.tiers, 114, Ajuste::Reduit);
     c.texte(20, 84, d.genre + QStringLiteral(" N° ") + d.numero, 114, Ajuste::Reduit);
-    if (pages > 1) {
-        c.police(10);
-        c.texte(116, 79, QStringLiteral("Page %1 / %2").arg(page).arg(pages), kBord,
-                Ajuste::Reduit);
-    }
+    c.police(10);
+    if (!identifiant.isEmpty())
+        c.texte(116, 79, QStringLiteral("SIREN : ") + identifiant, 160, Ajuste::Reduit);
+    if (pages > 1)
+        c.texteDroite(kBord - 1, 79, QStringLiteral("Page %1 / %2").arg(page).arg(pages), 161);
     c.police(10);
 }
 
@@ -150,7 +152,7 @@ std::vector<FeuilleDocument> feuillesDocument(const Document& d) {
 }
 
 void imprimeDocument(Canevas& canevas, const Document& d, const Totaux& t, const Reglages& reglages,
-                     const QString& libelleCode) {
+                     const QString& libelleCode, const QString& identifiant) {
     Cadre c(canevas);
     c.debut();
     const std::vector<FeuilleDocument> feuilles = feuillesDocument(d);
@@ -164,7 +166,7 @@ void imprimeDocument(Canevas& canevas, const Document& d, const Totaux& t, const
             Dessin(c, d.ttc);
         if (mode == 0)
             EnTete(c, reglages.entete);
-        identification(c, d, libelleCode, page, pages);
+        identification(c, d, libelleCode, identifiant, page, pages);
         for (int i = 0; i < f.lignes; ++i)
             rangee(c, yRangee(i), d.lignes[std::size_t(f.premiereLigne + i)]);
         for (int i = 0; i < f.notes; ++i)
@@ -176,7 +178,7 @@ void imprimeDocument(Canevas& canevas, const Document& d, const Totaux& t, const
 
 void imprimeDocument(Canevas& canevas, const PageDocument& page, const Reglages& reglages) {
     imprimeDocument(canevas, page.document(), page.totaux(), reglages,
-                    page.disposition().libelleCode);
+                    page.disposition().libelleCode, page.identifiantTiers());
 }
 
 } // namespace zel

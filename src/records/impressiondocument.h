@@ -11,9 +11,11 @@ namespace zel {
 // neither, for pre-printed stationery). Lines that the ruled table cannot hold go on further
 // pages, each with the frame; the conditions, the totals and the notes go on the last page,
 // which always holds lines of its own when the document has any. The code is printed after its
-// label ("Code client : ", "Code fournisseur : ").
+// label ("Code client : ", "Code fournisseur : "), the client's SIREN under the address when it
+// is given.
 void imprimeDocument(Canevas& canevas, const Document& document, const Totaux& totaux,
-                     const Reglages& reglages, const QString& libelleCode);
+                     const Reglages& reglages, const QString& libelleCode,
+                     const QString& identifiant = {});
 // The document of a page with the totals the page shows: nothing is computed again, since a
 // computation on the cells the page has rounded for display would give other totals.
 void imprimeDocument(Canevas& canevas, const PageDocument& page, const Reglages& reglages);

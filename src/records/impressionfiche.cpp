@@ -145,7 +145,7 @@ void imprimeFiche(Canevas& canevas, const Carte& carte, const DispositionFiche& 
     Flot memos(cadre, 0);
     for (const MemoFiche& m : d.memos) {
         memos.descendA(m.y);
-        for (const QString& ligne : carte.memo(m.memo))
+        for (const QString& ligne : carte.memoEcrit(m.memo))
             memos.pose(poses, {{0, kXMemo, 0, ligne, cadre.droite(), false}});
     }
 

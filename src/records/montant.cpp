@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace zel {
@@ -167,6 +168,164 @@ std::optional<QString> formateMontant(double v, QStringView format) {
     if (!m)
         return std::nullopt;
     return formateMontant(*m, format);
+}
+
+namespace {
+
+constexpr int kChiffresDecimal = 18;
+
+std::optional<qint64> puissanceBornee(int n) {
+    if (n < 0 || n > kChiffresDecimal)
+        return std::nullopt;
+    qint64 p = 1;
+    for (int i = 0; i < n; ++i)
+        p *= 10;
+    return p;
+}
+
+// Both values with the same number of decimals, the larger of the two.
+std::optional<std::pair<Decimal, Decimal>> aligne(Decimal a, Decimal b) {
+    Decimal* moins = a.decimales < b.decimales ? &a : &b;
+    const int ecart = std::abs(a.decimales - b.decimales);
+    const std::optional<qint64> p = puissanceBornee(ecart);
+    if (!p || __builtin_mul_overflow(moins->unites, *p, &moins->unites))
+        return std::nullopt;
+    moins->decimales += ecart;
+    return std::pair{a, b};
+}
+
+// n / d rounded half away from zero (d > 0).
+qint64 divisionArrondie(qint64 n, qint64 d) {
+    const qint64 q = n / d;
+    const qint64 r = n % d;
+    // |r| >= d - |r| compares twice the remainder with the divisor without overflowing.
+    if (std::abs(r) >= d - std::abs(r))
+        return n < 0 ? q - 1 : q + 1;
+    return q;
+}
+
+std::optional<Decimal> depuisChiffres(bool negatif, QStringView entiers, QStringView decimales) {
+    qint64 unites = 0;
+    int chiffres = 0;
+    for (const QStringView partie : {entiers, decimales}) {
+        for (const QChar c : partie) {
+            if (!estChiffre(c))
+                return std::nullopt;
+            const int chiffre = c.unicode() - u'0';
+            // Leading zeros take no room.
+            if (unites == 0 && chiffre == 0)
+                continue;
+            if (++chiffres > kChiffresDecimal)
+                return std::nullopt;
+            unites = unites * 10 + chiffre;
+        }
+    }
+    return Decimal{negatif ? -unites : unites, int(decimales.size())};
+}
+
+} // namespace
+
+std::optional<Decimal> Decimal::lu(QStringView texte) {
+    const std::optional<Montant> m = litMontant(texte);
+    if (!m)
+        return std::nullopt;
+    // Trailing zeros after the point change nothing.
+    QStringView decimales(m->decimales);
+    while (decimales.endsWith(u'0'))
+        decimales.chop(1);
+    return depuisChiffres(m->negatif, m->entiers, decimales);
+}
+
+std::optional<Decimal> Decimal::depuis(double v) {
+    const std::optional<Montant> m = Montant::depuis(v);
+    if (!m)
+        return std::nullopt;
+    return depuisChiffres(m->negatif, m->entiers, m->decimales);
+}
+
+QString Decimal::ecrit() const {
+    const quint64 absolu = unites < 0 ? 0 - quint64(unites) : quint64(unites);
+    QString chiffres = QString::number(absolu).rightJustified(decimales + 1, u'0');
+    QString texte = chiffres.left(chiffres.size() - decimales);
+    QString apres = chiffres.right(decimales);
+    while (apres.endsWith(u'0'))
+        apres.chop(1);
+    if (!apres.isEmpty())
+        texte += u'.' + apres;
+    return unites < 0 ? u'-' + texte : texte;
+}
+
+double Decimal::valeur() const {
+    return litNombre(ecrit().replace(u'.', u',')).value_or(0);
+}
+
+bool Decimal::vaut(const Decimal& autre) const {
+    const auto a = aligne(*this, autre);
+    return a && a->first.unites == a->second.unites;
+}
+
+std::optional<Decimal> operator+(const Decimal& a, const Decimal& b) {
+    auto paire = aligne(a, b);
+    if (!paire)
+        return std::nullopt;
+    Decimal s = paire->first;
+    if (__builtin_add_overflow(s.unites, paire->second.unites, &s.unites))
+        return std::nullopt;
+    return s;
+}
+
+std::optional<Decimal> operator-(const Decimal& a, const Decimal& b) {
+    if (b.unites == std::numeric_limits<qint64>::min())
+        return std::nullopt;
+    return a + Decimal{-b.unites, b.decimales};
+}
+
+std::optional<Decimal> operator*(const Decimal& a, const Decimal& b) {
+    Decimal p{0, a.decimales + b.decimales};
+    if (p.decimales > kChiffresDecimal || __builtin_mul_overflow(a.unites, b.unites, &p.unites))
+        return std::nullopt;
+    return p;
+}
+
+std::optional<Decimal> arrondi(const Decimal& a, int n) {
+    if (a.decimales <= n)
+        return a;
+    const std::optional<qint64> p = puissanceBornee(a.decimales - n);
+    if (!p)
+        return std::nullopt;
+    return Decimal{divisionArrondie(a.unites, *p), n};
+}
+
+std::optional<Decimal> quotient(const Decimal& a, const Decimal& b, int n) {
+    if (b.unites == 0)
+        return std::nullopt;
+    // a / b = (a.unites * 10^(n + b.decimales - a.decimales)) / b.unites, in units of 10^-n.
+    const int decalage = n + b.decimales - a.decimales;
+    qint64 numerateur = a.unites;
+    qint64 diviseur = b.unites;
+    const std::optional<qint64> p = puissanceBornee(std::abs(decalage));
+    if (!p || __builtin_mul_overflow(decalage >= 0 ? numerateur : diviseur, *p,
+                                     decalage >= 0 ? &numerateur : &diviseur))
+        return std::nullopt;
+    if (diviseur < 0) {
+        if (numerateur == std::numeric_limits<qint64>::min() ||
+            diviseur == std::numeric_limits<qint64>::min())
+            return std::nullopt;
+        numerateur = -numerateur;
+        diviseur = -diviseur;
+    }
+    return Decimal{divisionArrondie(numerateur, diviseur), n};
+}
+
+std::optional<qint64> enCentimes(const Decimal& a) {
+    std::optional<Decimal> c = arrondi(a, 2);
+    if (!c)
+        return std::nullopt;
+    const std::optional<qint64> p = puissanceBornee(2 - c->decimales);
+    qint64 centimes = 0;
+    if (!p || __builtin_mul_overflow(c->unites, *p, &centimes))
+        return std::nullopt;
+    return centimes;
 }
 
 QString depasse(const QString& libelle, const QString& precision) {

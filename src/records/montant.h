@@ -27,6 +27,35 @@ inline QStringView rogne(QStringView t) {
     return t.isEmpty() || (!t.front().isSpace() && !t.back().isSpace()) ? t : t.trimmed();
 }
 
+// A number exactly as it is written in decimal, `unites` / 10^`decimales`: electronic invoices
+// are computed on these, so that an amount rounded to the cent is that of the decimal figures,
+// never that of a binary value near them. Every operation gives nothing when its result would not
+// fit in 18 digits.
+struct Decimal {
+    qint64 unites = 0;
+    int decimales = 0;
+
+    // An amount typed or stored (blanks around it, "," before the decimals).
+    static std::optional<Decimal> lu(QStringView texte);
+    // The shortest decimal writing of a computed value.
+    static std::optional<Decimal> depuis(double v);
+    static Decimal centimes(qint64 c) { return {c, 2}; }
+    // As XML writes numbers: "12.5", "-0.125", "20"; no trailing zero after the point.
+    QString ecrit() const;
+    double valeur() const;
+    // Equal values, whatever their decimals ("5.50" and "5.5").
+    bool vaut(const Decimal& autre) const;
+};
+std::optional<Decimal> operator+(const Decimal& a, const Decimal& b);
+std::optional<Decimal> operator-(const Decimal& a, const Decimal& b);
+std::optional<Decimal> operator*(const Decimal& a, const Decimal& b);
+// Rounded half away from zero to n decimals (a value with fewer keeps its own).
+std::optional<Decimal> arrondi(const Decimal& a, int n);
+// a / b rounded half away from zero to n decimals; nothing for b = 0.
+std::optional<Decimal> quotient(const Decimal& a, const Decimal& b, int n);
+// The value in cents, rounded half away from zero.
+std::optional<qint64> enCentimes(const Decimal& a);
+
 // An amount typed or stored: blanks around it are allowed, "," separates the decimals, a
 // leading "-" or "+" gives the sign. Nothing for any other text ("1,2,3", "12a", "").
 std::optional<Montant> litMontant(QStringView texte);

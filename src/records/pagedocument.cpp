@@ -17,16 +17,6 @@ const QString kFormatDate = QStringLiteral("dd/MM/yyyy");
 constexpr int kLignesAuClavier = 20;
 constexpr int kLargeurStock = 75;
 
-// The opening of the first block of a store whose code line (the card's code, or an article's
-// supplier reference) is the code given, as the user means it; -1 for none.
-int chercheCode(const Blocs& store, QStringView code, int ligne = PageCarte::kLigneCode) {
-    for (const LigneOuverture& o : store.ouvertures()) {
-        if (o.numero >= 0 && memeCode(ligneApres(store, o.position, ligne), code))
-            return o.position;
-    }
-    return -1;
-}
-
 // A field set to a text of its block, its room kept for the next document read into it.
 void pose(QString& champ, QStringView texte) {
     champ.resize(0);
@@ -34,6 +24,14 @@ void pose(QString& champ, QStringView texte) {
 }
 
 } // namespace
+
+int chercheCode(const Blocs& store, QStringView code, int ligne) {
+    for (const LigneOuverture& o : store.ouvertures()) {
+        if (o.numero >= 0 && memeCode(ligneApres(store, o.position, ligne), code))
+            return o.position;
+    }
+    return -1;
+}
 
 QChar lettreGenre(QStringView genre) {
     const QStringView t = genre.trimmed();

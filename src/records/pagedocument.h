@@ -83,6 +83,11 @@ struct DispositionDocument {
     Saisie saisieFiltre;
 };
 
+// The opening tag of the first block of a store whose code line (the card's code, or an
+// article's supplier reference) is the code given, as the user means it (not one whose code
+// merely begins with it); -1 when there is none.
+int chercheCode(const Blocs& store, QStringView code, int ligne = PageCarte::kLigneCode);
+
 // The letter a kind of document is known by wherever it is read: its first letter, upper-cased,
 // so that "facture" of an older file is an invoice as "Facture" is.
 QChar lettreGenre(QStringView genre);
@@ -278,6 +283,10 @@ public:
     void navigue(Pas pas);
 
     void setAujourdhui(std::function<QDate()> aujourdhui) { m_aujourdhui = std::move(aujourdhui); }
+
+    // What the document prints under its client's address: the SIREN of the client of a sales
+    // document when its card has one; nothing for an order.
+    virtual QString identifiantTiers() const { return {}; }
 
 protected:
     // A quantity added to the stock line of an article block (taken out when negative), and what

@@ -108,6 +108,8 @@ public:
     void entier(int& valeur, int minimum, int maximum, int defaut) {
         borne(entier(valeur), valeur, minimum, maximum, defaut);
     }
+    // A value that cannot stand with the others, told with the values out of bounds.
+    void signale(const QString& texte) { m_problemes.append(texte); }
 
     // Whether a line was refused or replaced: the file does not read back as it was written.
     bool corrige() const { return !m_problemes.isEmpty(); }
@@ -235,6 +237,15 @@ Resultat Reglages::litIni(const QStringList& lignes) {
     r.facultatif(v.siren);
     // A SIREN that is not one is asked again when it is needed.
     v.siren = litSiren(v.siren).value_or(QString());
+    QString electroniques;
+    r.facultatif(electroniques);
+    v.facturesElectroniques = electroniques == u"1";
+    // Electronic invoices are computed to the cent: with other decimals they stay off.
+    if (v.facturesElectroniques && v.decimales != 2) {
+        v.facturesElectroniques = false;
+        r.signale(QStringLiteral("les factures électroniques (ligne 22) demandent deux décimales "
+                                 "(ligne 19) : elles restent désactivées"));
+    }
     m_iniCorrige = r.corrige();
     if (const auto format = formatPourDecimales(v.decimales))
         formatMontant = *format;
@@ -266,8 +277,10 @@ QStringList Reglages::lignesIni(const QString& document) const {
                           n(v.modeDevise),
                           n(v.decimales),
                           v.nomDevise};
-    if (!v.siren.isEmpty())
+    if (!v.siren.isEmpty() || v.facturesElectroniques)
         lignes.append(v.siren);
+    if (v.facturesElectroniques)
+        lignes.append(QStringLiteral("1"));
     return lignes;
 }
 

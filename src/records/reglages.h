@@ -38,6 +38,9 @@ struct ValeursIni {
     // 21, written only once known: the company's SIREN, nine digits, named in the file of its
     // accounting entries.
     QString siren;
+    // 22, written only when on ("1", line 21 then written even empty): every document is
+    // computed as an electronic invoice is (EN 16931), with two decimals.
+    bool facturesElectroniques = false;
 
     bool operator==(const ValeursIni&) const = default;
 };

@@ -54,6 +54,12 @@ const QStringList& PageFactures::genres() {
     return liste;
 }
 
+QString PageFactures::identifiantTiers() const {
+    const Blocs& clients = jeu().store(Sorte::Clients);
+    const int ouverture = chercheCode(clients, document().tiers);
+    return ouverture < 0 ? QString() : sirenClient(clients, ouverture);
+}
+
 std::vector<PageDocument::Mouvement> PageFactures::mouvementsStock(QStringList&) const {
     // Each line takes its quantity, decimals included, out of the article whose code is its
     // "Réf" as the user means it; a line naming no article (a service) moves nothing.

@@ -28,6 +28,7 @@ public:
 
     // The kinds of document, stored as they stand (trailing blanks included).
     static const QStringList& genres();
+    QString identifiantTiers() const override;
 
 protected:
     std::vector<Mouvement> mouvementsStock(QStringList& oublis) const override;

@@ -18,6 +18,7 @@ SaisieParametres SaisieParametres::depuis(const Reglages& reglages) {
     s.devise = v.modeDevise == 1 || v.modeDevise == 2 ? v.modeDevise : 0;
     if (v.modeDevise == 2)
         s.nomDevise = v.nomDevise;
+    s.facturesElectroniques = v.facturesElectroniques;
     return s;
 }
 
@@ -30,6 +31,9 @@ std::optional<QString> SaisieParametres::refus() const {
                 .arg(i + 1)
                 .arg(tauxTva[i].trimmed());
     }
+    if (facturesElectroniques && decimales != 2)
+        return QStringLiteral("Les factures électroniques (EN 16931) se calculent au centime : "
+                              "choisissez 2 décimales, ou décochez « Factures électroniques ».");
     return std::nullopt;
 }
 
@@ -56,6 +60,7 @@ void SaisieParametres::applique(Reglages& reglages) const {
     }
     v.modeDevise = devise;
     v.nomDevise = devise == 2 ? nomDevise : QString();
+    v.facturesElectroniques = facturesElectroniques && v.decimales == 2;
     if (const std::optional<QString> format = formatPourDecimales(v.decimales))
         reglages.formatMontant = *format;
 }

@@ -3,8 +3,10 @@
 
 #include "ui/canevasqt.h"
 #include "ui/dialoguesqt.h"
+#include "ui/facturxpdf.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
@@ -35,7 +37,8 @@ Impression::DessinQt surCanevas(const Impression::Dessin& dessin) {
 
 // The printer writes only to a named file: the print is drawn into a temporary one, then read
 // back whole. A PDF cut short (a full temporary folder) is a failure, never a document.
-Resultat dessinePdf(const Impression::DessinQt& dessin, QByteArray& octets) {
+Resultat dessinePdf(const Impression::DessinQt& dessin, QByteArray& octets,
+                    QPagedPaintDevice::PdfVersion version = QPagedPaintDevice::PdfVersion_1_4) {
     QTemporaryFile temporaire(QDir::temp().filePath(QStringLiteral("zelvente-XXXXXX.pdf")));
     if (!temporaire.open())
         return Resultat::echec(
@@ -44,6 +47,7 @@ Resultat dessinePdf(const Impression::DessinQt& dessin, QByteArray& octets) {
     {
         QPrinter imprimante(QPrinter::HighResolution);
         imprimante.setOutputFormat(QPrinter::PdfFormat);
+        imprimante.setPdfVersion(version);
         imprimante.setPageSize(QPageSize(QPageSize::A4));
         imprimante.setOutputFileName(temporaire.fileName());
         dessin(imprimante);
@@ -87,6 +91,16 @@ QString Impression::nomPropose(const QString& titre) const {
 }
 
 void Impression::apercuQt(QWidget* parent, const QString& titre, const DessinQt& dessin) {
+    apercuQt(parent, titre, dessin, {});
+}
+
+void Impression::apercu(QWidget* parent, const QString& titre, const Dessin& dessin,
+                        const std::function<void()>& facturX) {
+    apercuQt(parent, titre, surCanevas(dessin), facturX);
+}
+
+void Impression::apercuQt(QWidget* parent, const QString& titre, const DessinQt& dessin,
+                          const std::function<void()>& facturX) {
     QPrintPreviewDialog apercu(m_imprimante.get(), parent);
     apercu.setWindowTitle(titre);
     metSujet(&apercu, Sujet::Imprimer);
@@ -109,6 +123,15 @@ void Impression::apercuQt(QWidget* parent, const QString& titre, const DessinQt&
         QObject::connect(pdf, &QAction::triggered, &apercu, [this, &apercu, &dessin, &titre] {
             enregistrePdf(&apercu, titre, dessin);
         });
+        // At 1024 pixels wide the tool bar has no room left after "Enregistrer en PDF...": the
+        // command has a bar of its own, at the top of the preview, so that it is always in sight.
+        auto* boite = qobject_cast<QBoxLayout*>(apercu.layout());
+        if (facturX && boite) {
+            auto* suite = new QToolBar(&apercu);
+            QAction* fx = suite->addAction(QStringLiteral("Enregistrer en Factur-X..."));
+            QObject::connect(fx, &QAction::triggered, &apercu, [&facturX] { facturX(); });
+            boite->insertWidget(0, suite);
+        }
     }
     apercu.exec();
     m_imprimante->setPageOrientation(QPageLayout::Portrait);
@@ -180,6 +203,17 @@ Resultat Impression::imprimePdf(const QString& fichier, const Dessin& dessin) {
 Enregistrement Impression::imprimePdf(Sortie& sortie, const QString& fichier,
                                       const Dessin& dessin) {
     return imprimePdfQt(sortie, fichier, surCanevas(dessin));
+}
+
+Enregistrement Impression::imprimeFacturX(Sortie& sortie, const QString& fichier,
+                                          const QString& titre, const Dessin& dessin,
+                                          const QByteArray& xml) {
+    return sortie.ecrit(fichier, [&](QByteArray& octets) {
+        QByteArray pdf;
+        if (Resultat r = dessinePdf(surCanevas(dessin), pdf, QPagedPaintDevice::PdfVersion_A1b); !r)
+            return r;
+        return enFacturX(pdf, xml, titre, QDateTime::currentDateTime(), octets);
+    });
 }
 
 Enregistrement Impression::imprimePdfQt(Sortie& sortie, const QString& fichier,

@@ -39,6 +39,10 @@ public:
     // the set's folder and written through the one writer.
     void apercu(QWidget* parent, const QString& titre, const Dessin& dessin);
     void apercuQt(QWidget* parent, const QString& titre, const DessinQt& dessin);
+    // The same with "Enregistrer en Factur-X..." above "Enregistrer en PDF...", which calls
+    // `facturX` over the preview.
+    void apercu(QWidget* parent, const QString& titre, const Dessin& dessin,
+                const std::function<void()>& facturX);
     // "Configurer imprimante...": the page set-up of the run's printer, or the reason there is
     // none.
     void configure(QWidget* parent);
@@ -48,10 +52,17 @@ public:
     static Enregistrement imprimePdf(Sortie& sortie, const QString& fichier, const Dessin& dessin);
     static Enregistrement imprimePdfQt(Sortie& sortie, const QString& fichier,
                                        const DessinQt& dessin);
+    // A print written as a Factur-X invoice: drawn as a PDF/A, then made a PDF/A-3 carrying
+    // `xml` (see enFacturX), once the file may be written.
+    static Enregistrement imprimeFacturX(Sortie& sortie, const QString& fichier,
+                                         const QString& titre, const Dessin& dessin,
+                                         const QByteArray& xml);
     // The same into a file that does not exist yet: an existing one is never replaced.
     static Resultat imprimePdf(const QString& fichier, const Dessin& dessin);
 
 private:
+    void apercuQt(QWidget* parent, const QString& titre, const DessinQt& dessin,
+                  const std::function<void()>& facturX);
     // "Imprimer" of the preview: the print dialog, whose output to a file goes through the
     // writer.
     void imprime(QPrintPreviewDialog& apercu, const QString& titre, const DessinQt& dessin);

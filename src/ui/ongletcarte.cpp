@@ -59,7 +59,7 @@ QLineEdit* OngletCarte::edit(int ligne, int largeur) {
         if (!m_rafraichit && !m_page.carte().saisit(ligne, t))
             remet([e, this, ligne] { e->setText(m_page.carte().champ(ligne)); });
     });
-    if (estMontant(ligne))
+    if (estMontant(ligne) || m_page.carte().champNote(ligne))
         e->installEventFilter(this);
     return e;
 }
@@ -187,7 +187,13 @@ QBoxLayout* OngletCarte::zoneCompte(const QStringList& titres, bool saisieAuDess
 void OngletCarte::ordonneTabulation() {
     const int saisie = m_page.carte().disposition().ligneSaisieLibelle;
     QList<QWidget*> ordre;
-    for (int l = 1; l < saisie; ++l) {
+    // The fields kept as memo lines come after the fixed ones.
+    std::vector<int> lignes;
+    for (int l = 1; l < saisie; ++l)
+        lignes.push_back(l);
+    for (const ChampNote& c : m_page.carte().disposition().champsNotes)
+        lignes.push_back(c.ligne);
+    for (int l : lignes) {
         if (auto e = m_edits.find(l); e != m_edits.end())
             ordre.append(e->second);
         else if (auto c = m_coches.find(l); c != m_coches.end())
@@ -303,6 +309,10 @@ bool OngletCarte::eventFilter(QObject* cible, QEvent* evenement) {
     for (const auto& [ligne, e] : m_edits) {
         if (e == cible && estMontant(ligne))
             return filtreMontant(e, ligne, evenement);
+        // Leaving a field kept as a memo line: its text is checked and shown as kept.
+        if (e == cible && evenement->type() == QEvent::FocusOut &&
+            m_page.carte().quitteChampNote(ligne))
+            rafraichit();
     }
     return QWidget::eventFilter(cible, evenement);
 }

@@ -41,6 +41,7 @@ OngletClients::OngletClients(PageClients& page, const ListesChoix& listes, QWidg
     formeDivers->addRow(QStringLiteral("Total dû"), edit(L::TotalDu, 92));
     formeDivers->addRow(QStringLiteral("Risque"), deroulante(L::Risque, &risques));
     formeDivers->addRow(QStringLiteral("Compte client"), edit(L::CompteClient, 92));
+    formeDivers->addRow(QStringLiteral("SIREN"), edit(L::Siren, 92));
 
     auto* gauche = new QVBoxLayout;
     gauche->addLayout(identite);

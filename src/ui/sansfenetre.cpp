@@ -1,6 +1,7 @@
 #include "ui/sansfenetre.h"
 
 #include "records/impressiondocument.h"
+#include "sales/facturx.h"
 #include "ui/impression.h"
 #include "ui/ongletcarte.h"
 
@@ -24,6 +25,7 @@ int executeSansFenetre(const LigneCommande& ligne, const QString& dossierProgram
         erreurs << ligne.erreur << Qt::endl << LigneCommande::aide();
         return 2;
     case LigneCommande::Action::Pdf:
+    case LigneCommande::Action::FacturX:
     case LigneCommande::Action::Journal:
     case LigneCommande::Action::Fec:
     case LigneCommande::Action::Statistiques:
@@ -38,7 +40,8 @@ int executeSansFenetre(const LigneCommande& ligne, const QString& dossierProgram
         erreurs << e << Qt::endl;
     const bool echange = ligne.action == LigneCommande::Action::Exporter ||
                          ligne.action == LigneCommande::Action::Importer;
-    if (ligne.action != LigneCommande::Action::Pdf && !echange) {
+    if (ligne.action != LigneCommande::Action::Pdf &&
+        ligne.action != LigneCommande::Action::FacturX && !echange) {
         QTextStream sortie(stdout);
         if (Resultat r = executeRapport(ligne, reglages, sortie); !r) {
             erreurs << r.message() << Qt::endl;
@@ -63,11 +66,20 @@ int executeSansFenetre(const LigneCommande& ligne, const QString& dossierProgram
         return 1;
     }
     const PageFactures& page = fenetre.factures();
+    const Document& d = page.document();
+    const Impression::Dessin dessin = [&](Canevas& c) { imprimeDocument(c, page, reglages); };
     Sortie sortie(ligne.remplacer);
-    if (Resultat r = Impression::imprimePdf(sortie, ligne.sortie,
-                                            [&](Canevas& c) { imprimeDocument(c, page, reglages); })
-                         .resultat();
-        !r) {
+    const auto ecrit = [&]() -> Resultat {
+        if (ligne.action == LigneCommande::Action::Pdf)
+            return Impression::imprimePdf(sortie, ligne.sortie, dessin).resultat();
+        QByteArray xml;
+        if (Resultat r = xmlFacturX(d, reglages, jeu.BlocsCli(), xml); !r)
+            return r;
+        return Impression::imprimeFacturX(
+                   sortie, ligne.sortie, d.genre.trimmed() + u' ' + d.numero.trimmed(), dessin, xml)
+            .resultat();
+    };
+    if (Resultat r = ecrit(); !r) {
         erreurs << r.message() << Qt::endl;
         return 1;
     }

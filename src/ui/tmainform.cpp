@@ -5,6 +5,7 @@
 #include "clients/impressionclients.h"
 #include "records/impressiondocument.h"
 #include "records/impressionliste.h"
+#include "sales/facturx.h"
 #include "stock/impressionstock.h"
 #include "ui/dialoguesqt.h"
 #include "ui/fenetresinfo.h"
@@ -500,6 +501,9 @@ void TMainForm::declenche(Operation operation, Cible origine) {
     case Operation::ImpFact:
         imprimeDocument(Sorte::Factures);
         break;
+    case Operation::FacturX:
+        enregistreFacturX();
+        break;
     case Operation::ImpCmd:
         imprimeDocument(Sorte::Commandes);
         break;
@@ -602,8 +606,52 @@ void TMainForm::imprimeDocument(Sorte sorte) {
     // The document as the page shows it, totals included.
     const PageDocument& page = *m_fenetre->document(sorte);
     const Document& d = page.document();
-    m_impression.apercu(this, d.genre.trimmed() + u' ' + d.numero.trimmed(),
-                        [&](Canevas& c) { zel::imprimeDocument(c, page, m_reglages); });
+    const Impression::Dessin dessin = [&](Canevas& c) {
+        zel::imprimeDocument(c, page, m_reglages);
+    };
+    const QString titre = d.genre.trimmed() + u' ' + d.numero.trimmed();
+    if (sorte == Sorte::Factures)
+        m_impression.apercu(this, titre, dessin, [this] { enregistreFacturX(); });
+    else
+        m_impression.apercu(this, titre, dessin);
+}
+
+void TMainForm::enregistreFacturX() {
+    // The page, the paper and the XML show the same totals: the lines are computed first.
+    PageFactures& page = m_fenetre->factures();
+    page.Calcule();
+    ongletDocument(Sorte::Factures)->rafraichit();
+    // A SIREN just typed on the client card is the buyer's.
+    m_fenetre->clients().EcritFiche();
+    const Document& d = page.document();
+    if (const std::optional<QString> refus = refusFacturX(d, m_reglages.ini)) {
+        m_dialogues.message(*refus);
+        return;
+    }
+    if (!demandeSiren(m_dialogues, m_reglages, Saisie::SirenFacture))
+        return;
+    QByteArray xml;
+    if (Resultat r = xmlFacturX(d, m_reglages, m_jeu.BlocsCli(), xml); !r) {
+        m_dialogues.message(r.message());
+        return;
+    }
+    const QString titre = d.genre.trimmed() + u' ' + d.numero.trimmed();
+    const QString dossier =
+        m_jeu.nomDocument().isEmpty() ? QString() : QFileInfo(m_jeu.nomDocument()).absolutePath();
+    std::optional<QString> nom =
+        m_dialogues.fichierAEnregistrer(QStringLiteral("Factures Factur-X (*.pdf)|*.pdf"),
+                                        QDir(dossier).filePath(titre + QStringLiteral(".pdf")));
+    if (!nom || nom->isEmpty())
+        return;
+    if (!nom->endsWith(u".pdf", Qt::CaseInsensitive))
+        *nom += QStringLiteral(".pdf");
+    Sortie sortie(m_dialogues);
+    if (const Resultat r = Impression::imprimeFacturX(
+                               sortie, *nom, titre,
+                               [&](Canevas& c) { zel::imprimeDocument(c, page, m_reglages); }, xml)
+                               .resultat();
+        !r)
+        m_dialogues.message(r.message());
 }
 
 void TMainForm::imprimeFiche() {

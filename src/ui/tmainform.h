@@ -78,6 +78,8 @@ private:
     void aide(Sujet sujet, QWidget* parent, bool recherche = false);
     // The invoice or the order shown, on paper.
     void imprimeDocument(Sorte sorte);
+    // "Enregistrer en Factur-X...": the invoice or credit note shown, as a Factur-X file.
+    void enregistreFacturX();
     void imprimeFiche();
     void imprimeEnveloppe();
     void imprimeEnveloppes();

@@ -5,6 +5,7 @@
 #include "ui/touches.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -71,6 +72,12 @@ TParamf::TParamf(QWidget* parent) : QDialog(parent) {
     }
     disposition->addWidget(groupeConditions);
 
+    m_electroniques = new QCheckBox(QStringLiteral("Factures électroniques (EN 16931)"), this);
+    m_electroniques->setToolTip(QStringLiteral(
+        "Chaque document se calcule comme une facture électronique : montants des lignes "
+        "arrondis au centime, TVA par taux ; nécessaire pour « Enregistrer en Factur-X »."));
+    disposition->addWidget(m_electroniques);
+
     disposition->addWidget(boutonsAnnulerOk(this));
     choisitDevise(0);
 }
@@ -97,6 +104,7 @@ void TParamf::Init(const SaisieParametres& saisie) {
         m_conditions[i]->setText(saisie.conditions[i]);
     m_nomDevise->setText(saisie.nomDevise);
     choisitDevise(saisie.devise);
+    m_electroniques->setChecked(saisie.facturesElectroniques);
 }
 
 SaisieParametres TParamf::Result() const {
@@ -109,6 +117,7 @@ SaisieParametres TParamf::Result() const {
         s.conditions[i] = m_conditions[i]->text();
     s.devise = m_devise->checkedId();
     s.nomDevise = m_nomDevise->text();
+    s.facturesElectroniques = m_electroniques->isChecked();
     return s;
 }
 

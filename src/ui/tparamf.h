@@ -8,13 +8,14 @@
 #include <array>
 
 class QButtonGroup;
+class QCheckBox;
 class QLineEdit;
 class QSpinBox;
 
 namespace zel::ui {
 
-// "Paramètres de la facture": the euro rate, the three VAT rates, the decimals, the currency
-// and the five payment conditions.
+// "Paramètres de la facture": the euro rate, the three VAT rates, the decimals, the currency,
+// the five payment conditions and electronic invoices.
 class TParamf : public QDialog {
     Q_OBJECT
 public:
@@ -35,6 +36,7 @@ private:
     QButtonGroup* m_devise;
     QLineEdit* m_nomDevise;
     std::array<QLineEdit*, 5> m_conditions;
+    QCheckBox* m_electroniques;
 };
 
 } // namespace zel::ui

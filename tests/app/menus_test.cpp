@@ -99,6 +99,7 @@ TEST(Menus, EveryItemHasItsCaptionHintAndStartState) {
           {"&Nouvelle facture", "Nouvelle fiche", true},
           {"S&upprimer facture", "Supprimer fiche", false},
           {"&Imprimer facture", "Imprimer fiche couranta", false},
+          {"&Enregistrer en Factur-X...", "Facture électronique (PDF/A-3 et XML EN 16931)", false},
           {"&Liste des factures       F2", "Liste des clients", false},
           {"Supprimer &ligne", "Supprimer ligne de facture", false}}},
         {"&Achat",

@@ -334,3 +334,53 @@ TEST(Liste, ListsInStoreOrderAndPicksAClientByCode) {
     vide.page.Liste();
     EXPECT_EQ(vide.dialogues.vus.last(), s("message: Aucune fiche client à afficher."));
 }
+
+TEST(CarteClient, TheSirenIsAnObservationLineOfFixedFormThatOtherReadersKeep) {
+    Montage m;
+    // An existing file: observations, an account line (without an amount, which the card would
+    // align again), and a second client.
+    const QStringList avant = client(0,
+                                     {{L::Code, s("10001")},
+                                      {L::Npai, s("N")},
+                                      {L::Marque, s("N")},
+                                      {L::Nom, s("Hôtel du Parc")}},
+                                     {s("MEMOLivrer le matin"), s("MEMOSIREN : pas encore"),
+                                      s("DATA05/01/2026\tRelance envoyée\t")}) +
+                              nomme(1, "SUIVANT", "10002");
+    m.charge(avant);
+    EXPECT_TRUE(m.carte.champ(L::Siren).isEmpty());
+    EXPECT_EQ(m.carte.memo(0), QStringList({s("Livrer le matin"), s("SIREN : pas encore")}))
+        << "a line of that form whose value is no SIREN stays an observation";
+
+    // Typed with blanks, kept as nine digits once the field is left; written after the
+    // observations, everything else as it was.
+    ASSERT_TRUE(m.carte.saisit(L::Siren, s("552 100 554")));
+    EXPECT_TRUE(m.carte.quitteChampNote(L::Siren));
+    EXPECT_EQ(m.carte.champ(L::Siren), s("552100554"));
+    QStringList attendu = avant;
+    attendu.insert(attendu.indexOf(s("MEMOSIREN : pas encore")) + 1, s("MEMOSIREN : 552100554"));
+    EXPECT_EQ(m.sauve(), attendu);
+    EXPECT_EQ(sirenClient(m.jeu.BlocsCli(), 0), s("552100554"));
+    EXPECT_TRUE(sirenClient(m.jeu.BlocsCli(), m.jeu.BlocsCli().ChercheBloc(1)).isEmpty());
+
+    // Read back: the field, not an observation; the card's print shows the line as stored.
+    m.charge(m.relit("cli"));
+    EXPECT_EQ(m.carte.champ(L::Siren), s("552100554"));
+    EXPECT_EQ(m.carte.memo(0).size(), 2);
+    EXPECT_EQ(m.carte.memoEcrit(0).last(), s("SIREN : 552100554"));
+
+    // A text that is no SIREN is told and kept as typed; emptied, the file is as it was.
+    for (const char* faux : {"55210055", "5521005540", "55210055a"}) {
+        m.dialogues.vus.clear();
+        ASSERT_TRUE(m.carte.saisit(L::Siren, s(faux)));
+        EXPECT_FALSE(m.carte.quitteChampNote(L::Siren)) << faux;
+        EXPECT_EQ(m.dialogues.vus,
+                  QStringList(s("message: « ") + s(faux) +
+                              s(" » n'est pas un numéro SIREN : il compte 9 chiffres, dont le "
+                                "dernier est la clé de contrôle des huit autres.")));
+        EXPECT_EQ(m.carte.champ(L::Siren), s(faux));
+    }
+    ASSERT_TRUE(m.carte.saisit(L::Siren, QString()));
+    EXPECT_TRUE(m.carte.quitteChampNote(L::Siren));
+    EXPECT_EQ(m.sauve(), avant);
+}

@@ -291,6 +291,57 @@ TEST(Reglages, AValueOutsideItsRangeIsToldAndTakesItsDefault) {
     EXPECT_EQ(r.ini.nomDevise, QStringLiteral("Livres"));
 }
 
+TEST(Reglages, ElectronicInvoicesAreLineTwentyTwoWrittenOnlyWhenOn) {
+    // Off, the file keeps the lines it always had; on, line 21 is written even empty.
+    const struct {
+        const char* siren;
+        bool electroniques;
+        QStringList fin;
+    } cas[] = {
+        {"", false, {s("Yen")}},
+        {"732829320", false, {s("Yen"), s("732829320")}},
+        {"", true, {s("Yen"), s(""), s("1")}},
+        {"732829320", true, {s("Yen"), s("732829320"), s("1")}},
+    };
+    for (const auto& c : cas) {
+        Reglages r;
+        r.ini.nomDevise = s("Yen");
+        r.ini.siren = s(c.siren);
+        r.ini.facturesElectroniques = c.electroniques;
+        const QStringList lignes = r.lignesIni(QString());
+        EXPECT_EQ(lignes.mid(19), c.fin) << c.siren << c.electroniques;
+        Reglages relus;
+        ASSERT_TRUE(relus.litIni(lignes));
+        EXPECT_EQ(relus.ini, r.ini);
+        EXPECT_EQ(relus.lignesIni(QString()), lignes);
+    }
+    // Anything but "1" is off; a file of 20 or 21 lines is off.
+    for (const char* l22 : {"0", "", "oui", "11"}) {
+        QStringList lignes = Reglages().lignesIni(QString());
+        lignes << s("") << s(l22);
+        Reglages r;
+        r.ini.facturesElectroniques = true;
+        ASSERT_TRUE(r.litIni(lignes));
+        EXPECT_FALSE(r.ini.facturesElectroniques) << l22;
+    }
+    Reglages ancien;
+    ancien.ini.facturesElectroniques = true;
+    ASSERT_TRUE(ancien.litIni(Reglages().lignesIni(QString())));
+    EXPECT_FALSE(ancien.ini.facturesElectroniques);
+}
+
+TEST(Reglages, ElectronicInvoicesWithOtherThanTwoDecimalsStayOffWithAMessage) {
+    QStringList lignes = Reglages().lignesIni(QString());
+    lignes[18] = s("1");
+    lignes << s("") << s("1");
+    Reglages r;
+    const zel::Resultat res = r.litIni(lignes);
+    ASSERT_FALSE(res);
+    EXPECT_TRUE(res.message().contains(s("ligne 22"))) << res.message().toStdString();
+    EXPECT_FALSE(r.ini.facturesElectroniques);
+    EXPECT_EQ(r.ini.decimales, 1);
+}
+
 TEST(Reglages, AnUnreadableLineLeavesTheLaterSettingsReadAndTheFileIsKeptBeforeItIsRewritten) {
     Dossier d;
     zel::Reglages ecrit;

@@ -134,3 +134,22 @@ TEST_F(Onglet, APastedLineBreakOrATagIsRefusedAndTheFieldKeepsItsText) {
     EXPECT_EQ(adresse->text(), s("12 rue"));
     EXPECT_EQ(page->carte().champ(L::Adresse1), s("12 rue"));
 }
+
+TEST_F(Onglet, TheSirenTypedWithBlanksIsKeptAsNineDigitsInTheObservations) {
+    QLineEdit* siren = onglet->champ(L::Siren);
+    ASSERT_TRUE(siren);
+    QTest::keyClicks(siren, s("552 100 554"));
+    QFocusEvent depart(QEvent::FocusOut);
+    QApplication::sendEvent(siren, &depart);
+    EXPECT_EQ(siren->text(), s("552100554"));
+    page->EcritFiche();
+    EXPECT_EQ(jeu.BlocsCli().contenuBloc(0).last(), s("MEMOSIREN : 552100554"));
+
+    // A text that is no SIREN is told and stays as typed.
+    siren->selectAll();
+    QTest::keyClicks(siren, s("12345"));
+    QApplication::sendEvent(siren, &depart);
+    ASSERT_EQ(dialogues.vus.size(), 1);
+    EXPECT_TRUE(dialogues.vus[0].contains(s("« 12345 » n'est pas un numéro SIREN")));
+    EXPECT_EQ(siren->text(), s("12345"));
+}

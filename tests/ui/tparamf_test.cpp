@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -21,6 +22,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -183,4 +186,44 @@ TEST_F(MenuFacture, AVatRateOfMinusAHundredOrBelowIsRefusedWithAMessage) {
     // The rate kept is the one before.
     EXPECT_EQ(dossier.lit(s("ZelVente.ini")).split('\n').value(14),
               QByteArray(" 2.00000000000000E+0001\r"));
+}
+
+TEST_F(MenuFacture, ElectronicInvoicesAreTickedInTheDialogAndKeptInTheSettingsFile) {
+    // Ticked with one decimal: refused, and the dialog comes back to be set to two decimals.
+    int passages = 0;
+    std::function<void()> repond = [&] {
+        auto* d = qobject_cast<ui::TParamf*>(QApplication::activeModalWidget());
+        if (!d || !d->isVisible()) {
+            QTimer::singleShot(10, repond);
+            return;
+        }
+        auto* spin = d->findChild<QSpinBox*>();
+        auto* caseElectronique = d->findChild<QCheckBox*>();
+        ASSERT_TRUE(caseElectronique);
+        EXPECT_EQ(caseElectronique->text(), s("Factures électroniques (EN 16931)"));
+        if (passages++ == 0) {
+            EXPECT_FALSE(caseElectronique->isChecked());
+            // Two decimals, one down.
+            QTest::keyClick(spin, Qt::Key_Down);
+            ASSERT_EQ(spin->value(), 1);
+            QTest::mouseClick(caseElectronique, Qt::LeftButton, {}, QPoint(5, 5));
+            QTimer::singleShot(0, repond);
+        } else {
+            EXPECT_TRUE(caseElectronique->isChecked()) << "the dialog comes back as it was left";
+            QTest::keyClick(spin, Qt::Key_Up);
+            ASSERT_EQ(spin->value(), 2);
+        }
+        QTest::mouseClick(test::bouton(*d, s("OK")), Qt::LeftButton);
+    };
+    QTimer::singleShot(0, repond);
+    parametres->trigger();
+    ASSERT_EQ(passages, 2);
+    ASSERT_EQ(dialogues.vus.size(), 1);
+    EXPECT_TRUE(dialogues.vus[0].contains(s("choisissez 2 décimales")))
+        << dialogues.vus[0].toStdString();
+    EXPECT_TRUE(fenetre.close());
+    const QList<QByteArray> ini = dossier.lit(s("ZelVente.ini")).split('\n');
+    ASSERT_EQ(ini.size(), 23) << "22 lines and the end";
+    EXPECT_EQ(ini[20], QByteArray("\r")) << "no SIREN yet";
+    EXPECT_EQ(ini[21], QByteArray("1\r"));
 }
