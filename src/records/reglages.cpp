@@ -413,4 +413,17 @@ QStringList Reglages::sauveALaFin(const QString& dossier, const QString& documen
     return erreurs;
 }
 
+bool demandeSiren(Dialogues& dialogues, Reglages& reglages, Saisie saisie) {
+    while (reglages.ini.siren.isEmpty()) {
+        const std::optional<QString> saisi = dialogues.saisit(saisie, QString());
+        if (!saisi)
+            return false;
+        if (const std::optional<QString> siren = litSiren(*saisi))
+            reglages.ini.siren = *siren;
+        else
+            dialogues.message(refusSiren(*saisi));
+    }
+    return true;
+}
+
 } // namespace zel

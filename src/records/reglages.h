@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/dialogues.h"
 #include "store/resultat.h"
 
 #include <QString>
@@ -79,6 +80,11 @@ bool tauxTvaAccepte(double taux);
 std::optional<QString> litSiren(const QString& texte);
 // What is told of a text that is not a SIREN.
 QString refusSiren(const QString& texte);
+class Reglages;
+// The company's SIREN, asked with that dialog until one is typed when the settings have none,
+// and kept in them (a text that is not a SIREN is told and asked again); false when the user
+// cancels.
+bool demandeSiren(Dialogues& dialogues, Reglages& reglages, Saisie saisie);
 
 // The amount pattern of a number of decimals ("#", "0.0" or "0.00"), or nothing for another
 // number, which leaves the pattern as it was.

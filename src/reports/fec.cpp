@@ -412,15 +412,8 @@ Enregistrement ecritFec(Sortie& sortie, const QString& chemin, const FichierFec&
 }
 
 void exporteFec(Dialogues& dialogues, Reglages& reglages, const Journal& journal, const QDate& au) {
-    while (reglages.ini.siren.isEmpty()) {
-        const std::optional<QString> saisi = dialogues.saisit(Saisie::Siren, QString());
-        if (!saisi)
-            return;
-        if (const std::optional<QString> siren = litSiren(*saisi))
-            reglages.ini.siren = *siren;
-        else
-            dialogues.message(refusSiren(*saisi));
-    }
+    if (!demandeSiren(dialogues, reglages, Saisie::Siren))
+        return;
     QDate cloture;
     QString proposee = QDate(au.year(), 12, 31).toString(kFormatDate);
     while (!cloture.isValid()) {

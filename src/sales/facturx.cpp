@@ -287,19 +287,6 @@ std::optional<QString> refusFacturX(const Document& d, const ValeursIni& v) {
     return std::nullopt;
 }
 
-bool demandeSiren(Dialogues& dialogues, Reglages& reglages, Saisie saisie) {
-    while (reglages.ini.siren.isEmpty()) {
-        const std::optional<QString> saisi = dialogues.saisit(saisie, QString());
-        if (!saisi)
-            return false;
-        if (const std::optional<QString> siren = litSiren(*saisi))
-            reglages.ini.siren = *siren;
-        else
-            dialogues.message(refusSiren(*saisi));
-    }
-    return true;
-}
-
 Resultat xmlFacturX(const Document& d, const Reglages& reglages, const Blocs& clients,
                     QByteArray& xml) {
     const ValeursIni& v = reglages.ini;

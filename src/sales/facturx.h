@@ -46,10 +46,6 @@ std::optional<PartieFacture> vendeurDe(const EnteteSociete& entete, const QStrin
 // kind other than an invoice or a credit note. Nothing when it can.
 std::optional<QString> refusFacturX(const Document& document, const ValeursIni& v);
 
-// The company's SIREN, asked the first time with that dialog and kept in the settings (a text
-// that is not a SIREN is told and asked again); false when the user cancels.
-bool demandeSiren(Dialogues& dialogues, Reglages& reglages, Saisie saisie);
-
 // The invoice or the credit note on the page as an EN 16931 invoice in the UN/CEFACT Cross
 // Industry Invoice syntax (the `factur-x.xml` of a Factur-X PDF), computed from the lines as the
 // page computes them in electronic invoice mode: the seller from the company header and the
