@@ -119,11 +119,11 @@ Resultat enFacturX(const QByteArray& pdf, const QByteArray& xml, const QString& 
         QPDFFileSpecObjectHelper fichier =
             QPDFFileSpecObjectHelper::createFileSpec(q, "factur-x.xml", flux);
         fichier.setDescription("Factur-X");
-        QPDFObjectHandle specification = fichier.getObjectHandle();
+        QPDFObjectHandle joint = fichier.getObjectHandle();
         // The structured invoice is the same invoice in another form.
-        specification.replaceKey("/AFRelationship", QPDFObjectHandle::newName("/Alternative"));
+        joint.replaceKey("/AFRelationship", QPDFObjectHandle::newName("/Alternative"));
         QPDFEmbeddedFileDocumentHelper(q).replaceEmbeddedFile("factur-x.xml", fichier);
-        racine.replaceKey("/AF", QPDFObjectHandle::newArray({specification}));
+        racine.replaceKey("/AF", QPDFObjectHandle::newArray({joint}));
 
         QPDFObjectHandle metadonnees = q.newStream(utf8(xmp(titre, dateXmp)));
         metadonnees.getDict().replaceKey("/Type", QPDFObjectHandle::newName("/Metadata"));
