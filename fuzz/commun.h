@@ -6,13 +6,18 @@
 #include <QTemporaryDir>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 namespace zel::fuzz {
 
-inline void exige(bool condition) {
-    if (!condition)
-        std::abort();
+// A property every input must keep; a broken one is a finding, told with its place.
+inline void exige(bool condition, const char* fichier = __builtin_FILE(),
+                  int ligne = __builtin_LINE()) {
+    if (condition)
+        return;
+    std::fprintf(stderr, "%s:%d: property broken\n", fichier, ligne);
+    std::abort();
 }
 
 // Cuts the input into `n` pieces at the bytes 0xFF 0xFE 0xFD, so that one input makes several
